@@ -1,0 +1,25 @@
+#pragma once
+// The C64 video memory image that loaders fill and decoders read, and the raw file bytes.
+// Neither is cleared between pictures: a loader writes only what its format supplies.
+#include <array>
+#include <cstdint>
+
+struct picture_model {
+  std::array<uint8_t, 256> line_background{};  // one colour per raster line, low nibble
+  std::array<uint8_t, 1024> color_ram{};       // one byte per 8x8 cell, low nibble
+  // Eight screen RAMs interleaved: screen RAM r of cell c at c * 8 + r. Screen RAM r gives
+  // the colours of pixel row r of every character row.
+  std::array<uint8_t, 8192> screen_a{};
+  std::array<uint8_t, 8192> screen_b{};
+  // C64 bitmaps: byte r of cell c (pixel row r of the cell) at c * 8 + r.
+  std::array<uint8_t, 8192> bitmap_a{};
+  std::array<uint8_t, 8192> bitmap_b{};
+};
+
+// Addressed with a 16-bit index, so it can never be indexed outside its 65536 bytes.
+struct file_buffer {
+  std::array<uint8_t, 65536> bytes{};
+
+  uint8_t& operator[](uint16_t i) { return bytes[i]; }
+  uint8_t operator[](uint16_t i) const { return bytes[i]; }
+};
