@@ -1,0 +1,37 @@
+#pragma once
+// The program's own modal boxes: a plain message, a Yes/No confirmation, a one-line text
+// input and the save prompt. A box is a model (what it asks, what the user typed, which
+// button has the focus), a key handler and a painter; the shell runs it modally.
+#include <cstdint>
+#include <string>
+
+#include "display/input.h"
+#include "display/surface.h"
+
+enum class dialog_kind : uint8_t { message, confirm, input, save_prompt };
+enum class dialog_result : uint8_t { open, yes, no, ok, cancel };
+
+struct dialog_box {
+  dialog_kind kind = dialog_kind::message;
+  std::string caption;
+  std::string text;   // the message, the question, or the input's prompt
+  std::string hint;   // a second line under the prompt (the save prompt's filter)
+  std::string value;  // the edited text of an input or save prompt, UTF-8
+  size_t cursor = 0;  // byte position in value, always at a character boundary
+  int focus = 0;      // confirmation: 0 Yes, 1 No
+  dialog_result result = dialog_result::open;
+};
+
+dialog_box make_message_box(std::string caption, std::string text);
+// Yes has the focus at first.
+dialog_box make_confirm_box(std::string caption, std::string question);
+// The cursor starts at the end of the initial text.
+dialog_box make_input_box(std::string caption, std::string prompt, std::string initial);
+dialog_box make_save_prompt(std::string directory);
+
+// Applies one input event; sets result when the box is answered.
+void dialog_key(dialog_box& box, const input_event& event);
+
+// Paints the box into a surface of its own, made to fit its texts; place_dialog centres it.
+void paint_dialog(const dialog_box& box, surface& image);
+void place_dialog(const surface& image, int& x, int& y);
