@@ -1,0 +1,50 @@
+#include "gui/frame.h"
+
+#include <array>
+
+#include "display/canvas.h"
+#include "gui/furniture_style.h"
+#include "gui/panels.h"
+
+namespace {
+
+struct artwork_placement {
+  const char* name;
+  int x;
+  int y;
+};
+
+constexpr std::array<artwork_placement, 4> artwork_placements = {{
+    {"title_bar", 0, 0},
+    {"left_bar", 0, 66},
+    {"right_bar", 609, 66},
+    {"bottom_bar", 18, 529},
+}};
+
+void draw_f1_hint(surface& s) {
+  s.canvas.brush = brush_style::clear;
+  use_furniture_font(s, text_colour);
+  draw_text(s, 644, 490, "Press F1 to see keyboard");
+  draw_text(s, 644, 505, "shortcuts");
+  // The black key name lands on the white "F1" of the sentence.
+  s.canvas.font.colour = key_colour;
+  draw_text(s, 680, 490, "F1");
+  s.canvas.brush = brush_style::solid;
+}
+
+}  // namespace
+
+std::optional<std::string> draw_frame(surface& display_surface, const app_state& state,
+                                      const artwork_painter& draw_artwork) {
+  surface& s = display_surface;
+  fill_surface(s, background_pixel);
+  for (const artwork_placement& art : artwork_placements)
+    if (auto error = draw_artwork(art.name, s, art.x, art.y)) return error;
+  draw_f1_hint(s);
+  draw_inertia_panel(s, state);
+  draw_interlace_panel(s, state);
+  draw_status_line(s, state);
+  draw_display_mode_panel(s, state);
+  draw_scanline_panel(s, state);
+  return std::nullopt;
+}
