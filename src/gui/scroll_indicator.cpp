@@ -32,9 +32,13 @@ scroll_thumb_rows scroll_thumb_position(int visible_rows, int row_count, int cur
     thumb_offset = static_cast<int>(step * static_cast<long double>(row - 1));
   }
   const int top = track_top + thumb_offset;
-  // The thumb's border takes 8 rows off its length; a shorter thumb is one row high.
-  const int bottom = std::max(top + 1, track_top - 8 + thumb_offset + thumb_length);
-  return {top, bottom};
+  // The thumb's border takes 8 rows off its length.
+  const int bottom = track_top - 8 + thumb_offset + thumb_length;
+  if (bottom > top) return {top, bottom};
+  // A shorter thumb is one row high, kept on the track: near the end of a very long list
+  // its computed top lies up to 8 rows below the track.
+  const int row = std::min(top, track_bottom - 1);
+  return {row, row + 1};
 }
 
 void draw_scroll_indicator(surface& display_surface, int visible_rows, int row_count,
