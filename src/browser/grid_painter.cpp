@@ -1,0 +1,84 @@
+#include "browser/grid_painter.h"
+
+#include <algorithm>
+#include <string>
+
+#include "display/canvas.h"
+
+namespace {
+
+constexpr int widest_column =
+    *std::max_element(grid_column_widths.begin(), grid_column_widths.end());
+
+void set_solid(surface& s, uint32_t colour) {
+  s.canvas.brush = brush_style::solid;
+  s.canvas.brush_colour = colour;
+  s.canvas.pen_colour = colour;
+}
+
+// Draws the text through a cell-sized copy of the target, so nothing lands outside the cell.
+void draw_text_in_cell(surface& target, const rect& cell, int x, int y, std::string_view text) {
+  static surface scratch = create_surface(widest_column, grid_row_height);
+  const rect local{0, 0, std::min(cell.x2 - cell.x1, scratch.width),
+                   std::min(cell.y2 - cell.y1, scratch.height)};
+  copy_rect(scratch, 0, 0, target, cell);
+  scratch.canvas = target.canvas;
+  draw_text(scratch, x - cell.x1, y - cell.y1, text);
+  copy_rect(target, cell.x1, cell.y1, scratch, local);
+}
+
+uint32_t text_colour(const tdir& grid, int col, int row) {
+  uint32_t colour = col == 3 && row != 0 ? grid_format_text_colour : grid_text_colour;
+  if (col == 0 || col == 1) {
+    const std::string& marker = tdir_cell(grid, 1, row);
+    if (marker == "<DIR>") colour = grid_dir_text_colour;
+    if (marker == "<Drive>") colour = grid_drive_text_colour;
+    if (marker == "<D64>") colour = grid_d64_text_colour;
+  }
+  return colour;
+}
+
+void paint_row(surface& target, const tdir& grid, int row, int y) {
+  int x = 0;
+  for (int col = 0; col < 4; ++col) {
+    const int width = grid_column_widths[static_cast<size_t>(col)];
+    tdirDrawCell(target, grid, col, row, rect{x, y, x + width, y + grid_row_height});
+    x += width;
+  }
+}
+
+}  // namespace
+
+void tdirDrawCell(surface& target, const tdir& grid, int col, int row, const rect& cell) {
+  set_solid(target, row == 0 ? grid_header_colour : grid_background_colour);
+  draw_rect(target, cell.x1, cell.y1, cell.x2, cell.y2);
+  if (row != 0 && row == grid.selected_row) {
+    set_solid(target, grid_selection_bar_colour);
+    draw_rect(target, cell.x1, cell.y1, cell.x2, cell.y2);
+    target.canvas.pen_colour = grid_selection_line_colour;
+    draw_line(target, cell.x1, cell.y1, cell.x2, cell.y1);
+    draw_line(target, cell.x1, cell.y2 - 1, cell.x2, cell.y2 - 1);
+  }
+  target.canvas.brush = brush_style::clear;
+
+  const std::string& text = tdir_cell(grid, col, row);
+  if (text.empty()) return;
+  canvas_font& font = target.canvas.font;
+  font.colour = text_colour(grid, col, row);
+  // D64 directory entries (no "<" marker) show their names in the directory font.
+  const bool entry_name = col == 0 && row != 0 && !tdir_cell(grid, 1, row).starts_with('<');
+  font.face = entry_name ? directory_font_face : "Arial";
+  font.size_pt = entry_name ? 10 : 8;
+  font.bold = !entry_name;
+  draw_text_in_cell(target, cell, cell.x1 + 5, cell.y1 + (entry_name ? 4 : 0), text);
+}
+
+void paint_grid(surface& target, const tdir& grid) {
+  fill_surface(target, canvas_to_pixel(grid_background_colour));
+  paint_row(target, grid, 0, 0);
+  int y = grid_row_height;
+  for (int row = grid.top_row; row < grid.row_count && y < target.height; ++row) {
+    paint_row(target, grid, row, y);
+    y += grid_row_height;
+  }
+}
