@@ -1,0 +1,20 @@
+#pragma once
+// A 24-bit copy of a surface, in the layout a BMP file stores it.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "display/surface.h"
+
+struct export_bitmap {
+  int width = 0;
+  int height = 0;
+  // Rows top to bottom, each pixel blue, green, red, each row padded to a multiple of 4 bytes.
+  std::vector<uint8_t> rows;
+
+  size_t row_bytes() const { return (static_cast<size_t>(width) * 3 + 3) / 4 * 4; }
+  const uint8_t* row(int y) const { return rows.data() + static_cast<size_t>(y) * row_bytes(); }
+
+  // Re-forms the bitmap to the surface's size and copies every pixel 0x00RRGGBB into it.
+  void take_surface(const surface& source);
+};

@@ -1,0 +1,29 @@
+#include "formats/png_file.h"
+
+#include <png.h>
+
+#include <vector>
+
+file_write_result write_png_file(const std::string& path, const surface& image) {
+  if (!image.valid()) return {false, "Stream write error"};
+  std::vector<uint8_t> rgb(static_cast<size_t>(image.width) * image.height * 3);
+  for (size_t i = 0, o = 0; i < image.pixels.size(); ++i, o += 3) {
+    const uint32_t pixel = image.pixels[i];
+    rgb[o] = static_cast<uint8_t>(pixel >> 16);
+    rgb[o + 1] = static_cast<uint8_t>(pixel >> 8);
+    rgb[o + 2] = static_cast<uint8_t>(pixel);
+  }
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  png.width = static_cast<png_uint_32>(image.width);
+  png.height = static_cast<png_uint_32>(image.height);
+  png.format = PNG_FORMAT_RGB;
+  png_alloc_size_t size = 0;
+  if (!png_image_write_get_memory_size(png, size, 0, rgb.data(), 0, nullptr))
+    return {false, "Stream write error"};
+  std::vector<uint8_t> encoded(size);
+  if (!png_image_write_to_memory(&png, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
+    return {false, "Stream write error"};
+  encoded.resize(size);
+  return write_file_safely(path, encoded);
+}

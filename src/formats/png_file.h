@@ -1,0 +1,9 @@
+#pragma once
+// A PNG file of a surface's pixels, for the command line.
+#include <string>
+
+#include "display/surface.h"
+#include "formats/safe_file_write.h"
+
+// Writes the surface as an 8-bit RGB PNG at path (replacing any file there).
+file_write_result write_png_file(const std::string& path, const surface& image);

@@ -1,0 +1,15 @@
+#pragma once
+// Writing a file the user asked for without ever leaving a half-written target behind.
+#include <cstdint>
+#include <span>
+#include <string>
+
+struct file_write_result {
+  bool ok = false;
+  std::string error;  // "Cannot create file <path>" or "Stream write error" when not ok
+};
+
+// Writes bytes into a temporary file in the target's directory, flushes it to disk and
+// renames it over path; on failure the temporary file is removed and an existing target
+// is left untouched.
+file_write_result write_file_safely(const std::string& path, std::span<const uint8_t> bytes);

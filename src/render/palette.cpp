@@ -1,0 +1,93 @@
+#include "render/palette.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+// A byte reader that can tell the end of the file apart from a character.
+class byte_reader {
+ public:
+  explicit byte_reader(std::FILE* file) : file_(file) {}
+  bool read(int& c) {
+    c = std::getc(file_);
+    return c != EOF;
+  }
+  bool at_end() {
+    const int c = std::getc(file_);
+    if (c == EOF) return true;
+    std::ungetc(c, file_);
+    return false;
+  }
+
+ private:
+  std::FILE* file_;
+};
+
+// A regular file opened for reading, or null: a directory cannot be read as a configuration.
+std::FILE* open_regular_file(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  std::FILE* file = ::fdopen(fd, "rb");
+  if (!file) ::close(fd);
+  return file;
+}
+
+// Position of c in "0123456789abcdef" or "0123456789ABCDEF", or -1.
+int hex_digit_value(int c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Reads the six digit characters of an entry into the channels; false at the end of the file.
+bool read_entry_digits(byte_reader& in, uint8_t& red, uint8_t& green, uint8_t& blue) {
+  uint8_t* channels[3] = {&red, &green, &blue};
+  for (uint8_t* channel : channels) {
+    int c = 0;
+    if (!in.read(c)) return false;
+    if (const int j = hex_digit_value(c); j >= 0) *channel = static_cast<uint8_t>(j * 16);
+    if (!in.read(c)) return false;
+    if (const int j = hex_digit_value(c); j >= 0) *channel = static_cast<uint8_t>(*channel + j);
+  }
+  return true;
+}
+
+palette_load_status apply_entries(byte_reader& in, palette_colours& palette) {
+  // The channels carry over from one entry to the next; a digit position holding no digit
+  // leaves its channel as the previous entry set it.
+  uint8_t red = 0, green = 0, blue = 0;
+  size_t n = 0;
+  do {
+    int c = 0;
+    if (!in.read(c)) return palette_load_status::read_beyond_end;
+    if (c != '$') continue;
+    do {
+      if (!in.read(c)) return palette_load_status::read_beyond_end;
+    } while (c != '=');
+    if (!read_entry_digits(in, red, green, blue)) return palette_load_status::read_beyond_end;
+    palette[n++] = red | (green << 8) | (blue << 16);
+  } while (!in.at_end() && n < palette.size());
+  return palette_load_status::applied;
+}
+
+}  // namespace
+
+palette_load_status load_palette(const std::string& path, palette_colours& palette) {
+  palette = default_palette;
+  std::FILE* file = open_regular_file(path);
+  if (!file) return palette_load_status::no_file;
+  byte_reader in(file);
+  const palette_load_status status = apply_entries(in, palette);
+  std::fclose(file);
+  return status;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Turning the picture model into colour indexes, as the C64's video chip reads its memory,
+// then rendering them and captioning the work surfaces.
+#include <cstdint>
+
+#include "formats/format_table.h"
+#include "render/picture_context.h"
+
+struct pixel_pair_location {
+  uint16_t position;  // hires position of the pair's left pixel, line by line (0..63998)
+  uint16_t row;       // raster line 0..199
+  uint16_t cell;      // 8x8 cell 0..999
+};
+
+// Where pixel pair i (0..31999) lies in a 320x200 picture.
+constexpr pixel_pair_location locate_pixel_pair(uint16_t i) {
+  const uint16_t position = static_cast<uint16_t>(2 * i);
+  const uint16_t row = position / 320;
+  const uint16_t cell =
+      static_cast<uint16_t>((position / 2560) * 40 + (position >> 3) - (position / 320) * 40);
+  return {position, row, cell};
+}
+
+// Offset (0..7999) of the bitmap byte holding the hires pixel at position (0..63999):
+// eight consecutive bytes per cell, one per raster line of the cell.
+constexpr uint16_t bitmap_offset(uint16_t position) {
+  const unsigned y = position / 320, x = position % 320;
+  return static_cast<uint16_t>((y / 8) * 320 + (x / 8) * 8 + (y % 8));
+}
+
+// Both frames of a two-colour-set picture: in INTERLACED mode one 160-wide buffer and one
+// work surface each; in STATIC mode frames A and B alternate in chunky_a, rendered 320 wide
+// into work surface A, and two_surface_picture is cleared. Both work surfaces get the caption.
+void decode_two_frame_multicolor(picture_context& context);
+
+// A one-frame multicolour picture into chunky_a, rendered and captioned on work surface A.
+void decode_multicolor(picture_context& context);
+
+// A hires picture into chunky_a (320 wide), rendered and captioned on work surface A.
+void decode_hires(picture_context& context);
+
+// Runs the given decoding (nothing for decoding::none).
+void run_decoding(decoding kind, picture_context& context);

@@ -1,0 +1,39 @@
+#include "render/caption.h"
+
+#include <gtest/gtest.h>
+
+#include "display/surface.h"
+
+namespace {
+
+constexpr uint32_t untouched = 0x102030;
+
+TEST(DrawCaption, BoxCoversColumns5To634OfLines495To539) {
+  surface s = create_surface(screen_width, screen_height);
+  std::fill(s.pixels.begin(), s.pixels.end(), untouched);
+  draw_caption("Picture.vic", "Draz Lace 320x200", s);
+  EXPECT_EQ(s.at(5, 495), 0u);  // the black pen outline
+  EXPECT_EQ(s.at(634, 539), 0u);
+  EXPECT_EQ(s.at(633, 538), 0x333333u);
+  EXPECT_EQ(s.at(4, 495), untouched);
+  EXPECT_EQ(s.at(635, 495), untouched);
+  EXPECT_EQ(s.at(5, 494), untouched);
+  EXPECT_EQ(s.at(5, 540), untouched);
+}
+
+TEST(DrawCaption, WritesBothLinesInLightGreyOnTheBox) {
+  surface s = create_surface(screen_width, screen_height);
+  draw_caption("Picture.vic", "Draz Lace 320x200", s);
+  int name_pixels = 0, format_pixels = 0;
+  for (int y = 500; y < 520; ++y)
+    for (int x = 20; x < 200; ++x) name_pixels += s.at(x, y) == 0xCCCCCCu;
+  for (int y = 520; y < 539; ++y)
+    for (int x = 20; x < 200; ++x) format_pixels += s.at(x, y) == 0xCCCCCCu;
+  EXPECT_GT(name_pixels, 20);
+  EXPECT_GT(format_pixels, 20);
+  EXPECT_EQ(s.at(19, 505), 0x333333u);
+  EXPECT_EQ(s.canvas.font.size_pt, 10);
+  EXPECT_EQ(s.canvas.pen_colour, 0u);
+}
+
+}  // namespace

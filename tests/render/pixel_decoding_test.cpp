@@ -1,0 +1,160 @@
+#include "render/pixel_decoding.h"
+
+#include <gtest/gtest.h>
+
+#include "render_fixture.h"
+
+namespace {
+
+constexpr uint32_t caption_grey = 0x333333;
+
+TEST(AddressMap, LastPairIsLine199Column318Cell999) {
+  const pixel_pair_location at = locate_pixel_pair(31999);
+  EXPECT_EQ(at.position, 63998);
+  EXPECT_EQ(at.row, 199);
+  EXPECT_EQ(at.cell, 999);
+  EXPECT_EQ(bitmap_offset(63998), 7999);
+  EXPECT_EQ(bitmap_offset(63999), 7999);
+}
+
+TEST(AddressMap, RasterLine13InCell43) {
+  // Line 13 is line 5 of character row 1; cell 43 starts at hires column 24.
+  const uint16_t pair = (13 * 320 + 24) / 2;
+  const pixel_pair_location at = locate_pixel_pair(pair);
+  EXPECT_EQ(at.position, 13 * 320 + 24);
+  EXPECT_EQ(at.row, 13);
+  EXPECT_EQ(at.cell, 43);
+  EXPECT_EQ(bitmap_offset(at.position), 320 + 24 + 5);
+}
+
+TEST(AddressMap, EveryCellByteHoldsEightConsecutivePixelsOfOneLine) {
+  for (uint16_t p = 0; p < 64000 - 7; p += 8) {
+    const uint16_t offset = bitmap_offset(p);
+    for (uint16_t k = 1; k < 8; ++k) ASSERT_EQ(bitmap_offset(p + k), offset);
+    ASSERT_EQ(offset, ((p / 320) / 8) * 320 + ((p % 320) / 8) * 8 + (p / 320) % 8);
+  }
+}
+
+TEST(DecodeMulticolor, BitPairsChooseBackgroundScreenNibblesAndColourRam) {
+  auto f = make_render_fixture();
+  f->model.bitmap_a[0] = 0x1B;  // 00 01 10 11
+  f->model.screen_a[0] = 0x9C;
+  f->model.color_ram[0] = 0xF5;
+  f->model.line_background[0] = 0x3E;
+  decode_multicolor(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[0], 14);
+  EXPECT_EQ(f->chunky.chunky_a[1], 9);
+  EXPECT_EQ(f->chunky.chunky_a[2], 12);
+  EXPECT_EQ(f->chunky.chunky_a[3], 5);
+}
+
+TEST(DecodeMulticolor, ScreenByteOfTheOwnRasterLine) {
+  auto f = make_render_fixture();
+  f->model.bitmap_a[349] = 0x40;  // first pair 01: the screen's high nibble
+  f->model.screen_a[349] = 0xA0;
+  f->model.screen_a[43 * 8] = 0xB0;  // raster line 8 of the same cell
+  decode_multicolor(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[13 * 160 + 12], 10);
+  EXPECT_EQ(f->chunky.chunky_a[8 * 160 + 12], 0);
+}
+
+TEST(DecodeMulticolor, BackgroundFollowsTheRasterLine) {
+  auto f = make_render_fixture();
+  for (int y = 0; y < 200; ++y) f->model.line_background[y] = static_cast<uint8_t>(y);
+  decode_multicolor(f->context);
+  for (int y = 0; y < 200; ++y) {
+    EXPECT_EQ(f->chunky.chunky_a[y * 160], y % 16);
+    EXPECT_EQ(f->chunky.chunky_a[y * 160 + 159], y % 16);
+  }
+}
+
+TEST(DecodeMulticolor, LeavesFrameBAndTwoSurfacePictureAlone) {
+  auto f = make_render_fixture();
+  f->chunky.chunky_b.fill(0x77);
+  f->state.two_surface_picture = true;
+  f->state.display_mode = display_interlaced;
+  decode_multicolor(f->context);
+  EXPECT_EQ(f->chunky.chunky_b[0], 0x77);
+  EXPECT_TRUE(f->state.two_surface_picture);
+  EXPECT_EQ(f->work_surface_b.at(600, 530), 0u);
+  EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
+}
+
+TEST(DecodeHires, SetBitsTakeTheHighNibble) {
+  auto f = make_render_fixture();
+  f->model.bitmap_a[0] = 0x80;
+  f->model.screen_a[0] = 0x1C;
+  f->chunky.chunky_b.fill(0x77);
+  decode_hires(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[0], 1);
+  for (int x = 1; x < 8; ++x) EXPECT_EQ(f->chunky.chunky_a[x], 12) << x;
+  EXPECT_EQ(f->chunky.chunky_b[0], 0x77);
+  EXPECT_EQ(f->work_surface_a.at(0, 0), 0x4C4C4Cu);  // white at 0.3 over one step: 76
+}
+
+TEST(DecodeHires, RowsOfACellUseTheirOwnBytes) {
+  auto f = make_render_fixture();
+  f->model.bitmap_a[320 + 24 + 5] = 0x01;  // rightmost pixel of cell 43 on raster line 13
+  f->model.screen_a[349] = 0xD2;
+  decode_hires(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[13 * 320 + 31], 13);
+  EXPECT_EQ(f->chunky.chunky_a[13 * 320 + 30], 2);
+  EXPECT_EQ(f->chunky.chunky_a[12 * 320 + 31], 0);
+}
+
+// Frame A is colour 1 on every pixel, frame B colour 4.
+void fill_two_frames(render_fixture& f) {
+  f.model.bitmap_a.fill(0x55);
+  f.model.screen_a.fill(0x12);
+  f.model.bitmap_b.fill(0xAA);
+  f.model.screen_b.fill(0x34);
+  f.chunky.chunky_b.fill(0x77);
+  f.state.two_surface_picture = true;
+}
+
+TEST(DecodeTwoFrameMulticolor, StaticInterleavesFramesIntoOneSurface) {
+  auto f = make_render_fixture();
+  fill_two_frames(*f);
+  f->state.display_mode = display_static;
+  decode_two_frame_multicolor(f->context);
+  for (int i = 0; i < 32000; ++i) {
+    ASSERT_EQ(f->chunky.chunky_a[2 * i], 1) << i;
+    ASSERT_EQ(f->chunky.chunky_a[2 * i + 1], 4) << i;
+  }
+  EXPECT_EQ(f->chunky.chunky_b[0], 0x77);
+  EXPECT_FALSE(f->state.two_surface_picture);
+  EXPECT_EQ(f->work_surface_a.at(0, 0), 0x4C4C4Cu);
+  EXPECT_EQ(f->work_surface_b.at(100, 100), 0u);
+  EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
+  EXPECT_EQ(f->work_surface_b.at(600, 530), caption_grey);
+}
+
+TEST(DecodeTwoFrameMulticolor, InterlacedGivesEachFrameItsBufferAndSurface) {
+  auto f = make_render_fixture();
+  fill_two_frames(*f);
+  f->state.display_mode = display_interlaced;
+  decode_two_frame_multicolor(f->context);
+  for (int i = 0; i < 32000; ++i) {
+    ASSERT_EQ(f->chunky.chunky_a[i], 1) << i;
+    ASSERT_EQ(f->chunky.chunky_b[i], 4) << i;
+  }
+  EXPECT_TRUE(f->state.two_surface_picture);
+  EXPECT_EQ(f->work_surface_a.at(0, 0), 0x4C4C4Cu);
+  EXPECT_EQ(f->work_surface_b.at(0, 0), 0u);
+  EXPECT_EQ(f->work_surface_b.at(2, 0), 0x31012Du);  // purple 164, 5, 153 at 0.3
+  EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
+  EXPECT_EQ(f->work_surface_b.at(600, 530), caption_grey);
+}
+
+TEST(RunDecoding, NoneChangesNothing) {
+  auto f = make_render_fixture();
+  f->model.bitmap_a.fill(0xFF);
+  f->model.color_ram.fill(1);
+  run_decoding(decoding::none, f->context);
+  EXPECT_EQ(f->chunky.chunky_a[0], 0);
+  EXPECT_EQ(f->work_surface_a.at(600, 530), 0u);
+  run_decoding(decoding::multicolor, f->context);
+  EXPECT_EQ(f->chunky.chunky_a[0], 1);
+}
+
+}  // namespace
