@@ -22,41 +22,54 @@ dim_tables make_dim_tables(const std::array<double, 3>& scanline_factors) {
   return tables;
 }
 
+// The palette's channels as smoothing targets, red in the palette's low byte.
+struct colour_targets {
+  double red;
+  double green;
+  double blue;
+};
+
+std::array<colour_targets, 16> make_targets(const palette_colours& palette) {
+  std::array<colour_targets, 16> targets{};
+  for (size_t n = 0; n < palette.size(); ++n)
+    targets[n] = {static_cast<double>(palette[n] & 0xFF),
+                  static_cast<double>((palette[n] >> 8) & 0xFF),
+                  static_cast<double>((palette[n] >> 16) & 0xFF)};
+  return targets;
+}
+
 struct render_shape {
-  int entries;       // source entries in the buffer
-  int line_entries;  // entries per picture line
+  int line_entries;  // source entries per picture line (200 lines)
   int steps;         // smoothing steps (screen columns) per entry
-  int column_shift;  // added to x after the line-start test
+  int column_shift;  // where the line starts on the screen
 };
 
 // One lock, then two pixel writes per smoothing step; every line starts from black.
 void render_lines(picture_context& context, render_target target, const render_shape& shape) {
   surface& work_surface =
       target == render_target::a ? context.work_surface_a : context.work_surface_b;
-  const auto& entries =
+  const auto& buffer =
       target == render_target::a ? context.chunky.chunky_a : context.chunky.chunky_b;
   const dim_tables dim = make_dim_tables(context.state.scanline_factors);
+  const std::array<colour_targets, 16> targets = make_targets(context.palette);
   const double k = context.state.inertia_factor;
 
   lock_pixels(work_surface);
-  double red = 0.0, green = 0.0, blue = 0.0;
-  for (int i = 0; i < shape.entries; ++i) {
-    const int column = i % shape.line_entries;
-    int x = shape.steps * column;
-    const int y = 2 * (i / shape.line_entries);
-    if (column == 0) red = green = blue = 0.0;
-    x += shape.column_shift;
-    const uint32_t colour = context.palette[entries[i] & 0x0F];
-    const double red_target = colour & 0xFF;
-    const double green_target = (colour >> 8) & 0xFF;
-    const double blue_target = (colour >> 16) & 0xFF;
-    for (int s = 0; s < shape.steps; ++s) {
-      inertia_step(blue, green, red, blue_target, green_target, red_target, k);
-      const auto r = static_cast<uint32_t>(red);
-      const auto g = static_cast<uint32_t>(green);
-      const auto b = static_cast<uint32_t>(blue);
-      put_pixel(x + s, y, (r << 16) | (g << 8) | b);
-      put_pixel(x + s, y + 1, dim.red[r] | dim.green[g] | dim.blue[b]);
+  for (int line = 0; line < 200; ++line) {
+    const uint8_t* entries = buffer.data() + line * shape.line_entries;
+    const int y = 2 * line;
+    double red = 0.0, green = 0.0, blue = 0.0;
+    for (int column = 0; column < shape.line_entries; ++column) {
+      const int x = shape.steps * column + shape.column_shift;
+      const colour_targets& to = targets[entries[column] & 0x0F];
+      for (int s = 0; s < shape.steps; ++s) {
+        inertia_step(blue, green, red, to.blue, to.green, to.red, k);
+        const auto r = static_cast<uint32_t>(red);
+        const auto g = static_cast<uint32_t>(green);
+        const auto b = static_cast<uint32_t>(blue);
+        put_pixel(x + s, y, (r << 16) | (g << 8) | b);
+        put_pixel(x + s, y + 1, dim.red[r] | dim.green[g] | dim.blue[b]);
+      }
     }
   }
   unlock_pixels();
@@ -65,9 +78,9 @@ void render_lines(picture_context& context, render_target target, const render_s
 }  // namespace
 
 void render_320_wide(picture_context& context, render_target target) {
-  render_lines(context, target, {64000, 320, 2, 0});
+  render_lines(context, target, {320, 2, 0});
 }
 
 void render_160_wide(picture_context& context, render_target target) {
-  render_lines(context, target, {32000, 160, 4, target == render_target::b ? 2 : 0});
+  render_lines(context, target, {160, 4, target == render_target::b ? 2 : 0});
 }

@@ -7,8 +7,6 @@ namespace {
 
 using video_bank = std::array<uint8_t, 8192>;
 
-constexpr uint8_t pair_masks[4] = {0xC0, 0x30, 0x0C, 0x03};
-constexpr uint8_t pair_pattern_01[4] = {0x40, 0x10, 0x04, 0x01};
 constexpr uint8_t bit_masks[8] = {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01};
 
 // The screen byte of the pixel's own raster line, so FLI and plain pictures decode alike.
@@ -16,30 +14,22 @@ uint8_t screen_byte(const video_bank& screen, const pixel_pair_location& at) {
   return screen[at.cell * 8 + at.row % 8];
 }
 
-// Bit pairs 11: colour RAM; 00: the line's background; 01: screen high nibble; 10: low nibble.
-uint8_t multicolor_index(const picture_model& model, const video_bank& bitmap,
-                         const video_bank& screen, uint16_t i) {
-  const pixel_pair_location at = locate_pixel_pair(i);
-  const unsigned j = i % 4;
-  const uint8_t v = bitmap[bitmap_offset(at.position)] & pair_masks[j];
-  uint8_t colour;
-  if (v == pair_masks[j])
-    colour = model.color_ram[at.cell];
-  else if (v == 0)
-    colour = model.line_background[at.row];
-  else if (v == pair_pattern_01[j])
-    colour = screen_byte(screen, at) >> 4;
-  else
-    colour = screen_byte(screen, at);
-  return colour & 0x0F;
-}
-
-// Writes frame pair i to out[i * stride + offset].
+// Writes frame pair i to out[i * stride + offset]. One bitmap byte holds four pairs of one
+// cell and raster line, leftmost in bits 7-6; a pair's bits choose 00: the line's background,
+// 01: the screen byte's high nibble, 10: its low nibble, 11: the cell's colour RAM.
 void decode_multicolor_frame(const picture_model& model, const video_bank& bitmap,
                              const video_bank& screen, uint8_t* out, unsigned stride,
                              unsigned offset) {
-  for (unsigned i = 0; i < 32000; ++i)
-    out[i * stride + offset] = multicolor_index(model, bitmap, screen, static_cast<uint16_t>(i));
+  for (unsigned i = 0; i < 32000; i += 4) {
+    const pixel_pair_location at = locate_pixel_pair(static_cast<uint16_t>(i));
+    const uint8_t bits = bitmap[bitmap_offset(at.position)];
+    const uint8_t screen_colours = screen_byte(screen, at);
+    const uint8_t colours[4] = {model.line_background[at.row],
+                                static_cast<uint8_t>(screen_colours >> 4), screen_colours,
+                                model.color_ram[at.cell]};
+    for (unsigned j = 0; j < 4; ++j)
+      out[(i + j) * stride + offset] = colours[(bits >> (6 - 2 * j)) & 3] & 0x0F;
+  }
 }
 
 void caption_work_surface(picture_context& context, surface& work_surface) {
@@ -79,13 +69,13 @@ void decode_multicolor(picture_context& context) {
 void decode_hires(picture_context& context) {
   const picture_model& model = context.model;
   auto& chunky_a = context.chunky.chunky_a;
-  for (unsigned i = 0; i < 32000; ++i) {
+  // Four pairs share one bitmap byte: set bits take the screen byte's high nibble.
+  for (unsigned i = 0; i < 32000; i += 4) {
     const pixel_pair_location at = locate_pixel_pair(static_cast<uint16_t>(i));
+    const uint8_t bits = model.bitmap_a[bitmap_offset(at.position)];
     const uint8_t screen = screen_byte(model.screen_a, at);
-    for (unsigned p = at.position; p <= at.position + 1u; ++p) {
-      const bool set = model.bitmap_a[bitmap_offset(static_cast<uint16_t>(p))] & bit_masks[p % 8];
-      chunky_a[p] = (set ? screen >> 4 : screen) & 0x0F;
-    }
+    for (unsigned p = 0; p < 8; ++p)
+      chunky_a[at.position + p] = ((bits & bit_masks[p]) ? screen >> 4 : screen) & 0x0F;
   }
   render_320_wide(context, render_target::a);
   caption_work_surface(context, context.work_surface_a);
