@@ -1,0 +1,58 @@
+#include "browser_fixture.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+
+void browser_test::SetUp() {
+  start_dir = std::filesystem::current_path();
+  std::filesystem::create_directories(BROWSER_TEST_TMP_DIR);
+  std::string pattern = std::string(BROWSER_TEST_TMP_DIR) + "/browser-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  temp = std::filesystem::canonical(pattern);
+  std::filesystem::current_path(temp);
+  drives.items = {{"/", "/ [ext4]"}, {"/home/ann", "/home/ann [home]"}};
+  b.lister = &posix;
+  b.drives = &drives;
+  b.hooks.show_picture = [this](int row, picture_source source) {
+    record.pictures.emplace_back(row, source);
+  };
+  b.hooks.draw_status_line = [this] { ++record.status_lines; };
+  b.hooks.show_message = [this](const std::string& text) { record.messages.push_back(text); };
+}
+
+void browser_test::TearDown() {
+  std::filesystem::current_path(start_dir);
+  std::error_code ignored;
+  std::filesystem::remove_all(temp, ignored);
+}
+
+void browser_test::write_file(const std::string& name, size_t size) const {
+  std::string bytes(size, '\0');
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
+  std::ofstream(temp / name, std::ios::binary) << bytes;
+}
+
+void browser_test::make_dir(const std::string& name) const {
+  std::filesystem::create_directory(temp / name);
+}
+
+std::vector<std::string> browser_test::row_texts() const {
+  std::vector<std::string> rows;
+  for (int row = 0; row < b.grid.row_count; ++row) {
+    const auto& cells = tdir_row(b.grid, row).cells;
+    rows.push_back(cells[0] + "|" + cells[1] + "|" + cells[2] + "|" + cells[3]);
+  }
+  return rows;
+}
+
+void browser_test::open_row(const std::string& text) {
+  for (int row = 1; row < b.grid.row_count; ++row) {
+    if (tdir_cell(b.grid, 0, row) == text) {
+      tdir_select_row(b.grid, row);
+      open_entry(b, state, *disk);
+      return;
+    }
+  }
+  ADD_FAILURE() << "no row " << text;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// A browser over a fresh temporary folder that is the current directory for the test, with a
+// fixed drive list and hooks that record what they were asked.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "browser/browser.h"
+#include "d64/d64_read.h"
+#include "shell/app_state.h"
+
+class fixed_drive_provider final : public drive_provider {
+ public:
+  std::vector<drive_item> items;
+  void list_drives(std::vector<drive_item>& drives) override { drives = items; }
+};
+
+// Hands out a fixed set of entries whatever the current directory is.
+class fixed_lister final : public directory_lister {
+ public:
+  std::vector<host_entry> items;
+  bool readable = true;
+  bool list_current_directory(std::vector<host_entry>& entries) override {
+    entries = items;
+    return readable;
+  }
+};
+
+struct recorded_hooks {
+  std::vector<std::pair<int, picture_source>> pictures;
+  std::vector<std::string> messages;
+  int status_lines = 0;
+};
+
+class browser_test : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Writes a file of size bytes whose byte i is (i * 7 + 3) & 0xFF.
+  void write_file(const std::string& name, size_t size) const;
+  void make_dir(const std::string& name) const;
+  // Rows 0..row_count - 1 as "col0|col1|col2|col3".
+  std::vector<std::string> row_texts() const;
+  // Selects the first row whose column-0 text is text and opens it.
+  void open_row(const std::string& text);
+
+  std::filesystem::path start_dir;
+  std::filesystem::path temp;
+  posix_directory_lister posix;
+  fixed_drive_provider drives;
+  recorded_hooks record;
+  app_state state;
+  std::unique_ptr<d64_reader> disk = std::make_unique<d64_reader>();
+  browser b;
+};

@@ -1,0 +1,139 @@
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "browser_fixture.h"
+#include "tools/make-d64/d64_writer.h"
+
+namespace {
+
+using rows = std::vector<std::string>;
+
+std::vector<uint8_t> counting_bytes(size_t size) {
+  std::vector<uint8_t> bytes(size);
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 13 + 5);
+  return bytes;
+}
+
+class disk_image_test : public browser_test {
+ protected:
+  void write_image(const std::string& name, const std::vector<d64_file>& files) const {
+    auto image = std::make_unique<std::array<uint8_t, d64_image_size>>();
+    const d64_build_result built = build_d64_image("TEST DISK", "T1", files, *image);
+    ASSERT_TRUE(built.ok) << built.error;
+    std::ofstream(temp / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image->data()), d64_image_size);
+  }
+
+  std::vector<uint8_t> picture = counting_bytes(10018);
+  std::vector<uint8_t> notes = counting_bytes(300);
+  std::vector<uint8_t> odd = counting_bytes(500);
+  std::vector<d64_file> files = {
+      {"PIC", 0x82, picture}, {"NOTES", 0x81, notes}, {"ODD\xC1", 0x82, odd}};
+};
+
+TEST_F(disk_image_test, EnteringAnImageListsItsDirectory) {
+  write_image("x.d64", files);
+  list_directory(b);
+  open_row("X.d64");
+  EXPECT_TRUE(state.in_disk_image);
+  EXPECT_EQ(state.disk_image_name, "x.d64");
+  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(row_texts(), (rows{
+                             "File name|Type|Size|GFX format",
+                             "..|<WIN>||",
+                             "PIC             |PRG|10018|Advanced Art Studio 160x200",
+                             "NOTES           |SEQ||",
+                             "ODD\xC1            |PRG|500|Unknown VELORA format",
+                         }));
+  EXPECT_EQ(b.grid.selected_row, 1);
+  EXPECT_EQ(record.status_lines, 0);
+}
+
+TEST_F(disk_image_test, PrgRowsShowTheirPictureFromTheImageAndOtherTypesDoNothing) {
+  write_image("x.d64", files);
+  list_directory(b);
+  open_row("X.d64");
+  tdir_select_row(b.grid, 2);
+  open_entry(b, state, *disk);
+  EXPECT_EQ(state.format_id, 14);
+  ASSERT_EQ(record.pictures.size(), 1u);
+  EXPECT_EQ(record.pictures[0].first, 2);
+  EXPECT_EQ(record.pictures[0].second, picture_source::DISK_IMAGE_ENTRY);
+  tdir_select_row(b.grid, 3);
+  open_entry(b, state, *disk);
+  EXPECT_EQ(record.pictures.size(), 1u);
+  EXPECT_EQ(b.grid.row_count, 5);
+  tdir_select_row(b.grid, 4);
+  open_entry(b, state, *disk);
+  EXPECT_EQ(state.format_id, 0);
+}
+
+TEST_F(disk_image_test, LeavingAnImageSelectsItsRowAgain) {
+  write_image("m.d64", files);
+  write_image("Z.d64", files);
+  write_image("b.d64", files);
+  make_dir("dir");
+  write_file("a.vic", 10018);
+  list_directory(b);
+  open_row("M.d64");
+  open_row("..");
+  EXPECT_FALSE(state.in_disk_image);
+  EXPECT_EQ(tdir_cell(b.grid, 0, b.grid.selected_row), "M.d64");
+  EXPECT_EQ(b.grid.selected_row, 4);
+  EXPECT_EQ(std::filesystem::current_path(), temp);
+}
+
+TEST_F(disk_image_test, LeavingAnImageThatIsGoneSelectsRowOne) {
+  write_image("m.d64", files);
+  make_dir("dir");
+  list_directory(b);
+  open_row("M.d64");
+  std::filesystem::remove(temp / "m.d64");
+  open_row("..");
+  EXPECT_FALSE(state.in_disk_image);
+  EXPECT_EQ(b.grid.selected_row, 1);
+}
+
+TEST_F(disk_image_test, AnImageThatCannotBeReadWholeShowsAMessageAndTheListingStays) {
+  write_image("x.d64", files);
+  list_directory(b);
+  const rows before = row_texts();
+  std::filesystem::resize_file(temp / "x.d64", 1000);
+  open_row("X.d64");
+  ASSERT_EQ(record.messages.size(), 1u);
+  EXPECT_EQ(record.messages[0], "Cannot read disk image x.d64");
+  EXPECT_FALSE(state.in_disk_image);
+  EXPECT_EQ(state.disk_image_name, "");
+  EXPECT_EQ(row_texts(), before);
+  EXPECT_EQ(b.grid.selected_row, 2);
+}
+
+TEST_F(disk_image_test, AnEmptyDirectoryShowsTheBackRowOnly) {
+  write_image("e.d64", {});
+  list_directory(b);
+  open_row("E.d64");
+  EXPECT_EQ(row_texts(), (rows{"File name|Type|Size|GFX format", "..|<WIN>||"}));
+  EXPECT_EQ(b.grid.selected_row, 1);
+}
+
+TEST_F(disk_image_test, AFullDirectoryGivesOneRowPerEntry) {
+  const std::vector<uint8_t> one = counting_bytes(2);
+  std::vector<std::string> names;
+  for (int i = 0; i < d64_max_files; ++i) names.push_back("F" + std::to_string(i));
+  std::vector<d64_file> many;
+  for (const std::string& name : names) many.push_back({name, 0x82, one});
+  write_image("full.d64", many);
+  list_directory(b);
+  for (int i = 0; i < 40; ++i) tdir_navigate(b.grid, 40, false);
+  open_row("Full.d64");
+  EXPECT_EQ(b.grid.row_count, 146);
+  EXPECT_EQ(b.grid.selected_row, 1);
+  EXPECT_EQ(b.grid.top_row, 1);
+  EXPECT_EQ(tdir_cell(b.grid, 0, 145), "F143            ");
+  EXPECT_EQ(tdir_cell(b.grid, 2, 145), "2");
+}
+
+}  // namespace
