@@ -1,0 +1,64 @@
+#include "d64/d64_entry.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+bool ends_with_d64(std::string_view name) {
+  if (name.size() < 4) return false;
+  const std::string_view ext = name.substr(name.size() - 4);
+  return ext[0] == '.' && (ext[1] == 'd' || ext[1] == 'D') && ext[2] == '6' && ext[3] == '4';
+}
+
+}  // namespace
+
+std::optional<d64_entry_ref> parse_d64_entry_ref(std::string_view input) {
+  const size_t colon = input.rfind(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const std::string_view image = input.substr(0, colon);
+  const std::string_view digits = input.substr(colon + 1);
+  if (!ends_with_d64(image) || digits.empty()) return std::nullopt;
+  uint64_t index = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    // Beyond any directory: saturate rather than wrap onto a real entry.
+    index = std::min<uint64_t>(index * 10 + (c - '0'), std::numeric_limits<uint32_t>::max());
+  }
+  return d64_entry_ref{std::string(image), static_cast<uint32_t>(index)};
+}
+
+d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, file_buffer& file) {
+  d64_entry_result result;
+  if (!read_directory(reader, ref.image)) return result;
+  if (ref.index >= reader.dir_entry_count) {
+    result.status = d64_entry_status::no_such_entry;
+    return result;
+  }
+  compute_prg_sizes(reader);
+  const dir_entry& entry = reader.dir_entries[ref.index];
+  result.name.assign(entry.name.begin(), entry.name.end());
+  if (entry.file_type != "Prg") {
+    result.status = d64_entry_status::not_a_program;
+    return result;
+  }
+  read_file_chain(reader, entry.first_track, entry.first_sector, file);
+  result.status = d64_entry_status::read;
+  result.size_bytes = entry.size_bytes;
+  return result;
+}
+
+std::string d64_entry_message(d64_entry_status status, const d64_entry_ref& ref) {
+  const std::string where = ref.image + ":" + std::to_string(ref.index);
+  switch (status) {
+    case d64_entry_status::read:
+      break;
+    case d64_entry_status::image_unreadable:
+      return "cannot read disk image " + ref.image + " (missing, a directory or too short)";
+    case d64_entry_status::no_such_entry:
+      return "no directory entry " + where;
+    case d64_entry_status::not_a_program:
+      return "entry " + where + " is not a PRG file";
+  }
+  return {};
+}

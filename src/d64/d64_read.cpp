@@ -1,0 +1,146 @@
+#include "d64/d64_read.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <bitset>
+#include <cerrno>
+
+namespace {
+
+constexpr std::array<std::string_view, 8> file_type_names = {"Del", "Seq", "Prg", "Usr",
+                                                             "Rel", "???", "???", "???"};
+constexpr int entries_per_sector = 8;
+constexpr int entry_size = 32;
+constexpr uint8_t directory_first_sector = 1;
+
+// Follows a chain from track/sector, calling visit(read_ok) after each read. It ends at a link
+// to track 0, after a failed read, at a link back to a sector already read (so it reads each of
+// the 683 sectors at most once), or when visit returns false.
+template <class Visit>
+void walk_chain(d64_reader& reader, uint8_t track, uint8_t sector, Visit visit) {
+  std::bitset<d64_sector_count> walked;
+  for (;;) {
+    const bool exists = d64_sector_exists(track, sector);
+    if (exists) {
+      const int number = d64_sector_number(track, sector);
+      if (walked[number]) return;
+      walked[number] = true;
+    }
+    read_sector(reader, track, sector);
+    if (!visit(exists) || reader.sector_buffer[0] == 0) return;
+    track = reader.sector_buffer[0];
+    sector = reader.sector_buffer[1];
+  }
+}
+
+// Stores the used entries of the directory sector in sector_buffer; false once the records are
+// full.
+bool store_directory_sector(d64_reader& reader) {
+  const auto& sector = reader.sector_buffer;
+  for (int e = 0; e < entries_per_sector; ++e) {
+    if (reader.dir_entry_count == max_dir_entries) return false;
+    const int base = e * entry_size;
+    const uint8_t type = sector[base + 2];
+    // No type bits and not closed: an empty or scratched slot.
+    if ((type & 0x87) == 0) continue;
+    dir_entry& entry = reader.dir_entries[reader.dir_entry_count];
+    entry.file_type = file_type_names[type & 7];
+    entry.first_track = sector[base + 3];
+    entry.first_sector = sector[base + 4];
+    for (int i = 0; i < 16; ++i) {
+      const uint8_t byte = sector[base + 5 + i];
+      entry.name[i] = byte == 0xA0 ? 0x20 : byte;
+    }
+    entry.blocks = static_cast<uint16_t>(sector[base + 30] | sector[base + 31] << 8);
+    ++reader.dir_entry_count;
+  }
+  return reader.dir_entry_count < max_dir_entries;
+}
+
+// A link to a sector that does not exist ends the directory without listing the stale
+// sector_buffer again.
+void walk_directory(d64_reader& reader) {
+  reader.dir_entry_count = 0;
+  walk_chain(reader, d64_directory_track, directory_first_sector,
+             [&reader](bool read_ok) { return read_ok && store_directory_sector(reader); });
+}
+
+// Reads up to the image size into disk_image; the number of bytes read, or -1 on a read error.
+ssize_t read_image_bytes(int fd, d64_reader& reader) {
+  ssize_t total = 0;
+  while (total < d64_image_size) {
+    const ssize_t got = ::read(fd, reader.disk_image.data() + total, d64_image_size - total);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    total += got;
+  }
+  return total;
+}
+
+bool read_image_file(d64_reader& reader, const std::filesystem::path& file_name) {
+  const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  bool whole = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+  // A regular file too short to be an image is refused before it overwrites the last image.
+  if (whole && S_ISREG(info.st_mode) && info.st_size < d64_image_size) whole = false;
+  if (whole) whole = read_image_bytes(fd, reader) == d64_image_size;
+  ::close(fd);
+  return whole;
+}
+
+}  // namespace
+
+void read_sector(d64_reader& reader, uint8_t track, uint8_t sector) {
+  if (!d64_sector_exists(track, sector)) {
+    reader.sector_buffer[0] = 0;
+    return;
+  }
+  const auto start = reader.disk_image.begin() + track_offsets[track] + sector * d64_sector_size;
+  std::copy(start, start + d64_sector_size, reader.sector_buffer.begin());
+}
+
+bool read_directory(d64_reader& reader, const std::filesystem::path& file_name) {
+  if (!read_image_file(reader, file_name)) {
+    reader.dir_entry_count = 0;
+    return false;
+  }
+  walk_directory(reader);
+  return true;
+}
+
+bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image) {
+  if (image.size() < static_cast<size_t>(d64_image_size)) {
+    reader.dir_entry_count = 0;
+    return false;
+  }
+  std::copy(image.begin(), image.begin() + d64_image_size, reader.disk_image.begin());
+  walk_directory(reader);
+  return true;
+}
+
+void compute_prg_sizes(d64_reader& reader) {
+  for (int k = 0; k < reader.dir_entry_count; ++k) {
+    dir_entry& entry = reader.dir_entries[k];
+    if (entry.file_type != "Prg") continue;
+    int32_t sectors = 0;
+    walk_chain(reader, entry.first_track, entry.first_sector, [&sectors](bool) {
+      ++sectors;
+      return true;
+    });
+    // Every sector but the last carries 254 data bytes; the last one's byte 1 indexes its last.
+    entry.size_bytes = 254 * (sectors - 1) + reader.sector_buffer[1] - 1;
+  }
+}
+
+void read_file_chain(d64_reader& reader, uint8_t track, uint8_t sector, file_buffer& file) {
+  uint16_t index = 0;
+  walk_chain(reader, track, sector, [&](bool) {
+    for (int i = 2; i < d64_sector_size; ++i) file[index++] = reader.sector_buffer[i];
+    return true;
+  });
+}

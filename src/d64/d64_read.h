@@ -1,0 +1,47 @@
+#pragma once
+// Reading a D64 disk image: its directory, the sizes of its program files and one file's data.
+// Every chain walk is bounded, so a damaged image never hangs the reader or leaves its buffers.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+#include "d64/d64_geometry.h"
+#include "formats/picture_model.h"
+
+inline constexpr int max_dir_entries = 145;
+
+struct dir_entry {
+  std::array<uint8_t, 16> name{};  // the 16 name bytes, 0xA0 turned into a space
+  uint16_t blocks = 0;
+  std::string_view file_type;  // "Del", "Seq", "Prg", "Usr", "Rel" or "???"
+  uint8_t first_sector = 0;
+  uint8_t first_track = 0;
+  int32_t size_bytes = 0;  // written by compute_prg_sizes for "Prg" entries only
+};
+
+// The last image read and its directory. Large: give it static storage.
+struct d64_reader {
+  std::array<uint8_t, d64_image_size> disk_image{};
+  std::array<uint8_t, d64_sector_size> sector_buffer{};
+  std::array<dir_entry, max_dir_entries> dir_entries{};
+  uint16_t dir_entry_count = 0;
+};
+
+// Copies the sector into sector_buffer, or sets byte 0 of sector_buffer to 0 when it does not
+// exist.
+void read_sector(d64_reader& reader, uint8_t track, uint8_t sector);
+
+// Reads the first 174848 bytes of the image file and lists its directory; false (and no entries)
+// when the file cannot be opened, is a directory or is shorter than an image.
+bool read_directory(d64_reader& reader, const std::filesystem::path& file_name);
+
+// As read_directory, over image bytes already in memory.
+bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image);
+
+// Sets size_bytes of every listed "Prg" entry from its sector chain.
+void compute_prg_sizes(d64_reader& reader);
+
+// Copies the data bytes of the chain from track/sector into file from index 0, wrapping at 65536.
+void read_file_chain(d64_reader& reader, uint8_t track, uint8_t sector, file_buffer& file);
