@@ -1,0 +1,168 @@
+// make-d64: builds a D64 disk image from host files.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/make-d64/d64_writer.h"
+
+namespace {
+
+constexpr const char* usage_text =
+    "usage: make-d64 OUTPUT.d64 [--name DISKNAME] [--id ID] [[--as NAME] [--type TYPE] FILE]...\n"
+    "Builds a 35-track D64 image holding the FILEs in the order given.\n"
+    "  --name DISKNAME  disk name, at most 16 bytes (default: empty)\n"
+    "  --id ID          disk id, at most 2 bytes (default: 00)\n"
+    "  --as NAME        directory name of the next FILE, at most 16 bytes; \\xHH gives any byte\n"
+    "                   (default: the FILE's base name without extension, upper-cased)\n"
+    "  --type TYPE      PRG (default), SEQ, USR, REL, DEL or a type byte such as 0x85,\n"
+    "                   for the next FILE\n";
+
+int usage_error(const std::string& message) {
+  std::fprintf(stderr, "make-d64: %s\n%s", message.c_str(), usage_text);
+  return 2;
+}
+
+int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Turns \xHH into the byte HH; other text stays as it is.
+std::optional<std::string> unescape(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 >= text.size() || text[i + 1] != 'x') {
+      out += text[i];
+      continue;
+    }
+    if (i + 3 >= text.size()) return std::nullopt;
+    const int high = hex_value(text[i + 2]);
+    const int low = hex_value(text[i + 3]);
+    if (high < 0 || low < 0) return std::nullopt;
+    out += static_cast<char>(high * 16 + low);
+    i += 3;
+  }
+  return out;
+}
+
+std::optional<uint8_t> parse_type(std::string_view text) {
+  constexpr std::array<std::string_view, 5> names = {"DEL", "SEQ", "PRG", "USR", "REL"};
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (text == names[i]) return static_cast<uint8_t>(0x80 | i);
+  }
+  if (text.size() == 4 && text.substr(0, 2) == "0x" && hex_value(text[2]) >= 0 &&
+      hex_value(text[3]) >= 0)
+    return static_cast<uint8_t>(hex_value(text[2]) * 16 + hex_value(text[3]));
+  return std::nullopt;
+}
+
+std::string default_name(const std::filesystem::path& file) {
+  std::string name = file.stem().string().substr(0, 16);
+  for (char& c : name) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return name;
+}
+
+std::optional<std::vector<uint8_t>> read_host_file(const std::filesystem::path& file) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+// Writes beside the target, then renames, so a failure never leaves half an image.
+bool write_image(const std::string& output, std::span<const uint8_t> image) {
+  std::string temp = output + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  size_t done = 0;
+  while (done < image.size()) {
+    const ssize_t n = ::write(fd, image.data() + done, image.size() - done);
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  const bool written = done == image.size() && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+  const bool closed = ::close(fd) == 0;
+  if (written && closed && std::rename(temp.c_str(), output.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(usage_text, stdout);
+    return 0;
+  }
+  if (args.empty()) return usage_error("no output file given");
+  const std::string output(args[0]);
+  std::string disk_name;
+  std::string disk_id = "00";
+  std::optional<std::string> next_name;
+  uint8_t next_type = 0x82;
+  std::vector<std::vector<uint8_t>> contents;
+  std::vector<d64_file> files;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool has_value = i + 1 < args.size();
+    if (arg == "--name" || arg == "--id" || arg == "--as" || arg == "--type") {
+      if (!has_value) return usage_error(std::string(arg) + " needs a value");
+      const std::string_view value = args[++i];
+      if (arg == "--type") {
+        const auto type = parse_type(value);
+        if (!type) return usage_error("unknown type " + std::string(value));
+        next_type = *type;
+        continue;
+      }
+      const auto text = unescape(value);
+      if (!text) return usage_error("bad \\x escape in " + std::string(value));
+      if (arg == "--name") disk_name = *text;
+      if (arg == "--id") disk_id = *text;
+      if (arg == "--as") next_name = *text;
+      continue;
+    }
+    if (arg.starts_with("--")) return usage_error("unknown option " + std::string(arg));
+    const std::filesystem::path path(arg);
+    auto bytes = read_host_file(path);
+    if (!bytes) {
+      std::fprintf(stderr, "make-d64: cannot read %s\n", path.c_str());
+      return 1;
+    }
+    contents.push_back(std::move(*bytes));
+    files.push_back({next_name.value_or(default_name(path)), next_type, {}});
+    next_name.reset();
+    next_type = 0x82;
+  }
+  for (size_t f = 0; f < files.size(); ++f) files[f].data = contents[f];
+
+  static std::array<uint8_t, d64_image_size> image;
+  const d64_build_result result = build_d64_image(disk_name, disk_id, files, image);
+  if (!result.ok) {
+    std::fprintf(stderr, "make-d64: %s\n", result.error.c_str());
+    return 1;
+  }
+  if (!write_image(output, image)) {
+    std::fprintf(stderr, "make-d64: cannot write %s\n", output.c_str());
+    return 1;
+  }
+  return 0;
+}
