@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <thread>
+
+#include "d64_test_image.h"
+
+namespace {
+
+void write_file(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+test_image one_entry_image(std::string_view name) {
+  test_image image;
+  image.entry(1, 0, 0x82, 1, 0, name);
+  image.link(18, 1, 0, 255);
+  return image;
+}
+
+class ImageFile : public ::testing::Test {
+ protected:
+  std::filesystem::path dir = make_temp_dir();
+  std::unique_ptr<d64_reader> reader = make_reader();
+
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  // Lists an image named FIRST first, so a failure shows whether it was walked over.
+  void list_first_image() {
+    write_file(dir / "first.d64", one_entry_image("FIRST").bytes);
+    ASSERT_TRUE(read_directory(*reader, dir / "first.d64"));
+    ASSERT_EQ(reader->dir_entry_count, 1);
+  }
+};
+
+TEST_F(ImageFile, ExactImageIsRead) {
+  list_first_image();
+  EXPECT_EQ(name_of(reader->dir_entries[0]).substr(0, 5), "FIRST");
+}
+
+TEST_F(ImageFile, LongerImagesAreReadForTheirFirst174848Bytes) {
+  for (size_t size : {175531u, 196608u, 197376u}) {
+    test_image image = one_entry_image("LONG");
+    image.bytes.resize(size, 0x82);  // trailing bytes that would list as entries if read
+    const auto path = dir / ("long" + std::to_string(size) + ".d64");
+    write_file(path, image.bytes);
+    ASSERT_TRUE(read_directory(*reader, path)) << size;
+    EXPECT_EQ(reader->dir_entry_count, 1) << size;
+  }
+}
+
+TEST_F(ImageFile, MissingImageFailsWithNoEntries) {
+  list_first_image();
+  EXPECT_FALSE(read_directory(*reader, dir / "missing.d64"));
+  EXPECT_EQ(reader->dir_entry_count, 0);
+}
+
+TEST_F(ImageFile, DirectoryFails) {
+  list_first_image();
+  std::filesystem::create_directory(dir / "folder.d64");
+  EXPECT_FALSE(read_directory(*reader, dir / "folder.d64"));
+  EXPECT_EQ(reader->dir_entry_count, 0);
+}
+
+TEST_F(ImageFile, ShortImageFailsAndLeavesThePreviousImage) {
+  list_first_image();
+  test_image image = one_entry_image("SHORT");
+  image.bytes.resize(d64_image_size - 1);
+  write_file(dir / "short.d64", image.bytes);
+  EXPECT_FALSE(read_directory(*reader, dir / "short.d64"));
+  EXPECT_EQ(reader->dir_entry_count, 0);
+  EXPECT_EQ(reader->disk_image[track_offsets[18] + 256 + 5], 'F');
+}
+
+TEST_F(ImageFile, EmptyFileFails) {
+  write_file(dir / "empty.d64", {});
+  EXPECT_FALSE(read_directory(*reader, dir / "empty.d64"));
+}
+
+TEST_F(ImageFile, ShortPipeFails) {
+  list_first_image();
+  const auto fifo = dir / "pipe.d64";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // The writer closes after 100 bytes, so the reader sees a short image.
+  std::thread writer([&] { write_file(fifo, std::vector<uint8_t>(100, 0x82)); });
+  EXPECT_FALSE(read_directory(*reader, fifo));
+  writer.join();
+  EXPECT_EQ(reader->dir_entry_count, 0);
+}
+
+TEST(ImageBytes, ShortBytesFailAndLongBytesAreCut) {
+  auto reader = make_reader();
+  test_image image = one_entry_image("MEM");
+  EXPECT_FALSE(
+      read_directory_from_bytes(*reader, std::span(image.bytes).first(d64_image_size - 1)));
+  EXPECT_EQ(reader->dir_entry_count, 0);
+  image.bytes.resize(d64_image_size + 683, 0x82);
+  EXPECT_TRUE(read_directory_from_bytes(*reader, image.bytes));
+  EXPECT_EQ(reader->dir_entry_count, 1);
+}
+
+}  // namespace
