@@ -1,0 +1,179 @@
+#include "picture_fitting.h"
+
+#include <algorithm>
+#include <array>
+
+#include "c64_colours.h"
+
+namespace {
+
+constexpr int cells = 1000;
+constexpr int mono_screen = 0xCB;
+constexpr uint8_t mono_color_ram = c64::light_grey;
+
+using colour_counts = std::array<int, 16>;
+
+int cell_top(int cell) {
+  return cell / 40 * 8;
+}
+int cell_left(int cell) {
+  return cell % 40 * 8;
+}
+
+// The hires column whose colour stands for multicolour pixel pair of a frame.
+int sample_column(int pair_column, int frame, const picture_constraints& limits) {
+  return pair_column * 2 + (limits.frames == 2 ? frame : 0);
+}
+
+uint8_t most_used(const colour_counts& counts, uint8_t fallback) {
+  uint8_t best = fallback;
+  int best_count = 0;
+  for (uint8_t colour = 0; colour < 16; ++colour) {
+    if (counts[colour] > best_count) {
+      best = colour;
+      best_count = counts[colour];
+    }
+  }
+  return best;
+}
+
+// The two most used colours, the most used first; a missing second repeats the first.
+std::array<uint8_t, 2> two_most_used(colour_counts counts, uint8_t fallback) {
+  const uint8_t first = most_used(counts, fallback);
+  counts[first] = 0;
+  return {first, most_used(counts, first)};
+}
+
+// The position of the choice nearest to colour; the first of equals wins.
+int nearest(uint8_t colour, const std::array<uint8_t, 4>& choices, int count) {
+  int best = 0;
+  for (int k = 1; k < count; ++k) {
+    if (colour_distance(colour, choices[k]) < colour_distance(colour, choices[best])) best = k;
+  }
+  return best;
+}
+
+uint8_t single_background(const target_picture& picture) {
+  colour_counts counts{};
+  for (uint8_t colour : picture.frames[0]) ++counts[colour];
+  return most_used(counts, c64::black);
+}
+
+void fit_backgrounds(const target_picture& picture, const picture_constraints& limits,
+                     picture_model& model) {
+  if (limits.mono_colours || limits.background == background_source::black) {
+    model.line_background.fill(c64::black);
+  } else if (limits.background == background_source::single) {
+    model.line_background.fill(single_background(picture));
+  } else {
+    model.line_background.fill(c64::black);
+    std::copy(picture.line_background.begin(), picture.line_background.end(),
+              model.line_background.begin());
+  }
+}
+
+// Counts the colours of a cell's pixels on lines first..last of the given frames, leaving
+// out those the line's background or the colour RAM already give.
+colour_counts count_cell(const target_picture& picture, const picture_model& model,
+                         const picture_constraints& limits, int cell, int first_line, int last_line,
+                         int first_frame, int last_frame, int skip_colour) {
+  colour_counts counts{};
+  for (int frame = first_frame; frame <= last_frame; ++frame) {
+    for (int line = first_line; line <= last_line; ++line) {
+      const int y = cell_top(cell) + line;
+      for (int pair = 0; pair < 4; ++pair) {
+        const int x = sample_column(cell_left(cell) / 2 + pair, frame, limits);
+        const uint8_t colour = picture.frames[frame][y * picture_width + x];
+        if (colour != model.line_background[y] && colour != skip_colour) ++counts[colour];
+      }
+    }
+  }
+  return counts;
+}
+
+void fit_multicolour_cell(const target_picture& picture, const picture_constraints& limits,
+                          int cell, picture_model& model) {
+  const int last_frame = limits.frames - 1;
+  uint8_t color_ram = mono_color_ram;
+  if (!limits.mono_colours) {
+    color_ram = most_used(count_cell(picture, model, limits, cell, 0, 7, 0, last_frame, -1), 0);
+  }
+  model.color_ram[cell] = color_ram;
+
+  for (int frame = 0; frame <= last_frame; ++frame) {
+    auto& screen = frame == 0 ? model.screen_a : model.screen_b;
+    const bool reuse_a = frame == 1 && limits.shared_screen;
+    const int lines_per_group = limits.screen_per_line ? 1 : 8;
+    for (int first = 0; first < 8; first += lines_per_group) {
+      const int last = first + lines_per_group - 1;
+      uint8_t screen_byte = mono_screen;
+      if (reuse_a) {
+        screen_byte = model.screen_a[cell * 8 + first];
+      } else if (!limits.mono_colours) {
+        const int counted_last = limits.shared_screen ? last_frame : frame;
+        const int counted_first = limits.shared_screen ? 0 : frame;
+        const auto [high, low] = two_most_used(count_cell(picture, model, limits, cell, first, last,
+                                                          counted_first, counted_last, color_ram),
+                                               color_ram);
+        screen_byte = static_cast<uint8_t>(high << 4 | low);
+      }
+      for (int line = first; line <= last; ++line) screen[cell * 8 + line] = screen_byte;
+    }
+
+    auto& bitmap = frame == 0 ? model.bitmap_a : model.bitmap_b;
+    for (int line = 0; line < 8; ++line) {
+      const int y = cell_top(cell) + line;
+      const uint8_t screen_byte = screen[cell * 8 + line];
+      const std::array<uint8_t, 4> choices = {static_cast<uint8_t>(model.line_background[y] & 15),
+                                              static_cast<uint8_t>(screen_byte >> 4),
+                                              static_cast<uint8_t>(screen_byte & 15),
+                                              static_cast<uint8_t>(color_ram & 15)};
+      uint8_t byte = 0;
+      for (int pair = 0; pair < 4; ++pair) {
+        const int x = sample_column(cell_left(cell) / 2 + pair, frame, limits);
+        const int bits = nearest(picture.frames[frame][y * picture_width + x], choices, 4);
+        byte = static_cast<uint8_t>(byte | bits << (6 - 2 * pair));
+      }
+      bitmap[cell * 8 + line] = byte;
+    }
+  }
+}
+
+void fit_hires_cell(const target_picture& picture, const picture_constraints& limits, int cell,
+                    picture_model& model) {
+  const int lines_per_group = limits.screen_per_line ? 1 : 8;
+  for (int first = 0; first < 8; first += lines_per_group) {
+    colour_counts counts{};
+    for (int line = first; line < first + lines_per_group; ++line) {
+      const int y = cell_top(cell) + line;
+      for (int x = cell_left(cell); x < cell_left(cell) + 8; ++x) {
+        ++counts[picture.frames[0][y * picture_width + x]];
+      }
+    }
+    // A set bitmap bit shows the high nibble, a clear one the low nibble.
+    const auto [high, low] = two_most_used(counts, c64::black);
+    for (int line = first; line < first + lines_per_group; ++line) {
+      const int y = cell_top(cell) + line;
+      model.screen_a[cell * 8 + line] = static_cast<uint8_t>(high << 4 | low);
+      const std::array<uint8_t, 4> choices = {low, high};
+      uint8_t byte = 0;
+      for (int column = 0; column < 8; ++column) {
+        const uint8_t colour = picture.frames[0][y * picture_width + cell_left(cell) + column];
+        byte = static_cast<uint8_t>(byte | nearest(colour, choices, 2) << (7 - column));
+      }
+      model.bitmap_a[cell * 8 + line] = byte;
+    }
+  }
+}
+
+}  // namespace
+
+void fit_picture(const target_picture& picture, const picture_constraints& limits,
+                 picture_model& model) {
+  if (limits.hires) {
+    for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, model);
+    return;
+  }
+  fit_backgrounds(picture, limits, model);
+  for (int cell = 0; cell < cells; ++cell) fit_multicolour_cell(picture, limits, cell, model);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Fitting a computed picture into a format's colour limits: per 8x8 cell (or per raster line
+// of a cell) it picks the colours the pixels use most and gives every pixel the nearest of
+// the colours allowed there.
+#include <cstdint>
+
+#include "formats/picture_model.h"
+#include "sample_picture.h"
+
+enum class background_source : uint8_t {
+  per_line,  // each raster line has its own background colour
+  single,    // one background colour for the whole picture
+  black,     // the format fixes the background at black
+};
+
+struct picture_constraints {
+  bool hires = false;            // two colours per cell line instead of four
+  uint8_t frames = 1;            // 2: frame A on even and frame B on odd hires columns
+  bool screen_per_line = false;  // FLI: a screen RAM for each raster line of a cell
+  bool shared_screen = false;    // frame B uses frame A's screen RAMs
+  background_source background = background_source::black;
+  bool mono_colours = false;  // fixed black, grey 2, grey 1 and light grey
+};
+
+// Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,
+// copied where the format has one), colour RAM and line backgrounds 0..255.
+void fit_picture(const target_picture& picture, const picture_constraints& limits,
+                 picture_model& model);

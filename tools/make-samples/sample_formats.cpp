@@ -1,0 +1,106 @@
+#include "sample_formats.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "formats/format_table.h"
+#include "pixel_font.h"
+#include "sample_encoders.h"
+
+namespace {
+
+using bg = background_source;
+
+constexpr picture_constraints fli_lace(bg background) {
+  return {.frames = 2, .screen_per_line = true, .background = background};
+}
+constexpr picture_constraints fli(bg background) {
+  return {.screen_per_line = true, .background = background};
+}
+constexpr picture_constraints multicolour(bg background) {
+  return {.background = background};
+}
+
+scene_style style_for(const sample_format& sample, std::string_view subtitle) {
+  const picture_constraints& limits = sample.limits;
+  return {.title = sample.title,
+          .subtitle = subtitle,
+          .hires = limits.hires,
+          .two_frames = limits.frames == 2,
+          .fine_colour = limits.screen_per_line || limits.background == bg::per_line,
+          .line_backgrounds = limits.background == bg::per_line};
+}
+
+// The format's name in capitals, cut at a space when it is wider than the picture.
+std::string subtitle_for(const sample_format& sample) {
+  std::string text(format_names[sample.format_id]);
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  const int scale = sample.limits.hires || sample.limits.frames == 2 ? 1 : 2;
+  while (text_width(text) * scale > picture_width) text.erase(text.rfind(' '));
+  return text;
+}
+
+}  // namespace
+
+const std::array<sample_format, 15> sample_formats = {{
+    {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line), encode_gun_paint},
+    {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line),
+     encode_pc64_fli_interlace},
+    {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line), encode_pc64_fli},
+    {4, "04-saga-fli.vic", 0x3B00, "SAGA FLI", fli(bg::per_line), encode_saga_fli},
+    {5, "05-3c00-fli.vic", 0x3C00, "3C00 FLI", fli(bg::black), encode_3c00_fli},
+    {6,
+     "06-draz-lace.vic",
+     0x5800,
+     "DRAZ LACE",
+     {.frames = 2, .shared_screen = true, .background = bg::single},
+     encode_draz_lace},
+    {7,
+     "07-multicolor-interlace.vic",
+     0x4000,
+     "MULTICOLOR LACE",
+     {.frames = 2, .background = bg::black},
+     encode_multicolor_interlace},
+    {8,
+     "08-topaz-afli.vic",
+     0x4000,
+     "TOPAZ AFLI",
+     {.hires = true, .screen_per_line = true},
+     encode_topaz_afli},
+    {9, "09-topaz-hires.vic", 0x5C00, "TOPAZ HIRES", {.hires = true}, encode_topaz_hires},
+    {10,
+     "10-mono-mci.vic",
+     0x2000,
+     "MONO MCI",
+     {.frames = 2, .mono_colours = true},
+     encode_mono_mci},
+    {11, "11-bpaddles.vic", 0x6000, "BPADDLES", multicolour(bg::black), encode_bpaddles},
+    {12, "12-dolphin-fli.vic", 0x3C00, "DOLPHIN FLI", fli(bg::black), encode_dolphin_fli},
+    {13, "13-fun-paint.vic", 0x3FF0, "FUN PAINT", fli_lace(bg::per_line), encode_fun_paint},
+    {14, "14-art-studio.vic", 0x2000, "ART STUDIO", multicolour(bg::single), encode_art_studio},
+    {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single), encode_draz_paint},
+}};
+
+const std::array<plain_sample, 3> plain_samples = {{
+    {"15-hires-art-studio.vic", 9009, 0x2000},
+    {"17-crest-ufli.vic", 16194, 0x4000},
+    {"00-unknown-size.vic", 12345, 0x0801},
+}};
+
+void begin_file(file_buffer& file, uint16_t load_address) {
+  file.bytes.fill(0);
+  file[0] = static_cast<uint8_t>(load_address & 0xFF);
+  file[1] = static_cast<uint8_t>(load_address >> 8);
+}
+
+uint32_t make_sample(const sample_format& sample, sample_workspace& work) {
+  const std::string subtitle = subtitle_for(sample);
+  paint_scene(style_for(sample, subtitle), work.picture);
+  work.model = picture_model{};
+  fit_picture(work.picture, sample.limits, work.model);
+  begin_file(work.file, sample.load_address);
+  sample.encode(work.model, work.file);
+  return static_cast<uint32_t>(format_by_id(sample.format_id)->sizes[0]);
+}
