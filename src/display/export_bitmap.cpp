@@ -5,7 +5,7 @@ void export_bitmap::take_surface(const surface& source) {
   height = source.valid() ? source.height : 0;
   rows.assign(row_bytes() * static_cast<size_t>(height), 0);
   for (int y = 0; y < height; ++y) {
-    uint8_t* out = rows.data() + static_cast<size_t>(y) * row_bytes();
+    uint8_t* out = rows.data() + static_cast<size_t>(height - 1 - y) * row_bytes();
     for (int x = 0; x < width; ++x) {
       const uint32_t pixel = source.at(x, y);
       *out++ = static_cast<uint8_t>(pixel);

@@ -24,6 +24,6 @@ file_write_result write_png_file(const std::string& path, const surface& image) 
   std::vector<uint8_t> encoded(size);
   if (!png_image_write_to_memory(&png, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
     return {false, "Stream write error"};
-  encoded.resize(size);
-  return write_file_safely(path, encoded);
+  const std::span<const uint8_t> parts[] = {std::span(encoded).first(size)};
+  return write_file_safely(path, parts);
 }

@@ -34,7 +34,8 @@ mode_t new_file_mode() {
 
 }  // namespace
 
-file_write_result write_file_safely(const std::string& path, std::span<const uint8_t> bytes) {
+file_write_result write_file_safely(const std::string& path,
+                                    std::span<const std::span<const uint8_t>> parts) {
   const file_write_result cannot_create{false, "Cannot create file " + path};
   if (path.empty() || path.back() == '/') return cannot_create;
   std::string temp = directory_of(path) + "/.velora2003-XXXXXX";
@@ -44,8 +45,9 @@ file_write_result write_file_safely(const std::string& path, std::span<const uin
   if (fd < 0) return cannot_create;
   temp = name.data();
 
-  const bool written =
-      ::fchmod(fd, new_file_mode()) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+  bool written = ::fchmod(fd, new_file_mode()) == 0;
+  for (const std::span<const uint8_t> part : parts) written = written && write_all(fd, part);
+  written = written && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {
     ::unlink(temp.c_str());

@@ -9,7 +9,8 @@ struct file_write_result {
   std::string error;  // "Cannot create file <path>" or "Stream write error" when not ok
 };
 
-// Writes bytes into a temporary file in the target's directory, flushes it to disk and
-// renames it over path; on failure the temporary file is removed and an existing target
+// Writes the parts one after the other into a temporary file in the target's directory, flushes it
+// to disk and renames it over path; on failure the temporary file is removed and an existing target
 // is left untouched.
-file_write_result write_file_safely(const std::string& path, std::span<const uint8_t> bytes);
+file_write_result write_file_safely(const std::string& path,
+                                    std::span<const std::span<const uint8_t>> parts);
