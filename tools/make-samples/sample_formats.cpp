@@ -29,7 +29,8 @@ scene_style style_for(const sample_format& sample, std::string_view subtitle) {
           .hires = limits.hires,
           .two_frames = limits.frames == 2,
           .fine_colour = limits.screen_per_line || limits.background == bg::per_line,
-          .line_backgrounds = limits.background == bg::per_line};
+          .line_backgrounds = limits.background == bg::per_line,
+          .greys = limits.mono_colours};
 }
 
 // The format's name in capitals, cut at a space when it is wider than the picture.

@@ -91,6 +91,17 @@ uint8_t scene_colour(const scene_style& style, int x, int y, int frame) {
   return sky_colour(style, x, y);
 }
 
+// The grey that stands for colour in a frame; the two frames round differently, so the eye
+// sees levels between the four greys.
+uint8_t grey_for(uint8_t colour, int frame) {
+  static constexpr std::array<uint8_t, 4> greys = {black, dark_grey, grey, light_grey};
+  const uint32_t look = c64_looks[colour];
+  const int luma = static_cast<int>(
+      ((look >> 16) * 299 + (look >> 8 & 0xFF) * 587 + (look & 0xFF) * 114) / 1000);
+  const int level = (luma * 3 + (frame == 0 ? 64 : 192)) / 255;
+  return greys[std::min(level, 3)];
+}
+
 void draw_text(std::array<uint8_t, picture_width * picture_height>& pixels, std::string_view text,
                int top, int scale_x, int scale_y, auto colour_of_line) {
   const int left = (picture_width - text_width(text) * scale_x) / 2;
@@ -122,6 +133,11 @@ void paint_scene(const scene_style& style, target_picture& picture) {
     const int fine_scale = style.hires || style.two_frames ? 1 : 2;
     draw_text(pixels, style.subtitle, subtitle_top + 5, fine_scale, 1,
               [&](int line) { return style.fine_colour && line % 2 ? light_blue : light_grey; });
+  }
+  if (style.greys) {
+    for (int frame = 0; frame < 2; ++frame) {
+      for (uint8_t& colour : picture.frames[frame]) colour = grey_for(colour, frame);
+    }
   }
   for (int y = 0; y < picture_height; ++y) {
     uint8_t background = black;

@@ -16,6 +16,7 @@ struct scene_style {
   bool two_frames = false;        // frame B differs from frame A where the eye blends them
   bool fine_colour = false;       // colours may change on every raster line
   bool line_backgrounds = false;  // the sky is also the background colour of its lines
+  bool greys = false;             // only black, dark grey, grey and light grey
 };
 
 struct target_picture {

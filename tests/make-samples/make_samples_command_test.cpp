@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "formats/format_table.h"
+#include "sample_formats.h"
+
+namespace {
+
+class MakeSamplesCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "velora-samples-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  int run(const std::string& arguments) {
+    const std::string command = std::string(MAKE_SAMPLES_PATH) + " " + arguments + " 2>/dev/null";
+    return WEXITSTATUS(std::system(command.c_str()));
+  }
+
+  std::filesystem::path dir;
+};
+
+TEST_F(MakeSamplesCommand, WritesOneFilePerShowableFormat) {
+  ASSERT_EQ(run((dir / "out").string()), 0);
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir / "out")) {
+    ++files;
+    EXPECT_EQ(entry.path().extension(), ".vic");
+    EXPECT_NE(format_by_id(format_id_by_size(entry.file_size()))->loader, nullptr) << entry.path();
+  }
+  EXPECT_EQ(files, 15);
+  EXPECT_EQ(std::filesystem::file_size(dir / "out" / "01-gun-paint.vic"), 33602u);
+}
+
+TEST_F(MakeSamplesCommand, AllAddsFilesThatAreNotShown) {
+  ASSERT_EQ(run("--all " + dir.string()), 0);
+  for (const plain_sample& sample : plain_samples) {
+    EXPECT_EQ(std::filesystem::file_size(dir / sample.file_name), sample.size);
+  }
+}
+
+TEST_F(MakeSamplesCommand, BadUsage) {
+  EXPECT_EQ(run(""), 2);
+  EXPECT_EQ(run("--bogus " + dir.string()), 2);
+  EXPECT_EQ(run(dir.string() + " " + dir.string()), 2);
+}
+
+TEST_F(MakeSamplesCommand, FolderThatCannotBeMade) {
+  std::filesystem::path blocker = dir / "file";
+  std::ofstream(blocker) << "x";
+  EXPECT_EQ(run((blocker / "sub").string()), 1);
+}
+
+}  // namespace

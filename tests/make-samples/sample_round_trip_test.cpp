@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <numeric>
+#include <set>
+#include <span>
+#include <string>
+
+#include "formats/format_table.h"
+#include "sample_formats.h"
+
+namespace {
+
+sample_workspace work;
+picture_model loaded;
+
+std::string name_of(const sample_format& sample) {
+  return std::string(sample.file_name);
+}
+
+void expect_same(std::span<const uint8_t> actual, std::span<const uint8_t> want,
+                 const std::string& what) {
+  const auto mismatch = std::mismatch(actual.begin(), actual.end(), want.begin());
+  if (mismatch.first == actual.end()) return;
+  ADD_FAILURE() << what << "[" << (mismatch.first - actual.begin()) << "] loads as "
+                << int{*mismatch.first} << ", encoded " << int{*mismatch.second};
+}
+
+// The colour index a multicolour frame shows for pair column m of line y.
+uint8_t multicolour_pixel(const picture_model& model, int frame, int m, int y) {
+  const auto& bitmap = frame == 0 ? model.bitmap_a : model.bitmap_b;
+  const auto& screen = frame == 0 ? model.screen_a : model.screen_b;
+  const int cell = y / 8 * 40 + m / 4;
+  const int bits = bitmap[cell * 8 + y % 8] >> (6 - 2 * (m % 4)) & 3;
+  const uint8_t screen_byte = screen[cell * 8 + y % 8];
+  switch (bits) {
+    case 0:
+      return model.line_background[y] & 15;
+    case 1:
+      return screen_byte >> 4;
+    case 2:
+      return screen_byte & 15;
+    default:
+      return model.color_ram[cell] & 15;
+  }
+}
+
+uint8_t hires_pixel(const picture_model& model, int x, int y) {
+  const int cell = y / 8 * 40 + x / 8;
+  const uint8_t screen_byte = model.screen_a[cell * 8 + y % 8];
+  const bool set = model.bitmap_a[cell * 8 + y % 8] >> (7 - x % 8) & 1;
+  return set ? screen_byte >> 4 : screen_byte & 15;
+}
+
+// The share of the scene's pixels that the fitted model shows in exactly their colour.
+double exact_share(const sample_format& sample) {
+  int exact = 0, total = 0;
+  for (int frame = 0; frame < sample.limits.frames; ++frame) {
+    for (int y = 0; y < picture_height; ++y) {
+      for (int x = frame; x < picture_width; x += sample.limits.hires ? 1 : 2) {
+        const uint8_t shown = sample.limits.hires ? hires_pixel(work.model, x, y)
+                                                  : multicolour_pixel(work.model, frame, x / 2, y);
+        exact += shown == work.picture.frames[frame][y * picture_width + x];
+        ++total;
+      }
+    }
+  }
+  return static_cast<double>(exact) / total;
+}
+
+class SampleRoundTrip : public testing::TestWithParam<sample_format> {};
+
+TEST_P(SampleRoundTrip, FileHasTheFormatsSizeAndLoadAddress) {
+  const sample_format& sample = GetParam();
+  const uint32_t size = make_sample(sample, work);
+  EXPECT_EQ(format_id_by_size(size), sample.format_id);
+  EXPECT_EQ(work.file[0] | work.file[1] << 8, sample.load_address);
+}
+
+TEST_P(SampleRoundTrip, LoaderReadsBackWhatTheEncoderWrote) {
+  const sample_format& sample = GetParam();
+  make_sample(sample, work);
+  loaded = picture_model{};
+  const format_entry* format = format_by_id(sample.format_id);
+  ASSERT_NE(format, nullptr);
+  format->loader(work.file, loaded);
+
+  const auto shown = [](const auto& bytes, size_t count) {
+    return std::span<const uint8_t>(bytes.data(), count);
+  };
+  expect_same(shown(loaded.bitmap_a, 8000), shown(work.model.bitmap_a, 8000), "bitmap_a");
+  expect_same(shown(loaded.screen_a, 8000), shown(work.model.screen_a, 8000), "screen_a");
+  if (format->decode == decoding::hires) return;
+  expect_same(shown(loaded.color_ram, 1000), shown(work.model.color_ram, 1000), "color_ram");
+  expect_same(shown(loaded.line_background, 200), shown(work.model.line_background, 200),
+              "line_background");
+  if (format->decode == decoding::multicolor) return;
+  expect_same(shown(loaded.bitmap_b, 8000), shown(work.model.bitmap_b, 8000), "bitmap_b");
+  expect_same(shown(loaded.screen_b, 8000), shown(work.model.screen_b, 8000), "screen_b");
+}
+
+TEST_P(SampleRoundTrip, FittedPictureKeepsMostOfTheScene) {
+  const sample_format& sample = GetParam();
+  make_sample(sample, work);
+  EXPECT_GE(exact_share(sample), 0.93);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryShowableFormat, SampleRoundTrip, testing::ValuesIn(sample_formats), [](const auto& info) {
+      std::string name = name_of(info.param);
+      std::replace_if(
+          name.begin(), name.end(),
+          [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+      return name;
+    });
+
+TEST(SampleFormats, CoverEveryShowableFormatOnce) {
+  for (const format_entry& format : format_table) {
+    const auto count =
+        std::count_if(sample_formats.begin(), sample_formats.end(),
+                      [&](const sample_format& s) { return s.format_id == format.id; });
+    EXPECT_EQ(count, format.loader ? 1 : 0) << int{format.id};
+  }
+}
+
+TEST(SampleFormats, FliSamplesChangeColoursWithinACell) {
+  for (const sample_format& sample : sample_formats) {
+    if (!sample.limits.screen_per_line) continue;
+    make_sample(sample, work);
+    int changing_cells = 0;
+    for (int cell = 0; cell < 1000; ++cell) {
+      const auto first = work.model.screen_a.begin() + cell * 8;
+      changing_cells += !std::all_of(first, first + 8, [&](uint8_t b) { return b == *first; });
+    }
+    EXPECT_GT(changing_cells, 100) << sample.file_name;
+  }
+}
+
+TEST(SampleFormats, LineBackgroundsFollowTheSky) {
+  for (const sample_format& sample : sample_formats) {
+    if (sample.limits.background != background_source::per_line) continue;
+    make_sample(sample, work);
+    const auto& lines = work.model.line_background;
+    EXPECT_GE(std::set<uint8_t>(lines.begin(), lines.begin() + 200).size(), 5u) << sample.file_name;
+  }
+}
+
+TEST(SampleFormats, InterlaceFramesDiffer) {
+  for (const sample_format& sample : sample_formats) {
+    if (sample.limits.frames != 2) continue;
+    make_sample(sample, work);
+    const auto differing =
+        std::inner_product(work.model.bitmap_a.begin(), work.model.bitmap_a.begin() + 8000,
+                           work.model.bitmap_b.begin(), 0, std::plus<>(), std::not_equal_to<>());
+    EXPECT_GT(differing, 500) << sample.file_name;
+  }
+}
+
+TEST(SampleFormats, PlainSamplesAreNamedButNotShown) {
+  EXPECT_EQ(format_id_by_size(plain_samples[0].size), 15);
+  EXPECT_EQ(format_id_by_size(plain_samples[1].size), 17);
+  EXPECT_EQ(format_id_by_size(plain_samples[2].size), 0);
+}
+
+}  // namespace
