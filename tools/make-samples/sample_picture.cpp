@@ -43,8 +43,7 @@ uint8_t sky_colour(const scene_style& style, int x, int y) {
 std::optional<uint8_t> star_colour(const scene_style& style, int x, int y) {
   if (y >= 2 * band_lines) return std::nullopt;
   const int column = dither_column(style, x);
-  const unsigned hash = static_cast<unsigned>(column * 73 + y * 151) % 97;
-  if (hash != 0) return std::nullopt;
+  if ((column * 73 + y * 151) % 97 != 0) return std::nullopt;
   return white;
 }
 
@@ -109,8 +108,9 @@ void draw_text(std::array<uint8_t, picture_width * picture_height>& pixels, std:
     for (int x = 0; x < text_width(text) * scale_x; ++x) {
       const int column = x / scale_x;
       const char ch = text[column / glyph_advance];
-      if (glyph_pixel(ch, column % glyph_advance, y / scale_y)) {
-        pixels[(top + y) * picture_width + left + x] = colour_of_line(y);
+      const int px = left + x;
+      if (px >= 0 && px < picture_width && glyph_pixel(ch, column % glyph_advance, y / scale_y)) {
+        pixels[(top + y) * picture_width + px] = colour_of_line(y);
       }
     }
   }
@@ -127,11 +127,10 @@ void paint_scene(const scene_style& style, target_picture& picture) {
         pixels[y * picture_width + x] = scene_colour(style, x, y, scene_frame);
       }
     }
-    const int title_top_line = title_top + 5;
-    draw_text(pixels, style.title, title_top_line, 2, 2,
+    draw_text(pixels, style.title, title_top + 5, 2, 2,
               [&](int line) { return style.fine_colour ? title_ramp[line / 2] : white; });
-    const int fine_scale = style.hires || style.two_frames ? 1 : 2;
-    draw_text(pixels, style.subtitle, subtitle_top + 5, fine_scale, 1,
+    const int subtitle_scale = style.hires || style.two_frames ? 1 : 2;
+    draw_text(pixels, style.subtitle, subtitle_top + 5, subtitle_scale, 1,
               [&](int line) { return style.fine_colour && line % 2 ? light_blue : light_grey; });
   }
   if (style.greys) {
