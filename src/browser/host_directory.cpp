@@ -22,34 +22,30 @@ void stat_entry(int dir_fd, host_entry& entry) {
 }  // namespace
 
 bool posix_directory_lister::list_current_directory(std::vector<host_entry>& entries) {
-  entries.clear();
   DIR* dir = opendir(".");
-  if (!dir) return false;
+  if (!dir) {
+    entries.clear();
+    return false;
+  }
   const int dir_fd = dirfd(dir);
+  // Entries are overwritten in place, so relisting a folder reuses their name buffers.
+  size_t count = 0;
   errno = 0;
   while (const dirent* d = readdir(dir)) {
     if (std::strcmp(d->d_name, ".") == 0 || std::strcmp(d->d_name, "..") == 0) continue;
-    host_entry& entry = entries.emplace_back();
+    if (count == entries.size()) entries.emplace_back();
+    host_entry& entry = entries[count++];
     entry.name.assign(d->d_name);
-    switch (d->d_type) {
-      case DT_DIR:
-        entry.is_dir = true;
-        break;
-      case DT_REG:
-        entry.is_regular_file = true;
-        stat_entry(dir_fd, entry);
-        break;
-      case DT_LNK:
-      case DT_UNKNOWN:
-        stat_entry(dir_fd, entry);
-        break;
-      default:
-        break;
-    }
+    entry.is_dir = d->d_type == DT_DIR;
+    entry.is_regular_file = d->d_type == DT_REG;
+    entry.size = -1;
+    if (d->d_type == DT_REG || d->d_type == DT_LNK || d->d_type == DT_UNKNOWN)
+      stat_entry(dir_fd, entry);
     errno = 0;
   }
   const bool complete = errno == 0;
   closedir(dir);
+  entries.resize(count);
   return complete;
 }
 
