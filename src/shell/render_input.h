@@ -1,0 +1,21 @@
+#pragma once
+// Getting the picture named on the command line into file_buffer.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "formats/picture_model.h"
+
+struct render_input {
+  bool ok = false;
+  std::string error;         // why the input could not be read, when not ok
+  std::string picture_name;  // the name the browser shows, used in the caption
+  int64_t size = 0;          // the file's size in bytes, which names its format
+  uint32_t bytes_read = 0;   // bytes placed in file_buffer from index 0
+};
+
+// The browser's form of a host file name: its base name with the first letter upper-cased.
+std::string browser_picture_name(std::string_view path);
+
+// Reads the file named by input (a host file) whole into file.
+render_input read_render_input(std::string_view input, file_buffer& file);
