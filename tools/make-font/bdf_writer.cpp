@@ -46,7 +46,7 @@ std::string bdf_text(const charset& set) {
     if (!set.present[code]) continue;
     append_line(out, "STARTCHAR byte%02X", code);
     append_line(out, "ENCODING %u", code);
-    out += "SWIDTH 720 0\nDWIDTH 8 0\nBBX 8 8 0 -1\nBITMAP\n";
+    out += "SWIDTH 960 0\nDWIDTH 8 0\nBBX 8 8 0 -1\nBITMAP\n";
     for (uint8_t row : set.glyphs[code]) append_line(out, "%02X", row);
     out += "ENDCHAR\n";
   }
