@@ -7,8 +7,16 @@
 #include <string>
 
 #include "display/canvas.h"
+#include "display/text.h"
 
 namespace {
+
+// Fonts stay open between paintings; closing them at the end keeps leak checks quiet.
+class font_environment final : public ::testing::Environment {
+ public:
+  void TearDown() override { close_fonts(); }
+};
+const auto* const fonts = ::testing::AddGlobalTestEnvironment(new font_environment);
 
 constexpr uint32_t header_pixel = canvas_to_pixel(grid_header_colour);
 constexpr uint32_t background_pixel = canvas_to_pixel(grid_background_colour);
