@@ -24,17 +24,17 @@ std::string last_component(const std::string& path) {
 // leaves the browser listing the directory it was in.
 bool enter_directory(browser& b, app_state& state, const std::string& path,
                      const std::string& old) {
-  bool entered = host_change_directory(path);
+  const bool entered = host_change_directory(path);
   read_back_current_dir(state);
   show_status(b);
-  if (list_directory(b) || !entered) return entered;
-  entered = false;
+  const bool listed = list_directory(b);
+  if (!entered || listed) return entered;
   if (!old.empty() && host_change_directory(old)) {
     read_back_current_dir(state);
     show_status(b);
     list_directory(b);
   }
-  return entered;
+  return false;
 }
 
 void show_row_picture(browser& b, app_state& state, int row, picture_source source) {
