@@ -1,0 +1,69 @@
+#include "display/artwork.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::optional<artwork_picture> read_png(const std::filesystem::path& file) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
+  image.format = PNG_FORMAT_BGRA;  // bytes B, G, R, A: 0xAARRGGBB read as little-endian words
+  artwork_picture picture;
+  picture.name = file.stem().string();
+  picture.width = static_cast<int>(image.width);
+  picture.height = static_cast<int>(image.height);
+  picture.pixels.resize(static_cast<size_t>(image.width) * image.height);
+  if (!png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr)) {
+    png_image_free(&image);
+    return std::nullopt;
+  }
+  return picture;
+}
+
+std::string cannot_open(const std::string& path) {
+  return "Cannot open file " + path;
+}
+
+}  // namespace
+
+std::optional<std::string> load_artwork(artwork_list& list, const std::string& path) {
+  list.pictures.clear();
+  std::error_code ec;
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(path, ec))
+    if (entry.path().extension() == ".png" && entry.is_regular_file(ec))
+      files.push_back(entry.path());
+  if (ec || !std::filesystem::is_directory(path, ec)) return cannot_open(path);
+  std::sort(files.begin(), files.end());
+  std::optional<std::string> error;
+  for (const auto& file : files) {
+    if (auto picture = read_png(file))
+      list.pictures.push_back(std::move(*picture));
+    else if (!error)
+      error = cannot_open(file.string());
+  }
+  return error;
+}
+
+std::optional<std::string> draw_artwork(const artwork_list& list, std::string_view name, surface& s,
+                                        int x, int y) {
+  const auto it = std::find_if(list.pictures.begin(), list.pictures.end(),
+                               [&](const artwork_picture& p) { return p.name == name; });
+  if (it == list.pictures.end()) return "Image '" + std::string(name) + "' not found";
+  const int x1 = std::max(x, 0), y1 = std::max(y, 0);
+  const int x2 = std::min(x + it->width, s.width), y2 = std::min(y + it->height, s.height);
+  for (int ty = y1; ty < y2; ++ty) {
+    const uint32_t* from = it->pixels.data() + static_cast<size_t>(ty - y) * it->width;
+    uint32_t* to = s.pixels.data() + static_cast<size_t>(ty) * s.width;
+    for (int tx = x1; tx < x2; ++tx) {
+      const uint32_t argb = from[tx - x];
+      if (argb >> 24) to[tx] = argb & 0xFFFFFF;
+    }
+  }
+  return std::nullopt;
+}

@@ -1,0 +1,38 @@
+#include "display/headless_display.h"
+
+#include "display/canvas.h"
+#include "display/frame_compose.h"
+
+bool headless_display::initialize() {
+  if (refuse_mode_) {
+    error_ = "Display mode cannot be changed (800x600 32bit)";
+    return false;
+  }
+  display_surface = create_surface(screen_width, screen_height);
+  initialized_ = true;
+  if (on_initialize_surface) on_initialize_surface();
+  if (on_restore_surface) on_restore_surface();
+  return true;
+}
+
+void headless_display::present(std::span<const overlay> overlays) {
+  if (!initialized_) return;
+  if (lost_) {
+    lost_ = false;
+    fill_surface(display_surface, 0);
+    if (on_restore_surface) on_restore_surface();
+  }
+  if (!frame_.valid()) frame_ = create_surface_like(display_surface);
+  compose_frame(display_surface, overlays, frame_.pixels.data(), frame_.width);
+  ++frames_;
+}
+
+bool headless_display::wait_event(int timeout_ms, input_event& event) {
+  if (events_.empty()) {
+    if (timeout_ms > 0) now_ += static_cast<uint64_t>(timeout_ms);
+    return false;
+  }
+  event = events_.front();
+  events_.pop_front();
+  return true;
+}

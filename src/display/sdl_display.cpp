@@ -1,0 +1,264 @@
+#include "display/sdl_display.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "display/canvas.h"
+#include "display/frame_compose.h"
+#include "display/sdl_keys.h"
+
+namespace {
+
+constexpr const char* window_title = "Velora2003 beta version";
+constexpr const char* mode_error = "Display mode cannot be changed (800x600 32bit)";
+
+// Appends one character event per code point of UTF-8 text.
+void push_characters(std::deque<input_event>& out, const char* text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p) {
+    const int len = *p < 0x80         ? 1
+                    : (*p >> 5) == 6  ? 2
+                    : (*p >> 4) == 14 ? 3
+                    : (*p >> 3) == 30 ? 4
+                                      : 0;
+    if (len == 0) {
+      ++p;
+      continue;
+    }
+    uint32_t cp = len == 1 ? *p : *p & (0x7F >> len);
+    int k = 1;
+    for (; k < len && (p[k] >> 6) == 2; ++k) cp = (cp << 6) | (p[k] & 0x3F);
+    p += k;
+    if (k < len) continue;
+    input_event e;
+    e.type = input_event::kind::character;
+    e.character = cp;
+    out.push_back(e);
+  }
+}
+
+// SDL falls back to its windowless drivers when no screen answers; the viewer would then
+// run unseen, so they count only when asked for by name (SDL_VIDEODRIVER=offscreen).
+bool windowless_fallback() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0))
+    return false;
+  const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  return !requested || !std::strstr(requested, driver);
+}
+
+input_event event_of(input_event::kind type) {
+  input_event e;
+  e.type = type;
+  return e;
+}
+
+}  // namespace
+
+sdl_display::~sdl_display() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  if (video_ready_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool sdl_display::initialize() {
+  // The program handles SIGINT and SIGTERM itself.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (!video_ready_) video_ready_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (video_ready_ && windowless_fallback()) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    video_ready_ = false;
+  }
+  const int scale = std::max(options_.scale, 1);
+  fullscreen_ = !options_.windowed;
+  if (video_ready_)
+    window_ = SDL_CreateWindow(window_title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               screen_width * scale, screen_height * scale,
+                               fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (window_) {
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
+  if (!renderer_ || SDL_RenderSetLogicalSize(renderer_, screen_width, screen_height) != 0 ||
+      !create_texture()) {
+    error_ = mode_error;
+    return false;
+  }
+  SDL_RenderSetIntegerScale(renderer_, options_.integer_scale ? SDL_TRUE : SDL_FALSE);
+  choose_filtering();
+  display_surface = create_surface(screen_width, screen_height);
+  initialized_ = true;
+  if (on_initialize_surface) on_initialize_surface();
+  if (on_restore_surface) on_restore_surface();
+  return true;
+}
+
+bool sdl_display::create_texture() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                               screen_width, screen_height);
+  if (texture_) SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+  return texture_ != nullptr;
+}
+
+// Exact multiples of 800x600 (1:1 included) and --integer-scale stay sharp; a fractional
+// fit is smoothed.
+void sdl_display::choose_filtering() {
+  if (!texture_) return;
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(renderer_, &w, &h);
+  const bool exact = w > 0 && w % screen_width == 0 && h % screen_height == 0 &&
+                     w / screen_width == h / screen_height;
+  SDL_SetTextureScaleMode(
+      texture_, exact || options_.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+}
+
+void sdl_display::toggle_fullscreen() {
+  fullscreen_ = !fullscreen_;
+  SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (!fullscreen_) {
+    const int scale = std::max(options_.scale, 1);
+    SDL_SetWindowSize(window_, screen_width * scale, screen_height * scale);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  choose_filtering();
+  pending_.push_back(event_of(input_event::kind::expose));
+}
+
+void sdl_display::present(std::span<const overlay> overlays) {
+  if (!initialized_) return;
+  if (lost_) {
+    lost_ = false;
+    fill_surface(display_surface, 0);
+    if (on_restore_surface) on_restore_surface();
+  }
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (!texture_ || SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
+  compose_frame(display_surface, overlays, static_cast<uint32_t*>(pixels), pitch / 4);
+  SDL_UnlockTexture(texture_);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+unsigned sdl_display::refresh_rate() {
+  if (!window_) return 0;
+  SDL_DisplayMode mode{};
+  if (SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0)
+    return static_cast<unsigned>(mode.refresh_rate);
+  const int index = SDL_GetWindowDisplayIndex(window_);
+  if (index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0)
+    return static_cast<unsigned>(mode.refresh_rate);
+  return 0;
+}
+
+uint64_t sdl_display::now_ms() {
+  return SDL_GetTicks64();
+}
+
+bool sdl_display::wait_event(int timeout_ms, input_event& event) {
+  const uint64_t deadline = now_ms() + static_cast<uint64_t>(std::max(timeout_ms, 0));
+  while (pending_.empty()) {
+    if (!video_ready_) return false;
+    const uint64_t now = now_ms();
+    SDL_Event e;
+    const int got = now < deadline ? SDL_WaitEventTimeout(&e, static_cast<int>(deadline - now))
+                                   : SDL_PollEvent(&e);
+    if (!got) return false;
+    translate(e);
+  }
+  event = pending_.front();
+  pending_.pop_front();
+  return true;
+}
+
+void sdl_display::translate(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      pending_.push_back(event_of(input_event::kind::quit));
+      break;
+    case SDL_KEYDOWN: {
+      if (e.key.keysym.sym == SDLK_F11) {
+        if (!e.key.repeat) toggle_fullscreen();
+        break;
+      }
+      const int vk = vk_from_sdl_keycode(e.key.keysym.sym);
+      if (vk == 0) break;
+      input_event key = event_of(input_event::kind::key_down);
+      key.key = vk;
+      key.ctrl = (e.key.keysym.mod & KMOD_CTRL) != 0;
+      pending_.push_back(key);
+      // These keys produce characters that SDL's text input does not report.
+      if (vk == vk::enter || vk == vk::escape || vk == vk::back) {
+        input_event ch = event_of(input_event::kind::character);
+        ch.character = static_cast<uint32_t>(vk);
+        pending_.push_back(ch);
+      }
+      break;
+    }
+    case SDL_TEXTINPUT:
+      push_characters(pending_, e.text.text);
+      break;
+    case SDL_MOUSEWHEEL: {
+      const int y = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+      if (y == 0) break;
+      input_event wheel = event_of(input_event::kind::wheel);
+      wheel.wheel = y;
+      pending_.push_back(wheel);
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+      // The renderer has already mapped the position to logical 800x600 coordinates.
+      if (e.button.button == SDL_BUTTON_LEFT && e.button.x >= 0 && e.button.x < screen_width &&
+          e.button.y >= 0 && e.button.y < screen_height) {
+        input_event click = event_of(input_event::kind::click);
+        click.x = e.button.x;
+        click.y = e.button.y;
+        pending_.push_back(click);
+      }
+      break;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          active_ = true;
+          pending_.push_back(event_of(input_event::kind::focus_gained));
+          break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          active_ = false;
+          pending_.push_back(event_of(input_event::kind::focus_lost));
+          break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+          active_ = false;
+          break;
+        case SDL_WINDOWEVENT_RESTORED:
+          active_ = true;
+          break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          choose_filtering();
+          break;
+        case SDL_WINDOWEVENT_EXPOSED:
+          pending_.push_back(event_of(input_event::kind::expose));
+          break;
+        default:
+          break;
+      }
+      break;
+    case SDL_RENDER_DEVICE_RESET:
+      create_texture();
+      choose_filtering();
+      lost_ = true;
+      pending_.push_back(event_of(input_event::kind::expose));
+      break;
+    case SDL_RENDER_TARGETS_RESET:
+      lost_ = true;
+      pending_.push_back(event_of(input_event::kind::expose));
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The real screen: an SDL window (full screen on the desktop by default) showing the
+// 800x600 frame letterboxed, presented with vertical-blank sync.
+#include <deque>
+
+#include "display/display.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+struct sdl_display_options {
+  bool windowed = false;       // an 800x600 window (times scale) instead of full screen
+  int scale = 1;               // window size factor
+  bool integer_scale = false;  // whole multiples only, nearest-neighbour
+};
+
+class sdl_display : public display {
+ public:
+  explicit sdl_display(const sdl_display_options& options) : options_(options) {}
+  ~sdl_display() override;
+  sdl_display(const sdl_display&) = delete;
+  sdl_display& operator=(const sdl_display&) = delete;
+
+  // Opens the window, renderer and streaming texture; false with the mode error when any
+  // of them cannot be had.
+  bool initialize() override;
+  // Composes display_surface and overlays into the texture and presents it; a renderer
+  // reset since the last present first clears display_surface and raises on_restore_surface.
+  void present(std::span<const overlay> overlays) override;
+  unsigned refresh_rate() override;
+  // Translates SDL events (F11 is taken here: it toggles full screen and window).
+  bool wait_event(int timeout_ms, input_event& event) override;
+  uint64_t now_ms() override;
+  bool active() override { return active_; }
+
+ private:
+  bool create_texture();
+  void toggle_fullscreen();
+  void choose_filtering();
+  void translate(const SDL_Event& e);
+
+  sdl_display_options options_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  bool video_ready_ = false;
+  bool fullscreen_ = false;
+  bool active_ = true;
+  bool lost_ = false;
+  std::deque<input_event> pending_;
+};
