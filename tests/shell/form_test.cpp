@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "form_fixture.h"
+
+namespace {
+
+TEST(FrameInterval, TruncatesThePeriodOfTheRefreshRateAnd25MsWithoutARate) {
+  EXPECT_EQ(frame_interval_ms(0), 25);
+  EXPECT_EQ(frame_interval_ms(60), 16);
+  EXPECT_EQ(frame_interval_ms(75), 13);
+  EXPECT_EQ(frame_interval_ms(85), 11);
+  EXPECT_EQ(frame_interval_ms(100), 10);
+}
+
+TEST_F(FormTest, FormCreateSetsTheDefaultsAndTheStartDirectory) {
+  create_form(0, false);
+  const app_state& s = form->state;
+  EXPECT_TRUE(s.frame_toggle);
+  EXPECT_FALSE(s.picture_shown);
+  EXPECT_TRUE(s.presenting);
+  EXPECT_FALSE(s.in_disk_image);
+  EXPECT_EQ(s.format_id, 0);
+  EXPECT_TRUE(s.two_surface_picture);
+  EXPECT_EQ(s.inertia_index, 5);
+  EXPECT_DOUBLE_EQ(s.inertia_factor, 0.3);
+  EXPECT_EQ(s.scanline_index, 6);
+  for (double f : s.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.6);
+  EXPECT_EQ(s.display_mode, display_static);
+  EXPECT_EQ(s.interlace_rate, rate_each_frame);
+  EXPECT_EQ(s.current_dir, std::filesystem::current_path().string());
+  EXPECT_EQ(form->DXTimer.interval, 25);
+  EXPECT_TRUE(form->DXTimer.enabled);
+  EXPECT_TRUE(form->DXTimer.active_only);
+  EXPECT_TRUE(form->grid_visible);
+}
+
+TEST_F(FormTest, MissingArtworkIsReportedAndStartUpGoesOn) {
+  create_form();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], "Cannot open file " + (data_dir / "gfx").string());
+  EXPECT_TRUE(screen.initialized());
+}
+
+TEST_F(FormTest, InitializeSurfaceMakesTwoClearedWorkSurfacesLikeTheDisplaySurface) {
+  create_form();
+  for (const surface* s : {&form->work_surface_a, &form->work_surface_b}) {
+    EXPECT_EQ(s->width, 800);
+    EXPECT_EQ(s->height, 600);
+    for (uint32_t p : s->pixels) ASSERT_EQ(p, 0u);
+  }
+  EXPECT_NE(form->work_surface_a.pixels.data(), form->work_surface_b.pixels.data());
+}
+
+struct RateCase {
+  unsigned hz;
+  int interval;
+};
+
+class FormIntervalTest : public FormTest, public ::testing::WithParamInterface<RateCase> {};
+
+TEST_P(FormIntervalTest, InitializeSurfaceSetsTheIntervalFromTheRefreshRate) {
+  create_form(GetParam().hz);
+  EXPECT_EQ(form->DXTimer.interval, GetParam().interval);
+}
+
+TEST_P(FormIntervalTest, IntervalIgnoresTheInterlaceRate) {
+  create_form(GetParam().hz, false);
+  form->state.interlace_rate = rate_every_second_frame;
+  ASSERT_TRUE(screen.initialize());
+  EXPECT_EQ(form->DXTimer.interval, GetParam().interval);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, FormIntervalTest,
+                         ::testing::Values(RateCase{0, 25}, RateCase{60, 16}, RateCase{75, 13},
+                                           RateCase{85, 11}, RateCase{100, 10}),
+                         [](const auto& info) { return std::to_string(info.param.hz) + "Hz"; });
+
+TEST_F(FormTest, RestoreSurfaceDrawsTheScreenFurniture) {
+  create_form();
+  // Whatever the furniture looks like, it covers the cleared display surface.
+  EXPECT_NE(screen.display_surface.at(0, 0), 0u);
+  EXPECT_NE(screen.display_surface.at(799, 599), 0u);
+}
+
+}  // namespace
