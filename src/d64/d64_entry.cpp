@@ -48,17 +48,16 @@ d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, fi
   return result;
 }
 
-std::string d64_entry_message(d64_entry_status status, const d64_entry_ref& ref) {
-  const std::string where = ref.image + ":" + std::to_string(ref.index);
+std::string_view d64_entry_message(d64_entry_status status) {
   switch (status) {
     case d64_entry_status::read:
       break;
     case d64_entry_status::image_unreadable:
-      return "cannot read disk image " + ref.image + " (missing, a directory or too short)";
+      return "cannot read the disk image (missing, a directory or shorter than 174848 bytes)";
     case d64_entry_status::no_such_entry:
-      return "no directory entry " + where;
+      return "the disk image has no directory entry with that number";
     case d64_entry_status::not_a_program:
-      return "entry " + where + " is not a PRG file";
+      return "the directory entry is not a PRG file";
   }
   return {};
 }

@@ -28,5 +28,5 @@ struct d64_entry_result {
 // Lists the image and copies the chain of the given "Prg" entry into file from index 0.
 d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, file_buffer& file);
 
-// A one-line message for a status other than read, naming the reference.
-std::string d64_entry_message(d64_entry_status status, const d64_entry_ref& ref);
+// Why an entry could not be read, for a status other than read.
+std::string_view d64_entry_message(d64_entry_status status);
