@@ -4,8 +4,30 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
+#include "d64/d64_entry.h"
 #include "formats/picture_file.h"
+
+namespace {
+
+// A PRG entry of a disk image, read along its sector chain as the browser opens it.
+render_input read_d64_render_input(const d64_entry_ref& ref, file_buffer& file) {
+  render_input result;
+  const auto reader = std::make_unique<d64_reader>();
+  const d64_entry_result entry = read_d64_entry(*reader, ref, file);
+  if (entry.status != d64_entry_status::read) {
+    result.error = d64_entry_message(entry.status);
+    return result;
+  }
+  result.ok = true;
+  result.picture_name = entry.name;
+  result.size = entry.size_bytes;
+  result.bytes_read = entry.size_bytes < 0 ? 0 : static_cast<uint32_t>(entry.size_bytes);
+  return result;
+}
+
+}  // namespace
 
 std::string browser_picture_name(std::string_view path) {
   const size_t slash = path.rfind('/');
@@ -15,6 +37,7 @@ std::string browser_picture_name(std::string_view path) {
 }
 
 render_input read_render_input(std::string_view input, file_buffer& file) {
+  if (const auto ref = parse_d64_entry_ref(input)) return read_d64_render_input(*ref, file);
   render_input result;
   const std::string path(input);
   struct stat info {};

@@ -17,5 +17,6 @@ struct render_input {
 // The browser's form of a host file name: its base name with the first letter upper-cased.
 std::string browser_picture_name(std::string_view path);
 
-// Reads the file named by input (a host file) whole into file.
+// Reads the file named by input (a host file, or IMAGE.d64:N for entry N of a disk image)
+// whole into file.
 render_input read_render_input(std::string_view input, file_buffer& file);
