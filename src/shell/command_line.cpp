@@ -16,7 +16,12 @@ bool parse_scale(std::string_view text, int& scale) {
 }
 
 std::string in_quotes(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '\'';
+  quoted += text;
+  quoted += '\'';
+  return quoted;
 }
 
 }  // namespace
