@@ -1,5 +1,7 @@
 #include "shell/frame_loop.h"
 
+#include <algorithm>
+
 #include "shell/form.h"
 #include "shell/quit_signal.h"
 
