@@ -48,3 +48,11 @@ std::optional<std::string> draw_frame(surface& display_surface, const app_state&
   draw_scanline_panel(s, state);
   return std::nullopt;
 }
+
+std::optional<std::string> draw_frame(surface& display_surface, const app_state& state,
+                                      const artwork_list& artwork) {
+  return draw_frame(display_surface, state,
+                    [&artwork](std::string_view name, surface& target, int x, int y) {
+                      return draw_artwork(artwork, name, target, x, y);
+                    });
+}

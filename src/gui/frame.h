@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "display/artwork.h"
 #include "display/surface.h"
 #include "shell/app_state.h"
 
@@ -17,3 +18,7 @@ using artwork_painter =
 // error, the rest of the frame then undrawn.
 std::optional<std::string> draw_frame(surface& display_surface, const app_state& state,
                                       const artwork_painter& draw_artwork);
+
+// The same with the pictures of the loaded frame artwork.
+std::optional<std::string> draw_frame(surface& display_surface, const app_state& state,
+                                      const artwork_list& artwork);
