@@ -22,7 +22,9 @@ constexpr int button_width = 76;
 constexpr int button_height = 22;
 constexpr int field_height = 20;
 
-bool is_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool is_continuation(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 size_t previous_boundary(const std::string& s, size_t i) {
   if (i == 0) return 0;
@@ -76,28 +78,48 @@ void edit_key(dialog_box& box, const input_event& e) {
     case vk::del:
       box.value.erase(box.cursor, next_boundary(box.value, box.cursor) - box.cursor);
       break;
-    case vk::left: box.cursor = previous_boundary(box.value, box.cursor); break;
-    case vk::right: box.cursor = next_boundary(box.value, box.cursor); break;
-    case vk::home: box.cursor = 0; break;
-    case vk::end: box.cursor = box.value.size(); break;
+    case vk::left:
+      box.cursor = previous_boundary(box.value, box.cursor);
+      break;
+    case vk::right:
+      box.cursor = next_boundary(box.value, box.cursor);
+      break;
+    case vk::home:
+      box.cursor = 0;
+      break;
+    case vk::end:
+      box.cursor = box.value.size();
+      break;
     case vk::enter:
       if (box.kind == dialog_kind::input || !box.value.empty()) box.result = dialog_result::ok;
       break;
-    case vk::escape: box.result = dialog_result::cancel; break;
-    default: break;
+    case vk::escape:
+      box.result = dialog_result::cancel;
+      break;
+    default:
+      break;
   }
 }
 
 void confirm_key(dialog_box& box, int key) {
   switch (key) {
-    case vk::enter: box.result = box.focus == 0 ? dialog_result::yes : dialog_result::no; break;
-    case 'Y': box.result = dialog_result::yes; break;
+    case vk::enter:
+      box.result = box.focus == 0 ? dialog_result::yes : dialog_result::no;
+      break;
+    case 'Y':
+      box.result = dialog_result::yes;
+      break;
     case vk::escape:
-    case 'N': box.result = dialog_result::no; break;
+    case 'N':
+      box.result = dialog_result::no;
+      break;
     case vk::left:
     case vk::right:
-    case vk::tab: box.focus = 1 - box.focus; break;
-    default: break;
+    case vk::tab:
+      box.focus = 1 - box.focus;
+      break;
+    default:
+      break;
   }
 }
 
@@ -159,7 +181,8 @@ void dialog_key(dialog_box& box, const input_event& event) {
   const bool key = event.type == input_event::kind::key_down;
   switch (box.kind) {
     case dialog_kind::message:
-      if (key && (event.key == vk::enter || event.key == vk::escape)) box.result = dialog_result::ok;
+      if (key && (event.key == vk::enter || event.key == vk::escape))
+        box.result = dialog_result::ok;
       break;
     case dialog_kind::confirm:
       if (key) confirm_key(box, event.key);
@@ -218,15 +241,17 @@ void paint_dialog(const dialog_box& box, surface& image) {
   }
   y += margin;
   switch (box.kind) {
-    case dialog_kind::message: paint_button(image, (width - button_width) / 2, y, "OK", true); break;
+    case dialog_kind::message:
+      paint_button(image, (width - button_width) / 2, y, "OK", true);
+      break;
     case dialog_kind::confirm:
       paint_button(image, width / 2 - button_width - 6, y, "Yes", box.focus == 0);
       paint_button(image, width / 2 + 6, y, "No", box.focus == 1);
       break;
     case dialog_kind::input:
     case dialog_kind::save_prompt:
-      paint_button(image, width / 2 - button_width - 6, y, box.kind == dialog_kind::input ? "OK" : "Save",
-                   true);
+      paint_button(image, width / 2 - button_width - 6, y,
+                   box.kind == dialog_kind::input ? "OK" : "Save", true);
       paint_button(image, width / 2 + 6, y, "Cancel", false);
       break;
   }
