@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "display/canvas.h"
+#include "display/utf8.h"
 
 namespace {
 
@@ -59,24 +60,6 @@ TTF_Font* font_for(font_registry& r, const canvas_font& f) {
   TTF_Font* font = file.empty() ? nullptr : TTF_OpenFontDPI(file.c_str(), f.size_pt, 96, 96);
   r.open[key] = font;
   return font;
-}
-
-void append_utf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 // Valid UTF-8 sequences pass through; any other byte is taken as a Latin-1 character.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/canvas.h"
+#include "display/utf8.h"
 
 namespace {
 
@@ -40,29 +41,11 @@ size_t next_boundary(const std::string& s, size_t i) {
   return i;
 }
 
-void append_code_point(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 void edit_key(dialog_box& box, const input_event& e) {
   if (e.type == input_event::kind::character) {
     if (e.character < 32 || e.character == 127 || e.character > 0x10FFFF) return;
     std::string bytes;
-    append_code_point(bytes, e.character);
+    append_utf8(bytes, e.character);
     box.value.insert(box.cursor, bytes);
     box.cursor += bytes.size();
     return;
