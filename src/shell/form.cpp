@@ -1,12 +1,13 @@
 #include "shell/form.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
+#include "browser/grid_painter.h"
 #include "display/canvas.h"
 #include "display/text.h"
-#include "shell/startup_placeholders.h"
+#include "gui/frame.h"
+#include "gui/panels.h"
+#include "gui/scroll_indicator.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ std::string directory_font_file(const std::string& data_dir) {
 
 }  // namespace
 
+picture_memory& the_picture_memory() {
+  static picture_memory memory;
+  return memory;
+}
+
 int frame_interval_ms(unsigned rate) {
   if (rate == 0) return interval_without_rate_ms;
   return static_cast<int>(1000.0 / rate);  // truncated toward zero: 60 Hz gives 16 ms
@@ -34,6 +40,8 @@ TForm1::TForm1(display& dxdraw, std::string data_dir, error_report report_error)
     : DXDraw(dxdraw), data_dir(std::move(data_dir)), report_error(std::move(report_error)) {
   DXDraw.on_initialize_surface = [this] { DXDrawInitializeSurface(); };
   DXDraw.on_restore_surface = [this] { DXDrawRestoreSurface(); };
+  grid_surface = create_surface(grid_width, grid_height);
+  grid_image = &grid_surface;
   FormCreate();
 }
 
@@ -44,17 +52,27 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
-  std::error_code ec;
-  const std::string start_dir = std::filesystem::current_path(ec).string();
-  list_directory_placeholder(*this);
+  tdir_browser.lister = &host_lister;
+  tdir_browser.drives = &host_drives;
+  tdir_browser.hooks.show_picture = [this](int row, picture_source source) {
+    show_picture(row, source);
+  };
+  tdir_browser.hooks.draw_status_line = [this] { draw_status_line(DXDraw.display_surface, state); };
+  tdir_browser.hooks.show_message = [this](const std::string& text) { tell(text); };
+  const std::string start_dir = host_current_directory();
+  list_directory(tdir_browser);
   state = app_state{};
   state.current_dir = start_dir;
   if (auto error = load_artwork(Dximagelist, artwork_folder(data_dir))) report_error(*error);
   // Without the font the grid falls back to another face; nothing else depends on it.
   register_font_file(directory_font_file(data_dir));
-  load_palette_placeholder(*this);
+  // Read from the start directory, which is still the current one.
+  if (load_palette(std::string(palette_config_name), palette) ==
+      palette_load_status::read_beyond_end)
+    report_later(std::string(read_beyond_end_of_file) + ".");
   DXTimer = frame_timer{};
   start_timer(DXTimer, DXDraw.now_ms());
+  paint_browser_grid();
 }
 
 void TForm1::FormDestroy() {
@@ -73,12 +91,16 @@ void TForm1::DXDrawInitializeSurface() {
 }
 
 void TForm1::DXDrawRestoreSurface() {
-  draw_frame_placeholder(DXDraw.display_surface, state);
+  // Raised from inside a present, where no box can open: the message waits for the loop.
+  if (auto error = draw_frame(DXDraw.display_surface, state, Dximagelist)) report_later(*error);
 }
 
 void TForm1::DXTimerTimer() {
   if (!state.picture_shown) {
-    draw_scroll_indicator_placeholder(DXDraw.display_surface, grid_visible);
+    const tdir& grid = tdir_browser.grid;
+    const int visible_rows = tdir_last_full_visible_row(grid) - grid.top_row + 1;
+    draw_scroll_indicator(DXDraw.display_surface, visible_rows, grid.row_count, grid.selected_row,
+                          grid_visible);
   } else if (state.presenting) {
     const bool from_a = !state.two_surface_picture || state.frame_toggle;
     copy_rect(DXDraw.display_surface, picture_area_x, picture_area_y,
@@ -91,7 +113,64 @@ void TForm1::DXTimerTimer() {
 void TForm1::present_screen() {
   overlay layers[2];
   int count = 0;
-  if (grid_visible && grid_image) layers[count++] = {grid_image, grid_x, grid_y};
+  if (grid_visible && grid_image) layers[count++] = {grid_image, grid_left, grid_top};
   if (modal_overlay.image) layers[count++] = modal_overlay;
   DXDraw.present(std::span<const overlay>(layers, count));
+}
+
+void TForm1::paint_browser_grid() {
+  paint_grid(grid_surface, tdir_browser.grid);
+}
+
+void TForm1::handle_input(const input_event& event) {
+  switch (event.type) {
+    case input_event::kind::key_down:
+      if (grid_visible) {
+        characters_to_form_ = false;
+        tdirKeyDown(event.key, event.ctrl);
+        tdir_navigate(tdir_browser.grid, event.key, event.ctrl);
+        paint_browser_grid();
+      } else {
+        // A box opened by this key clears it again.
+        characters_to_form_ = true;
+        FormKeyDown(event.key);
+      }
+      break;
+    case input_event::kind::character:
+      if (characters_to_form_ && !grid_visible) FormKeyPress(event.character);
+      break;
+    case input_event::kind::wheel:
+      if (grid_visible) {
+        tdir_wheel(tdir_browser.grid, event.wheel);
+        paint_browser_grid();
+      }
+      break;
+    case input_event::kind::click:
+      if (grid_visible) {
+        tdir_click(tdir_browser.grid, event.x - grid_left, event.y - grid_top);
+        paint_browser_grid();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::show_pending_messages() {
+  while (!pending_messages_.empty()) {
+    const std::string text = pending_messages_.front();
+    pending_messages_.pop_front();
+    tell(text);
+  }
+}
+
+bool TForm1::ask(const std::string& question) {
+  const bool yes = Dialogs->confirm(question);
+  modal_box_ran();
+  return yes;
+}
+
+void TForm1::tell(const std::string& text) {
+  Dialogs->message(text);
+  modal_box_ran();
 }

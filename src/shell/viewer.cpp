@@ -4,16 +4,20 @@
 
 #include "shell/form.h"
 #include "shell/frame_loop.h"
-#include "shell/startup_placeholders.h"
+#include "shell/modal_dialogs.h"
 
 int run_viewer(display& screen, const std::string& data_dir) {
   TForm1 Form1(screen, data_dir);
+  modal_dialogs boxes(Form1);
+  Form1.Dialogs = &boxes;
   if (!screen.initialize()) {
     std::fprintf(stderr, "%s\n", screen.error().c_str());
     return 1;
   }
-  run_until(
-      Form1, [] { return false; },
-      [&](const input_event& event) { handle_input_placeholder(Form1, event); });
+  // The loop stops whenever a message waits to be shown, and resumes after it.
+  while (run_until(
+      Form1, [&] { return Form1.has_pending_messages(); },
+      [&](const input_event& event) { Form1.handle_input(event); }))
+    Form1.show_pending_messages();
   return 0;
 }
