@@ -9,9 +9,9 @@
 namespace {
 
 // A byte reader that can tell the end of the file apart from a character.
-class byte_reader {
+class file_byte_reader {
  public:
-  explicit byte_reader(std::FILE* file) : file_(file) {}
+  explicit file_byte_reader(std::FILE* file) : file_(file) {}
   bool read(int& c) {
     c = std::getc(file_);
     return c != EOF;
@@ -25,6 +25,22 @@ class byte_reader {
 
  private:
   std::FILE* file_;
+};
+
+// The same over bytes already in memory.
+class memory_byte_reader {
+ public:
+  explicit memory_byte_reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  bool read(int& c) {
+    if (next_ == bytes_.size()) return false;
+    c = bytes_[next_++];
+    return true;
+  }
+  bool at_end() const { return next_ == bytes_.size(); }
+
+ private:
+  std::span<const uint8_t> bytes_;
+  size_t next_ = 0;
 };
 
 // A regular file opened for reading, or null: a directory cannot be read as a configuration.
@@ -50,6 +66,7 @@ int hex_digit_value(int c) {
 }
 
 // Reads the six digit characters of an entry into the channels; false at the end of the file.
+template <typename byte_reader>
 bool read_entry_digits(byte_reader& in, uint8_t& red, uint8_t& green, uint8_t& blue) {
   uint8_t* channels[3] = {&red, &green, &blue};
   for (uint8_t* channel : channels) {
@@ -62,6 +79,7 @@ bool read_entry_digits(byte_reader& in, uint8_t& red, uint8_t& green, uint8_t& b
   return true;
 }
 
+template <typename byte_reader>
 palette_load_status apply_entries(byte_reader& in, palette_colours& palette) {
   // The channels carry over from one entry to the next; a digit position holding no digit
   // leaves its channel as the previous entry set it.
@@ -86,8 +104,15 @@ palette_load_status load_palette(const std::string& path, palette_colours& palet
   palette = default_palette;
   std::FILE* file = open_regular_file(path);
   if (!file) return palette_load_status::no_file;
-  byte_reader in(file);
+  file_byte_reader in(file);
   const palette_load_status status = apply_entries(in, palette);
   std::fclose(file);
   return status;
+}
+
+palette_load_status load_palette_from_bytes(std::span<const uint8_t> bytes,
+                                            palette_colours& palette) {
+  palette = default_palette;
+  memory_byte_reader in(bytes);
+  return apply_entries(in, palette);
 }

@@ -2,6 +2,7 @@
 // The 16 screen colours of the C64 colour indexes, and reading them from the configuration file.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,3 +26,7 @@ enum class palette_load_status : uint8_t {
 // Copies default_palette into palette, then applies the entries ("$", anything up to "=",
 // then RRGGBB) of the file at path in file order, at most 16.
 palette_load_status load_palette(const std::string& path, palette_colours& palette);
+
+// The same reading over the bytes of a configuration file already in memory (never no_file).
+palette_load_status load_palette_from_bytes(std::span<const uint8_t> bytes,
+                                            palette_colours& palette);

@@ -122,4 +122,19 @@ TEST_F(PaletteFile, TextWithoutEntriesChangesNothing) {
   EXPECT_EQ(palette_, default_palette);
 }
 
+// The in-memory form reads the same grammar: every text gives the status and colours the file
+// form gives.
+TEST_F(PaletteFile, BytesInMemoryReadLikeTheFile) {
+  const std::string texts[] = {"",           "$0=aBcDeF$1=12 456", "$0=102030\n$3=12",
+                               "no entries", "$x=FFFFFF$y",        "$$$=010203"};
+  for (const std::string& text : texts) {
+    const palette_load_status from_file = load(text);
+    palette_colours from_bytes{};
+    from_bytes.fill(0xBEEF);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    EXPECT_EQ(load_palette_from_bytes({bytes, text.size()}, from_bytes), from_file) << text;
+    EXPECT_EQ(from_bytes, palette_) << text;
+  }
+}
+
 }  // namespace
