@@ -144,6 +144,8 @@ void close_fonts() {
   r.registered.clear();
   if (r.ttf_ready) TTF_Quit();
   r.ttf_ready = false;
+  // Fontconfig keeps its configuration until told; a later lookup loads it again.
+  FcFini();
 }
 
 int text_width(const surface& s, std::string_view text) {
