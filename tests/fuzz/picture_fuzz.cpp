@@ -1,0 +1,44 @@
+// Fuzz harness: the first byte picks a format and a display mode, the rest is the picture file;
+// it is loaded, decoded and rendered as showing a picture does.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "display/surface.h"
+#include "display/text.h"
+#include "render/picture_chain.h"
+
+namespace {
+
+// Like the program's, the model and buffers persist from one input to the next.
+picture_model model;
+chunky_buffers chunky;
+file_buffer file;
+app_state state;
+surface work_surface_a = create_surface(screen_width, screen_height);
+surface work_surface_b = create_surface(screen_width, screen_height);
+picture_context context{model, chunky, default_palette, state, work_surface_a, work_surface_b};
+
+}  // namespace
+
+// The caption's fonts stay open between inputs and are closed at exit, as the program does.
+// The first call makes the font registry, so that it outlives the exit handler.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  close_fonts();
+  std::atexit(close_fonts);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const format_entry& format = format_table[(data[0] & 0x7F) % format_table.size()];
+  state.display_mode = data[0] >> 7 ? display_interlaced : display_static;
+  state.current_picture_name = "Fuzz.vic";
+  // A file longer than the buffer contributes its first 65536 bytes, as reading one does.
+  const size_t count = std::min<size_t>(size - 1, file.bytes.size());
+  std::copy_n(data + 1, count, file.bytes.begin());
+  std::fill(file.bytes.begin() + static_cast<ptrdiff_t>(count), file.bytes.end(), 0);
+  render_picture(format, file, context);
+  return 0;
+}
