@@ -1,0 +1,226 @@
+#include "display/canvas.h"
+#include "gui/help_screen.h"
+#include "gui/panels.h"
+#include "viewer_fixture.h"
+
+namespace {
+
+constexpr uint32_t slider_border = canvas_to_pixel(0x444444);
+constexpr uint32_t slider_fill = canvas_to_pixel(0x666666);
+constexpr uint32_t background = 0x009B8B8B;
+
+class KeysTest : public ViewerTest {
+ protected:
+  // Blackens the panels so that a redraw shows.
+  void wipe_panels() {
+    for (int y = 80; y < 260; ++y)
+      for (int x = 634; x < 790; ++x)
+        screen.display_surface.pixels[static_cast<size_t>(y) * 800 + x] = 0;
+  }
+  // Whether the screen holds the panel as drawing it from the state gives.
+  bool panel_drawn(void (*draw)(surface&, const app_state&)) {
+    surface expected = screen.display_surface;
+    draw(expected, form->state);
+    return expected.pixels == screen.display_surface.pixels;
+  }
+};
+
+TEST_F(KeysTest, InertiaKeysStopAtTheirLimitsAndStillRedrawThePanel) {
+  start();
+  form->state.set_inertia_index(0);
+  wipe_panels();
+  press(vk::f3);
+  EXPECT_EQ(form->state.inertia_index, 0);
+  EXPECT_DOUBLE_EQ(form->state.inertia_factor, 0.08);
+  EXPECT_EQ(screen.display_surface.at(645, 105), slider_border);
+  EXPECT_EQ(screen.display_surface.at(650, 105), slider_fill);
+  EXPECT_EQ(screen.display_surface.at(654, 105), slider_border);
+  form->state.set_inertia_index(9);
+  press(vk::f4);
+  EXPECT_EQ(form->state.inertia_index, 10);
+  wipe_panels();
+  press(vk::f4);
+  EXPECT_EQ(form->state.inertia_index, 10);
+  EXPECT_DOUBLE_EQ(form->state.inertia_factor, 0.8);
+  // Thumb at columns 775..784, flush with the track's right border.
+  EXPECT_EQ(screen.display_surface.at(774, 105), background);
+  EXPECT_EQ(screen.display_surface.at(775, 105), slider_border);
+  EXPECT_EQ(screen.display_surface.at(780, 105), slider_fill);
+  EXPECT_EQ(screen.display_surface.at(784, 105), slider_border);
+  press(vk::f3);
+  EXPECT_EQ(form->state.inertia_index, 9);
+}
+
+TEST_F(KeysTest, ScanLineKeysStopAtTheirLimitsAndStillRedrawThePanel) {
+  start();
+  form->state.set_scanline_index(0);
+  wipe_panels();
+  press(vk::f5);
+  EXPECT_EQ(form->state.scanline_index, 0);
+  for (double f : form->state.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.01);
+  EXPECT_EQ(screen.display_surface.at(645, 155), slider_border);
+  EXPECT_EQ(screen.display_surface.at(650, 155), slider_fill);
+  form->state.set_scanline_index(9);
+  wipe_panels();
+  press(vk::f6);
+  EXPECT_EQ(form->state.scanline_index, 9);
+  for (double f : form->state.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.9);
+  // Thumb at columns 776..785, one past the track.
+  EXPECT_EQ(screen.display_surface.at(775, 155), background);
+  EXPECT_EQ(screen.display_surface.at(776, 155), slider_border);
+  EXPECT_EQ(screen.display_surface.at(784, 155), slider_fill);
+  EXPECT_EQ(screen.display_surface.at(785, 155), slider_border);
+  EXPECT_EQ(screen.display_surface.at(786, 155), background);
+  press(vk::f5);
+  EXPECT_EQ(form->state.scanline_index, 8);
+}
+
+struct IntervalCase {
+  unsigned hz;
+  int each_frame;
+  int every_second_frame;
+};
+
+class IntervalKeysTest : public KeysTest, public ::testing::WithParamInterface<IntervalCase> {};
+
+TEST_P(IntervalKeysTest, F7AndF8SetTheRateAndTheTruncatedInterval) {
+  start(GetParam().hz);
+  wipe_panels();
+  press(vk::f8);
+  EXPECT_EQ(form->state.interlace_rate, rate_every_second_frame);
+  EXPECT_EQ(form->DXTimer.interval, GetParam().every_second_frame);
+  EXPECT_TRUE(panel_drawn(draw_interlace_panel));
+  wipe_panels();
+  press(vk::f7);
+  EXPECT_EQ(form->state.interlace_rate, rate_each_frame);
+  EXPECT_EQ(form->DXTimer.interval, GetParam().each_frame);
+  EXPECT_TRUE(panel_drawn(draw_interlace_panel));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, IntervalKeysTest,
+                         ::testing::Values(IntervalCase{60, 16, 33}, IntervalCase{0, 14, 28},
+                                           IntervalCase{75, 13, 26}),
+                         [](const auto& info) { return std::to_string(info.param.hz) + "Hz"; });
+
+TEST_F(KeysTest, F9AndF10SetTheDisplayMode) {
+  start();
+  press(vk::f9);
+  EXPECT_EQ(form->state.display_mode, display_interlaced);
+  press(vk::f10);
+  wipe_panels();
+  press(vk::f10);
+  EXPECT_EQ(form->state.display_mode, display_static);
+  EXPECT_TRUE(panel_drawn(draw_display_mode_panel));
+}
+
+TEST_F(KeysTest, SettingsKeysDoNothingOnThePictureScreen) {
+  write_bytes(folder / "p.vic", sample_file(14));
+  start();
+  select("P.vic");
+  press(vk::enter);
+  ASSERT_TRUE(form->state.picture_shown);
+  press(vk::f4);
+  press(vk::f9);
+  EXPECT_EQ(form->state.inertia_index, 5);
+  EXPECT_EQ(form->state.display_mode, display_static);
+}
+
+TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {
+  start();
+  surface frame = screen.display_surface;
+  for (int key : {vk::enter, vk::escape}) {
+    press(vk::f1);
+    EXPECT_FALSE(form->grid_visible);
+    EXPECT_FALSE(form->state.picture_shown);
+    surface help = frame;
+    draw_help_screen(help);
+    EXPECT_EQ(screen.display_surface.pixels, help.pixels);
+    // Ticks take the browser path: the track is cleared, the grid is not presented.
+    form->DXTimerTimer();
+    EXPECT_EQ(screen.display_surface.at(597, 300), background);
+    EXPECT_EQ(screen.last_frame().at(100, 100), screen.display_surface.at(100, 100));
+    press(key);
+    EXPECT_TRUE(form->grid_visible);
+    EXPECT_FALSE(form->state.picture_shown);
+    EXPECT_EQ(screen.display_surface.pixels, frame.pixels);
+  }
+  EXPECT_TRUE(asked().empty());
+}
+
+TEST_F(KeysTest, EscapeAsksBeforeLeaving) {
+  start();
+  boxes.script.confirm_answers = {false, true};
+  press(vk::escape);
+  EXPECT_FALSE(form->close_requested);
+  press(vk::escape);
+  EXPECT_TRUE(form->close_requested);
+  EXPECT_EQ(asked(), (std::vector<std::string>{"confirm: Are you sure to exit the Velora?",
+                                               "confirm: Are you sure to exit the Velora?"}));
+}
+
+TEST_F(KeysTest, GridNavigationWheelAndClickMoveTheSelectionAndRepaintTheGrid) {
+  for (int i = 0; i < 40; ++i)
+    std::filesystem::create_directory(folder / ("d" + std::to_string(10 + i)));
+  start();
+  const std::vector<uint32_t> first = form->grid_surface.pixels;
+  press(vk::down);
+  EXPECT_EQ(selected(), 2);
+  EXPECT_NE(form->grid_surface.pixels, first);
+  press(vk::page_down);
+  EXPECT_EQ(selected(), 30);
+  press(vk::home);
+  EXPECT_EQ(selected(), 1);
+  input_event wheel;
+  wheel.type = input_event::kind::wheel;
+  wheel.wheel = -1;
+  form->handle_input(wheel);
+  EXPECT_EQ(selected(), 2);
+  input_event click;
+  click.type = input_event::kind::click;
+  click.x = grid_left + 10;
+  click.y = grid_top + 15 * 4 + 2;  // the fourth list row
+  form->handle_input(click);
+  EXPECT_EQ(selected(), 4);
+  EXPECT_TRUE(asked().empty());
+}
+
+TEST_F(KeysTest, ScrollIndicatorFollowsTheSelectionOfALongList) {
+  for (int i = 0; i < 57; ++i)
+    std::filesystem::create_directory(folder / ("d" + std::to_string(10 + i)));
+  start();
+  // 60 rows: the header, "..", 57 directories, the drive.
+  ASSERT_EQ(grid().row_count, 60);
+  form->DXTimerTimer();
+  constexpr uint32_t thumb_fill = canvas_to_pixel(0x777777);
+  // 29 of 59 entries: thumb_length = trunc(29 * 443 / 59) = 217, top row 87.
+  EXPECT_EQ(screen.display_surface.at(597, 88), thumb_fill);
+  EXPECT_EQ(screen.display_surface.at(597, 87 + 217 - 8 - 2), thumb_fill);
+  EXPECT_NE(screen.display_surface.at(597, 87 + 217 - 8 + 1), thumb_fill);
+  press(vk::end);
+  form->DXTimerTimer();
+  EXPECT_EQ(screen.display_surface.at(597, 520), thumb_fill);
+  EXPECT_NE(screen.display_surface.at(597, 88), thumb_fill);
+}
+
+TEST_F(KeysTest, ABrokenPaletteFileIsShownOnceTheScreenIsUp) {
+  write_bytes(folder / "Velora2003.cfg", {'$', '0', '='});
+  start();
+  EXPECT_TRUE(form->tdir_browser.grid.row_count > 1);
+  ASSERT_TRUE(form->has_pending_messages());
+  EXPECT_TRUE(asked().empty());
+  form->show_pending_messages();
+  EXPECT_FALSE(form->has_pending_messages());
+  EXPECT_EQ(asked(), (std::vector<std::string>{"message: Read beyond end of file."}));
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(KeysTest, MissingArtworkAtRestoreWaitsForTheLoopAsAMessage) {
+  start();
+  form->Dximagelist.pictures.clear();
+  screen.simulate_loss();
+  form->DXTimerTimer();
+  form->show_pending_messages();
+  EXPECT_EQ(asked(), (std::vector<std::string>{"message: Image 'title_bar' not found"}));
+}
+
+}  // namespace
