@@ -1,0 +1,78 @@
+#include "shell/render_job.h"
+
+#include "formats/bmp_file.h"
+#include "formats/format_table.h"
+#include "formats/png_file.h"
+#include "render/picture_chain.h"
+#include "shell/render_input.h"
+
+namespace {
+
+bool ends_with_ignoring_case(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  text = text.substr(text.size() - suffix.size());
+  for (size_t i = 0; i < suffix.size(); ++i) {
+    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
+    if (c != suffix[i]) return false;
+  }
+  return true;
+}
+
+render_outcome input_failed(std::string reason) {
+  return {false, false, std::move(reason)};
+}
+
+// Every render starts as the program starts: zero model and buffers, fresh canvases. A workspace
+// reused for the next picture must not let the last one show through.
+void clear_workspace(render_workspace& work) {
+  work.model = picture_model{};
+  work.chunky.chunky_a.fill(0);
+  work.chunky.chunky_b.fill(0);
+  work.file.bytes.fill(0);
+  work.work_surface_a.canvas = canvas_state{};
+  work.work_surface_b.canvas = canvas_state{};
+}
+
+}  // namespace
+
+std::optional<output_kind> output_kind_of(std::string_view name) {
+  if (ends_with_ignoring_case(name, ".bmp")) return output_kind::bmp;
+  if (ends_with_ignoring_case(name, ".png")) return output_kind::png;
+  return std::nullopt;
+}
+
+render_outcome render_to_file(std::string_view input, const std::string& output, output_kind kind,
+                              const render_settings& settings, render_workspace& work) {
+  clear_workspace(work);
+  const render_input read = read_render_input(input, work.file);
+  if (!read.ok) return input_failed(read.error);
+  const format_entry* format = format_by_id(format_id_by_size(read.size));
+  if (format == nullptr)
+    return input_failed("a size of " + std::to_string(read.size) + " bytes names no format");
+  if (format->loader == nullptr)
+    return input_failed("\"" + std::string(format->name) + "\" cannot be shown");
+  if (read.bytes_read < read.size)
+    return input_failed("fewer bytes could be read than the file's size");
+
+  app_state state;
+  state.display_mode = settings.display_mode;
+  state.set_inertia_index(settings.inertia_index);
+  state.set_scanline_index(settings.scanline_index);
+  state.format_id = format->id;
+  state.current_picture_name = read.picture_name;
+  picture_context context{work.model, work.chunky,         settings.palette,
+                          state,      work.work_surface_a, work.work_surface_b};
+  render_picture(*format, work.file, context);
+
+  const surface& frame =
+      settings.frame == render_target::a ? work.work_surface_a : work.work_surface_b;
+  file_write_result written;
+  if (kind == output_kind::png) {
+    written = write_png_file(output, frame);
+  } else {
+    work.bitmap.take_surface(frame);
+    written = write_bmp_file(output, work.bitmap);
+  }
+  if (!written.ok) return {false, true, written.error};
+  return {true, false, {}};
+}
