@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shell/data_dir.h"
+#include "shell/palette_lookup.h"
+
 namespace {
 
 bool parse_scale(std::string_view text, int& scale) {
@@ -41,6 +44,8 @@ command_line parse_command_line(std::span<const std::string_view> args) {
     }
   }
   bool have_start_dir = false;
+  std::string palette_value;
+  bool have_palette = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     auto value_of = [&](std::string_view name, std::string_view& value) {
@@ -74,41 +79,66 @@ command_line parse_command_line(std::span<const std::string_view> args) {
     } else if (value_of("--data-dir", value)) {
       if (cl.error.empty() && value.empty()) cl.error = "--data-dir needs a directory";
       cl.data_dir = value;
+    } else if (value_of("--palette", value)) {
+      if (cl.error.empty() && value.empty()) cl.error = "--palette needs a file or a preset name";
+      palette_value = value;
+      have_palette = true;
     } else if (arg.size() > 1 && arg.starts_with('-')) {
       cl.error = "unknown option " + in_quotes(arg) + " (see --help)";
     } else if (have_start_dir) {
-      cl.error = "only one start directory may be given, not also " + in_quotes(arg);
+      cl.error = "only one start folder or file may be given, not also " + in_quotes(arg);
     } else {
       have_start_dir = true;
       cl.start_dir = arg;
     }
     if (!cl.error.empty()) return cl;
   }
-  std::error_code ec;
-  if (have_start_dir && !std::filesystem::is_directory(cl.start_dir, ec))
-    cl.error = std::filesystem::exists(cl.start_dir, ec)
-                   ? "start directory " + in_quotes(cl.start_dir) + " is not a directory"
-                   : "start directory " + in_quotes(cl.start_dir) + " does not exist";
+  if (have_start_dir) {
+    const start_classification start = classify_start(cl.start_dir);
+    if (!start.target) {
+      cl.error = start.error;
+      return cl;
+    }
+    cl.start = *start.target;
+    cl.start_dir = cl.start.folder;
+  }
+  if (have_palette) {
+    // Resolved now, before the change to the start folder, so a relative path means what it said.
+    const palette_choice choice =
+        resolve_palette_argument(palette_value, find_data_dir(cl.data_dir));
+    if (!choice.error.empty()) {
+      cl.error = choice.error;
+      return cl;
+    }
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(choice.path, ec);
+    cl.palette_file = ec ? choice.path : absolute.string();
+  }
   return cl;
 }
 
 std::string usage_text() {
-  return "Usage: velora2003 [--windowed] [--scale N] [--integer-scale] [--data-dir DIR] "
-         "[START_DIR]\n"
+  return "Usage: velora2003 [--windowed] [--scale N] [--integer-scale] [--data-dir DIR]\n"
+         "                  [--palette FILE|PRESET] [START]\n"
          "       velora2003 render INPUT -o OUTPUT [--mode static|interlaced] [--frame a|b]\n"
-         "                         [--inertia 0-10] [--scanline 0-9] [--palette FILE]\n"
+         "                         [--inertia 0-10] [--scanline 0-9] [--palette FILE|PRESET]\n"
+         "       velora2003 render INPUT... -o DIR/ [--format bmp|png] [options as above]\n"
          "       velora2003 info FILE...\n"
          "       velora2003 list IMAGE.d64\n"
          "       velora2003 --help | --version\n"
          "\n"
          "Shows Commodore 64 picture files as a C64 showed them on a CRT, browsing from\n"
-         "START_DIR (default: the current directory), full screen at 800x600.\n"
+         "START (default: the current directory), full screen at 800x600. START may be a\n"
+         "folder, a picture file (shown in its folder) or a D64 image (browsed inside).\n"
          "\n"
          "  --windowed       an 800x600 window instead of full screen (F11 toggles)\n"
          "  --scale N        window size factor, 1 to 8 (default 1)\n"
          "  --integer-scale  scale only by whole multiples, without smoothing\n"
          "  --data-dir DIR   read the artwork and the directory font from DIR\n"
-         "  render           write one picture as the viewer renders it, to BMP or PNG\n"
+         "  --palette P      read the colours from file P or the shipped preset P (default:\n"
+         "                   Velora2003.cfg in the start folder, else\n"
+         "                   $XDG_CONFIG_HOME/velora2003/Velora2003.cfg)\n"
+         "  render           write pictures as the viewer renders them, to BMP or PNG\n"
          "  info             print size and format of each picture file\n"
          "  list             print the directory of a D64 disk image\n"
          "\n"

@@ -24,7 +24,7 @@ expect 2 1 "$program" --scale 0
 expect 2 1 "$program" --scale abc
 expect 2 1 "$program" --scale
 expect 2 1 "$program" /no/such/directory
-expect 2 1 "$program" "$file"
+expect 2 1 "$program" --palette "$file.missing"
 expect 2 1 "$program" --windowed one two
 expect 0 0 "$program" --help
 expect 0 0 "$program" --version
