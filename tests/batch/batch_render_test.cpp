@@ -1,0 +1,151 @@
+#include "shell/batch_render.h"
+
+#include <algorithm>
+
+#include "batch_fixture.h"
+
+namespace {
+
+TEST(SanitisedEntryName, KeepsLettersDigitsDashesAndDots) {
+  EXPECT_EQ(sanitised_entry_name("KOALA PIC       "), "KOALA_PIC");
+  EXPECT_EQ(sanitised_entry_name("\x01SUN*SET "), "SUN_SET");
+  EXPECT_EQ(sanitised_entry_name("a/b\\c"), "a_b_c");
+  EXPECT_EQ(sanitised_entry_name("..HIDDEN.."), "HIDDEN");
+  EXPECT_EQ(sanitised_entry_name("PIC-2.V1"), "PIC-2.V1");
+  EXPECT_EQ(sanitised_entry_name("\xA0\xA0"), "entry");
+  EXPECT_EQ(sanitised_entry_name(".."), "entry");
+  EXPECT_EQ(sanitised_entry_name(""), "entry");
+}
+
+using BatchPlan = batch_test;
+
+TEST_F(BatchPlan, HostFilesAreNamedAfterTheInputWithTheOutputsExtension) {
+  const std::vector<std::string> inputs = {"a/pic.vic", "b/pic.vic", "noext", "c/two.dots.vic"};
+  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::png);
+  ASSERT_EQ(plan.items.size(), 4u);
+  EXPECT_TRUE(plan.skipped.empty());
+  EXPECT_EQ(plan.items[0].output, at("out/pic.png"));
+  EXPECT_EQ(plan.items[1].output, at("out/pic-2.png"));
+  EXPECT_EQ(plan.items[2].output, at("out/noext.png"));
+  EXPECT_EQ(plan.items[3].output, at("out/two.dots.png"));
+  EXPECT_EQ(plan.items[1].input, "b/pic.vic");
+  EXPECT_EQ(plan_batch(inputs, at("out") + "/", output_kind::bmp).items[0].output,
+            at("out/pic.bmp"));
+}
+
+TEST_F(BatchPlan, WholeImageYieldsItsShowablePictures) {
+  disk_image("Disk.D64");
+  const std::vector<std::string> inputs = {at("Disk.D64")};
+  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+  EXPECT_TRUE(plan.skipped.empty());
+  ASSERT_EQ(plan.items.size(), 2u);
+  EXPECT_EQ(plan.items[0].input, at("Disk.D64") + ":1");
+  EXPECT_EQ(plan.items[0].output, at("out/Disk-01-KOALA_PIC.bmp"));
+  EXPECT_EQ(plan.items[1].input, at("Disk.D64") + ":3");
+  EXPECT_EQ(plan.items[1].output, at("out/Disk-03-SUN_SET.bmp"));
+}
+
+TEST_F(BatchPlan, EntriesThatCannotBeRenderedAreSkippedWithAReason) {
+  disk_image("disk.d64");
+  write_bytes(dir / "empty.d64", std::vector<uint8_t>(10));
+  const std::vector<std::string> inputs = {at("disk.d64:0"), at("disk.d64:3"), at("disk.d64:40"),
+                                           at("empty.d64"), at("gone.d64:1")};
+  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+  ASSERT_EQ(plan.items.size(), 1u);
+  EXPECT_EQ(plan.items[0].output, at("out/disk-03-SUN_SET.bmp"));
+  ASSERT_EQ(plan.skipped.size(), 4u);
+  EXPECT_EQ(plan.skipped[0].input, at("disk.d64:0"));
+  EXPECT_NE(plan.skipped[0].reason.find("not a PRG"), std::string::npos);
+  EXPECT_NE(plan.skipped[1].reason.find("no directory entry"), std::string::npos);
+  EXPECT_EQ(plan.skipped[2].input, at("empty.d64"));
+  EXPECT_NE(plan.skipped[2].reason.find("cannot read the disk image"), std::string::npos);
+  EXPECT_NE(plan.skipped[3].reason.find("cannot read the disk image"), std::string::npos);
+}
+
+TEST_F(BatchPlan, ImageWithoutPicturesIsSkipped) {
+  const std::vector<uint8_t> text(300, 'x');
+  const std::vector<d64_file> files = {{"README", 0x81, text}};
+  auto image = std::make_unique<std::array<uint8_t, d64_image_size>>();
+  ASSERT_TRUE(build_d64_image("TEXT", "T1", files, *image).ok);
+  write_bytes(dir / "text.d64", *image);
+  const std::vector<std::string> inputs = {at("text.d64")};
+  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+  EXPECT_TRUE(plan.items.empty());
+  ASSERT_EQ(plan.skipped.size(), 1u);
+  EXPECT_NE(plan.skipped[0].reason.find("no picture"), std::string::npos);
+}
+
+using BatchRun = batch_test;
+
+std::string padded16(std::string name) {
+  name.resize(16, ' ');
+  return name;
+}
+
+// What a single render of the input writes, from a fresh workspace.
+std::vector<uint8_t> single_render(const std::string& input, const std::string& output,
+                                   output_kind kind, const render_settings& settings) {
+  const auto work = std::make_unique<render_workspace>();
+  EXPECT_TRUE(render_to_file(input, output, kind, settings, *work).ok) << input;
+  return file_bytes(output);
+}
+
+TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
+  picture("one.vic", 10018, 1);    // koala
+  picture("two.vic", 19434, 2);    // two frames
+  picture("bad.vic", 10000, 3);    // a size that names nothing
+  picture("three.vic", 17409, 4);  // FLI
+  picture("four.vic", 10018, 5);
+  const std::vector<std::string> inputs = {at("one.vic"),   at("two.vic"),     at("bad.vic"),
+                                           at("three.vic"), at("missing.vic"), at("four.vic")};
+  std::filesystem::create_directories(dir / "out");
+  render_settings settings;
+  settings.display_mode = display_interlaced;
+  settings.frame = render_target::b;
+  for (const unsigned threads : {1u, 2u}) {
+    const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+    std::vector<size_t> finished;
+    const batch_report report = run_batch(plan, output_kind::bmp, settings, threads,
+                                          [&](size_t done, size_t total, const std::string&) {
+                                            EXPECT_EQ(total, 6u);
+                                            finished.push_back(done);
+                                          });
+    EXPECT_EQ(report.done, 4u);
+    ASSERT_EQ(report.failed.size(), 2u);
+    EXPECT_EQ(report.failed[0].input, at("bad.vic"));
+    EXPECT_NE(report.failed[0].reason.find("names no format"), std::string::npos);
+    EXPECT_EQ(report.failed[1].input, at("missing.vic"));
+    EXPECT_EQ(finished, (std::vector<size_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "out/bad.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "out/missing.bmp"));
+    for (const std::string name : {"one", "two", "three", "four"}) {
+      const std::vector<uint8_t> batch = file_bytes(dir / "out" / (name + ".bmp"));
+      EXPECT_EQ(batch.size(), 1440054u) << name;
+      EXPECT_TRUE(batch ==
+                  single_render(at(name + ".vic"), at("single.bmp"), output_kind::bmp, settings))
+          << name << " with " << threads << " threads";
+    }
+    std::filesystem::remove_all(dir / "out");
+    std::filesystem::create_directories(dir / "out");
+  }
+}
+
+TEST_F(BatchRun, DiskImageEntriesRenderLikeTheSameHostFiles) {
+  disk_image("disk.d64");
+  std::filesystem::create_directories(dir / "out");
+  const std::vector<std::string> inputs = {at("disk.d64")};
+  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::png);
+  const batch_report report = run_batch(plan, output_kind::png, {}, 2, nullptr);
+  EXPECT_EQ(report.done, 2u);
+  EXPECT_TRUE(report.failed.empty());
+  // The caption shows the entry's 16-character name: host files of the same names match.
+  const std::string koala_name = padded16("KOALA PIC"), sunset_name = padded16("\x01SUN*SET");
+  write_bytes(dir / koala_name, koala);
+  write_bytes(dir / sunset_name, interlace);
+  EXPECT_TRUE(file_bytes(dir / "out/disk-01-KOALA_PIC.png") ==
+              single_render(at(koala_name), at("k.png"), output_kind::png, {}));
+  EXPECT_TRUE(file_bytes(dir / "out/disk-03-SUN_SET.png") ==
+              single_render(at(sunset_name), at("s.png"), output_kind::png, {}));
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and runs the program from there: its data is found in
+# the prefix, the desktop entry validates and the manual page renders.
+# Usage: install_test.sh BUILD_DIR TEMP_PARENT SOURCE_DIR
+set -u
+build=$1
+source_dir=$3
+mkdir -p "$2"
+work=$(mktemp -d "$2/install-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+failed=0
+fail() {
+  echo "FAIL: $*" >&2
+  failed=1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install" >&2; exit 1; }
+
+data=$prefix/share/velora2003/data
+for f in bin/velora2003 share/velora2003/data/gfx/title_bar.png \
+  share/velora2003/data/gfx/left_bar.png share/velora2003/data/gfx/right_bar.png \
+  share/velora2003/data/gfx/bottom_bar.png share/velora2003/data/cbm-directory-charset.bdf \
+  share/velora2003/data/palettes/default.cfg share/velora2003/data/palettes/pepto.cfg \
+  share/applications/velora2003.desktop share/icons/hicolor/256x256/apps/velora2003.png \
+  share/man/man1/velora2003.1.gz; do
+  [ -f "$prefix/$f" ] || fail "$f is not installed"
+done
+[ -x "$prefix/bin/velora2003" ] || fail "bin/velora2003 is not executable"
+
+# The icon is a 256x256 PNG: signature, then IHDR width and height big-endian.
+icon=$prefix/share/icons/hicolor/256x256/apps/velora2003.png
+[ "$(od -An -tx1 -j0 -N8 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "icon is no PNG"
+[ "$(od -An -tx1 -j16 -N8 "$icon" | tr -d ' \n')" = 0000010000000100 ] || fail "icon is not 256x256"
+
+# Moved after installing, so only a lookup relative to the executable can find the data.
+mv "$prefix" "$work/moved"
+prefix=$work/moved
+data=$prefix/share/velora2003/data
+program=$prefix/bin/velora2003
+
+"$program" --help | grep -q '^Usage: velora2003' || fail "--help from the prefix"
+"$program" --version | grep -q '^velora2003 ' || fail "--version from the prefix"
+
+# A preset that exists only in this prefix's data folder.
+printf '$0=123456\n' >"$data/palettes/probe.cfg"
+mkdir "$work/run"
+cd "$work/run" || exit 1
+head -c 10018 /dev/zero >pic.vic
+XDG_CONFIG_HOME=$work/config "$program" render pic.vic -o probe.bmp --palette probe \
+  || fail "render with a preset from the prefix's data folder"
+XDG_CONFIG_HOME=$work/config "$build/velora2003" render pic.vic -o expected.bmp \
+  --palette "$data/palettes/probe.cfg" || fail "render with the build tree's program"
+cmp -s probe.bmp expected.bmp || fail "the prefix's render differs from the build tree's"
+XDG_CONFIG_HOME=$work/config "$program" render pic.vic -o plain.bmp || fail "plain render"
+cmp -s probe.bmp plain.bmp && fail "the preset changed nothing"
+XDG_CONFIG_HOME=$work/config "$program" render pic.vic -o none.bmp --palette nonesuch 2>/dev/null
+[ $? -eq 2 ] || fail "an unknown preset is bad usage"
+
+# Desktop entry and manual page.
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/velora2003.desktop" || fail "desktop entry"
+else
+  fail "desktop-file-validate is missing (scripts/install-deps installs it)"
+fi
+grep -qx 'Exec=velora2003 %f' "$prefix/share/applications/velora2003.desktop" || fail "Exec line"
+grep -qx 'Categories=Graphics;Viewer;' "$prefix/share/applications/velora2003.desktop" \
+  || fail "Categories line"
+page=$prefix/share/man/man1/velora2003.1.gz
+rendered=$(MANWIDTH=80 man -l "$page" 2>"$work/man.err")
+[ $? -eq 0 ] || fail "man -l"
+for section in NAME SYNOPSIS KEYS FILES "EXIT STATUS" Velora2003.cfg XDG_CONFIG_HOME PageDown; do
+  grep -q "$section" <<<"$rendered" || fail "manual page lacks $section"
+done
+warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
+[ -z "$warnings" ] || fail "groff warnings: $warnings"
+cmp -s <(zcat "$page") "$source_dir/data/velora2003.1" || fail "installed manual page differs"
+
+exit $failed
