@@ -1,0 +1,198 @@
+#!/usr/bin/env bash
+# The viewer as a user meets it, in a window on its own X server: browse the samples, show
+# a picture, step to the next one, save it as BMP, go back and leave. What the window shows
+# and the saved file are compared with the headless `render` of the same pictures.
+#   e2e_test.sh VIEWER SAMPLES_DIR WORK_DIR
+# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
+set -uo pipefail
+
+viewer="$1"
+samples="$2"
+work_root="$3"
+title="Velora2003 beta version"
+skip_code=77
+
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit $skip_code; }
+done
+
+mkdir -p "$work_root"
+work="$(mktemp -d "$work_root/run.XXXXXX")"
+run="$work/samples"
+xvfb_pid=""
+viewer_pid=""
+
+cleanup() {
+  if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
+    kill "$viewer_pid" 2>/dev/null
+    wait "$viewer_pid" 2>/dev/null
+  fi
+  if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+fail() {
+  echo "FAILED: $*"
+  echo "screenshots and logs kept in $work"
+  [ -f "$work/viewer.log" ] && sed 's/^/viewer: /' "$work/viewer.log"
+  exit 1
+}
+
+# Polls a condition every 0.1 s for at most $1 seconds.
+wait_until() {
+  local seconds="$1"
+  shift
+  local tries=$((seconds * 10))
+  while [ "$tries" -gt 0 ]; do
+    "$@" && return 0
+    sleep 0.1
+    tries=$((tries - 1))
+  done
+  return 1
+}
+
+# --- an X server of our own on the first free display of :91..:99
+start_xvfb() {
+  local n
+  for n in 91 92 93 94 95 96 97 98 99; do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp -noreset </dev/null >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    local tries=100
+    # A server that dies at once lost the display number to another one: try the next.
+    while [ "$tries" -gt 0 ] && kill -0 "$xvfb_pid" 2>/dev/null; do
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+      sleep 0.1
+      tries=$((tries - 1))
+    done
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  done
+  return 1
+}
+start_xvfb || { echo "skipped: no X server could be started on :91..:99"; exit $skip_code; }
+
+# --- screenshots and what they show
+shot_count=0
+shot=""
+take_shot() {
+  shot_count=$((shot_count + 1))
+  shot="$work/shot-$shot_count.png"
+  import -window root "$shot" 2>/dev/null
+}
+# Prints the colour at x, y of the last screenshot as RRGGBB.
+pixel() {
+  local hex
+  hex="$(convert "$shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null)"
+  hex="${hex#\#}"
+  echo "${hex:0:6}" | tr 'a-f' 'A-F'
+}
+# The 659x549 picture area (screen x 70, y 50) as raw RGB bytes.
+picture_area_of_shot() {
+  convert "$shot" -alpha off -crop 659x549+70+50 +repage -depth 8 "rgb:$1"
+}
+
+# Browser: the grid header is silver, the inertia slider's thumb grey at index 5, the
+# scroll indicator's thumb mid grey at the top of its track.
+browser_shown() {
+  take_shot || return 1
+  [ "$(pixel 250 79)" = C0C0C0 ] && [ "$(pixel 715 105)" = 666666 ] &&
+    [ "$(pixel 700 105)" = 9B8B8B ] && [ "$(pixel 597 92)" = 777777 ]
+}
+# The selected row's bar at the right end of the grid row.
+row_selected() {
+  take_shot || return 1
+  [ "$(pixel 575 $((72 + 15 * $1 + 7)))" = AAAAAA ]
+}
+# The picture area equals the work surface that `render` makes of that picture.
+picture_shown() {
+  take_shot || return 1
+  picture_area_of_shot "$work/screen.rgb" && cmp -s "$work/screen.rgb" "$1"
+}
+# Compares pixels, not files: the PNG files carry their time of writing.
+screen_changed_from() {
+  take_shot || return 1
+  convert "$1" -alpha off -depth 8 "rgb:$work/before.rgb" &&
+    convert "$shot" -alpha off -depth 8 "rgb:$work/after.rgb" &&
+    ! cmp -s "$work/before.rgb" "$work/after.rgb"
+}
+viewer_ended() {
+  ! kill -0 "$viewer_pid" 2>/dev/null
+}
+
+# --- the pictures: a single-frame one and the next picture after it
+cp -r "$samples" "$run"
+first="09-topaz-hires.vic"
+second="10-mono-mci.vic"
+for picture in "$first" "$second"; do
+  (cd "$run" && "$viewer" render "$picture" -o "$work/$picture.png") </dev/null ||
+    fail "render $picture"
+  convert "$work/$picture.png" -alpha off -crop 659x549+0+0 +repage -depth 8 "rgb:$work/$picture.rgb"
+done
+(cd "$run" && "$viewer" render "$second" -o "$work/expected.bmp") </dev/null || fail "render BMP"
+
+# Grid row of the first picture: "..", the folders, the disk images, then the pictures.
+row=$((2 + $(find "$run" -mindepth 1 -maxdepth 1 -type d | wc -l) +
+  $(find "$run" -maxdepth 1 -type f -iname '*.d64' | wc -l)))
+while IFS= read -r name; do
+  [ "$name" = "$first" ] && break
+  row=$((row + 1))
+done < <(find "$run" -maxdepth 1 -type f -iname '*.vic' -printf '%f\n' | LC_ALL=C sort -f)
+
+# --- the viewer in a window, started in the copied samples
+(cd "$run" && SDL_AUDIODRIVER=dummy exec "$viewer" --windowed) </dev/null >"$work/viewer.log" 2>&1 &
+viewer_pid=$!
+window=""
+find_window() {
+  kill -0 "$viewer_pid" 2>/dev/null || return 1
+  window="$(xdotool search --name "$title" 2>/dev/null | head -1)"
+  [ -n "$window" ]
+}
+wait_until 20 find_window || fail "no window named \"$title\""
+xdotool windowfocus --sync "$window" 2>/dev/null
+wait_until 10 browser_shown || fail "the browser is not shown (last screenshot $shot)"
+
+xdotool key Home
+for ((k = 1; k < row; k++)); do xdotool key Down; done
+wait_until 10 row_selected "$row" || fail "row $row ($first) is not selected"
+
+xdotool key Return
+wait_until 10 picture_shown "$work/$first.rgb" || fail "$first is not shown as render draws it"
+
+xdotool key Next
+wait_until 10 picture_shown "$work/$second.rgb" || fail "PageDown does not show $second"
+
+before_save="$shot"
+xdotool key s
+wait_until 10 screen_changed_from "$before_save" || fail "S shows no save prompt"
+xdotool type --delay 40 "saved sunset.bmp"
+xdotool key Return
+saved="$run/saved sunset.bmp"
+wait_until 15 test -f "$saved" || fail "\"saved sunset.bmp\" was not written"
+bmps="$(find "$run" -maxdepth 1 -iname '*.bmp' | wc -l)"
+[ "$bmps" -eq 1 ] || fail "$bmps BMP files were written, expected one"
+cmp "$saved" "$work/expected.bmp" || fail "the saved BMP differs from render's"
+
+xdotool key Escape
+wait_until 10 browser_shown || fail "Escape does not return to the browser"
+wait_until 10 row_selected "$((row + 1))" || fail "the selection is not on $second"
+
+before_exit="$shot"
+xdotool key Escape
+wait_until 10 screen_changed_from "$before_exit" || fail "Escape asks no exit question"
+viewer_ended && fail "the viewer ended before the exit question was answered"
+xdotool key Return
+wait_until 10 viewer_ended || fail "Return on the exit question does not end the viewer"
+wait "$viewer_pid"
+status=$?
+viewer_pid=""
+[ "$status" -eq 0 ] || fail "the viewer ended with status $status"
+
+rm -rf "$work"
+echo "passed"
