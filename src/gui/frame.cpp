@@ -26,9 +26,9 @@ void draw_f1_hint(surface& s) {
   use_furniture_font(s, text_colour);
   draw_text(s, 644, 490, "Press F1 to see keyboard");
   draw_text(s, 644, 505, "shortcuts");
-  // The black key name lands on the white "F1" of the sentence.
+  // The black key name lands exactly on the white "F1" of the sentence.
   s.canvas.font.colour = key_colour;
-  draw_text(s, 680, 490, "F1");
+  draw_text(s, 644 + text_width(s, "Press "), 490, "F1");
   s.canvas.brush = brush_style::solid;
 }
 

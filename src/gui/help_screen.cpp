@@ -43,6 +43,7 @@ void draw_help_screen(surface& display_surface) {
     draw_text(s, 100, line.y, line.description);
   }
   draw_text(s, 30, 510, "Press               to back...");
+  // The key name sits in the sentence's gap; its solid cell must not reach "to back...".
   s.canvas.font.colour = key_colour;
-  draw_text(s, 70, 510, "ENTER");
+  draw_text(s, 30 + text_width(s, "Press "), 510, "ENTER");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "display/canvas.h"
 #include "surface_probe.h"
 
 namespace {
@@ -39,11 +40,20 @@ TEST(HelpScreen, HeadingsAndDescriptionsAreWhiteKeyNamesBlack) {
 TEST(HelpScreen, EnterIsBlackInsideTheWhiteReturnLine) {
   surface s = marked_screen();
   draw_help_screen(s);
-  EXPECT_GT(count_pixels(s, 30, 510, 66, 524, white), 15);  // "Press"
-  EXPECT_EQ(count_pixels(s, 30, 510, 66, 524, black), 0);
-  EXPECT_GT(count_pixels(s, 70, 510, 100, 524, black), 30);  // "ENTER"
-  EXPECT_EQ(count_pixels(s, 70, 510, 100, 524, white), 0);
-  EXPECT_GT(count_pixels(s, 110, 510, 200, 524, white), 15);  // "to back..."
+  const int key_x = 30 + text_width(s, "Press ");
+  const int to_x = 30 + text_width(s, "Press               ");
+  EXPECT_GT(count_pixels(s, 30, 510, key_x, 524, white), 15);  // "Press"
+  EXPECT_EQ(count_pixels(s, 30, 510, key_x, 524, black), 0);
+  EXPECT_GT(count_pixels(s, key_x, 510, key_x + 30, 524, black), 30);  // "ENTER"
+  EXPECT_EQ(count_pixels(s, key_x, 510, to_x, 524, white), 0);
+  // "to back..." is whole: as many white pixels as the line drawn alone gives there.
+  surface alone = marked_screen();
+  alone.canvas = s.canvas;
+  alone.canvas.font.colour = 0xFFFFFF;
+  alone.canvas.brush_colour = 0x8B8B9B;
+  draw_text(alone, 30, 510, "Press               to back...");
+  EXPECT_EQ(count_pixels(s, to_x, 510, 300, 524, white),
+            count_pixels(alone, to_x, 510, 300, 524, white));
 }
 
 }  // namespace
