@@ -84,7 +84,7 @@ shot=""
 take_shot() {
   shot_count=$((shot_count + 1))
   shot="$work/shot-$shot_count.png"
-  import -window root "$shot" 2>/dev/null
+  timeout 10 import -window root "$shot" 2>/dev/null
 }
 # Prints the colour at x, y of the last screenshot as RRGGBB.
 pixel() {
@@ -155,7 +155,7 @@ find_window() {
   [ -n "$window" ]
 }
 wait_until 20 find_window || fail "no window named \"$title\""
-xdotool windowfocus --sync "$window" 2>/dev/null
+timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null
 wait_until 10 browser_shown || fail "the browser is not shown (last screenshot $shot)"
 
 xdotool key Home
