@@ -50,7 +50,8 @@ class TForm1 {
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
-  // Start-up: state defaults, the start directory, artwork, directory font, palette.
+  // Start-up: the browser listing of the start directory, state defaults, artwork,
+  // directory font, palette ("Read beyond end of file." waits for the screen).
   void FormCreate();
   // Exit: unregisters the directory font.
   void FormDestroy();
