@@ -49,8 +49,12 @@ render_outcome render_to_file(std::string_view input, const std::string& output,
   const format_entry* format = format_by_id(format_id_by_size(read.size));
   if (format == nullptr)
     return input_failed("a size of " + std::to_string(read.size) + " bytes names no format");
-  if (format->loader == nullptr)
-    return input_failed("\"" + std::string(format->name) + "\" cannot be shown");
+  if (format->loader == nullptr) {
+    // Built by appending: GCC 12 warns falsely about a literal + string here.
+    std::string reason = "\"";
+    reason.append(format->name).append("\" cannot be shown");
+    return input_failed(std::move(reason));
+  }
   if (read.bytes_read < read.size)
     return input_failed("fewer bytes could be read than the file's size");
 
