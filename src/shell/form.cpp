@@ -8,6 +8,7 @@
 #include "gui/frame.h"
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
+#include "shell/palette_lookup.h"
 
 namespace {
 
@@ -36,8 +37,12 @@ void report_error_on_stderr(const std::string& message) {
   std::fprintf(stderr, "velora2003: %s\n", message.c_str());
 }
 
-TForm1::TForm1(display& dxdraw, std::string data_dir, error_report report_error)
-    : DXDraw(dxdraw), data_dir(std::move(data_dir)), report_error(std::move(report_error)) {
+TForm1::TForm1(display& dxdraw, std::string data_dir, error_report report_error,
+               std::string palette_file)
+    : DXDraw(dxdraw),
+      data_dir(std::move(data_dir)),
+      report_error(std::move(report_error)),
+      palette_file_(std::move(palette_file)) {
   DXDraw.on_initialize_surface = [this] { DXDrawInitializeSurface(); };
   DXDraw.on_restore_surface = [this] { DXDrawRestoreSurface(); };
   grid_surface = create_surface(grid_width, grid_height);
@@ -66,9 +71,12 @@ void TForm1::FormCreate() {
   if (auto error = load_artwork(Dximagelist, artwork_folder(data_dir))) report_error(*error);
   // Without the font the grid falls back to another face; nothing else depends on it.
   register_font_file(directory_font_file(data_dir));
-  // Read from the start directory, which is still the current one.
-  if (load_palette(std::string(palette_config_name), palette) ==
-      palette_load_status::read_beyond_end)
+  // Looked up from the start directory, which is still the current one.
+  const auto palette_source = palette_file_to_load(
+      palette_file_.empty() ? std::nullopt : std::optional<std::string>(palette_file_), ".",
+      palette_environment_from_process());
+  if (palette_source &&
+      load_palette(*palette_source, palette) == palette_load_status::read_beyond_end)
     report_later(std::string(read_beyond_end_of_file) + ".");
   DXTimer = frame_timer{};
   start_timer(DXTimer, DXDraw.now_ms());
@@ -154,6 +162,12 @@ void TForm1::handle_input(const input_event& event) {
     default:
       break;
   }
+}
+
+void TForm1::open_start(const start_target& start) {
+  if (start.kind == start_kind::folder || !select_start_row(tdir_browser, start)) return;
+  tdirKeyDown(vk::enter, false);
+  paint_browser_grid();
 }
 
 void TForm1::show_pending_messages() {

@@ -16,6 +16,7 @@
 #include "render/picture_context.h"
 #include "shell/app_state.h"
 #include "shell/dialogs.h"
+#include "shell/start_target.h"
 
 constexpr int picture_area_x = 70;
 constexpr int picture_area_y = 50;
@@ -44,7 +45,9 @@ class TForm1 {
  public:
   // Creates the form on a display (not yet initialised) and runs FormCreate; the data
   // files are read from data_dir, and failures go to report_error.
-  TForm1(display& dxdraw, std::string data_dir, error_report report_error = report_error_on_stderr);
+  // palette_file is a --palette choice already resolved to a file; empty: the usual lookup.
+  TForm1(display& dxdraw, std::string data_dir, error_report report_error = report_error_on_stderr,
+         std::string palette_file = {});
   // Runs FormDestroy.
   ~TForm1();
   TForm1(const TForm1&) = delete;
@@ -79,6 +82,9 @@ class TForm1 {
   void FormKeyDown(int key);
   // Enter or Escape on the picture or help screen returns to the browser.
   void FormKeyPress(uint32_t key);
+  // Opens what the command line named: selects a picture file's or disk image's row and
+  // opens it as Enter would; a folder needs nothing.
+  void open_start(const start_target& start);
   // Repaints grid_surface from the browser grid.
   void paint_browser_grid();
 
@@ -136,6 +142,7 @@ class TForm1 {
   void previous_picture();
   void save_picture();
 
+  std::string palette_file_;
   bool destroyed_ = false;
   bool characters_to_form_ = false;
   std::deque<std::string> pending_messages_;

@@ -2,11 +2,11 @@
 #include <string>
 
 #include "display/canvas.h"
-#include "formats/bmp_file.h"
 #include "formats/format_table.h"
 #include "formats/picture_file.h"
 #include "render/picture_chain.h"
 #include "shell/form.h"
+#include "shell/picture_export.h"
 
 namespace {
 
@@ -54,7 +54,6 @@ bool TForm1::show_picture(int row, picture_source source) {
 }
 
 void TForm1::export_bmp(const std::string& file_name) {
-  DXDIB.take_surface(work_surface_a);
-  const file_write_result written = write_bmp_file(file_name, DXDIB);
+  const file_write_result written = export_picture(file_name, work_surface_a, DXDIB);
   if (!written.ok) tell(written.error);
 }

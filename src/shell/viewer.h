@@ -3,8 +3,12 @@
 #include <string>
 
 #include "display/display.h"
+#include "shell/start_target.h"
 
-// Creates Form1 in the current directory (the start directory), initialises the display and
-// runs the frame loop until the program is to end. Returns the exit status: 0 after the
-// form was closed, 1 (with the display's message on stderr) when the display cannot start.
-int run_viewer(display& screen, const std::string& data_dir);
+// Creates Form1 in the current directory (the start directory), initialises the display,
+// opens the start file if one was named, and runs the frame loop until the program is to
+// end. palette_file is a resolved --palette choice (empty: the usual lookup). Returns the
+// exit status: 0 after the form was closed, 1 (with the display's message on stderr) when
+// the display cannot start.
+int run_viewer(display& screen, const std::string& data_dir, const std::string& palette_file = {},
+               const start_target& start = {});

@@ -1,0 +1,65 @@
+// What the command line hands the viewer: a start file to open, a palette to use, and the
+// save prompt's choice of PNG by name.
+#include "viewer_fixture.h"
+
+namespace {
+
+TEST_F(ViewerTest, StartFileIsSelectedAndOpenedLikeEnter) {
+  write_bytes(folder / "b.vic", sample_file(9));
+  write_bytes(folder / "a.vic", sample_file(3));
+  start();
+  const start_classification start_file = classify_start((folder / "b.vic").string());
+  ASSERT_TRUE(start_file.target);
+  form->open_start(*start_file.target);
+  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_EQ(cell(0, selected()), "B.vic");
+  EXPECT_EQ(form->state.current_picture_name, "B.vic");
+
+  // A folder start opens nothing.
+  form->FormKeyPress(vk::escape);
+  form->open_start(start_target{});
+  EXPECT_FALSE(form->state.picture_shown);
+}
+
+TEST_F(ViewerTest, StartDiskImageIsEntered) {
+  const std::vector<uint8_t> picture = sample_file(14);
+  const d64_file files[] = {{"PIC", 0x82, picture}};
+  std::vector<uint8_t> image(174848);
+  ASSERT_TRUE(build_d64_image("DISK", "ID", files, std::span<uint8_t, 174848>(image)).ok);
+  write_bytes(folder / "disk.d64", image);
+  start();
+  form->open_start(*classify_start((folder / "disk.d64").string()).target);
+  EXPECT_TRUE(form->state.in_disk_image);
+  EXPECT_EQ(cell(1, 2), "PRG");
+}
+
+TEST_F(ViewerTest, PaletteComesFromTheChoiceElseFromTheStartDirectory) {
+  write_bytes(folder / "Velora2003.cfg", {'$', '0', '=', '1', '2', '3', '4', '5', '6'});
+  write_bytes(folder / "chosen.cfg", {'$', '0', '=', 'a', 'B', 'c', 'D', 'e', 'F'});
+  std::filesystem::current_path(folder);
+  {
+    TForm1 plain(screen, VELORA_DATA_DIR, [](const std::string&) {});
+    EXPECT_EQ(plain.palette[0], 0x563412u);
+    EXPECT_EQ(plain.palette[1], default_palette[1]);
+  }
+  TForm1 chosen(
+      screen, VELORA_DATA_DIR, [](const std::string&) {}, (folder / "chosen.cfg").string());
+  EXPECT_EQ(chosen.palette[0], 0xEFCDABu);
+}
+
+TEST_F(ViewerTest, SaveNameEndingInPngWritesThePixelsAsPng) {
+  write_bytes(folder / "p.vic", sample_file(9));
+  start();
+  select("P.vic");
+  press(vk::enter);
+  boxes.script.text_answers = {"shot.PNG", "shot.bmp"};
+  press('S');
+  press('S');
+  const std::vector<uint8_t> png = read_bytes(folder / "shot.PNG");
+  ASSERT_GE(png.size(), 8u);
+  EXPECT_EQ(std::vector<uint8_t>(png.begin(), png.begin() + 8),
+            (std::vector<uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
+  EXPECT_EQ(read_bytes(folder / "shot.bmp").size(), 1440054u);
+}
+
+}  // namespace
