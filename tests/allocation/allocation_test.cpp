@@ -1,0 +1,68 @@
+// Nothing is allocated per frame: a presenting frame tick allocates nothing.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "allocation_counter.h"
+#include "browser/host_directory.h"
+#include "display/headless_display.h"
+#include "display/text.h"
+#include "formats/format_table.h"
+#include "shell/form.h"
+#include "shell/scripted_dialogs.h"
+
+namespace {
+
+class AllocationTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    start_dir_ = host_current_directory();
+    ASSERT_EQ(chdir(SAMPLES_DIR), 0);
+    form_ = std::make_unique<TForm1>(screen_, DATA_DIR);
+    form_->Dialogs = &answers_;
+    ASSERT_TRUE(screen_.initialize());
+  }
+  void TearDown() override {
+    form_.reset();
+    close_fonts();
+    ASSERT_EQ(chdir(start_dir_.c_str()), 0);
+  }
+
+  // Shows the picture of a host row as opening it does; the allocations it made.
+  uint64_t allocations_to_show(int row) {
+    const grid_row& shown = tdir_row(form_->tdir_browser.grid, row);
+    form_->state.format_id = format_id_by_size_text(shown.cells[2]);
+    const uint64_t before = allocation_count();
+    EXPECT_TRUE(form_->show_picture(row, picture_source::HOST_FILE)) << shown.cells[0];
+    return allocation_count() - before;
+  }
+
+  // The rows of every picture that is shown, in listing order.
+  std::vector<int> picture_rows() {
+    std::vector<int> rows;
+    const tdir& grid = form_->tdir_browser.grid;
+    for (int row = 1; row < grid.row_count; ++row) {
+      const format_entry* format =
+          format_by_id(format_id_by_size_text(tdir_row(grid, row).cells[2]));
+      if (tdir_row(grid, row).cells[1] == "<File>" && format && format->loader) rows.push_back(row);
+    }
+    return rows;
+  }
+
+  std::string start_dir_;
+  headless_display screen_;
+  scripted_dialogs answers_;
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(AllocationTest, PresentingTickAllocatesNothing) {
+  const std::vector<int> rows = picture_rows();
+  allocations_to_show(rows.front());
+  form_->DXTimerTimer();
+  const uint64_t before = allocation_count();
+  for (int tick = 0; tick < 10; ++tick) form_->DXTimerTimer();
+  EXPECT_EQ(allocation_count() - before, 0u);
+}
+
+}  // namespace
