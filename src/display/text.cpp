@@ -18,6 +18,19 @@ struct font_registry {
   bool ttf_ready = false;
   std::map<std::string, std::string> registered;  // family name -> file
   std::map<std::tuple<std::string, int, bool>, TTF_Font*> open;
+
+  void close_all() {
+    for (auto& [key, font] : open)
+      if (font) TTF_CloseFont(font);
+    open.clear();
+    registered.clear();
+    if (ttf_ready) TTF_Quit();
+    ttf_ready = false;
+    // Fontconfig keeps its configuration until told; a later lookup loads it again.
+    FcFini();
+  }
+  // The registry lives until exit: whatever is still open then is closed with it.
+  ~font_registry() { close_all(); }
 };
 
 font_registry& fonts() {
@@ -48,7 +61,9 @@ std::string fontconfig_file(const std::string& face, bool bold) {
   return file;
 }
 
-bool is_registered(font_registry& r, const std::string& face) { return r.registered.count(face) > 0; }
+bool is_registered(font_registry& r, const std::string& face) {
+  return r.registered.count(face) > 0;
+}
 
 // The open font for a canvas font, or null when no face can be found.
 TTF_Font* font_for(font_registry& r, const canvas_font& f) {
@@ -56,7 +71,8 @@ TTF_Font* font_for(font_registry& r, const canvas_font& f) {
   const auto key = std::make_tuple(f.face, f.size_pt, f.bold);
   if (auto it = r.open.find(key); it != r.open.end()) return it->second;
   const auto reg = r.registered.find(f.face);
-  const std::string file = reg != r.registered.end() ? reg->second : fontconfig_file(f.face, f.bold);
+  const std::string file =
+      reg != r.registered.end() ? reg->second : fontconfig_file(f.face, f.bold);
   TTF_Font* font = file.empty() ? nullptr : TTF_OpenFontDPI(file.c_str(), f.size_pt, 96, 96);
   r.open[key] = font;
   return font;
@@ -138,14 +154,7 @@ void unregister_font_file(const std::string& path) {
 void close_fonts() {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  for (auto& [key, font] : r.open)
-    if (font) TTF_CloseFont(font);
-  r.open.clear();
-  r.registered.clear();
-  if (r.ttf_ready) TTF_Quit();
-  r.ttf_ready = false;
-  // Fontconfig keeps its configuration until told; a later lookup loads it again.
-  FcFini();
+  r.close_all();
 }
 
 int text_width(const surface& s, std::string_view text) {
@@ -188,8 +197,8 @@ void draw_text(surface& s, int x, int y, std::string_view text) {
   for (int gy = 0; gy < glyphs->h; ++gy) {
     const int ty = y + gy;
     if (ty < 0 || ty >= s.height) continue;
-    const auto* src = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(glyphs->pixels) +
-                                                        static_cast<size_t>(gy) * glyphs->pitch);
+    const auto* src = reinterpret_cast<const uint32_t*>(
+        static_cast<const uint8_t*>(glyphs->pixels) + static_cast<size_t>(gy) * glyphs->pitch);
     for (int gx = 0; gx < glyphs->w; ++gx) {
       const int tx = x + gx;
       if (tx < 0 || tx >= s.width) continue;

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 #include "display/surface.h"
-#include "display/text.h"
 #include "render/picture_chain.h"
 
 namespace {
@@ -21,14 +19,6 @@ surface work_surface_b = create_surface(screen_width, screen_height);
 picture_context context{model, chunky, default_palette, state, work_surface_a, work_surface_b};
 
 }  // namespace
-
-// The caption's fonts stay open between inputs and are closed at exit, as the program does.
-// The first call makes the font registry, so that it outlives the exit handler.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  close_fonts();
-  std::atexit(close_fonts);
-  return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
