@@ -1,5 +1,6 @@
 // Listing a large folder of pictures and painting the grid.
 #include <benchmark/benchmark.h>
+#include <dirent.h>
 
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,22 @@ void BM_enumerate_only(benchmark::State& state) {
   std::filesystem::current_path(start);
 }
 BENCHMARK(BM_enumerate_only)->Unit(benchmark::kMillisecond);
+
+// The floor of a listing: reading the same folder's names and nothing else.
+void BM_bare_readdir(benchmark::State& state) {
+  const std::string dir = big_folder().string();
+  for (auto _ : state) {
+    DIR* stream = opendir(dir.c_str());
+    int count = 0;
+    while (const dirent* entry = readdir(stream)) {
+      benchmark::DoNotOptimize(entry->d_name);
+      ++count;
+    }
+    closedir(stream);
+    state.counters["entries"] = count;
+  }
+}
+BENCHMARK(BM_bare_readdir)->Unit(benchmark::kMillisecond);
 
 void BM_paint_grid(benchmark::State& state) {
   tdir grid;

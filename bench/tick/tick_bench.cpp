@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <cstring>
+
 #include "display/canvas.h"
 #include "display/headless_display.h"
 #include "display/sdl_display.h"
@@ -39,5 +41,22 @@ void BM_SdlOffscreenPresentingTick(benchmark::State& bench) {
   presenting_tick(bench, screen);
 }
 BENCHMARK(BM_SdlOffscreenPresentingTick)->Unit(benchmark::kMicrosecond);
+
+// The floor of a presenting tick: the 659x549 picture area copied row by row to (70,50) of
+// another 800x600 buffer.
+void BM_BareCopy659x549(benchmark::State& bench) {
+  surface from = create_surface(screen_width, screen_height);
+  surface to = create_surface(screen_width, screen_height);
+  fill_surface(from, 0x00A1A2A3);
+  for (auto _ : bench) {
+    for (int y = 0; y < 549; ++y) {
+      std::memcpy(&to.pixels[static_cast<size_t>(50 + y) * screen_width + 70],
+                  &from.pixels[static_cast<size_t>(y) * screen_width], 659 * sizeof(uint32_t));
+    }
+    benchmark::DoNotOptimize(to.pixels.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_BareCopy659x549)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
