@@ -4,22 +4,37 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "display/canvas.h"
 #include "display/utf8.h"
 
 namespace {
 
+// One character drawn alone in white: its coverage, and how far it moves the pen.
+struct glyph_image {
+  int width = 0;
+  int height = 0;
+  int advance = 0;
+  std::vector<uint8_t> coverage;  // alpha, row by row
+};
+
 struct font_registry {
   std::mutex mutex;
   bool ttf_ready = false;
   std::map<std::string, std::string> registered;  // family name -> file
   std::map<std::tuple<std::string, int, bool>, TTF_Font*> open;
+  // Glyphs rendered once per open font and code point, so that drawing text allocates
+  // nothing once its characters have been drawn before.
+  std::map<std::pair<TTF_Font*, uint32_t>, glyph_image> glyphs;
 
   void close_all() {
+    glyphs.clear();
     for (auto& [key, font] : open)
       if (font) TTF_CloseFont(font);
     open.clear();
@@ -65,6 +80,8 @@ bool is_registered(font_registry& r, const std::string& face) {
   return r.registered.count(face) > 0;
 }
 
+const glyph_image& glyph_for(font_registry& r, TTF_Font* font, uint32_t code_point);
+
 // The open font for a canvas font, or null when no face can be found.
 TTF_Font* font_for(font_registry& r, const canvas_font& f) {
   if (!ensure_ttf(r)) return nullptr;
@@ -75,35 +92,92 @@ TTF_Font* font_for(font_registry& r, const canvas_font& f) {
       reg != r.registered.end() ? reg->second : fontconfig_file(f.face, f.bold);
   TTF_Font* font = file.empty() ? nullptr : TTF_OpenFontDPI(file.c_str(), f.size_pt, 96, 96);
   r.open[key] = font;
+  // Names and captions are mostly printable ASCII: those glyphs are made with the font.
+  for (uint32_t code_point = 0x20; font && code_point < 0x7F; ++code_point)
+    glyph_for(r, font, code_point);
   return font;
+}
+
+struct decoded_char {
+  uint32_t code_point;  // 0 for a zero byte, which draws nothing
+  size_t length;        // bytes of text it takes
+};
+
+// The character at text[i]: a valid UTF-8 sequence, or else the byte itself as a Latin-1
+// character. A face registered by file takes every byte as its own glyph.
+decoded_char decode_char(std::string_view text, size_t i, bool byte_glyphs) {
+  const auto b = static_cast<unsigned char>(text[i]);
+  if (byte_glyphs) return {b, 1};
+  int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+  bool ok = len > 0 && i + len <= text.size();
+  uint32_t cp = len == 1 ? b : len == 2 ? b & 0x1F : len == 3 ? b & 0x0F : b & 0x07;
+  for (int k = 1; ok && k < len; ++k) {
+    const auto c = static_cast<unsigned char>(text[i + k]);
+    ok = (c >> 6) == 2;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  static constexpr uint32_t min_for_len[] = {0, 0, 0x80, 0x800, 0x10000};
+  ok = ok && cp >= min_for_len[len] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) && cp != 0;
+  if (ok) return {cp, static_cast<size_t>(len)};
+  return {b, 1};
 }
 
 // Valid UTF-8 sequences pass through; any other byte is taken as a Latin-1 character.
 std::string sanitized_utf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-    bool ok = len > 0 && i + len <= text.size();
-    uint32_t cp = len == 1 ? b : len == 2 ? b & 0x1F : len == 3 ? b & 0x0F : b & 0x07;
-    for (int k = 1; ok && k < len; ++k) {
-      const auto c = static_cast<unsigned char>(text[i + k]);
-      ok = (c >> 6) == 2;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    static constexpr uint32_t min_for_len[] = {0, 0, 0x80, 0x800, 0x10000};
-    ok = ok && cp >= min_for_len[len] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) && cp != 0;
-    if (ok) {
-      out.append(text.substr(i, len));
-      i += len;
-    } else {
-      if (b != 0) append_utf8(out, b);
-      ++i;
-    }
+  for (size_t i = 0; i < text.size();) {
+    const decoded_char c = decode_char(text, i, false);
+    if (c.code_point != 0) append_utf8(out, c.code_point);
+    i += c.length;
   }
   return out;
+}
+
+// The glyph of a code point in an open font, rendered on first use.
+const glyph_image& glyph_for(font_registry& r, TTF_Font* font, uint32_t code_point) {
+  const auto [it, added] = r.glyphs.try_emplace({font, code_point});
+  glyph_image& glyph = it->second;
+  if (!added) return glyph;
+  int min_x = 0, max_x = 0, min_y = 0, max_y = 0;
+  TTF_GlyphMetrics32(font, code_point, &min_x, &max_x, &min_y, &max_y, &glyph.advance);
+  SDL_Surface* drawn = TTF_RenderGlyph32_Blended(font, code_point, SDL_Color{255, 255, 255, 255});
+  if (!drawn) return glyph;
+  glyph.width = drawn->w;
+  glyph.height = drawn->h;
+  glyph.coverage.resize(static_cast<size_t>(drawn->w) * drawn->h);
+  SDL_LockSurface(drawn);
+  for (int gy = 0; gy < drawn->h; ++gy) {
+    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(drawn->pixels) +
+                                                        static_cast<size_t>(gy) * drawn->pitch);
+    for (int gx = 0; gx < drawn->w; ++gx) {
+      uint8_t r8, g8, b8, a8;
+      SDL_GetRGBA(row[gx], drawn->format, &r8, &g8, &b8, &a8);
+      glyph.coverage[static_cast<size_t>(gy) * drawn->w + gx] = a8;
+    }
+  }
+  SDL_UnlockSurface(drawn);
+  SDL_FreeSurface(drawn);
+  return glyph;
+}
+
+// Blends the glyph in the colour (0x00RRGGBB) into s with its top left corner at (x, y).
+void blend_glyph(surface& s, int x, int y, const glyph_image& glyph, uint32_t colour) {
+  const uint32_t cr = (colour >> 16) & 0xFF, cg = (colour >> 8) & 0xFF, cb = colour & 0xFF;
+  for (int gy = 0; gy < glyph.height; ++gy) {
+    const int ty = y + gy;
+    if (ty < 0 || ty >= s.height) continue;
+    for (int gx = 0; gx < glyph.width; ++gx) {
+      const int tx = x + gx;
+      const uint32_t a = glyph.coverage[static_cast<size_t>(gy) * glyph.width + gx];
+      if (tx < 0 || tx >= s.width || a == 0) continue;
+      uint32_t& d = s.pixels[static_cast<size_t>(ty) * s.width + tx];
+      const uint32_t na = 255 - a;
+      const uint32_t dr = (d >> 16) & 0xFF, dg = (d >> 8) & 0xFF, db = d & 0xFF;
+      d = (((cr * a + dr * na) / 255) << 16) | (((cg * a + dg * na) / 255) << 8) |
+          ((cb * a + db * na) / 255);
+    }
+  }
 }
 
 std::string byte_glyphs(std::string_view text) {
@@ -141,6 +215,7 @@ void unregister_font_file(const std::string& path) {
     }
     for (auto o = r.open.begin(); o != r.open.end();) {
       if (std::get<0>(o->first) == it->first) {
+        std::erase_if(r.glyphs, [&](const auto& glyph) { return glyph.first.first == o->second; });
         if (o->second) TTF_CloseFont(o->second);
         o = r.open.erase(o);
       } else {
@@ -176,42 +251,41 @@ int text_height(const surface& s) {
 
 void draw_text(surface& s, int x, int y, std::string_view text) {
   font_registry& r = fonts();
-  std::unique_lock lock(r.mutex);
+  std::lock_guard lock(r.mutex);
   TTF_Font* font = font_for(r, s.canvas.font);
-  const std::string utf8 = glyph_text(r, s.canvas.font, text);
-  if (!font || utf8.empty()) return;
-  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
-  if (!glyphs) return;
-  const int height = TTF_FontHeight(font);
-  lock.unlock();
-
+  if (!font) return;
+  const bool byte_glyphs = is_registered(r, s.canvas.font.face);
+  // The pen advances by each glyph's advance and the kerning of each pair, as a line is set.
+  int width = 0, last_width = 0;
+  uint32_t previous = 0;
+  for (size_t i = 0; i < text.size();) {
+    const decoded_char c = decode_char(text, i, byte_glyphs);
+    i += c.length;
+    if (c.code_point == 0) continue;
+    if (previous != 0) width += TTF_GetFontKerningSizeGlyphs32(font, previous, c.code_point);
+    const glyph_image& glyph = glyph_for(r, font, c.code_point);
+    last_width = width + glyph.width;
+    width += glyph.advance;
+    previous = c.code_point;
+  }
+  if (previous == 0) return;
   if (s.canvas.brush == brush_style::solid) {
     canvas_state saved = s.canvas;
     s.canvas.pen_colour = s.canvas.brush_colour;
-    draw_rect(s, x, y, x + glyphs->w, y + height);
+    draw_rect(s, x, y, x + std::max(width, last_width), y + TTF_FontHeight(font));
     s.canvas = saved;
   }
   const uint32_t colour = canvas_to_pixel(s.canvas.font.colour);
-  const uint32_t cr = (colour >> 16) & 0xFF, cg = (colour >> 8) & 0xFF, cb = colour & 0xFF;
-  SDL_LockSurface(glyphs);
-  for (int gy = 0; gy < glyphs->h; ++gy) {
-    const int ty = y + gy;
-    if (ty < 0 || ty >= s.height) continue;
-    const auto* src = reinterpret_cast<const uint32_t*>(
-        static_cast<const uint8_t*>(glyphs->pixels) + static_cast<size_t>(gy) * glyphs->pitch);
-    for (int gx = 0; gx < glyphs->w; ++gx) {
-      const int tx = x + gx;
-      if (tx < 0 || tx >= s.width) continue;
-      uint8_t r8, g8, b8, a8;
-      SDL_GetRGBA(src[gx], glyphs->format, &r8, &g8, &b8, &a8);
-      if (a8 == 0) continue;
-      uint32_t& d = s.pixels[static_cast<size_t>(ty) * s.width + tx];
-      const uint32_t a = a8, na = 255 - a8;
-      const uint32_t dr = (d >> 16) & 0xFF, dg = (d >> 8) & 0xFF, db = d & 0xFF;
-      d = (((cr * a + dr * na) / 255) << 16) | (((cg * a + dg * na) / 255) << 8) |
-          ((cb * a + db * na) / 255);
-    }
+  int pen_x = x;
+  previous = 0;
+  for (size_t i = 0; i < text.size();) {
+    const decoded_char c = decode_char(text, i, byte_glyphs);
+    i += c.length;
+    if (c.code_point == 0) continue;
+    if (previous != 0) pen_x += TTF_GetFontKerningSizeGlyphs32(font, previous, c.code_point);
+    const glyph_image& glyph = glyph_for(r, font, c.code_point);
+    blend_glyph(s, pen_x, y, glyph, colour);
+    pen_x += glyph.advance;
+    previous = c.code_point;
   }
-  SDL_UnlockSurface(glyphs);
-  SDL_FreeSurface(glyphs);
 }
