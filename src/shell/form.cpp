@@ -1,5 +1,6 @@
 #include "shell/form.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "browser/grid_painter.h"
@@ -67,6 +68,8 @@ void TForm1::FormCreate() {
   const std::string start_dir = host_current_directory();
   list_directory(tdir_browser);
   state = app_state{};
+  // A name is at most NAME_MAX bytes: taking the next picture's name never allocates.
+  state.current_picture_name.reserve(NAME_MAX);
   state.current_dir = start_dir;
   if (auto error = load_artwork(Dximagelist, artwork_folder(data_dir))) report_error(*error);
   // Without the font the grid falls back to another face; nothing else depends on it.
