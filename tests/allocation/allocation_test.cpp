@@ -1,4 +1,5 @@
-// Nothing is allocated per frame: a presenting frame tick allocates nothing.
+// Nothing is allocated per picture: showing a picture of any format after the first, and a
+// presenting frame tick, allocate nothing.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -55,6 +56,17 @@ class AllocationTest : public testing::Test {
   scripted_dialogs answers_;
   std::unique_ptr<TForm1> form_;
 };
+
+// The first picture opens the caption's fonts; every later one, of any format and name,
+// reuses all it needs.
+TEST_F(AllocationTest, ShowingEachFormatAfterTheFirstPictureAllocatesNothing) {
+  const std::vector<int> rows = picture_rows();
+  ASSERT_EQ(rows.size(), 15u);
+  allocations_to_show(rows.back());
+  for (const int row : rows)
+    EXPECT_EQ(allocations_to_show(row), 0u) << tdir_row(form_->tdir_browser.grid, row).cells[0];
+  EXPECT_TRUE(answers_.asked.empty());
+}
 
 TEST_F(AllocationTest, PresentingTickAllocatesNothing) {
   const std::vector<int> rows = picture_rows();
