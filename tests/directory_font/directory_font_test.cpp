@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -66,8 +67,10 @@ TEST(DirectoryFontFile, NamesTheFamilyAndLatinOneEncoding) {
 class DirectoryFontDrawing : public testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::create_directories(FONT_TEST_DIR);
-    path_ = std::string(FONT_TEST_DIR) + "/cbm-directory-charset.bdf";
+    // CTest runs each test in its own process at the same time: one folder per process.
+    const std::string dir = std::string(FONT_TEST_DIR) + "/" + std::to_string(getpid());
+    std::filesystem::create_directories(dir);
+    path_ = dir + "/cbm-directory-charset.bdf";
     std::ofstream(path_, std::ios::binary) << bdf_text(make_directory_charset());
     ASSERT_TRUE(register_font_file(path_));
     s_ = create_surface(64, 32);
