@@ -23,7 +23,9 @@ void plot(surface& s, int x, int y, uint32_t pixel) {
 
 }  // namespace
 
-void fill_surface(surface& s, uint32_t pixel) { std::fill(s.pixels.begin(), s.pixels.end(), pixel); }
+void fill_surface(surface& s, uint32_t pixel) {
+  std::fill(s.pixels.begin(), s.pixels.end(), pixel);
+}
 
 void draw_rect(surface& s, int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;

@@ -21,7 +21,7 @@ struct input_event {
     quit,       // window closed, SIGINT or SIGTERM
     focus_gained,
     focus_lost,
-    expose,     // the window must be repainted at once
+    expose,  // the window must be repainted at once
   };
   kind type = kind::none;
   int key = 0;

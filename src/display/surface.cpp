@@ -9,4 +9,6 @@ surface create_surface(int width, int height) {
   return s;
 }
 
-surface create_surface_like(const surface& model) { return create_surface(model.width, model.height); }
+surface create_surface_like(const surface& model) {
+  return create_surface(model.width, model.height);
+}

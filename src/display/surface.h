@@ -52,4 +52,6 @@ surface create_surface_like(const surface& model);
 constexpr uint32_t canvas_to_pixel(uint32_t bgr) {
   return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
 }
-constexpr uint32_t pixel_to_canvas(uint32_t rgb) { return canvas_to_pixel(rgb); }
+constexpr uint32_t pixel_to_canvas(uint32_t rgb) {
+  return canvas_to_pixel(rgb);
+}

@@ -29,4 +29,6 @@ inline void put_pixel(int x, int y, uint32_t value) {
     pixel_lock.first_pixel[x + pixel_lock.pitch * y] = value;
 }
 
-inline void unlock_pixels() { pixel_lock = {}; }
+inline void unlock_pixels() {
+  pixel_lock = {};
+}

@@ -10,8 +10,8 @@ constexpr uint8_t rate_each_frame = 0;
 constexpr uint8_t rate_every_second_frame = 1;
 
 // Inertia factor per position 0..10; a larger factor follows the target colour faster.
-constexpr std::array<double, 11> inertia_table = {0.08, 0.1, 0.15, 0.2,  0.25, 0.3,
-                                                  0.35, 0.4, 0.45, 0.5,  0.8};
+constexpr std::array<double, 11> inertia_table = {0.08, 0.1, 0.15, 0.2, 0.25, 0.3,
+                                                  0.35, 0.4, 0.45, 0.5, 0.8};
 // Brightness of the odd screen lines relative to the even ones, per position 0..9.
 constexpr std::array<double, 10> scanline_table = {0.01, 0.1, 0.2, 0.3, 0.4,
                                                    0.5,  0.6, 0.7, 0.8, 0.9};
