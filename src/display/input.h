@@ -31,3 +31,18 @@ struct input_event {
   int x = 0;
   int y = 0;
 };
+
+inline input_event key_down_event(int key, bool ctrl = false) {
+  input_event e;
+  e.type = input_event::kind::key_down;
+  e.key = key;
+  e.ctrl = ctrl;
+  return e;
+}
+
+inline input_event character_event(uint32_t character) {
+  input_event e;
+  e.type = input_event::kind::character;
+  e.character = character;
+  return e;
+}

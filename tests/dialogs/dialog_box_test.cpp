@@ -5,17 +5,10 @@
 namespace {
 
 input_event key(int code) {
-  input_event e;
-  e.type = input_event::kind::key_down;
-  e.key = code;
-  return e;
+  return key_down_event(code);
 }
-
 input_event typed(uint32_t cp) {
-  input_event e;
-  e.type = input_event::kind::character;
-  e.character = cp;
-  return e;
+  return character_event(cp);
 }
 
 TEST(DialogBox, ConfirmAnswersByKeyAndFocus) {

@@ -101,21 +101,12 @@ class ViewerTest : public ::testing::Test {
 
   // A key as the SDL screen sends it: key_down, then the character it types, if any.
   void press(int key, bool ctrl = false) {
-    input_event down;
-    down.type = input_event::kind::key_down;
-    down.key = key;
-    down.ctrl = ctrl;
-    form->handle_input(down);
+    form->handle_input(key_down_event(key, ctrl));
     if (key == vk::enter || key == vk::escape) type(static_cast<uint32_t>(key));
     if (key >= 'A' && key <= 'Z') type(static_cast<uint32_t>(key - 'A' + 'a'));
   }
 
-  void type(uint32_t character) {
-    input_event ch;
-    ch.type = input_event::kind::character;
-    ch.character = character;
-    form->handle_input(ch);
-  }
+  void type(uint32_t character) { form->handle_input(character_event(character)); }
 
   // Selects the first row whose shown name is text.
   void select(const std::string& text) {
