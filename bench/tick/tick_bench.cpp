@@ -8,7 +8,7 @@
 #include "display/canvas.h"
 #include "display/headless_display.h"
 #include "display/sdl_display.h"
-#include "shell/form.h"
+#include "viewer/form.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "browser/tdir.h"
 #include "display/headless_display.h"
 #include "display/input.h"
-#include "shell/form.h"
-#include "shell/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
+#include "viewer/form.h"
 
 namespace {
 

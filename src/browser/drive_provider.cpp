@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "browser/ascii_case.h"
+#include "base/ascii_case.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "display/canvas.h"
+#include "display/text.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <limits>
 #include <string>
 
-#include "browser/ascii_case.h"
+#include "base/ascii_case.h"
 #include "browser/browser.h"
 #include "formats/format_table.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "browser/ascii_case.h"
+#include "base/ascii_case.h"
 
 namespace {
 

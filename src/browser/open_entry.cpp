@@ -2,7 +2,7 @@
 
 #include "browser/browser.h"
 #include "formats/format_table.h"
-#include "shell/app_state.h"
+#include "viewer/app_state.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/utf8.h"
 #include "display/canvas.h"
-#include "display/utf8.h"
 
 namespace {
 

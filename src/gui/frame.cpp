@@ -3,6 +3,7 @@
 #include <array>
 
 #include "display/canvas.h"
+#include "display/text.h"
 #include "gui/furniture_style.h"
 #include "gui/panels.h"
 

@@ -7,7 +7,7 @@
 
 #include "display/artwork.h"
 #include "display/surface.h"
-#include "shell/app_state.h"
+#include "viewer/app_state.h"
 
 // Draws the artwork picture of that name with its top-left corner at (x, y) on the surface;
 // returns the error text ("Image '%s' not found") when there is no such picture.

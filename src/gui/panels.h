@@ -1,7 +1,7 @@
 #pragma once
 // The settings panels down the right-hand side and the status line, on the display surface.
 #include "display/surface.h"
-#include "shell/app_state.h"
+#include "viewer/app_state.h"
 
 // The "Monitor Inertia Simulation" slider at (637, 80)-(790, 130), thumb at 13 x inertia_index.
 void draw_inertia_panel(surface& display_surface, const app_state& state);

@@ -7,7 +7,7 @@
 #include "display/surface.h"
 #include "formats/picture_model.h"
 #include "render/palette.h"
-#include "shell/app_state.h"
+#include "viewer/app_state.h"
 
 // Colour indexes between decoding and rendering: 160 entries per line (multicolour pairs)
 // or 320 (hires pixels, or frames A and B alternating in STATIC mode).

@@ -10,8 +10,8 @@
 #include "display/headless_display.h"
 #include "display/text.h"
 #include "formats/format_table.h"
-#include "shell/form.h"
-#include "shell/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
+#include "viewer/form.h"
 
 namespace {
 

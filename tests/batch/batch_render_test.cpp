@@ -1,4 +1,4 @@
-#include "shell/batch_render.h"
+#include "cli/batch_render.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ using BatchPlan = batch_test;
 
 TEST_F(BatchPlan, HostFilesAreNamedAfterTheInputWithTheOutputsExtension) {
   const std::vector<std::string> inputs = {"a/pic.vic", "b/pic.vic", "noext", "c/two.dots.vic"};
-  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::png);
+  const batch_plan plan = plan_batch(inputs, at("out"), image_kind::png);
   ASSERT_EQ(plan.items.size(), 4u);
   EXPECT_TRUE(plan.skipped.empty());
   EXPECT_EQ(plan.items[0].output, at("out/pic.png"));
@@ -29,14 +29,14 @@ TEST_F(BatchPlan, HostFilesAreNamedAfterTheInputWithTheOutputsExtension) {
   EXPECT_EQ(plan.items[2].output, at("out/noext.png"));
   EXPECT_EQ(plan.items[3].output, at("out/two.dots.png"));
   EXPECT_EQ(plan.items[1].input, "b/pic.vic");
-  EXPECT_EQ(plan_batch(inputs, at("out") + "/", output_kind::bmp).items[0].output,
+  EXPECT_EQ(plan_batch(inputs, at("out") + "/", image_kind::bmp).items[0].output,
             at("out/pic.bmp"));
 }
 
 TEST_F(BatchPlan, WholeImageYieldsItsShowablePictures) {
   disk_image("Disk.D64");
   const std::vector<std::string> inputs = {at("Disk.D64")};
-  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+  const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
   EXPECT_TRUE(plan.skipped.empty());
   ASSERT_EQ(plan.items.size(), 2u);
   EXPECT_EQ(plan.items[0].input, at("Disk.D64") + ":1");
@@ -50,7 +50,7 @@ TEST_F(BatchPlan, EntriesThatCannotBeRenderedAreSkippedWithAReason) {
   write_bytes(dir / "empty.d64", std::vector<uint8_t>(10));
   const std::vector<std::string> inputs = {at("disk.d64:0"), at("disk.d64:3"), at("disk.d64:40"),
                                            at("empty.d64"), at("gone.d64:1")};
-  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+  const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
   ASSERT_EQ(plan.items.size(), 1u);
   EXPECT_EQ(plan.items[0].output, at("out/disk-03-SUN_SET.bmp"));
   ASSERT_EQ(plan.skipped.size(), 4u);
@@ -69,7 +69,7 @@ TEST_F(BatchPlan, ImageWithoutPicturesIsSkipped) {
   ASSERT_TRUE(build_d64_image("TEXT", "T1", files, *image).ok);
   write_bytes(dir / "text.d64", *image);
   const std::vector<std::string> inputs = {at("text.d64")};
-  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+  const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
   EXPECT_TRUE(plan.items.empty());
   ASSERT_EQ(plan.skipped.size(), 1u);
   EXPECT_NE(plan.skipped[0].reason.find("no picture"), std::string::npos);
@@ -84,7 +84,7 @@ std::string padded16(std::string name) {
 
 // What a single render of the input writes, from a fresh workspace.
 std::vector<uint8_t> single_render(const std::string& input, const std::string& output,
-                                   output_kind kind, const render_settings& settings) {
+                                   image_kind kind, const render_settings& settings) {
   const auto work = std::make_unique<render_workspace>();
   EXPECT_TRUE(render_to_file(input, output, kind, settings, *work).ok) << input;
   return file_bytes(output);
@@ -103,9 +103,9 @@ TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
   settings.display_mode = display_interlaced;
   settings.frame = render_target::b;
   for (const unsigned threads : {1u, 2u}) {
-    const batch_plan plan = plan_batch(inputs, at("out"), output_kind::bmp);
+    const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
     std::vector<size_t> finished;
-    const batch_report report = run_batch(plan, output_kind::bmp, settings, threads,
+    const batch_report report = run_batch(plan, image_kind::bmp, settings, threads,
                                           [&](size_t done, size_t total, const std::string&) {
                                             EXPECT_EQ(total, 6u);
                                             finished.push_back(done);
@@ -122,7 +122,7 @@ TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
       const std::vector<uint8_t> batch = file_bytes(dir / "out" / (name + ".bmp"));
       EXPECT_EQ(batch.size(), 1440054u) << name;
       EXPECT_TRUE(batch ==
-                  single_render(at(name + ".vic"), at("single.bmp"), output_kind::bmp, settings))
+                  single_render(at(name + ".vic"), at("single.bmp"), image_kind::bmp, settings))
           << name << " with " << threads << " threads";
     }
     std::filesystem::remove_all(dir / "out");
@@ -134,8 +134,8 @@ TEST_F(BatchRun, DiskImageEntriesRenderLikeTheSameHostFiles) {
   disk_image("disk.d64");
   std::filesystem::create_directories(dir / "out");
   const std::vector<std::string> inputs = {at("disk.d64")};
-  const batch_plan plan = plan_batch(inputs, at("out"), output_kind::png);
-  const batch_report report = run_batch(plan, output_kind::png, {}, 2, nullptr);
+  const batch_plan plan = plan_batch(inputs, at("out"), image_kind::png);
+  const batch_report report = run_batch(plan, image_kind::png, {}, 2, nullptr);
   EXPECT_EQ(report.done, 2u);
   EXPECT_TRUE(report.failed.empty());
   // The caption shows the entry's 16-character name: host files of the same names match.
@@ -143,9 +143,9 @@ TEST_F(BatchRun, DiskImageEntriesRenderLikeTheSameHostFiles) {
   write_bytes(dir / koala_name, koala);
   write_bytes(dir / sunset_name, interlace);
   EXPECT_TRUE(file_bytes(dir / "out/disk-01-KOALA_PIC.png") ==
-              single_render(at(koala_name), at("k.png"), output_kind::png, {}));
+              single_render(at(koala_name), at("k.png"), image_kind::png, {}));
   EXPECT_TRUE(file_bytes(dir / "out/disk-03-SUN_SET.png") ==
-              single_render(at(sunset_name), at("s.png"), output_kind::png, {}));
+              single_render(at(sunset_name), at("s.png"), image_kind::png, {}));
 }
 
 }  // namespace

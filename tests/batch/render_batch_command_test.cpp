@@ -6,9 +6,10 @@
 #include <algorithm>
 
 #include "batch_fixture.h"
+#include "cli/commands.h"
+#include "cli/render_job.h"
 #include "render/palette.h"
-#include "shell/commands.h"
-#include "shell/render_job.h"
+#include "support/captured_console.h"
 
 namespace {
 
@@ -22,15 +23,15 @@ class RenderBatchCommand : public batch_test {
 
   int run(std::vector<std::string> args) {
     std::vector<std::string_view> views(args.begin(), args.end());
-    testing::internal::CaptureStderr();
-    const int status = run_render_command(views);
-    messages = testing::internal::GetCapturedStderr();
+    captured_console console;
+    const int status = run_render_command(views, VELORA_DATA_DIR, console.io);
+    messages = console.err();
     return status;
   }
   std::vector<uint8_t> single(const std::string& input, const std::string& name,
                               const render_settings& settings = {}) {
     const auto work = std::make_unique<render_workspace>();
-    const output_kind kind = *output_kind_of(name);
+    const image_kind kind = *image_kind_of(name);
     EXPECT_TRUE(render_to_file(input, at(name), kind, settings, *work).ok);
     return file_bytes(dir / name);
   }

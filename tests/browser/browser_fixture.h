@@ -11,7 +11,7 @@
 
 #include "browser/browser.h"
 #include "d64/d64_read.h"
-#include "shell/app_state.h"
+#include "viewer/app_state.h"
 
 class fixed_drive_provider final : public drive_provider {
  public:

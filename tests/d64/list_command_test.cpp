@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
 #include "d64_test_image.h"
-#include "shell/commands.h"
+#include "support/captured_console.h"
 #include "tools/make-d64/d64_writer.h"
 
 namespace {
@@ -26,9 +27,9 @@ class ListCommand : public ::testing::Test {
     return path;
   }
   int run(std::vector<std::string_view> args, std::string& out) {
-    ::testing::internal::CaptureStdout();
-    const int status = run_list_command(args);
-    out = ::testing::internal::GetCapturedStdout();
+    captured_console console;
+    const int status = run_list_command(args, console.io);
+    out = console.out();
     return status;
   }
 };

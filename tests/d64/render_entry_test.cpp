@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
 #include "d64_test_image.h"
-#include "shell/commands.h"
+#include "support/captured_console.h"
 #include "tools/make-d64/d64_writer.h"
 
 namespace {
@@ -46,7 +47,8 @@ class RenderEntry : public ::testing::Test {
     const std::string in = (dir / input).string(), out = (dir / output).string();
     const std::vector<std::string_view> args = {in,           "-o",      out,  "--mode",
                                                 "interlaced", "--frame", frame};
-    return run_render_command(args);
+    captured_console console;
+    return run_render_command(args, VELORA_DATA_DIR, console.io);
   }
 };
 

@@ -1,4 +1,4 @@
-#include "shell/dialog_box.h"
+#include "gui/dialog_box.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "display/text.h"
+
 namespace {
 
 // A surface whose every pixel encodes its own position.

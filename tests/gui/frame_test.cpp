@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/canvas.h"
+#include "display/text.h"
 #include "surface_probe.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "display/canvas.h"
+#include "display/text.h"
 #include "surface_probe.h"
 
 namespace {

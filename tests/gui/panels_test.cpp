@@ -6,6 +6,7 @@
 #include <string>
 
 #include "display/canvas.h"
+#include "display/text.h"
 #include "gui/furniture_style.h"
 #include "surface_probe.h"
 

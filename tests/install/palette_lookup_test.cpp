@@ -1,4 +1,4 @@
-#include "shell/palette_lookup.h"
+#include "render/palette_lookup.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -1,4 +1,4 @@
-#include "shell/start_target.h"
+#include "viewer/start_target.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -11,12 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
+#include "cli/render_input.h"
 #include "display/export_bitmap.h"
 #include "formats/bmp_file.h"
 #include "render/picture_chain.h"
 #include "render_fixture.h"
-#include "shell/commands.h"
-#include "shell/render_input.h"
+#include "support/captured_console.h"
 
 namespace {
 
@@ -76,11 +77,16 @@ class RenderCommand : public testing::Test {
 
   int run(std::vector<std::string> args) {
     std::vector<std::string_view> views(args.begin(), args.end());
-    return run_render_command(views);
+    captured_console console;
+    const int status = run_render_command(views, VELORA_DATA_DIR, console.io);
+    out = console.out();
+    err = console.err();
+    return status;
   }
   std::string at(const std::string& name) const { return (dir_ / name).string(); }
 
   fs::path dir_;
+  std::string out, err;  // what the last command wrote
 };
 
 TEST_F(RenderCommand, BmpEqualsTheViewersWorkSurfaceA) {
@@ -166,9 +172,8 @@ TEST_F(RenderCommandInDir, ConfigurationDirectoryIsTreatedAsMissing) {
 TEST_F(RenderCommandInDir, PaletteEndingInsideAnEntryReportsAndGoesOn) {
   write_picture(dir_ / "koala.pic", 10018);
   std::ofstream("Velora2003.cfg") << "$0=FFFFFF\n$1=00";
-  testing::internal::CaptureStderr();
   const int status = run({"koala.pic", "-o", "out.bmp"});
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Read beyond end of file.\n");
+  EXPECT_EQ(err, "Read beyond end of file.\n");
   ASSERT_EQ(status, 0);
   expected_render e{.format_id = 14};
   e.palette[0] = 0xFFFFFF;
@@ -181,9 +186,8 @@ TEST_F(RenderCommand, InputsThatCannotBeShownExitWithOneAndWriteNothing) {
   write_picture(dir_ / "ufli.pic", 16194);
   fs::create_directory(dir_ / "folder");
   for (const std::string input : {"missing.pic", "folder", "odd.pic", "art.pic", "ufli.pic"}) {
-    testing::internal::CaptureStderr();
     EXPECT_EQ(run({at(input), "-o", at("out.bmp")}), 1) << input;
-    const std::string message = testing::internal::GetCapturedStderr();
+    const std::string message = err;
     EXPECT_NE(message.find(at(input)), std::string::npos) << message;
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
     EXPECT_FALSE(fs::exists(dir_ / "out.bmp")) << input;
@@ -210,9 +214,8 @@ TEST_F(RenderCommand, BadUsageExitsWithTwo) {
       {in, "-o", out, "--palette", at("no-such.cfg")},
   };
   for (const auto& args : cases) {
-    testing::internal::CaptureStderr();
     const int status = run(args);
-    const std::string message = testing::internal::GetCapturedStderr();
+    const std::string message = err;
     EXPECT_EQ(status, 2) << message;
   }
   EXPECT_FALSE(fs::exists(dir_ / "out.bmp"));
@@ -220,9 +223,8 @@ TEST_F(RenderCommand, BadUsageExitsWithTwo) {
 
 TEST_F(RenderCommand, UnwritableOutputExitsWithOne) {
   write_picture(dir_ / "koala.pic", 10018);
-  testing::internal::CaptureStderr();
   EXPECT_EQ(run({at("koala.pic"), "-o", at("no-dir/out.bmp")}), 1);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("Cannot create file"), std::string::npos);
+  EXPECT_NE(err.find("Cannot create file"), std::string::npos);
 }
 
 // The program itself, as a user runs it.
@@ -253,7 +255,11 @@ class InfoCommand : public RenderCommand {
  protected:
   int run_info(std::vector<std::string> args) {
     std::vector<std::string_view> views(args.begin(), args.end());
-    return run_info_command(views);
+    captured_console console;
+    const int status = run_info_command(views, console.io);
+    out = console.out();
+    err = console.err();
+    return status;
   }
 };
 
@@ -261,22 +267,17 @@ TEST_F(InfoCommand, OneLinePerFileWithSizeIdAndName) {
   write_picture(dir_ / "a.pic", 33603);
   write_picture(dir_ / "b.pic", 16194);
   write_picture(dir_ / "c.pic", 123);
-  testing::internal::CaptureStdout();
   EXPECT_EQ(run_info({at("a.pic"), at("b.pic"), at("c.pic")}), 0);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            at("a.pic") + "\t33603\t1\tGun Paint interlace 320x200\n" + at("b.pic") +
-                "\t16194\t17\tCrest Ufli 320x200\n" + at("c.pic") +
-                "\t123\t0\tUnknown VELORA format\n");
+  EXPECT_EQ(out, at("a.pic") + "\t33603\t1\tGun Paint interlace 320x200\n" + at("b.pic") +
+                     "\t16194\t17\tCrest Ufli 320x200\n" + at("c.pic") +
+                     "\t123\t0\tUnknown VELORA format\n");
 }
 
 TEST_F(InfoCommand, UnreadableFilesAreReportedAndTheRestListed) {
   write_picture(dir_ / "a.pic", 10018);
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
   EXPECT_EQ(run_info({at("missing.pic"), dir_.string(), at("a.pic")}), 1);
-  const std::string errors = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            at("a.pic") + "\t10018\t14\tAdvanced Art Studio 160x200\n");
+  const std::string errors = err;
+  EXPECT_EQ(out, at("a.pic") + "\t10018\t14\tAdvanced Art Studio 160x200\n");
   EXPECT_NE(errors.find(at("missing.pic")), std::string::npos);
   EXPECT_NE(errors.find(dir_.string()), std::string::npos);
   EXPECT_EQ(run_info({}), 2);

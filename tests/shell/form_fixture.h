@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "display/headless_display.h"
-#include "shell/form.h"
+#include "viewer/form.h"
 
 class FormTest : public ::testing::Test {
  protected:

@@ -1,4 +1,4 @@
-#include "shell/frame_loop.h"
+#include "viewer/frame_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/quit_signal.h"
 #include "form_fixture.h"
-#include "shell/quit_signal.h"
-#include "shell/viewer.h"
+#include "viewer/viewer.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 
 #include "display/headless_display.h"
 #include "sample_formats.h"
-#include "shell/form.h"
-#include "shell/scripted_dialogs.h"
+#include "support/scripted_dialogs.h"
 #include "tools/make-d64/d64_writer.h"
+#include "viewer/form.h"
 
 // Answers from a script like scripted_dialogs, and also keeps the input box's texts.
 class recording_dialogs final : public dialogs {

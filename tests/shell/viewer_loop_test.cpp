@@ -1,4 +1,4 @@
-#include "shell/viewer.h"
+#include "viewer/viewer.h"
 #include "viewer_fixture.h"
 
 namespace {

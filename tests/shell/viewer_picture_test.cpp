@@ -1,9 +1,10 @@
 #include <span>
 #include <string_view>
 
+#include "cli/commands.h"
 #include "display/canvas.h"
 #include "gui/frame.h"
-#include "shell/commands.h"
+#include "support/captured_console.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -249,7 +250,8 @@ TEST_F(PictureTest, SavedFileIsTheBitmapOfWorkSurfaceAAndEqualsTheRenderCommand)
   }
   const std::string rendered = (folder / "rendered.bmp").string();
   const std::vector<std::string_view> args = {"p1.vic", "-o", rendered};
-  ASSERT_EQ(run_render_command(args), 0);
+  captured_console console;
+  ASSERT_EQ(run_render_command(args, VELORA_DATA_DIR, console.io), 0);
   EXPECT_EQ(read_bytes(rendered), bmp);
   // The picture stays on screen.
   EXPECT_TRUE(form->state.picture_shown);

@@ -1,0 +1,150 @@
+#include "app/command_line.h"
+
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "app/data_dir.h"
+#include "render/palette_lookup.h"
+
+namespace {
+
+bool parse_scale(std::string_view text, int& scale) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return false;
+  if (value < 1 || value > max_window_scale) return false;
+  scale = value;
+  return true;
+}
+
+std::string in_quotes(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '\'';
+  quoted += text;
+  quoted += '\'';
+  return quoted;
+}
+
+}  // namespace
+
+command_line parse_command_line(std::span<const std::string_view> args) {
+  command_line cl;
+  if (!args.empty()) {
+    const std::string_view first = args.front();
+    const program_action sub = first == "render" ? program_action::render
+                               : first == "info" ? program_action::info
+                               : first == "list" ? program_action::list
+                                                 : program_action::view;
+    if (sub != program_action::view) {
+      cl.action = sub;
+      cl.command_args.assign(args.begin() + 1, args.end());
+      return cl;
+    }
+  }
+  bool have_start_dir = false;
+  std::string palette_value;
+  bool have_palette = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    auto value_of = [&](std::string_view name, std::string_view& value) {
+      if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+        return true;
+      }
+      if (arg != name) return false;
+      if (i + 1 >= args.size()) {
+        cl.error = std::string(name) + " needs a value";
+        return true;
+      }
+      value = args[++i];
+      return true;
+    };
+    std::string_view value;
+    if (arg == "--help" || arg == "-h") {
+      cl.action = program_action::help;
+      return cl;
+    } else if (arg == "--version") {
+      cl.action = program_action::version;
+      return cl;
+    } else if (arg == "--windowed") {
+      cl.windowed = true;
+    } else if (arg == "--integer-scale") {
+      cl.integer_scale = true;
+    } else if (value_of("--scale", value)) {
+      if (cl.error.empty() && !parse_scale(value, cl.scale))
+        cl.error = "--scale needs a whole number from 1 to " + std::to_string(max_window_scale) +
+                   ", not " + in_quotes(value);
+    } else if (value_of("--data-dir", value)) {
+      if (cl.error.empty() && value.empty()) cl.error = "--data-dir needs a directory";
+      cl.data_dir = value;
+    } else if (value_of("--palette", value)) {
+      if (cl.error.empty() && value.empty()) cl.error = "--palette needs a file or a preset name";
+      palette_value = value;
+      have_palette = true;
+    } else if (arg.size() > 1 && arg.starts_with('-')) {
+      cl.error = "unknown option " + in_quotes(arg) + " (see --help)";
+    } else if (have_start_dir) {
+      cl.error = "only one start folder or file may be given, not also " + in_quotes(arg);
+    } else {
+      have_start_dir = true;
+      cl.start_dir = arg;
+    }
+    if (!cl.error.empty()) return cl;
+  }
+  if (have_start_dir) {
+    const start_classification start = classify_start(cl.start_dir);
+    if (!start.target) {
+      cl.error = start.error;
+      return cl;
+    }
+    cl.start = *start.target;
+    cl.start_dir = cl.start.folder;
+  }
+  if (have_palette) {
+    // Resolved now, before the change to the start folder, so a relative path means what it said.
+    const palette_choice choice =
+        resolve_palette_argument(palette_value, find_data_dir(cl.data_dir));
+    if (!choice.error.empty()) {
+      cl.error = choice.error;
+      return cl;
+    }
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(choice.path, ec);
+    cl.palette_file = ec ? choice.path : absolute.string();
+  }
+  return cl;
+}
+
+std::string usage_text() {
+  return "Usage: velora2003 [--windowed] [--scale N] [--integer-scale] [--data-dir DIR]\n"
+         "                  [--palette FILE|PRESET] [START]\n"
+         "       velora2003 render INPUT -o OUTPUT [--mode static|interlaced] [--frame a|b]\n"
+         "                         [--inertia 0-10] [--scanline 0-9] [--palette FILE|PRESET]\n"
+         "       velora2003 render INPUT... -o DIR/ [--format bmp|png] [options as above]\n"
+         "       velora2003 info FILE...\n"
+         "       velora2003 list IMAGE.d64\n"
+         "       velora2003 --help | --version\n"
+         "\n"
+         "Shows Commodore 64 picture files as a C64 showed them on a CRT, browsing from\n"
+         "START (default: the current directory), full screen at 800x600. START may be a\n"
+         "folder, a picture file (shown in its folder) or a D64 image (browsed inside).\n"
+         "\n"
+         "  --windowed       an 800x600 window instead of full screen (F11 toggles)\n"
+         "  --scale N        window size factor, 1 to 8 (default 1)\n"
+         "  --integer-scale  scale only by whole multiples, without smoothing\n"
+         "  --data-dir DIR   read the artwork and the directory font from DIR\n"
+         "  --palette P      read the colours from file P or the shipped preset P (default:\n"
+         "                   Velora2003.cfg in the start folder, else\n"
+         "                   $XDG_CONFIG_HOME/velora2003/Velora2003.cfg)\n"
+         "  render           write pictures as the viewer renders them, to BMP or PNG\n"
+         "  info             print size and format of each picture file\n"
+         "  list             print the directory of a D64 disk image\n"
+         "\n"
+         "Exit status: 0 done, 1 the input could not be read or shown, 2 bad usage.\n";
+}
+
+std::string version_text() {
+  return std::string("velora2003 ") + VELORA_VERSION + "\n";
+}

@@ -1,0 +1,60 @@
+// The program entry (Project2): the command line, then the viewer on the SDL screen or
+// one of the headless subcommands.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/data_dir.h"
+#include "base/quit_signal.h"
+#include "cli/commands.h"
+#include "display/sdl_display.h"
+#include "display/text.h"
+#include "viewer/viewer.h"
+
+int main(int argc, char** argv) {
+  install_quit_signal_handlers();
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const command_line cl = parse_command_line(args);
+  if (!cl.error.empty()) {
+    std::fprintf(stderr, "velora2003: %s\n", cl.error.c_str());
+    return 2;
+  }
+  console io{std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0};
+  switch (cl.action) {
+    case program_action::help:
+      std::fputs(usage_text().c_str(), stdout);
+      return 0;
+    case program_action::version:
+      std::fputs(version_text().c_str(), stdout);
+      return 0;
+    case program_action::render:
+      return run_render_command(cl.command_args, find_data_dir(""), io);
+    case program_action::info:
+      return run_info_command(cl.command_args, io);
+    case program_action::list:
+      return run_list_command(cl.command_args, io);
+    case program_action::view:
+      break;
+  }
+  // Resolved before the change of directory, so a relative --data-dir means what it said.
+  const std::string data_dir = find_data_dir(cl.data_dir);
+  if (!cl.start_dir.empty() && chdir(cl.start_dir.c_str()) != 0) {
+    std::fprintf(stderr, "velora2003: cannot enter start directory '%s': %s\n",
+                 cl.start_dir.c_str(), std::strerror(errno));
+    return 2;
+  }
+  int status = 0;
+  {
+    sdl_display screen(
+        {.windowed = cl.windowed, .scale = cl.scale, .integer_scale = cl.integer_scale});
+    status = run_viewer(screen, data_dir, cl.palette_file, cl.start);
+  }
+  close_fonts();
+  return status;
+}

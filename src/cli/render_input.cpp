@@ -1,0 +1,62 @@
+#include "cli/render_input.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "d64/d64_entry.h"
+#include "formats/picture_file.h"
+
+namespace {
+
+// A PRG entry of a disk image, read along its sector chain as the browser opens it.
+render_input read_d64_render_input(const d64_entry_ref& ref, file_buffer& file) {
+  render_input result;
+  const auto reader = std::make_unique<d64_reader>();
+  const d64_entry_result entry = read_d64_entry(*reader, ref, file);
+  if (entry.status != d64_entry_status::read) {
+    result.error = d64_entry_message(entry.status);
+    return result;
+  }
+  result.ok = true;
+  result.picture_name = entry.name;
+  result.size = entry.size_bytes;
+  result.bytes_read = entry.size_bytes < 0 ? 0 : static_cast<uint32_t>(entry.size_bytes);
+  return result;
+}
+
+}  // namespace
+
+std::string browser_picture_name(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  std::string name(slash == std::string_view::npos ? path : path.substr(slash + 1));
+  if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 32);
+  return name;
+}
+
+render_input read_render_input(std::string_view input, file_buffer& file) {
+  if (const auto ref = parse_d64_entry_ref(input)) return read_d64_render_input(*ref, file);
+  render_input result;
+  const std::string path(input);
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    result.error = std::strerror(errno);
+    return result;
+  }
+  if (S_ISDIR(info.st_mode)) {
+    result.error = "is a directory";
+    return result;
+  }
+  const picture_file_read read = read_picture_file(path, file);
+  if (!read.ok) {
+    result.error = "cannot be read";
+    return result;
+  }
+  result.ok = true;
+  result.picture_name = browser_picture_name(path);
+  result.size = info.st_size;
+  result.bytes_read = read.byte_count;
+  return result;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// One picture from its input to an image file, as the viewer's chain renders it headless.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "display/export_bitmap.h"
+#include "display/surface.h"
+#include "formats/image_export.h"
+#include "formats/picture_model.h"
+#include "render/palette.h"
+#include "render/picture_context.h"
+#include "viewer/app_state.h"
+
+// The viewer's settings a render uses; the defaults are the viewer's at start.
+struct render_settings {
+  uint8_t display_mode = display_static;
+  render_target frame = render_target::a;
+  uint8_t inertia_index = 5;
+  uint8_t scanline_index = 6;
+  palette_colours palette = default_palette;
+};
+
+// Everything one render works on. Large: give each thread one, made once and reused.
+struct render_workspace {
+  picture_model model;
+  chunky_buffers chunky;
+  file_buffer file;
+  surface work_surface_a = create_surface(screen_width, screen_height);
+  surface work_surface_b = create_surface(screen_width, screen_height);
+  export_bitmap bitmap;
+};
+
+struct render_outcome {
+  bool ok = false;
+  bool output_failed = false;  // the picture was rendered but its file could not be written
+  std::string reason;          // one line, when not ok
+};
+
+// Reads input (a host file or IMAGE.d64:N), renders it from an all-zero model into the work
+// surfaces and writes the chosen frame to output as BMP or PNG.
+render_outcome render_to_file(std::string_view input, const std::string& output, image_kind kind,
+                              const render_settings& settings, render_workspace& work);

@@ -1,0 +1,19 @@
+#pragma once
+// Saving a surface as an image file, BMP or PNG, chosen by the file's name.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "display/export_bitmap.h"
+#include "display/surface.h"
+#include "formats/safe_file_write.h"
+
+enum class image_kind : uint8_t { bmp, png };
+
+// The kind a name asks for by its extension (".bmp" or ".png", any case); nothing for others.
+std::optional<image_kind> image_kind_of(std::string_view name);
+
+// Writes the surface as a PNG of the same pixels, or as the BMP export through bitmap; the
+// name is used exactly as given.
+file_write_result save_surface(const std::string& file_name, const surface& image, image_kind kind,
+                               export_bitmap& bitmap);

@@ -1,0 +1,108 @@
+#include <unistd.h>
+
+#include "gui/help_screen.h"
+#include "gui/panels.h"
+#include "viewer/form.h"
+#include "viewer/host_rename.h"
+
+namespace {
+
+constexpr int key_r = 'R';
+constexpr int key_d = 'D';
+constexpr unsigned each_frame_without_rate_ms = 14;
+constexpr unsigned every_second_frame_without_rate_ms = 28;
+
+}  // namespace
+
+void TForm1::tdirKeyDown(int key, bool) {
+  surface& screen = DXDraw.display_surface;
+  if (key == vk::enter) open_entry(tdir_browser, state, memory.disk);
+  if (key == vk::escape && ask("Are you sure to exit the Velora?")) Close();
+  if (key == vk::f1) {
+    grid_visible = false;
+    draw_help_screen(screen);
+  }
+  if (key == vk::f3) set_inertia(state.inertia_index - 1);
+  if (key == vk::f4) set_inertia(state.inertia_index + 1);
+  if (key == vk::f5) set_scanline(state.scanline_index - 1);
+  if (key == vk::f6) set_scanline(state.scanline_index + 1);
+  if (key == vk::f7) set_interlace_rate(rate_each_frame, each_frame_without_rate_ms);
+  if (key == vk::f8)
+    set_interlace_rate(rate_every_second_frame, every_second_frame_without_rate_ms);
+  if (key == vk::f9) {
+    state.display_mode = display_interlaced;
+    draw_display_mode_panel(screen, state);
+  }
+  if (key == vk::f10) {
+    state.display_mode = display_static;
+    draw_display_mode_panel(screen, state);
+  }
+  if (key == key_r) rename_selected_file();
+  if (key == key_d) {
+    delete_selected_file();
+    remove_selected_directory();
+  }
+}
+
+void TForm1::set_inertia(int index) {
+  if (index >= 0 && index < static_cast<int>(inertia_table.size()))
+    state.set_inertia_index(static_cast<uint8_t>(index));
+  draw_inertia_panel(DXDraw.display_surface, state);
+}
+
+void TForm1::set_scanline(int index) {
+  if (index >= 0 && index < static_cast<int>(scanline_table.size()))
+    state.set_scanline_index(static_cast<uint8_t>(index));
+  draw_scanline_panel(DXDraw.display_surface, state);
+}
+
+void TForm1::set_interlace_rate(uint8_t rate, unsigned interval_without_rate) {
+  state.interlace_rate = rate;
+  const unsigned hz = DXDraw.refresh_rate();
+  const int frames = rate == rate_every_second_frame ? 2 : 1;
+  // Truncated toward zero: at 60 Hz 16 ms for each frame, 33 ms for every second one.
+  DXTimer.interval =
+      hz != 0 ? static_cast<int>((1000.0 / hz) * frames) : static_cast<int>(interval_without_rate);
+  draw_interlace_panel(DXDraw.display_surface, state);
+}
+
+void TForm1::rename_selected_file() {
+  tdir& grid = tdir_browser.grid;
+  const int row = grid.selected_row;
+  if (tdir_cell(grid, 1, row) != "<File>") return;
+  const std::string old_name = tdir_row(grid, row).host_name;
+  const std::optional<std::string> new_name =
+      Dialogs->input("Change file name", "New file name", old_name);
+  modal_box_ran();
+  // Cancel, or OK on the unchanged name, renames nothing.
+  if (!new_name || *new_name == old_name) return;
+  if (auto error = rename_without_replacing(old_name, *new_name)) {
+    tell(*error);
+    return;
+  }
+  list_directory(tdir_browser);
+  tdir_select_row(grid, row);
+}
+
+void TForm1::delete_selected_file() {
+  tdir& grid = tdir_browser.grid;
+  const int row = grid.selected_row;
+  if (tdir_cell(grid, 1, row) != "<File>") return;
+  const std::string name = tdir_row(grid, row).host_name;
+  if (!ask("Do you really want to delete " + name + " ?")) return;
+  // A file that cannot be deleted stays listed; nothing more is said.
+  unlink(name.c_str());
+  list_directory(tdir_browser);
+  tdir_select_row(grid, row);
+}
+
+void TForm1::remove_selected_directory() {
+  tdir& grid = tdir_browser.grid;
+  const int row = grid.selected_row;
+  if (tdir_cell(grid, 1, row) != "<DIR>") return;
+  const std::string name = tdir_row(grid, row).host_name;
+  if (!ask("Do you really want to delete " + name + " ?")) return;
+  if (rmdir(name.c_str()) != 0) tell("Dir is not empty");
+  list_directory(tdir_browser);
+  tdir_select_row(grid, row);
+}

@@ -1,0 +1,193 @@
+#include "viewer/form.h"
+
+#include <climits>
+#include <cstdio>
+
+#include "browser/grid_painter.h"
+#include "display/canvas.h"
+#include "display/text.h"
+#include "gui/frame.h"
+#include "gui/panels.h"
+#include "gui/scroll_indicator.h"
+#include "render/palette_lookup.h"
+
+namespace {
+
+constexpr int interval_without_rate_ms = 25;
+
+std::string artwork_folder(const std::string& data_dir) {
+  return data_dir + "/gfx";
+}
+std::string directory_font_file(const std::string& data_dir) {
+  return data_dir + "/cbm-directory-charset.bdf";
+}
+
+}  // namespace
+
+picture_memory& the_picture_memory() {
+  static picture_memory memory;
+  return memory;
+}
+
+int frame_interval_ms(unsigned rate) {
+  if (rate == 0) return interval_without_rate_ms;
+  return static_cast<int>(1000.0 / rate);  // truncated toward zero: 60 Hz gives 16 ms
+}
+
+void report_error_on_stderr(const std::string& message) {
+  std::fprintf(stderr, "velora2003: %s\n", message.c_str());
+}
+
+TForm1::TForm1(display& dxdraw, std::string data_dir, error_report report_error,
+               std::string palette_file)
+    : DXDraw(dxdraw),
+      data_dir(std::move(data_dir)),
+      report_error(std::move(report_error)),
+      palette_file_(std::move(palette_file)) {
+  DXDraw.on_initialize_surface = [this] { DXDrawInitializeSurface(); };
+  DXDraw.on_restore_surface = [this] { DXDrawRestoreSurface(); };
+  grid_surface = create_surface(grid_width, grid_height);
+  grid_image = &grid_surface;
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  FormDestroy();
+  DXDraw.on_initialize_surface = nullptr;
+  DXDraw.on_restore_surface = nullptr;
+}
+
+void TForm1::FormCreate() {
+  tdir_browser.lister = &host_lister;
+  tdir_browser.drives = &host_drives;
+  tdir_browser.hooks.show_picture = [this](int row, picture_source source) {
+    show_picture(row, source);
+  };
+  tdir_browser.hooks.draw_status_line = [this] { draw_status_line(DXDraw.display_surface, state); };
+  tdir_browser.hooks.show_message = [this](const std::string& text) { tell(text); };
+  const std::string start_dir = host_current_directory();
+  list_directory(tdir_browser);
+  state = app_state{};
+  // A name is at most NAME_MAX bytes: taking the next picture's name never allocates.
+  state.current_picture_name.reserve(NAME_MAX);
+  state.current_dir = start_dir;
+  if (auto error = load_artwork(Dximagelist, artwork_folder(data_dir))) report_error(*error);
+  // Without the font the grid falls back to another face; nothing else depends on it.
+  register_font_file(directory_font_file(data_dir));
+  // Looked up from the start directory, which is still the current one.
+  const auto palette_source = palette_file_to_load(
+      palette_file_.empty() ? std::nullopt : std::optional<std::string>(palette_file_), ".",
+      palette_environment_from_process());
+  if (palette_source &&
+      load_palette(*palette_source, palette) == palette_load_status::read_beyond_end)
+    report_later(std::string(read_beyond_end_of_file) + ".");
+  DXTimer = frame_timer{};
+  start_timer(DXTimer, DXDraw.now_ms());
+  paint_browser_grid();
+}
+
+void TForm1::FormDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  unregister_font_file(directory_font_file(data_dir));
+}
+
+void TForm1::DXDrawInitializeSurface() {
+  work_surface_a = create_surface_like(DXDraw.display_surface);
+  fill_surface(work_surface_a, 0);
+  work_surface_b = create_surface_like(DXDraw.display_surface);
+  fill_surface(work_surface_b, 0);
+  // Always the each-frame interval, whatever interlace_rate holds.
+  DXTimer.interval = frame_interval_ms(DXDraw.refresh_rate());
+}
+
+void TForm1::DXDrawRestoreSurface() {
+  // Raised from inside a present, where no box can open: the message waits for the loop.
+  if (auto error = draw_frame(DXDraw.display_surface, state, Dximagelist)) report_later(*error);
+}
+
+void TForm1::DXTimerTimer() {
+  if (!state.picture_shown) {
+    const tdir& grid = tdir_browser.grid;
+    const int visible_rows = tdir_last_full_visible_row(grid) - grid.top_row + 1;
+    draw_scroll_indicator(DXDraw.display_surface, visible_rows, grid.row_count, grid.selected_row,
+                          grid_visible);
+  } else if (state.presenting) {
+    const bool from_a = !state.two_surface_picture || state.frame_toggle;
+    copy_rect(DXDraw.display_surface, picture_area_x, picture_area_y,
+              from_a ? work_surface_a : work_surface_b, picture_area);
+    state.frame_toggle = !state.frame_toggle;
+  }
+  present_screen();
+}
+
+void TForm1::present_screen() {
+  overlay layers[2];
+  int count = 0;
+  if (grid_visible && grid_image) layers[count++] = {grid_image, grid_left, grid_top};
+  if (modal_overlay.image) layers[count++] = modal_overlay;
+  DXDraw.present(std::span<const overlay>(layers, count));
+}
+
+void TForm1::paint_browser_grid() {
+  paint_grid(grid_surface, tdir_browser.grid);
+}
+
+void TForm1::handle_input(const input_event& event) {
+  switch (event.type) {
+    case input_event::kind::key_down:
+      if (grid_visible) {
+        characters_to_form_ = false;
+        tdirKeyDown(event.key, event.ctrl);
+        tdir_navigate(tdir_browser.grid, event.key, event.ctrl);
+        paint_browser_grid();
+      } else {
+        // A box opened by this key clears it again.
+        characters_to_form_ = true;
+        FormKeyDown(event.key);
+      }
+      break;
+    case input_event::kind::character:
+      if (characters_to_form_ && !grid_visible) FormKeyPress(event.character);
+      break;
+    case input_event::kind::wheel:
+      if (grid_visible) {
+        tdir_wheel(tdir_browser.grid, event.wheel);
+        paint_browser_grid();
+      }
+      break;
+    case input_event::kind::click:
+      if (grid_visible) {
+        tdir_click(tdir_browser.grid, event.x - grid_left, event.y - grid_top);
+        paint_browser_grid();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::open_start(const start_target& start) {
+  if (start.kind == start_kind::folder || !select_start_row(tdir_browser, start)) return;
+  tdirKeyDown(vk::enter, false);
+  paint_browser_grid();
+}
+
+void TForm1::show_pending_messages() {
+  while (!pending_messages_.empty()) {
+    const std::string text = pending_messages_.front();
+    pending_messages_.pop_front();
+    tell(text);
+  }
+}
+
+bool TForm1::ask(const std::string& question) {
+  const bool yes = Dialogs->confirm(question);
+  modal_box_ran();
+  return yes;
+}
+
+void TForm1::tell(const std::string& text) {
+  Dialogs->message(text);
+  modal_box_ran();
+}

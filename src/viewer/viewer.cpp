@@ -1,0 +1,25 @@
+#include "viewer/viewer.h"
+
+#include <cstdio>
+
+#include "viewer/form.h"
+#include "viewer/frame_loop.h"
+#include "viewer/modal_dialogs.h"
+
+int run_viewer(display& screen, const std::string& data_dir, const std::string& palette_file,
+               const start_target& start) {
+  TForm1 Form1(screen, data_dir, report_error_on_stderr, palette_file);
+  modal_dialogs boxes(Form1);
+  Form1.Dialogs = &boxes;
+  if (!screen.initialize()) {
+    std::fprintf(stderr, "%s\n", screen.error().c_str());
+    return 1;
+  }
+  Form1.open_start(start);
+  // The loop stops whenever a message waits to be shown, and resumes after it.
+  while (run_until(
+      Form1, [&] { return Form1.has_pending_messages(); },
+      [&](const input_event& event) { Form1.handle_input(event); }))
+    Form1.show_pending_messages();
+  return 0;
+}
