@@ -21,7 +21,7 @@ BENCHMARK(BM_ScrollIndicatorTick);
 
 void BM_InertiaPanel(benchmark::State& state) {
   surface s = create_surface(screen_width, screen_height);
-  app_state app;
+  crt_settings app;
   for (auto _ : state) {
     draw_inertia_panel(s, app);
     benchmark::DoNotOptimize(s.pixels.data());

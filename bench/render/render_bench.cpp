@@ -16,10 +16,10 @@ struct bench_state {
   chunky_buffers chunky;
   file_buffer file;
   palette_colours palette = default_palette;
-  app_state state;
+  crt_settings crt;
   surface work_surface_a = create_surface(screen_width, screen_height);
   surface work_surface_b = create_surface(screen_width, screen_height);
-  picture_context context{model, chunky, palette, state, work_surface_a, work_surface_b};
+  picture_context context{model, chunky, palette, crt, work_surface_a, work_surface_b, {}};
 };
 
 void render_format(benchmark::State& run, uint8_t format_id, uint8_t display_mode) {
@@ -27,11 +27,10 @@ void render_format(benchmark::State& run, uint8_t format_id, uint8_t display_mod
   for (size_t i = 0; i < b->file.bytes.size(); ++i)
     b->file.bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 8));
   const format_entry& format = *format_by_id(format_id);
-  b->state.display_mode = display_mode;
-  b->state.format_id = format_id;
-  b->state.current_picture_name = "Benchmark.vic";
+  b->crt.display_mode = display_mode;
+  b->context.caption = {"Benchmark.vic", format.name};
   for (auto _ : run) {
-    b->state.two_surface_picture = *format.two_surface_picture;
+    b->context.two_surface_picture = *format.two_surface_picture;
     format.loader(b->file, b->model);
     run_decoding(format.decode, b->context);
     benchmark::DoNotOptimize(b->work_surface_a.pixels.data());

@@ -18,19 +18,16 @@ void BM_EnterToFirstFrame(benchmark::State& bench, const char* file_name) {
   }
   headless_display screen;
   scripted_dialogs answers;
-  TForm1 form(screen, VELORA_DATA_DIR, [](const std::string&) {});
-  form.Dialogs = &answers;
+  TForm1 form(screen, {.data_dir = VELORA_DATA_DIR, .questions = &answers});
   screen.initialize();
   int row = 1;
-  while (tdir_has_row(form.tdir_browser.grid, row) &&
-         tdir_row(form.tdir_browser.grid, row).host_name != file_name)
-    ++row;
-  if (!tdir_has_row(form.tdir_browser.grid, row)) {
+  while (tdir_has_row(form.grid(), row) && tdir_row(form.grid(), row).host_name != file_name) ++row;
+  if (!tdir_has_row(form.grid(), row)) {
     bench.SkipWithError("sample not listed");
     return;
   }
   for (auto _ : bench) {
-    tdir_select_row(form.tdir_browser.grid, row);
+    form.select_row(row);
     form.tdirKeyDown(vk::enter, false);
     form.DXTimerTimer();
     bench.PauseTiming();

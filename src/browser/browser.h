@@ -1,7 +1,7 @@
 #pragma once
 // The browser: the grid filled from the host's current directory or from a D64 image, and
-// opening its rows. The shell supplies the hooks that reach the rest of the program.
-#include <functional>
+// opening its rows. Opening a row tells what happened; the viewer applies it to its own state.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,24 +11,16 @@
 #include "browser/picture_source.h"
 #include "browser/tdir.h"
 
-struct app_state;
 struct d64_reader;
 
 inline constexpr int listed_d64_size = 174848;
-
-struct browser_hooks {
-  std::function<void(int row, picture_source source)> show_picture;
-  std::function<void()> draw_status_line;  // shows app_state::current_dir
-  std::function<void(const std::string& text)> show_message;
-};
 
 struct browser {
   tdir grid;
   name_list names;
   directory_lister* lister = nullptr;  // not owned
   drive_provider* drives = nullptr;    // not owned
-  browser_hooks hooks;
-  std::vector<host_entry> entries;  // the last enumeration, reused between listings
+  std::vector<host_entry> entries;     // the last enumeration, reused between listings
   std::vector<drive_item> drive_items;
 };
 
@@ -40,9 +32,26 @@ bool list_directory(browser& b);
 // Writes every pair of the name list, in list order, into first_row and the rows after it.
 void fill_rows(browser& b, int first_row);
 
-// Acts on the selected row as Enter does: enters a directory or drive, enters or leaves a
-// D64 image, or shows a picture through the hooks.
-void open_entry(browser& b, app_state& state, d64_reader& disk);
+enum class open_action : uint8_t {
+  nothing,             // the row opens nothing
+  directory_changed,   // a directory or drive row: the listing is of text, the current directory
+  entered_disk_image,  // the listing is of the disk image named text
+  left_disk_image,     // the host listing is back, the image's row selected
+  show_picture,        // row holds a picture from source, of format_id (0: none to show)
+  message,             // nothing changed; text says why
+};
+
+struct open_outcome {
+  open_action action = open_action::nothing;
+  std::string text;
+  int row = 0;
+  picture_source source = picture_source::HOST_FILE;
+  uint8_t format_id = 0;
+};
+
+// Acts on the selected row as Enter does: enters a directory or drive, enters or leaves a disk
+// image (disk_image_name is the one listed now), or names the picture to show.
+open_outcome open_entry(browser& b, d64_reader& disk, const std::string& disk_image_name);
 
 // Fills the grid with the directory of the D64 image file (relative to the current directory)
 // and selects row 1; false, with the grid unchanged, when the image cannot be read whole.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "browser/row_kind.h"
 #include "display/canvas.h"
 #include "display/text.h"
 
@@ -31,10 +32,10 @@ void draw_text_in_cell(surface& target, const rect& cell, int x, int y, std::str
 uint32_t text_colour(const tdir& grid, int col, int row) {
   uint32_t colour = col == 3 && row != 0 ? grid_format_text_colour : grid_text_colour;
   if (col == 0 || col == 1) {
-    const std::string& marker = tdir_cell(grid, 1, row);
-    if (marker == "<DIR>") colour = grid_dir_text_colour;
-    if (marker == "<Drive>") colour = grid_drive_text_colour;
-    if (marker == "<D64>") colour = grid_d64_text_colour;
+    const row_kind kind = kind_of_row(grid, row);
+    if (kind == row_kind::directory) colour = grid_dir_text_colour;
+    if (kind == row_kind::drive) colour = grid_drive_text_colour;
+    if (kind == row_kind::disk_image) colour = grid_d64_text_colour;
   }
   return colour;
 }
@@ -66,8 +67,10 @@ void tdirDrawCell(surface& target, const tdir& grid, int col, int row, const rec
   if (text.empty()) return;
   canvas_font& font = target.canvas.font;
   font.colour = text_colour(grid, col, row);
-  // D64 directory entries (no "<" marker) show their names in the directory font.
-  const bool entry_name = col == 0 && row != 0 && !tdir_cell(grid, 1, row).starts_with('<');
+  // The files of a disk image show their names in the directory font.
+  const row_kind kind = kind_of_row(grid, row);
+  const bool entry_name =
+      col == 0 && (kind == row_kind::image_program || kind == row_kind::image_other);
   font.face = entry_name ? directory_font_face : "Arial";
   font.size_pt = entry_name ? 10 : 8;
   font.bold = !entry_name;

@@ -5,6 +5,7 @@
 
 #include "base/ascii_case.h"
 #include "browser/browser.h"
+#include "browser/row_kind.h"
 #include "formats/format_table.h"
 
 namespace {
@@ -16,16 +17,16 @@ bool has_extension(const std::string& name, std::string_view extension) {
 
 // Type markers are written before the group's names are known: every row of a group
 // carries the same marker, so the sorted names can be written afterwards.
-void append_marked_row(tdir& grid, const char* marker) {
+void append_marked_row(tdir& grid, row_kind kind) {
   grid_row& row = tdir_row(grid, grid.row_count - 1);
-  row.cells[1] = marker;
+  row.cells[1] = row_marker(kind);
   row.cells[2].clear();
   row.cells[3].clear();
   tdir_set_row_count(grid, grid.row_count + 1);
 }
 
-void add_group_entry(browser& b, const char* marker, const std::string& name, int64_t size) {
-  append_marked_row(b.grid, marker);
+void add_group_entry(browser& b, row_kind kind, const std::string& name, int64_t size) {
+  append_marked_row(b.grid, kind);
   name_list_add(b.names, name, size);
 }
 
@@ -44,9 +45,9 @@ bool list_directory(browser& b) {
   const bool read = b.lister->list_current_directory(b.entries);
 
   name_list_clear(b.names);
-  if (host_current_directory() != "/") add_group_entry(b, "<DIR>", "..", 0);
+  if (host_current_directory() != "/") add_group_entry(b, row_kind::directory, "..", 0);
   for (const host_entry& e : b.entries) {
-    if (e.is_dir) add_group_entry(b, "<DIR>", e.name, 0);
+    if (e.is_dir) add_group_entry(b, row_kind::directory, e.name, 0);
   }
   name_list_sort(b.names);
   fill_rows(b, 1);
@@ -55,7 +56,7 @@ bool list_directory(browser& b) {
   name_list_clear(b.names);
   for (const host_entry& e : b.entries) {
     if (e.is_regular_file && e.size == listed_d64_size && has_extension(e.name, ".d64"))
-      add_group_entry(b, "<D64>", e.name, 0);
+      add_group_entry(b, row_kind::disk_image, e.name, 0);
   }
   name_list_sort(b.names);
   fill_rows(b, first);
@@ -64,7 +65,7 @@ bool list_directory(browser& b) {
   name_list_clear(b.names);
   for (const host_entry& e : b.entries) {
     if (e.is_regular_file && has_extension(e.name, ".vic"))
-      add_group_entry(b, "<File>", e.name, std::max<int64_t>(e.size, 0));
+      add_group_entry(b, row_kind::picture_file, e.name, std::max<int64_t>(e.size, 0));
   }
   name_list_sort(b.names);
   fill_rows(b, first);
@@ -72,7 +73,7 @@ bool list_directory(browser& b) {
   b.drives->list_drives(b.drive_items);
   for (const drive_item& drive : b.drive_items) {
     grid_row& row = tdir_row(grid, grid.row_count - 1);
-    row.cells = {"Drive " + drive.text, "<Drive>", "", ""};
+    row.cells = {"Drive " + drive.text, std::string(row_marker(row_kind::drive)), "", ""};
     row.host_name = drive.path;
     tdir_set_row_count(grid, grid.row_count + 1);
   }

@@ -1,19 +1,10 @@
 #include <string>
 
 #include "browser/browser.h"
+#include "browser/row_kind.h"
 #include "formats/format_table.h"
-#include "viewer/app_state.h"
 
 namespace {
-
-void show_status(browser& b) {
-  if (b.hooks.draw_status_line) b.hooks.draw_status_line();
-}
-
-void read_back_current_dir(app_state& state) {
-  const std::string now = host_current_directory();
-  if (!now.empty()) state.current_dir = now;
-}
 
 std::string last_component(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -22,54 +13,61 @@ std::string last_component(const std::string& path) {
 
 // Changes to path and lists it; a directory that is refused, or entered but unreadable,
 // leaves the browser listing the directory it was in.
-bool enter_directory(browser& b, app_state& state, const std::string& path,
-                     const std::string& old) {
+bool enter_directory(browser& b, const std::string& path, const std::string& old) {
   const bool entered = host_change_directory(path);
-  read_back_current_dir(state);
-  show_status(b);
   const bool listed = list_directory(b);
   if (!entered || listed) return entered;
-  if (!old.empty() && host_change_directory(old)) {
-    read_back_current_dir(state);
-    show_status(b);
-    list_directory(b);
-  }
+  if (!old.empty() && host_change_directory(old)) list_directory(b);
   return false;
 }
 
-void show_row_picture(browser& b, app_state& state, int row, picture_source source) {
-  state.format_id = format_id_by_size_text(tdir_cell(b.grid, 2, row));
-  if (b.hooks.show_picture) b.hooks.show_picture(row, source);
+open_outcome directory_changed() {
+  return {open_action::directory_changed, host_current_directory()};
+}
+
+open_outcome picture_row(const browser& b, int row, picture_source source) {
+  return {open_action::show_picture,
+          {},
+          row,
+          source,
+          format_id_by_size_text(tdir_cell(b.grid, 2, row))};
 }
 
 }  // namespace
 
-void open_entry(browser& b, app_state& state, d64_reader& disk) {
+open_outcome open_entry(browser& b, d64_reader& disk, const std::string& disk_image_name) {
   const int row = b.grid.selected_row;
-  if (!tdir_has_row(b.grid, row)) return;
-  const std::string marker = tdir_cell(b.grid, 1, row);
-  const std::string name = tdir_row(b.grid, row).host_name;
-
-  if (marker == "<DIR>") {
-    const std::string old = host_current_directory();
-    if (enter_directory(b, state, name, old) && name == "..") {
-      select_row_by_host_name(b, last_component(old));
+  if (!tdir_has_row(b.grid, row)) return {};
+  // Listing replaces the rows: what a case lists by is copied first.
+  const std::string& row_name = tdir_row(b.grid, row).host_name;
+  switch (kind_of_row(b.grid, row)) {
+    case row_kind::directory: {
+      const std::string name = row_name;
+      const std::string old = host_current_directory();
+      if (enter_directory(b, name, old) && name == "..")
+        select_row_by_host_name(b, last_component(old));
+      return directory_changed();
     }
-  }
-  if (marker == "<WIN>") {
-    list_directory(b);
-    select_row_by_host_name(b, state.disk_image_name);
-    state.in_disk_image = false;
-  }
-  if (marker == "<D64>") {
-    if (list_disk_image(b, disk, name)) {
-      state.disk_image_name = name;
-      state.in_disk_image = true;
-    } else if (b.hooks.show_message) {
-      b.hooks.show_message("Cannot read disk image " + name);
+    case row_kind::drive:
+      enter_directory(b, std::string(row_name), host_current_directory());
+      return directory_changed();
+    case row_kind::leave_image:
+      list_directory(b);
+      select_row_by_host_name(b, disk_image_name);
+      return {open_action::left_disk_image, {}};
+    case row_kind::disk_image: {
+      const std::string name = row_name;
+      if (!list_disk_image(b, disk, name))
+        return {open_action::message, "Cannot read disk image " + name};
+      return {open_action::entered_disk_image, name};
     }
+    case row_kind::picture_file:
+      return picture_row(b, row, picture_source::HOST_FILE);
+    case row_kind::image_program:
+      return picture_row(b, row, picture_source::DISK_IMAGE_ENTRY);
+    case row_kind::image_other:
+    case row_kind::none:
+      break;
   }
-  if (marker == "<Drive>") enter_directory(b, state, name, host_current_directory());
-  if (marker == "<File>") show_row_picture(b, state, row, picture_source::HOST_FILE);
-  if (marker == "PRG") show_row_picture(b, state, row, picture_source::DISK_IMAGE_ENTRY);
+  return {};
 }

@@ -72,18 +72,18 @@ std::optional<std::string> parse_options(std::span<const std::string_view> args,
       has_output = true;
     } else if (arg == "--mode") {
       if (value != "static" && value != "interlaced") return "--mode is static or interlaced";
-      settings.display_mode = value == "static" ? display_static : display_interlaced;
+      settings.crt.display_mode = value == "static" ? display_static : display_interlaced;
     } else if (arg == "--frame") {
       if (value != "a" && value != "b") return "--frame is a or b";
       settings.frame = value == "a" ? render_target::a : render_target::b;
     } else if (arg == "--inertia") {
       const auto index = index_in_range(value, 10);
       if (!index) return "--inertia is 0 to 10";
-      settings.inertia_index = *index;
+      settings.crt.set_inertia_index(*index);
     } else if (arg == "--scanline") {
       const auto index = index_in_range(value, 9);
       if (!index) return "--scanline is 0 to 9";
-      settings.scanline_index = *index;
+      settings.crt.set_scanline_index(*index);
     } else if (arg == "--format") {
       if (value != "bmp" && value != "png") return "--format is bmp or png";
       options.format = value == "bmp" ? image_kind::bmp : image_kind::png;

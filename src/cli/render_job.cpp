@@ -40,14 +40,13 @@ render_outcome render_to_file(std::string_view input, const std::string& output,
   if (read.bytes_read < read.size)
     return input_failed("fewer bytes could be read than the file's size");
 
-  app_state state;
-  state.display_mode = settings.display_mode;
-  state.set_inertia_index(settings.inertia_index);
-  state.set_scanline_index(settings.scanline_index);
-  state.format_id = format->id;
-  state.current_picture_name = read.picture_name;
-  picture_context context{work.model, work.chunky,         settings.palette,
-                          state,      work.work_surface_a, work.work_surface_b};
+  picture_context context{work.model,
+                          work.chunky,
+                          settings.palette,
+                          settings.crt,
+                          work.work_surface_a,
+                          work.work_surface_b,
+                          {read.picture_name, format->name}};
   render_picture(*format, work.file, context);
 
   const surface& frame =

@@ -9,16 +9,14 @@
 #include "display/surface.h"
 #include "formats/image_export.h"
 #include "formats/picture_model.h"
+#include "render/crt_settings.h"
 #include "render/palette.h"
 #include "render/picture_context.h"
-#include "viewer/app_state.h"
 
 // The viewer's settings a render uses; the defaults are the viewer's at start.
 struct render_settings {
-  uint8_t display_mode = display_static;
+  crt_settings crt;
   render_target frame = render_target::a;
-  uint8_t inertia_index = 5;
-  uint8_t scanline_index = 6;
   palette_colours palette = default_palette;
 };
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/ascii_case.h"
 #include "display/canvas.h"
 #include "display/text.h"
 #include "gui/furniture_style.h"
@@ -38,34 +39,32 @@ void draw_value_panel(surface& s, int y1, int y2, int heading_y, const char* hea
 
 }  // namespace
 
-void draw_inertia_panel(surface& display_surface, const app_state& state) {
-  const int index = state.inertia_index <= 10 ? state.inertia_index : 10;
+void draw_inertia_panel(surface& display_surface, const crt_settings& crt) {
+  const int index = crt.inertia_index <= 10 ? crt.inertia_index : 10;
   draw_slider_panel(display_surface, {80, "Monitor Inertia Simulation"}, 13 * index);
 }
 
-void draw_scanline_panel(surface& display_surface, const app_state& state) {
+void draw_scanline_panel(surface& display_surface, const crt_settings& crt) {
   // 14.6 x index rounded to nearest, in tenths so that no half-way case depends on binary
   // fractions: 0, 15, 29, 44, 58, 73, 88, 102, 117, 131.
-  const int index = state.scanline_index <= 9 ? state.scanline_index : 9;
+  const int index = crt.scanline_index <= 9 ? crt.scanline_index : 9;
   const int offset = (146 * index + 5) / 10;
   draw_slider_panel(display_surface, {130, "Scan line value"}, offset);
 }
 
-void draw_interlace_panel(surface& display_surface, const app_state& state) {
+void draw_interlace_panel(surface& display_surface, uint8_t interlace_rate) {
   draw_value_panel(display_surface, 180, 220, 190, "Interlace refresh:",
-                   state.interlace_rate == rate_each_frame ? "EACH FRAME" : "EVERY SECOND FRAME");
+                   interlace_rate == rate_each_frame ? "EACH FRAME" : "EVERY SECOND FRAME");
 }
 
-void draw_display_mode_panel(surface& display_surface, const app_state& state) {
+void draw_display_mode_panel(surface& display_surface, const crt_settings& crt) {
   draw_value_panel(display_surface, 225, 260, 225, "Display mode:",
-                   state.display_mode == display_interlaced ? "INTERLACED" : "STATIC");
+                   crt.display_mode == display_interlaced ? "INTERLACED" : "STATIC");
 }
 
-void draw_status_line(surface& display_surface, const app_state& state) {
+void draw_status_line(surface& display_surface, std::string_view current_dir) {
   clear_area(display_surface, 30, 560, 600, 575);
-  std::string text = state.current_dir;
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  const std::string text = ascii_upper(current_dir);
   use_furniture_font(display_surface, text_colour);
   draw_text(display_surface, 30, 560, text);
 }

@@ -50,9 +50,9 @@ void render_lines(picture_context& context, render_target target, const render_s
       target == render_target::a ? context.work_surface_a : context.work_surface_b;
   const auto& buffer =
       target == render_target::a ? context.chunky.chunky_a : context.chunky.chunky_b;
-  const dim_tables dim = make_dim_tables(context.state.scanline_factors);
+  const dim_tables dim = make_dim_tables(context.crt.scanline_factors);
   const std::array<colour_targets, 16> targets = make_targets(context.palette);
-  const double k = context.state.inertia_factor;
+  const double k = context.crt.inertia_factor;
 
   lock_pixels(work_surface);
   for (int line = 0; line < 200; ++line) {

@@ -1,13 +1,14 @@
 #pragma once
-// What decoding and rendering work on: the model, the colour-index buffers, the palette,
-// the application state and the two work surfaces.
+// What decoding and rendering work on: the model, the colour-index buffers, the palette, the
+// CRT settings, the caption and the two work surfaces.
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "display/surface.h"
 #include "formats/picture_model.h"
+#include "render/crt_settings.h"
 #include "render/palette.h"
-#include "viewer/app_state.h"
 
 // Colour indexes between decoding and rendering: 160 entries per line (multicolour pairs)
 // or 320 (hires pixels, or frames A and B alternating in STATIC mode).
@@ -16,13 +17,23 @@ struct chunky_buffers {
   std::array<uint8_t, 65536> chunky_b{};
 };
 
+// The two lines of the box under the picture.
+struct picture_caption {
+  std::string_view name;
+  std::string_view format_name;
+};
+
 struct picture_context {
   picture_model& model;
   chunky_buffers& chunky;
   const palette_colours& palette;
-  app_state& state;
+  const crt_settings& crt;
   surface& work_surface_a;
   surface& work_surface_b;
+  picture_caption caption;
+  // Whether the frame loop alternates the two work surfaces: set for each format shown, and
+  // cleared again when a two-frame picture is merged in STATIC mode.
+  bool two_surface_picture = true;
 };
 
 // A reads chunky_a and draws work_surface_a; B reads chunky_b and draws work_surface_b.

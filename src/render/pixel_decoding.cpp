@@ -33,8 +33,7 @@ void decode_multicolor_frame(const picture_model& model, const video_bank& bitma
 }
 
 void caption_work_surface(picture_context& context, surface& work_surface) {
-  draw_caption(context.state.current_picture_name, format_names[context.state.format_id],
-               work_surface);
+  draw_caption(context.caption.name, context.caption.format_name, work_surface);
 }
 
 }  // namespace
@@ -42,7 +41,7 @@ void caption_work_surface(picture_context& context, surface& work_surface) {
 void decode_two_frame_multicolor(picture_context& context) {
   const picture_model& model = context.model;
   uint8_t* chunky_a = context.chunky.chunky_a.data();
-  if (context.state.display_mode == display_interlaced) {
+  if (context.crt.display_mode == display_interlaced) {
     decode_multicolor_frame(model, model.bitmap_a, model.screen_a, chunky_a, 1, 0);
     decode_multicolor_frame(model, model.bitmap_b, model.screen_b, context.chunky.chunky_b.data(),
                             1, 0);
@@ -52,7 +51,7 @@ void decode_two_frame_multicolor(picture_context& context) {
     decode_multicolor_frame(model, model.bitmap_a, model.screen_a, chunky_a, 2, 0);
     decode_multicolor_frame(model, model.bitmap_b, model.screen_b, chunky_a, 2, 1);
     render_320_wide(context, render_target::a);
-    context.state.two_surface_picture = false;
+    context.two_surface_picture = false;
   }
   caption_work_surface(context, context.work_surface_a);
   caption_work_surface(context, context.work_surface_b);

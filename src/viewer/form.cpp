@@ -10,10 +10,9 @@
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
 #include "render/palette_lookup.h"
+#include "viewer/frame_tick.h"
 
 namespace {
-
-constexpr int interval_without_rate_ms = 25;
 
 std::string artwork_folder(const std::string& data_dir) {
   return data_dir + "/gfx";
@@ -29,25 +28,20 @@ picture_memory& the_picture_memory() {
   return memory;
 }
 
-int frame_interval_ms(unsigned rate) {
-  if (rate == 0) return interval_without_rate_ms;
-  return static_cast<int>(1000.0 / rate);  // truncated toward zero: 60 Hz gives 16 ms
-}
-
 void report_error_on_stderr(const std::string& message) {
   std::fprintf(stderr, "velora2003: %s\n", message.c_str());
 }
 
-TForm1::TForm1(display& dxdraw, std::string data_dir, error_report report_error,
-               std::string palette_file)
+TForm1::TForm1(display& dxdraw, form_setup setup)
     : DXDraw(dxdraw),
-      data_dir(std::move(data_dir)),
-      report_error(std::move(report_error)),
-      palette_file_(std::move(palette_file)) {
+      setup_(std::move(setup)),
+      memory_(the_picture_memory()),
+      Dialogs(setup_.questions ? setup_.questions : &own_boxes_) {
   DXDraw.on_initialize_surface = [this] { DXDrawInitializeSurface(); };
   DXDraw.on_restore_surface = [this] { DXDrawRestoreSurface(); };
-  grid_surface = create_surface(grid_width, grid_height);
-  grid_image = &grid_surface;
+  tdir_browser.lister = setup_.lister ? setup_.lister : &host_lister_;
+  tdir_browser.drives = setup_.drives ? setup_.drives : &host_drives_;
+  grid_surface_ = create_surface(grid_width, grid_height);
   FormCreate();
 }
 
@@ -58,28 +52,22 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
-  tdir_browser.lister = &host_lister;
-  tdir_browser.drives = &host_drives;
-  tdir_browser.hooks.show_picture = [this](int row, picture_source source) {
-    show_picture(row, source);
-  };
-  tdir_browser.hooks.draw_status_line = [this] { draw_status_line(DXDraw.display_surface, state); };
-  tdir_browser.hooks.show_message = [this](const std::string& text) { tell(text); };
   const std::string start_dir = host_current_directory();
   list_directory(tdir_browser);
-  state = app_state{};
+  state_ = app_state{};
   // A name is at most NAME_MAX bytes: taking the next picture's name never allocates.
-  state.current_picture_name.reserve(NAME_MAX);
-  state.current_dir = start_dir;
-  if (auto error = load_artwork(Dximagelist, artwork_folder(data_dir))) report_error(*error);
+  state_.current_picture_name.reserve(NAME_MAX);
+  state_.current_dir = start_dir;
+  if (auto error = load_artwork(Dximagelist, artwork_folder(setup_.data_dir)))
+    setup_.report_error(*error);
   // Without the font the grid falls back to another face; nothing else depends on it.
-  register_font_file(directory_font_file(data_dir));
+  register_font_file(directory_font_file(setup_.data_dir));
   // Looked up from the start directory, which is still the current one.
   const auto palette_source = palette_file_to_load(
-      palette_file_.empty() ? std::nullopt : std::optional<std::string>(palette_file_), ".",
-      palette_environment_from_process());
+      setup_.palette_file.empty() ? std::nullopt : std::optional<std::string>(setup_.palette_file),
+      ".", palette_environment_from_process());
   if (palette_source &&
-      load_palette(*palette_source, palette) == palette_load_status::read_beyond_end)
+      load_palette(*palette_source, palette_) == palette_load_status::read_beyond_end)
     report_later(std::string(read_beyond_end_of_file) + ".");
   DXTimer = frame_timer{};
   start_timer(DXTimer, DXDraw.now_ms());
@@ -89,34 +77,33 @@ void TForm1::FormCreate() {
 void TForm1::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
-  unregister_font_file(directory_font_file(data_dir));
+  unregister_font_file(directory_font_file(setup_.data_dir));
 }
 
 void TForm1::DXDrawInitializeSurface() {
-  work_surface_a = create_surface_like(DXDraw.display_surface);
-  fill_surface(work_surface_a, 0);
-  work_surface_b = create_surface_like(DXDraw.display_surface);
-  fill_surface(work_surface_b, 0);
+  work_surface_a_ = create_surface_like(DXDraw.display_surface);
+  fill_surface(work_surface_a_, 0);
+  work_surface_b_ = create_surface_like(DXDraw.display_surface);
+  fill_surface(work_surface_b_, 0);
   // Always the each-frame interval, whatever interlace_rate holds.
   DXTimer.interval = frame_interval_ms(DXDraw.refresh_rate());
 }
 
 void TForm1::DXDrawRestoreSurface() {
   // Raised from inside a present, where no box can open: the message waits for the loop.
-  if (auto error = draw_frame(DXDraw.display_surface, state, Dximagelist)) report_later(*error);
+  if (auto error = draw_frame(DXDraw.display_surface,
+                              {state_.crt, state_.interlace_rate, state_.current_dir}, Dximagelist))
+    report_later(*error);
 }
 
 void TForm1::DXTimerTimer() {
-  if (!state.picture_shown) {
+  if (!state_.picture_shown) {
     const tdir& grid = tdir_browser.grid;
     const int visible_rows = tdir_last_full_visible_row(grid) - grid.top_row + 1;
     draw_scroll_indicator(DXDraw.display_surface, visible_rows, grid.row_count, grid.selected_row,
-                          grid_visible);
-  } else if (state.presenting) {
-    const bool from_a = !state.two_surface_picture || state.frame_toggle;
-    copy_rect(DXDraw.display_surface, picture_area_x, picture_area_y,
-              from_a ? work_surface_a : work_surface_b, picture_area);
-    state.frame_toggle = !state.frame_toggle;
+                          grid_visible_);
+  } else {
+    copy_picture_frame(state_, work_surface_a_, work_surface_b_, DXDraw.display_surface);
   }
   present_screen();
 }
@@ -124,19 +111,30 @@ void TForm1::DXTimerTimer() {
 void TForm1::present_screen() {
   overlay layers[2];
   int count = 0;
-  if (grid_visible && grid_image) layers[count++] = {grid_image, grid_left, grid_top};
-  if (modal_overlay.image) layers[count++] = modal_overlay;
+  if (grid_visible_) layers[count++] = {&grid_surface_, grid_left, grid_top};
+  if (modal_overlay_) layers[count++] = *modal_overlay_;
   DXDraw.present(std::span<const overlay>(layers, count));
 }
 
 void TForm1::paint_browser_grid() {
-  paint_grid(grid_surface, tdir_browser.grid);
+  paint_grid(grid_surface_, tdir_browser.grid);
+}
+
+void TForm1::redraw_frame() {
+  if (auto error = draw_frame(DXDraw.display_surface,
+                              {state_.crt, state_.interlace_rate, state_.current_dir}, Dximagelist))
+    tell(*error);
+}
+
+void TForm1::select_row(int row) {
+  tdir_select_row(tdir_browser.grid, row);
+  paint_browser_grid();
 }
 
 void TForm1::handle_input(const input_event& event) {
   switch (event.type) {
     case input_event::kind::key_down:
-      if (grid_visible) {
+      if (grid_visible_) {
         characters_to_form_ = false;
         tdirKeyDown(event.key, event.ctrl);
         tdir_navigate(tdir_browser.grid, event.key, event.ctrl);
@@ -148,16 +146,16 @@ void TForm1::handle_input(const input_event& event) {
       }
       break;
     case input_event::kind::character:
-      if (characters_to_form_ && !grid_visible) FormKeyPress(event.character);
+      if (characters_to_form_ && !grid_visible_) FormKeyPress(event.character);
       break;
     case input_event::kind::wheel:
-      if (grid_visible) {
+      if (grid_visible_) {
         tdir_wheel(tdir_browser.grid, event.wheel);
         paint_browser_grid();
       }
       break;
     case input_event::kind::click:
-      if (grid_visible) {
+      if (grid_visible_) {
         tdir_click(tdir_browser.grid, event.x - grid_left, event.y - grid_top);
         paint_browser_grid();
       }

@@ -1,6 +1,6 @@
 #pragma once
-// The main form (unit Unit1): the application state, the work surfaces, the frame timer,
-// the artwork and the browser grid's place on screen, with the form's event handlers.
+// The main form (unit Unit1): the viewer's state, its work surfaces, the frame timer, the
+// artwork and the browser, with the form's event handlers.
 #include <deque>
 #include <functional>
 #include <string>
@@ -16,13 +16,25 @@
 #include "render/picture_context.h"
 #include "viewer/app_state.h"
 #include "viewer/dialogs.h"
+#include "viewer/frame_loop.h"
+#include "viewer/modal_dialogs.h"
 #include "viewer/start_target.h"
 
-constexpr int picture_area_x = 70;
-constexpr int picture_area_y = 50;
-constexpr rect picture_area = {0, 0, 659, 549};  // the work surfaces' picture and caption
-
 using error_report = std::function<void(const std::string&)>;
+
+// The application's general error report before the screen is up: stderr.
+void report_error_on_stderr(const std::string& message);
+
+// What the form is made with. The seams default to the host's own directories and drives and
+// to modal boxes on the screen; tests put fixed lists and scripted answers in their place.
+struct form_setup {
+  std::string data_dir = {};      // the artwork, the directory font and the palette presets
+  std::string palette_file = {};  // a --palette choice resolved to a file; empty: the usual lookup
+  error_report report_error = report_error_on_stderr;
+  dialogs* questions = nullptr;        // not owned
+  directory_lister* lister = nullptr;  // not owned
+  drive_provider* drives = nullptr;    // not owned
+};
 
 // The large fixed buffers of the picture chain and the listed disk image, made once.
 struct picture_memory {
@@ -35,21 +47,12 @@ struct picture_memory {
 // The one picture_memory of the program, in static storage.
 picture_memory& the_picture_memory();
 
-// The application's general error report before the screen is up: stderr.
-void report_error_on_stderr(const std::string& message);
-
-// The frame timer interval for a refresh rate: trunc(1000 / rate) ms, 25 ms for rate 0.
-int frame_interval_ms(unsigned rate);
-
-class TForm1 {
+class TForm1 final : public frame_client {
  public:
-  // Creates the form on a display (not yet initialised) and runs FormCreate; the data
-  // files are read from data_dir, and failures go to report_error.
-  // palette_file is a --palette choice already resolved to a file; empty: the usual lookup.
-  TForm1(display& dxdraw, std::string data_dir, error_report report_error = report_error_on_stderr,
-         std::string palette_file = {});
+  // Creates the form on a display (not yet initialised) and runs FormCreate.
+  TForm1(display& dxdraw, form_setup setup);
   // Runs FormDestroy.
-  ~TForm1();
+  ~TForm1() override;
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
@@ -65,16 +68,8 @@ class TForm1 {
   // One frame tick: scroll indicator or picture copy, then present.
   void DXTimerTimer();
 
-  // Presents display_surface with the grid (while visible) and the modal overlay on top.
-  void present_screen();
-
-  // Reads, loads, decodes and renders the picture of a grid row, then hides the browser.
-  // False, with a message and nothing changed, when a host file cannot be read whole.
-  bool show_picture(int row, picture_source source);
-  // Saves work_surface_a as a BMP file under the name given; failures go to a message box.
-  void export_bmp(const std::string& file_name);
-  // Routes one input event: keys to the browser or the picture screen, characters only to
-  // the picture screen and only when their own key went there and no box has run since.
+  // Routes one input event: keys to the browser or the picture screen, characters only to the
+  // picture screen (frame_loop.h tells which characters).
   void handle_input(const input_event& event);
   // Browser keys; handle_input lets the grid's own navigation follow.
   void tdirKeyDown(int key, bool ctrl);
@@ -82,45 +77,40 @@ class TForm1 {
   void FormKeyDown(int key);
   // Enter or Escape on the picture or help screen returns to the browser.
   void FormKeyPress(uint32_t key);
+  // Reads, loads, decodes and renders the picture of a grid row, then hides the browser.
+  // False, with a message and nothing changed, when a host file cannot be read whole.
+  bool show_picture(int row, picture_source source);
+  // Saves work_surface_a under the name given (PNG for ".png", else BMP); failures go to a
+  // message box.
+  void export_bmp(const std::string& file_name);
   // Opens what the command line named: selects a picture file's or disk image's row and
   // opens it as Enter would; a folder needs nothing.
   void open_start(const start_target& start);
-  // Repaints grid_surface from the browser grid.
-  void paint_browser_grid();
+  // Selects a list row (clamped to the list) and scrolls it into view, as a click would.
+  void select_row(int row);
 
   // Messages raised where no box can open (at start-up, inside a present), kept until the
   // frame loop shows them.
   bool has_pending_messages() const { return !pending_messages_.empty(); }
   void show_pending_messages();
-  // Asks the frame loop to end the program.
-  void Close() { close_requested = true; }
 
-  display& DXDraw;
-  std::string data_dir;
-  app_state state;
-  surface work_surface_a;
-  surface work_surface_b;
-  frame_timer DXTimer;
-  artwork_list Dximagelist;
-  // The browser grid's painted cells (grid_width x grid_height), shown at (grid_left,
-  // grid_top) while grid_visible.
-  bool grid_visible = true;
-  const surface* grid_image = nullptr;
-  // A modal box drawn over everything while it waits for the user.
-  overlay modal_overlay;
-  // The browser: the grid model, the name list and the host seams it lists through.
-  posix_directory_lister host_lister;
-  mount_drive_provider host_drives;
-  browser tdir_browser;
-  surface grid_surface;  // tdir_browser.grid painted, grid_width x grid_height
-  palette_colours palette = default_palette;
-  picture_memory& memory = the_picture_memory();
-  export_bitmap DXDIB;
-  // Who answers the program's questions: modal boxes unless a test sets another.
-  dialogs* Dialogs = nullptr;
-  bool close_requested = false;
-  // The application's error report before the screen is up.
-  error_report report_error;
+  // What the frame loop and the modal boxes use.
+  display& screen() override { return DXDraw; }
+  frame_timer& timer() override { return DXTimer; }
+  void tick() override { DXTimerTimer(); }
+  void present_screen() override;
+  void show_overlay(const overlay* box) override { modal_overlay_ = box; }
+  bool close_requested() const override { return close_requested_; }
+  void Close() override { close_requested_ = true; }
+
+  // What is on screen, for the program's own checks and for tests.
+  const app_state& state() const { return state_; }
+  const tdir& grid() const { return tdir_browser.grid; }
+  bool grid_visible() const { return grid_visible_; }
+  const surface& grid_image() const { return grid_surface_; }
+  const surface& work_surface_a() const { return work_surface_a_; }
+  const surface& work_surface_b() const { return work_surface_b_; }
+  const palette_colours& palette() const { return palette_; }
 
  private:
   // Keeps a message until the frame loop can show it.
@@ -131,6 +121,10 @@ class TForm1 {
   void tell(const std::string& text);
   void modal_box_ran() { characters_to_form_ = false; }
 
+  void open_selected_row();
+  void apply_directory_change(const std::string& current_dir);
+  void redraw_frame();
+  void paint_browser_grid();
   void set_inertia(int index);
   void set_scanline(int index);
   void set_interlace_rate(uint8_t rate, unsigned interval_without_rate);
@@ -142,7 +136,29 @@ class TForm1 {
   void previous_picture();
   void save_picture();
 
-  std::string palette_file_;
+  display& DXDraw;
+  form_setup setup_;
+  app_state state_;
+  surface work_surface_a_;
+  surface work_surface_b_;
+  frame_timer DXTimer;
+  artwork_list Dximagelist;
+  palette_colours palette_ = default_palette;
+  picture_memory& memory_;
+  export_bitmap DXDIB;
+
+  // The browser, its grid painted into grid_surface_ and shown at (grid_left, grid_top)
+  // while visible, and the host seams it lists through unless the setup gave others.
+  posix_directory_lister host_lister_;
+  mount_drive_provider host_drives_;
+  browser tdir_browser;
+  surface grid_surface_;
+  bool grid_visible_ = true;
+
+  modal_dialogs own_boxes_{*this};
+  dialogs* Dialogs;
+  const overlay* modal_overlay_ = nullptr;
+  bool close_requested_ = false;
   bool destroyed_ = false;
   bool characters_to_form_ = false;
   std::deque<std::string> pending_messages_;

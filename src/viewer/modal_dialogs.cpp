@@ -1,36 +1,34 @@
 #include "viewer/modal_dialogs.h"
 
 #include "browser/host_directory.h"
-#include "viewer/form.h"
-#include "viewer/frame_loop.h"
+
+void modal_dialogs::show_box() {
+  paint_dialog(box_, image_);
+  overlay_.image = &image_;
+  place_dialog(image_, overlay_.x, overlay_.y);
+  client_.show_overlay(&overlay_);
+  client_.present_screen();
+}
 
 dialog_result modal_dialogs::run(dialog_box box) {
   box_ = std::move(box);
-  paint_dialog(box_, image_);
-  form_.modal_overlay.image = &image_;
-  place_dialog(image_, form_.modal_overlay.x, form_.modal_overlay.y);
-  form_.present_screen();
-
-  // A character event follows the key_down of its key; the one of the key that opened this
-  // box is not meant for it.
+  show_box();
+  // The character of the key that opened this box follows it here; it is not meant for the box.
   bool seen_key_down = false;
   const bool answered = run_until(
-      form_, [this] { return box_.result != dialog_result::open; },
+      client_, [this] { return box_.result != dialog_result::open; },
       [this, &seen_key_down](const input_event& event) {
         if (event.type == input_event::kind::key_down) seen_key_down = true;
         if (event.type == input_event::kind::character && !seen_key_down) return;
         const dialog_box before = box_;
         dialog_key(box_, event);
         if (box_.value != before.value || box_.cursor != before.cursor ||
-            box_.focus != before.focus) {
-          paint_dialog(box_, image_);
-          place_dialog(image_, form_.modal_overlay.x, form_.modal_overlay.y);
-          form_.present_screen();
-        }
+            box_.focus != before.focus)
+          show_box();
       });
 
-  form_.modal_overlay = {};
-  form_.present_screen();
+  client_.show_overlay(nullptr);
+  client_.present_screen();
   if (!answered)
     return box_.kind == dialog_kind::confirm ? dialog_result::no : dialog_result::cancel;
   return box_.result;

@@ -3,12 +3,11 @@
 // user in a nested frame loop so that the frames go on meanwhile.
 #include "gui/dialog_box.h"
 #include "viewer/dialogs.h"
-
-class TForm1;
+#include "viewer/frame_loop.h"
 
 class modal_dialogs final : public dialogs {
  public:
-  explicit modal_dialogs(TForm1& form) : form_(form) {}
+  explicit modal_dialogs(frame_client& client) : client_(client) {}
 
   bool confirm(const std::string& question) override;
   void message(const std::string& text) override;
@@ -19,8 +18,10 @@ class modal_dialogs final : public dialogs {
  private:
   // Shows the box until it is answered or the program is to end (then it counts as No/Cancel).
   dialog_result run(dialog_box box);
+  void show_box();
 
-  TForm1& form_;
+  frame_client& client_;
   dialog_box box_;
   surface image_;
+  overlay overlay_;
 };

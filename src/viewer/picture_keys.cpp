@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "browser/row_kind.h"
 #include "formats/format_table.h"
-#include "gui/frame.h"
 #include "viewer/form.h"
 
 namespace {
@@ -10,7 +10,7 @@ namespace {
 constexpr int key_s = 'S';
 
 bool is_file_row(const tdir& grid, int row) {
-  return tdir_cell(grid, 1, row) == "<File>";
+  return kind_of_row(grid, row) == row_kind::picture_file;
 }
 
 uint8_t row_format(const tdir& grid, int row) {
@@ -20,20 +20,20 @@ uint8_t row_format(const tdir& grid, int row) {
 }  // namespace
 
 void TForm1::FormKeyDown(int key) {
-  if (state.picture_shown && key == key_s) save_picture();
+  if (state_.picture_shown && key == key_s) save_picture();
   // Stepping through pictures works in host listings only.
-  if (state.in_disk_image || !state.picture_shown) return;
+  if (state_.in_disk_image || !state_.picture_shown) return;
   if (key == vk::page_down) next_picture();
   if (key == vk::page_up) previous_picture();
 }
 
 void TForm1::FormKeyPress(uint32_t key) {
   if (key != vk::enter && key != vk::escape) return;
-  grid_visible = true;
-  if (state.picture_shown) state.picture_shown = false;
+  grid_visible_ = true;
+  if (state_.picture_shown) state_.picture_shown = false;
   // The walks through the pictures moved the selection while the grid was hidden.
   paint_browser_grid();
-  if (auto error = draw_frame(DXDraw.display_surface, state, Dximagelist)) tell(*error);
+  redraw_frame();
 }
 
 void TForm1::save_picture() {
@@ -49,10 +49,10 @@ void TForm1::save_picture() {
 // Shows the picture of row, keeping the frames from copying a half-made picture meanwhile;
 // the selection moves to it only when it is shown.
 void TForm1::show_neighbour_picture(int row) {
-  state.presenting = false;
-  state.format_id = row_format(tdir_browser.grid, row);
+  state_.presenting = false;
+  state_.format_id = row_format(tdir_browser.grid, row);
   const bool shown = show_picture(row, picture_source::HOST_FILE);
-  state.presenting = true;
+  state_.presenting = true;
   if (shown) tdir_select_row(tdir_browser.grid, row);
 }
 

@@ -1,6 +1,7 @@
 #include <charconv>
 #include <string>
 
+#include "browser/row_kind.h"
 #include "display/canvas.h"
 #include "formats/format_table.h"
 #include "formats/image_export.h"
@@ -20,41 +21,48 @@ uint32_t listed_size(const std::string& size_text) {
 }  // namespace
 
 bool TForm1::show_picture(int row, picture_source source) {
-  const format_entry* format = format_by_id(state.format_id);
+  const format_entry* format = format_by_id(state_.format_id);
   if (format == nullptr || !tdir_has_row(tdir_browser.grid, row)) return false;
   const grid_row& shown_row = tdir_row(tdir_browser.grid, row);
 
   if (source == picture_source::HOST_FILE) {
     // A file gone or shortened since the listing is refused rather than shown with the bytes
     // of the previous picture.
-    const picture_file_read read = read_picture_file(shown_row.host_name, memory.file);
+    const picture_file_read read = read_picture_file(shown_row.host_name, memory_.file);
     if (!read.ok || read.byte_count < listed_size(shown_row.cells[2])) {
       tell("Cannot read file " + shown_row.host_name);
       return false;
     }
   } else {
-    const int record = row - 2;
-    if (record < 0 || record >= memory.disk.dir_entry_count) return false;
-    const dir_entry& entry = memory.disk.dir_entries[record];
-    read_file_chain(memory.disk, entry.first_track, entry.first_sector, memory.file);
+    const int record = record_of_row(row);
+    if (record < 0 || record >= memory_.disk.dir_entry_count) return false;
+    const dir_entry& entry = memory_.disk.dir_entries[record];
+    read_file_chain(memory_.disk, entry.first_track, entry.first_sector, memory_.file);
   }
-  state.current_picture_name = shown_row.cells[0];
+  state_.current_picture_name = shown_row.cells[0];
 
-  fill_surface(work_surface_a, 0);
-  fill_surface(work_surface_b, 0);
+  fill_surface(work_surface_a_, 0);
+  fill_surface(work_surface_b_, 0);
   fill_surface(DXDraw.display_surface, 0);
-  picture_context context{memory.model, memory.chunky,  palette,
-                          state,        work_surface_a, work_surface_b};
-  render_picture(*format, memory.file, context);
+  picture_context context{memory_.model,
+                          memory_.chunky,
+                          palette_,
+                          state_.crt,
+                          work_surface_a_,
+                          work_surface_b_,
+                          {state_.current_picture_name, format->name},
+                          state_.two_surface_picture};
+  render_picture(*format, memory_.file, context);
+  state_.two_surface_picture = context.two_surface_picture;
 
-  state.picture_shown = false;
-  grid_visible = false;
-  state.picture_shown = true;
+  state_.picture_shown = false;
+  grid_visible_ = false;
+  state_.picture_shown = true;
   return true;
 }
 
 void TForm1::export_bmp(const std::string& file_name) {
   const file_write_result written = save_surface(
-      file_name, work_surface_a, image_kind_of(file_name).value_or(image_kind::bmp), DXDIB);
+      file_name, work_surface_a_, image_kind_of(file_name).value_or(image_kind::bmp), DXDIB);
   if (!written.ok) tell(written.error);
 }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "browser/browser.h"
+#include "browser/row_kind.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ bool select_start_row(browser& b, const start_target& target) {
   const int row = b.grid.selected_row;
   if (!tdir_has_row(b.grid, row) || tdir_row(b.grid, row).host_name != target.file_name)
     return false;
-  const std::string& kind = tdir_cell(b.grid, 1, row);
-  return target.kind == start_kind::disk_image ? kind == "<D64>" : kind == "<File>";
+  const row_kind kind = kind_of_row(b.grid, row);
+  return kind ==
+         (target.kind == start_kind::disk_image ? row_kind::disk_image : row_kind::picture_file);
 }

@@ -25,5 +25,5 @@ struct start_classification {
 start_classification classify_start(std::string_view start);
 
 // After the browser has listed the target's folder: selects the file's row and tells whether
-// it is there to be opened (a "<File>" or "<D64>" row of exactly that host name).
+// it is there to be opened (a picture file or disk image row of exactly that host name).
 bool select_start_row(browser& b, const start_target& target);

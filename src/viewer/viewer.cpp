@@ -4,13 +4,10 @@
 
 #include "viewer/form.h"
 #include "viewer/frame_loop.h"
-#include "viewer/modal_dialogs.h"
 
 int run_viewer(display& screen, const std::string& data_dir, const std::string& palette_file,
                const start_target& start) {
-  TForm1 Form1(screen, data_dir, report_error_on_stderr, palette_file);
-  modal_dialogs boxes(Form1);
-  Form1.Dialogs = &boxes;
+  TForm1 Form1(screen, {.data_dir = data_dir, .palette_file = palette_file});
   if (!screen.initialize()) {
     std::fprintf(stderr, "%s\n", screen.error().c_str());
     return 1;

@@ -20,8 +20,8 @@ class AllocationTest : public testing::Test {
   void SetUp() override {
     start_dir_ = host_current_directory();
     ASSERT_EQ(chdir(SAMPLES_DIR), 0);
-    form_ = std::make_unique<TForm1>(screen_, DATA_DIR);
-    form_->Dialogs = &answers_;
+    form_ =
+        std::make_unique<TForm1>(screen_, form_setup{.data_dir = DATA_DIR, .questions = &answers_});
     ASSERT_TRUE(screen_.initialize());
   }
   void TearDown() override {
@@ -30,19 +30,21 @@ class AllocationTest : public testing::Test {
     ASSERT_EQ(chdir(start_dir_.c_str()), 0);
   }
 
-  // Shows the picture of a host row as opening it does; the allocations it made.
+  // Opens the picture of a host row with Enter; the allocations that made.
   uint64_t allocations_to_show(int row) {
-    const grid_row& shown = tdir_row(form_->tdir_browser.grid, row);
-    form_->state.format_id = format_id_by_size_text(shown.cells[2]);
+    if (!form_->grid_visible()) form_->FormKeyPress(vk::escape);
+    form_->select_row(row);
     const uint64_t before = allocation_count();
-    EXPECT_TRUE(form_->show_picture(row, picture_source::HOST_FILE)) << shown.cells[0];
-    return allocation_count() - before;
+    form_->tdirKeyDown(vk::enter, false);
+    const uint64_t made = allocation_count() - before;
+    EXPECT_TRUE(form_->state().picture_shown) << tdir_row(form_->grid(), row).cells[0];
+    return made;
   }
 
   // The rows of every picture that is shown, in listing order.
   std::vector<int> picture_rows() {
     std::vector<int> rows;
-    const tdir& grid = form_->tdir_browser.grid;
+    const tdir& grid = form_->grid();
     for (int row = 1; row < grid.row_count; ++row) {
       const format_entry* format =
           format_by_id(format_id_by_size_text(tdir_row(grid, row).cells[2]));
@@ -64,7 +66,7 @@ TEST_F(AllocationTest, ShowingEachFormatAfterTheFirstPictureAllocatesNothing) {
   ASSERT_EQ(rows.size(), 15u);
   allocations_to_show(rows.back());
   for (const int row : rows)
-    EXPECT_EQ(allocations_to_show(row), 0u) << tdir_row(form_->tdir_browser.grid, row).cells[0];
+    EXPECT_EQ(allocations_to_show(row), 0u) << tdir_row(form_->grid(), row).cells[0];
   EXPECT_TRUE(answers_.asked.empty());
 }
 

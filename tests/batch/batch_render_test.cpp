@@ -100,7 +100,7 @@ TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
                                            at("three.vic"), at("missing.vic"), at("four.vic")};
   std::filesystem::create_directories(dir / "out");
   render_settings settings;
-  settings.display_mode = display_interlaced;
+  settings.crt.display_mode = display_interlaced;
   settings.frame = render_target::b;
   for (const unsigned threads : {1u, 2u}) {
     const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);

@@ -72,7 +72,7 @@ TEST_F(RenderBatchCommand, ExistingFolderWithoutSlashAndPngFormat) {
             0)
       << messages;
   render_settings settings;
-  settings.display_mode = display_interlaced;
+  settings.crt.display_mode = display_interlaced;
   settings.frame = render_target::b;
   EXPECT_TRUE(file_bytes(dir / "out/one.png") == single(at("one.vic"), "e.png", settings));
 }

@@ -14,11 +14,6 @@ void browser_test::SetUp() {
   drives.items = {{"/", "/ [ext4]"}, {"/home/ann", "/home/ann [home]"}};
   b.lister = &posix;
   b.drives = &drives;
-  b.hooks.show_picture = [this](int row, picture_source source) {
-    record.pictures.emplace_back(row, source);
-  };
-  b.hooks.draw_status_line = [this] { ++record.status_lines; };
-  b.hooks.show_message = [this](const std::string& text) { record.messages.push_back(text); };
 }
 
 void browser_test::TearDown() {
@@ -50,9 +45,14 @@ void browser_test::open_row(const std::string& text) {
   for (int row = 1; row < b.grid.row_count; ++row) {
     if (tdir_cell(b.grid, 0, row) == text) {
       tdir_select_row(b.grid, row);
-      open_entry(b, state, *disk);
+      open_selected();
       return;
     }
   }
   ADD_FAILURE() << "no row " << text;
+}
+
+void browser_test::open_selected() {
+  opened = open_entry(b, *disk, disk_image_name);
+  if (opened.action == open_action::entered_disk_image) disk_image_name = opened.text;
 }

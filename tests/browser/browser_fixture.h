@@ -11,7 +11,6 @@
 
 #include "browser/browser.h"
 #include "d64/d64_read.h"
-#include "viewer/app_state.h"
 
 class fixed_drive_provider final : public drive_provider {
  public:
@@ -30,12 +29,6 @@ class fixed_lister final : public directory_lister {
   }
 };
 
-struct recorded_hooks {
-  std::vector<std::pair<int, picture_source>> pictures;
-  std::vector<std::string> messages;
-  int status_lines = 0;
-};
-
 class browser_test : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -48,13 +41,15 @@ class browser_test : public ::testing::Test {
   std::vector<std::string> row_texts() const;
   // Selects the first row whose column-0 text is text and opens it.
   void open_row(const std::string& text);
+  // Opens the selected row, keeping the name of a disk image entered as the viewer does.
+  void open_selected();
 
   std::filesystem::path start_dir;
   std::filesystem::path temp;
   posix_directory_lister posix;
   fixed_drive_provider drives;
-  recorded_hooks record;
-  app_state state;
+  open_outcome opened;          // what the last opening did
+  std::string disk_image_name;  // the image entered last
   std::unique_ptr<d64_reader> disk = std::make_unique<d64_reader>();
   browser b;
 };

@@ -38,8 +38,8 @@ TEST_F(disk_image_test, EnteringAnImageListsItsDirectory) {
   write_image("x.d64", files);
   list_directory(b);
   open_row("X.d64");
-  EXPECT_TRUE(state.in_disk_image);
-  EXPECT_EQ(state.disk_image_name, "x.d64");
+  EXPECT_EQ(opened.action, open_action::entered_disk_image);
+  EXPECT_EQ(opened.text, "x.d64");
   EXPECT_EQ(std::filesystem::current_path(), temp);
   EXPECT_EQ(row_texts(), (rows{
                              "File name|Type|Size|GFX format",
@@ -49,7 +49,6 @@ TEST_F(disk_image_test, EnteringAnImageListsItsDirectory) {
                              "ODD\xC1            |PRG|500|Unknown VELORA format",
                          }));
   EXPECT_EQ(b.grid.selected_row, 1);
-  EXPECT_EQ(record.status_lines, 0);
 }
 
 TEST_F(disk_image_test, PrgRowsShowTheirPictureFromTheImageAndOtherTypesDoNothing) {
@@ -57,18 +56,18 @@ TEST_F(disk_image_test, PrgRowsShowTheirPictureFromTheImageAndOtherTypesDoNothin
   list_directory(b);
   open_row("X.d64");
   tdir_select_row(b.grid, 2);
-  open_entry(b, state, *disk);
-  EXPECT_EQ(state.format_id, 14);
-  ASSERT_EQ(record.pictures.size(), 1u);
-  EXPECT_EQ(record.pictures[0].first, 2);
-  EXPECT_EQ(record.pictures[0].second, picture_source::DISK_IMAGE_ENTRY);
+  open_selected();
+  ASSERT_EQ(opened.action, open_action::show_picture);
+  EXPECT_EQ(opened.format_id, 14);
+  EXPECT_EQ(opened.row, 2);
+  EXPECT_EQ(opened.source, picture_source::DISK_IMAGE_ENTRY);
   tdir_select_row(b.grid, 3);
-  open_entry(b, state, *disk);
-  EXPECT_EQ(record.pictures.size(), 1u);
+  open_selected();
+  EXPECT_EQ(opened.action, open_action::nothing);
   EXPECT_EQ(b.grid.row_count, 5);
   tdir_select_row(b.grid, 4);
-  open_entry(b, state, *disk);
-  EXPECT_EQ(state.format_id, 0);
+  open_selected();
+  EXPECT_EQ(opened.format_id, 0);
 }
 
 TEST_F(disk_image_test, LeavingAnImageSelectsItsRowAgain) {
@@ -80,7 +79,7 @@ TEST_F(disk_image_test, LeavingAnImageSelectsItsRowAgain) {
   list_directory(b);
   open_row("M.d64");
   open_row("..");
-  EXPECT_FALSE(state.in_disk_image);
+  EXPECT_EQ(opened.action, open_action::left_disk_image);
   EXPECT_EQ(tdir_cell(b.grid, 0, b.grid.selected_row), "M.d64");
   EXPECT_EQ(b.grid.selected_row, 4);
   EXPECT_EQ(std::filesystem::current_path(), temp);
@@ -93,7 +92,7 @@ TEST_F(disk_image_test, LeavingAnImageThatIsGoneSelectsRowOne) {
   open_row("M.d64");
   std::filesystem::remove(temp / "m.d64");
   open_row("..");
-  EXPECT_FALSE(state.in_disk_image);
+  EXPECT_EQ(opened.action, open_action::left_disk_image);
   EXPECT_EQ(b.grid.selected_row, 1);
 }
 
@@ -103,10 +102,8 @@ TEST_F(disk_image_test, AnImageThatCannotBeReadWholeShowsAMessageAndTheListingSt
   const rows before = row_texts();
   std::filesystem::resize_file(temp / "x.d64", 1000);
   open_row("X.d64");
-  ASSERT_EQ(record.messages.size(), 1u);
-  EXPECT_EQ(record.messages[0], "Cannot read disk image x.d64");
-  EXPECT_FALSE(state.in_disk_image);
-  EXPECT_EQ(state.disk_image_name, "");
+  EXPECT_EQ(opened.action, open_action::message);
+  EXPECT_EQ(opened.text, "Cannot read disk image x.d64");
   EXPECT_EQ(row_texts(), before);
   EXPECT_EQ(b.grid.selected_row, 2);
 }

@@ -12,10 +12,10 @@ TEST_F(browser_test, EnteringADirectoryChangesToItAndSelectsRowOne) {
   make_dir("Sub0");
   list_directory(b);
   tdir_select_row(b.grid, 3);
-  open_entry(b, state, *disk);
+  open_selected();
   EXPECT_EQ(std::filesystem::current_path(), temp / "sub1");
-  EXPECT_EQ(state.current_dir, (temp / "sub1").string());
-  EXPECT_EQ(record.status_lines, 1);
+  EXPECT_EQ(opened.action, open_action::directory_changed);
+  EXPECT_EQ(opened.text, (temp / "sub1").string());
   EXPECT_EQ(b.grid.selected_row, 1);
   EXPECT_EQ(tdir_cell(b.grid, 0, 1), "..");
 }
@@ -34,7 +34,7 @@ TEST_F(browser_test, DotDotSelectsTheDirectoryOneCameFromByItsRealName) {
     for (int row = 1; row < b.grid.row_count; ++row) {
       if (tdir_row(b.grid, row).host_name == name) tdir_select_row(b.grid, row);
     }
-    open_entry(b, state, *disk);
+    open_selected();
     EXPECT_EQ(std::filesystem::current_path(), temp / name);
     open_row("..");
     EXPECT_EQ(tdir_row(b.grid, b.grid.selected_row).host_name, name);
@@ -59,7 +59,7 @@ TEST_F(browser_test, DotDotIntoTheRootSelectsTheDirectoryOneCameFrom) {
   list_directory(b);
   open_row("..");
   EXPECT_EQ(host_current_directory(), "/");
-  EXPECT_EQ(state.current_dir, "/");
+  EXPECT_EQ(opened.text, "/");
   EXPECT_EQ(tdir_cell(b.grid, 0, 1), "Bin");
   EXPECT_EQ(b.grid.selected_row, 2);
 }
@@ -84,8 +84,8 @@ TEST_F(browser_test, ADirectoryRemovedMeanwhileRelistsTheCurrentOne) {
   std::filesystem::remove(temp / "gone");
   open_row("Gone");
   EXPECT_EQ(std::filesystem::current_path(), temp);
-  EXPECT_EQ(state.current_dir, temp.string());
-  EXPECT_EQ(record.status_lines, 1);
+  EXPECT_EQ(opened.action, open_action::directory_changed);
+  EXPECT_EQ(opened.text, temp.string());
   EXPECT_EQ(tdir_cell(b.grid, 0, 2), "Kept");
   EXPECT_EQ(b.grid.row_count, 5);
   EXPECT_EQ(b.grid.selected_row, 1);
@@ -113,7 +113,7 @@ TEST_F(browser_test, ADirectoryThatCannotBeListedLeavesTheBrowserWhereItWas) {
   list_directory(b);
   open_row("Locked");
   EXPECT_EQ(std::filesystem::current_path(), temp);
-  EXPECT_EQ(state.current_dir, temp.string());
+  EXPECT_EQ(opened.text, temp.string());
   EXPECT_EQ(tdir_cell(b.grid, 0, 2), "Locked");
   EXPECT_EQ(tdir_cell(b.grid, 0, 3), "Open");
 }
@@ -132,8 +132,8 @@ TEST_F(browser_test, ADriveRowChangesToItsPath) {
   list_directory(b);
   open_row("Drive mnt [ext4]");
   EXPECT_EQ(std::filesystem::current_path(), temp / "mnt");
-  EXPECT_EQ(state.current_dir, (temp / "mnt").string());
-  EXPECT_EQ(record.status_lines, 1);
+  EXPECT_EQ(opened.action, open_action::directory_changed);
+  EXPECT_EQ(opened.text, (temp / "mnt").string());
   EXPECT_EQ(b.grid.selected_row, 1);
 }
 
@@ -142,7 +142,7 @@ TEST_F(browser_test, AMissingDriveLeavesTheCurrentDirectory) {
   list_directory(b);
   open_row("Drive nowhere [ext4]");
   EXPECT_EQ(std::filesystem::current_path(), temp);
-  EXPECT_EQ(state.current_dir, temp.string());
+  EXPECT_EQ(opened.text, temp.string());
 }
 
 TEST_F(browser_test, AFileRowSetsTheFormatAndShowsItsPicture) {
@@ -151,13 +151,13 @@ TEST_F(browser_test, AFileRowSetsTheFormatAndShowsItsPicture) {
   write_file("c.vic", 1234);
   list_directory(b);
   open_row("A.vic");
-  EXPECT_EQ(state.format_id, 1);
-  ASSERT_EQ(record.pictures.size(), 1u);
-  EXPECT_EQ(record.pictures[0].first, 2);
-  EXPECT_EQ(record.pictures[0].second, picture_source::HOST_FILE);
+  ASSERT_EQ(opened.action, open_action::show_picture);
+  EXPECT_EQ(opened.format_id, 1);
+  EXPECT_EQ(opened.row, 2);
+  EXPECT_EQ(opened.source, picture_source::HOST_FILE);
   for (const char* name : {"B.vic", "C.vic"}) {
     open_row(name);
-    EXPECT_EQ(state.format_id, 0);
+    EXPECT_EQ(opened.format_id, 0);
   }
   EXPECT_EQ(b.grid.row_count, 7);
   EXPECT_EQ(std::filesystem::current_path(), temp);
@@ -170,9 +170,9 @@ TEST_F(browser_test, TheHeaderOnlyGridOpensNothing) {
   ASSERT_EQ(chdir("/"), 0);
   list_directory(b);
   EXPECT_EQ(b.grid.row_count, 1);
-  open_entry(b, state, *disk);
+  open_selected();
   EXPECT_EQ(host_current_directory(), "/");
-  EXPECT_TRUE(record.pictures.empty());
+  EXPECT_EQ(opened.action, open_action::nothing);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "display/artwork.h"
 #include "gui/frame.h"
+#include "gui/panels.h"
 #include "surface_probe.h"
 
 namespace {
@@ -11,11 +12,10 @@ class FrameWithArtwork : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(load_artwork(artwork_, BUILT_ARTWORK_DIR), std::nullopt);
-    state_.current_dir = "/pics";
-    ASSERT_EQ(draw_frame(s_, state_, artwork_), std::nullopt);
+    ASSERT_EQ(draw_frame(s_, {crt_, rate_each_frame, "/pics"}, artwork_), std::nullopt);
   }
   artwork_list artwork_;
-  app_state state_;
+  crt_settings crt_;
   surface s_ = marked_screen();
 };
 
@@ -47,8 +47,8 @@ TEST(FrameArtwork, MissingFolderIsReportedBeforeAnyFrame) {
   EXPECT_EQ(load_artwork(artwork, "/nonexistent-velora-gfx"),
             "Cannot open file /nonexistent-velora-gfx");
   surface s = marked_screen();
-  app_state state;
-  EXPECT_EQ(draw_frame(s, state, artwork), "Image 'title_bar' not found");
+  const crt_settings crt;
+  EXPECT_EQ(draw_frame(s, {crt, rate_each_frame, ""}, artwork), "Image 'title_bar' not found");
   EXPECT_EQ(count_pixels(s, 0, 0, 800, 600, background), 800 * 600);
 }
 

@@ -7,6 +7,7 @@
 
 #include "display/canvas.h"
 #include "display/text.h"
+#include "gui/panels.h"
 #include "surface_probe.h"
 
 namespace {
@@ -38,8 +39,8 @@ struct recording_painter {
 
 TEST(Frame, DrawsBackgroundArtworkHintPanelsAndStatusLine) {
   surface s = marked_screen();
-  app_state state;
-  state.current_dir = "/pics";
+  const crt_settings crt;
+  const frame_values state{crt, rate_each_frame, "/pics"};
   recording_painter art;
   EXPECT_EQ(draw_frame(s, state, art.painter()), std::nullopt);
 
@@ -77,7 +78,8 @@ TEST(Frame, DrawsBackgroundArtworkHintPanelsAndStatusLine) {
 
 TEST(Frame, HintKeepsTheArtworkBehindItsLetters) {
   surface s = marked_screen();
-  app_state state;
+  const crt_settings crt;
+  const frame_values state{crt, rate_each_frame, ""};
   // Artwork that covers the hint's area in one colour: the clear brush leaves it between letters.
   artwork_painter painter = [](std::string_view name, surface& target, int, int) {
     if (name == "right_bar") {
@@ -96,8 +98,8 @@ TEST(Frame, HintKeepsTheArtworkBehindItsLetters) {
 
 TEST(Frame, MissingArtworkStopsTheFrameAtThatStep) {
   surface s = marked_screen();
-  app_state state;
-  state.current_dir = "/pics";
+  const crt_settings crt;
+  const frame_values state{crt, rate_each_frame, "/pics"};
   recording_painter art;
   art.missing = "right_bar";
   EXPECT_EQ(draw_frame(s, state, art.painter()), "Image 'right_bar' not found");
@@ -114,7 +116,8 @@ TEST(Frame, MissingArtworkStopsTheFrameAtThatStep) {
 
 TEST(Frame, MissingTitleBarDrawsOnlyTheBackground) {
   surface s = marked_screen();
-  app_state state;
+  const crt_settings crt;
+  const frame_values state{crt, rate_each_frame, ""};
   recording_painter art;
   art.missing = "title_bar";
   EXPECT_EQ(draw_frame(s, state, art.painter()), "Image 'title_bar' not found");

@@ -22,7 +22,7 @@ int rightmost(const surface& s, int y1, int y2, uint32_t value) {
 
 TEST(SliderPanels, InertiaThumbMovesThirteenColumnsPerStep) {
   surface s = marked_screen();
-  app_state state;
+  crt_settings state;
   for (uint8_t index = 0; index <= 10; ++index) {
     state.set_inertia_index(index);
     draw_inertia_panel(s, state);
@@ -42,7 +42,7 @@ TEST(SliderPanels, InertiaThumbMovesThirteenColumnsPerStep) {
 
 TEST(SliderPanels, InertiaTenSitsFlushWithTheTrackBorder) {
   surface s = marked_screen();
-  app_state state;
+  crt_settings state;
   state.set_inertia_index(10);
   draw_inertia_panel(s, state);
   // Columns 775..784: border, eight fill columns, border on the track's own right border.
@@ -59,7 +59,7 @@ TEST(SliderPanels, InertiaTenSitsFlushWithTheTrackBorder) {
 TEST(SliderPanels, ScanLineStepIsFourteenPointSixRoundedToNearest) {
   constexpr std::array<int, 10> offsets = {0, 15, 29, 44, 58, 73, 88, 102, 117, 131};
   surface s = marked_screen();
-  app_state state;
+  crt_settings state;
   for (uint8_t index = 0; index <= 9; ++index) {
     state.set_scanline_index(index);
     draw_scanline_panel(s, state);
@@ -73,7 +73,7 @@ TEST(SliderPanels, ScanLineStepIsFourteenPointSixRoundedToNearest) {
 
 TEST(SliderPanels, ScanLineNineReachesOnePastTheTrack) {
   surface s = marked_screen();
-  app_state state;
+  crt_settings state;
   state.set_scanline_index(9);
   draw_scanline_panel(s, state);
   // Columns 776..785: the thumb's fill covers the track's right border at 784.
@@ -87,7 +87,7 @@ TEST(SliderPanels, ScanLineNineReachesOnePastTheTrack) {
 
 TEST(SliderPanels, ClearTheirAreaAndWriteTitleAndLabelsInWhite) {
   surface s = marked_screen();
-  app_state state;
+  crt_settings state;
   draw_inertia_panel(s, state);
   draw_scanline_panel(s, state);
   EXPECT_EQ(count_pixels(s, 637, 80, 790, 180, marker), 0);
@@ -106,9 +106,7 @@ TEST(SliderPanels, ClearTheirAreaAndWriteTitleAndLabelsInWhite) {
 
 TEST(ValuePanels, InterlaceRateShowsItsWordsInBlue) {
   surface s = marked_screen();
-  app_state state;
-  state.interlace_rate = rate_each_frame;
-  draw_interlace_panel(s, state);
+  draw_interlace_panel(s, rate_each_frame);
   EXPECT_EQ(count_pixels(s, 634, 180, 787, 220, marker), 0);
   EXPECT_EQ(s.at(633, 180), marker);
   EXPECT_EQ(s.at(787, 219), marker);
@@ -118,15 +116,14 @@ TEST(ValuePanels, InterlaceRateShowsItsWordsInBlue) {
   const int each_frame_end = rightmost(s, 205, 220, value_blue);
   EXPECT_GT(each_frame_end, 680);
 
-  state.interlace_rate = rate_every_second_frame;
-  draw_interlace_panel(s, state);
+  draw_interlace_panel(s, rate_every_second_frame);
   const int every_second_end = rightmost(s, 205, 220, value_blue);
   EXPECT_GT(every_second_end, each_frame_end + 40);
 }
 
 TEST(ValuePanels, DisplayModeShowsItsWordsInBlue) {
   surface s = marked_screen();
-  app_state state;
+  crt_settings state;
   state.display_mode = display_interlaced;
   draw_display_mode_panel(s, state);
   EXPECT_EQ(count_pixels(s, 634, 225, 787, 260, marker), 0);
@@ -145,8 +142,7 @@ TEST(ValuePanels, DisplayModeShowsItsWordsInBlue) {
 
 TEST(StatusLine, ClearsItsAreaForAnEmptyDirectory) {
   surface s = marked_screen();
-  app_state state;
-  draw_status_line(s, state);
+  draw_status_line(s, "");
   EXPECT_EQ(count_pixels(s, 30, 560, 600, 575, background), 570 * 15);
   EXPECT_EQ(s.at(29, 560), marker);
   EXPECT_EQ(s.at(600, 560), marker);
@@ -156,9 +152,7 @@ TEST(StatusLine, ClearsItsAreaForAnEmptyDirectory) {
 
 TEST(StatusLine, ShowsTheDirectoryUpperCasedAsciiOnly) {
   surface shown = marked_screen();
-  app_state state;
-  state.current_dir = "/home/ann/c64 pics/\xC3\xA9t\xC3\xA9";
-  draw_status_line(shown, state);
+  draw_status_line(shown, "/home/ann/c64 pics/\xC3\xA9t\xC3\xA9");
 
   surface expected = marked_screen();
   clear_area(expected, 30, 560, 600, 575);
@@ -171,9 +165,7 @@ TEST(StatusLine, ShowsTheDirectoryUpperCasedAsciiOnly) {
 
 TEST(StatusLine, LongDirectoryRunsOnPastTheClearedArea) {
   surface s = marked_screen();
-  app_state state;
-  state.current_dir = "/" + std::string(120, 'w');
-  draw_status_line(s, state);
+  draw_status_line(s, "/" + std::string(120, 'w'));
   EXPECT_GT(count_pixels(s, 600, 560, 800, 575, white), 50);
 }
 

@@ -57,12 +57,12 @@ TEST(Render160Wide, WhiteRunAtDefaultFactorsApproachesButNeverReaches255) {
 
 TEST(Render160Wide, WhiteRunReaches255AtFactors05And08) {
   auto f = make_render_fixture();
-  f->state.set_inertia_index(9);
+  f->crt.set_inertia_index(9);
   std::vector<uint32_t> reds = even_line_reds(*f, 1, 640);
   EXPECT_EQ(std::vector<uint32_t>(reds.begin(), reds.begin() + 6),
             (std::vector<uint32_t>{127, 191, 223, 239, 247, 251}));
   EXPECT_EQ(reds.back(), 255u);
-  f->state.set_inertia_index(10);
+  f->crt.set_inertia_index(10);
   reds = even_line_reds(*f, 1, 640);
   EXPECT_EQ(std::vector<uint32_t>(reds.begin(), reds.begin() + 4),
             (std::vector<uint32_t>{204, 244, 252, 254}));
@@ -79,8 +79,8 @@ TEST(Render160Wide, FirstPixelOfRedLineIs0x320000) {
 TEST(Render160Wide, ConvertsPaletteBgrToSurfaceRgbPerChannel) {
   auto f = make_render_fixture();
   f->palette = distinct_palette;
-  f->state.set_inertia_index(10);
-  f->state.set_scanline_index(9);
+  f->crt.set_inertia_index(10);
+  f->crt.set_scanline_index(9);
   f->chunky.chunky_a.fill(3);
   render_160_wide(f->context, render_target::a);
   const uint32_t colour = distinct_palette[3];

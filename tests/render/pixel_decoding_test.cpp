@@ -71,11 +71,11 @@ TEST(DecodeMulticolor, BackgroundFollowsTheRasterLine) {
 TEST(DecodeMulticolor, LeavesFrameBAndTwoSurfacePictureAlone) {
   auto f = make_render_fixture();
   f->chunky.chunky_b.fill(0x77);
-  f->state.two_surface_picture = true;
-  f->state.display_mode = display_interlaced;
+  f->context.two_surface_picture = true;
+  f->crt.display_mode = display_interlaced;
   decode_multicolor(f->context);
   EXPECT_EQ(f->chunky.chunky_b[0], 0x77);
-  EXPECT_TRUE(f->state.two_surface_picture);
+  EXPECT_TRUE(f->context.two_surface_picture);
   EXPECT_EQ(f->work_surface_b.at(600, 530), 0u);
   EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
 }
@@ -109,20 +109,20 @@ void fill_two_frames(render_fixture& f) {
   f.model.bitmap_b.fill(0xAA);
   f.model.screen_b.fill(0x34);
   f.chunky.chunky_b.fill(0x77);
-  f.state.two_surface_picture = true;
+  f.context.two_surface_picture = true;
 }
 
 TEST(DecodeTwoFrameMulticolor, StaticInterleavesFramesIntoOneSurface) {
   auto f = make_render_fixture();
   fill_two_frames(*f);
-  f->state.display_mode = display_static;
+  f->crt.display_mode = display_static;
   decode_two_frame_multicolor(f->context);
   for (int i = 0; i < 32000; ++i) {
     ASSERT_EQ(f->chunky.chunky_a[2 * i], 1) << i;
     ASSERT_EQ(f->chunky.chunky_a[2 * i + 1], 4) << i;
   }
   EXPECT_EQ(f->chunky.chunky_b[0], 0x77);
-  EXPECT_FALSE(f->state.two_surface_picture);
+  EXPECT_FALSE(f->context.two_surface_picture);
   EXPECT_EQ(f->work_surface_a.at(0, 0), 0x4C4C4Cu);
   EXPECT_EQ(f->work_surface_b.at(100, 100), 0u);
   EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
@@ -132,13 +132,13 @@ TEST(DecodeTwoFrameMulticolor, StaticInterleavesFramesIntoOneSurface) {
 TEST(DecodeTwoFrameMulticolor, InterlacedGivesEachFrameItsBufferAndSurface) {
   auto f = make_render_fixture();
   fill_two_frames(*f);
-  f->state.display_mode = display_interlaced;
+  f->crt.display_mode = display_interlaced;
   decode_two_frame_multicolor(f->context);
   for (int i = 0; i < 32000; ++i) {
     ASSERT_EQ(f->chunky.chunky_a[i], 1) << i;
     ASSERT_EQ(f->chunky.chunky_b[i], 4) << i;
   }
-  EXPECT_TRUE(f->state.two_surface_picture);
+  EXPECT_TRUE(f->context.two_surface_picture);
   EXPECT_EQ(f->work_surface_a.at(0, 0), 0x4C4C4Cu);
   EXPECT_EQ(f->work_surface_b.at(0, 0), 0u);
   EXPECT_EQ(f->work_surface_b.at(2, 0), 0x31012Du);  // purple 164, 5, 153 at 0.3

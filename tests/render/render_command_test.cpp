@@ -50,12 +50,13 @@ surface render_in_process(const fs::path& path, const expected_render& e) {
   std::ifstream in(path, std::ios::binary);
   in.read(reinterpret_cast<char*>(file->bytes.data()), file->bytes.size());
   f->palette = e.palette;
-  f->state.display_mode = e.display_mode;
-  f->state.set_inertia_index(e.inertia_index);
-  f->state.set_scanline_index(e.scanline_index);
-  f->state.format_id = e.format_id;
-  f->state.current_picture_name = browser_picture_name(path.string());
-  render_picture(*format_by_id(e.format_id), *file, f->context);
+  f->crt.display_mode = e.display_mode;
+  f->crt.set_inertia_index(e.inertia_index);
+  f->crt.set_scanline_index(e.scanline_index);
+  const std::string name = browser_picture_name(path.string());
+  const format_entry& format = *format_by_id(e.format_id);
+  f->context.caption = {name, format.name};
+  render_picture(format, *file, f->context);
   return e.frame_b ? f->work_surface_b : f->work_surface_a;
 }
 

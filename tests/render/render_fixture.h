@@ -9,10 +9,10 @@ struct render_fixture {
   picture_model model;
   chunky_buffers chunky;
   palette_colours palette = default_palette;
-  app_state state;
+  crt_settings crt;
   surface work_surface_a = create_surface(screen_width, screen_height);
   surface work_surface_b = create_surface(screen_width, screen_height);
-  picture_context context{model, chunky, palette, state, work_surface_a, work_surface_b};
+  picture_context context{model, chunky, palette, crt, work_surface_a, work_surface_b, {}};
 };
 
 inline std::unique_ptr<render_fixture> make_render_fixture() {

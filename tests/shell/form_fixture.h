@@ -26,8 +26,9 @@ class FormTest : public ::testing::Test {
   // Creates the form (FormCreate) and, unless told not to, initialises the display.
   void create_form(unsigned refresh_rate = 0, bool initialize = true) {
     screen.set_refresh_rate(refresh_rate);
-    form = std::make_unique<TForm1>(screen, data_dir.string(),
-                                    [this](const std::string& m) { reports.push_back(m); });
+    form = std::make_unique<TForm1>(
+        screen, form_setup{.data_dir = data_dir.string(),
+                           .report_error = [this](const std::string& m) { reports.push_back(m); }});
     if (initialize) {
       ASSERT_TRUE(screen.initialize());
     }

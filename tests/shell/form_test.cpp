@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "form_fixture.h"
+#include "viewer/frame_tick.h"
 
 namespace {
 
@@ -16,24 +17,24 @@ TEST(FrameInterval, TruncatesThePeriodOfTheRefreshRateAnd25MsWithoutARate) {
 
 TEST_F(FormTest, FormCreateSetsTheDefaultsAndTheStartDirectory) {
   create_form(0, false);
-  const app_state& s = form->state;
+  const app_state& s = form->state();
   EXPECT_TRUE(s.frame_toggle);
   EXPECT_FALSE(s.picture_shown);
   EXPECT_TRUE(s.presenting);
   EXPECT_FALSE(s.in_disk_image);
   EXPECT_EQ(s.format_id, 0);
   EXPECT_TRUE(s.two_surface_picture);
-  EXPECT_EQ(s.inertia_index, 5);
-  EXPECT_DOUBLE_EQ(s.inertia_factor, 0.3);
-  EXPECT_EQ(s.scanline_index, 6);
-  for (double f : s.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.6);
-  EXPECT_EQ(s.display_mode, display_static);
+  EXPECT_EQ(s.crt.inertia_index, 5);
+  EXPECT_DOUBLE_EQ(s.crt.inertia_factor, 0.3);
+  EXPECT_EQ(s.crt.scanline_index, 6);
+  for (double f : s.crt.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.6);
+  EXPECT_EQ(s.crt.display_mode, display_static);
   EXPECT_EQ(s.interlace_rate, rate_each_frame);
   EXPECT_EQ(s.current_dir, std::filesystem::current_path().string());
-  EXPECT_EQ(form->DXTimer.interval, 25);
-  EXPECT_TRUE(form->DXTimer.enabled);
-  EXPECT_TRUE(form->DXTimer.active_only);
-  EXPECT_TRUE(form->grid_visible);
+  EXPECT_EQ(form->timer().interval, 25);
+  EXPECT_TRUE(form->timer().enabled);
+  EXPECT_TRUE(form->timer().active_only);
+  EXPECT_TRUE(form->grid_visible());
 }
 
 TEST_F(FormTest, MissingArtworkIsReportedAndStartUpGoesOn) {
@@ -45,12 +46,12 @@ TEST_F(FormTest, MissingArtworkIsReportedAndStartUpGoesOn) {
 
 TEST_F(FormTest, InitializeSurfaceMakesTwoClearedWorkSurfacesLikeTheDisplaySurface) {
   create_form();
-  for (const surface* s : {&form->work_surface_a, &form->work_surface_b}) {
+  for (const surface* s : {&form->work_surface_a(), &form->work_surface_b()}) {
     EXPECT_EQ(s->width, 800);
     EXPECT_EQ(s->height, 600);
     for (uint32_t p : s->pixels) ASSERT_EQ(p, 0u);
   }
-  EXPECT_NE(form->work_surface_a.pixels.data(), form->work_surface_b.pixels.data());
+  EXPECT_NE(form->work_surface_a().pixels.data(), form->work_surface_b().pixels.data());
 }
 
 struct RateCase {
@@ -62,14 +63,15 @@ class FormIntervalTest : public FormTest, public ::testing::WithParamInterface<R
 
 TEST_P(FormIntervalTest, InitializeSurfaceSetsTheIntervalFromTheRefreshRate) {
   create_form(GetParam().hz);
-  EXPECT_EQ(form->DXTimer.interval, GetParam().interval);
+  EXPECT_EQ(form->timer().interval, GetParam().interval);
 }
 
 TEST_P(FormIntervalTest, IntervalIgnoresTheInterlaceRate) {
   create_form(GetParam().hz, false);
-  form->state.interlace_rate = rate_every_second_frame;
+  form->tdirKeyDown(vk::f8, false);
+  ASSERT_EQ(form->state().interlace_rate, rate_every_second_frame);
   ASSERT_TRUE(screen.initialize());
-  EXPECT_EQ(form->DXTimer.interval, GetParam().interval);
+  EXPECT_EQ(form->timer().interval, GetParam().interval);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rates, FormIntervalTest,

@@ -24,7 +24,7 @@ void ignore(const input_event&) {}
 TEST_F(FormTest, TicksComeOncePerIntervalOnTheDisplayClock) {
   create_form(60);
   screen.set_now(1000);
-  start_timer(form->DXTimer, 1000);
+  start_timer(form->timer(), 1000);
   EXPECT_TRUE(run_until(
       *form, [&] { return screen.frames_presented() == 3; }, ignore));
   EXPECT_EQ(screen.now_ms(), 1000u + 3 * 16);
@@ -32,7 +32,7 @@ TEST_F(FormTest, TicksComeOncePerIntervalOnTheDisplayClock) {
 
 TEST_F(FormTest, ZeroIntervalTicksOnEveryIdlePassWithoutWaiting) {
   create_form();
-  form->DXTimer.interval = 0;
+  form->timer().interval = 0;
   const uint64_t start = screen.now_ms();
   EXPECT_TRUE(run_until(
       *form, [&] { return screen.frames_presented() == 5; }, ignore));
@@ -52,7 +52,7 @@ TEST_F(FormTest, NoTicksWhileInactive) {
 
 TEST_F(FormTest, PendingEventsAreHandledBeforeTheNextTick) {
   create_form();
-  form->DXTimer.interval = 0;
+  form->timer().interval = 0;
   screen.push_event(event_of(input_event::kind::key_down, vk::f3));
   screen.push_event(event_of(input_event::kind::key_down, vk::f4));
   std::vector<int> order;  // key codes, and 0 for a presented frame
@@ -77,7 +77,7 @@ TEST_F(FormTest, QuitEndsTheLoopAndClosesTheForm) {
   EXPECT_FALSE(run_until(
       *form, [] { return false; },
       [&](const input_event& e) { handler_saw_quit |= e.type == input_event::kind::quit; }));
-  EXPECT_TRUE(form->close_requested);
+  EXPECT_TRUE(form->close_requested());
   EXPECT_FALSE(handler_saw_quit);
 }
 
@@ -124,7 +124,8 @@ TEST(QuitSignal, SigtermEndsTheLoop) {
   EXPECT_EXIT(
       {
         headless_display screen;
-        TForm1 form(screen, "/nonexistent", [](const std::string&) {});
+        TForm1 form(screen,
+                    {.data_dir = "/nonexistent", .report_error = [](const std::string&) {}});
         if (!screen.initialize()) std::exit(3);
         install_quit_signal_handlers();
         std::raise(SIGTERM);

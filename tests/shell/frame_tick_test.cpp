@@ -1,3 +1,5 @@
+#include "viewer/frame_tick.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -11,118 +13,112 @@ constexpr uint32_t pixel_a = 0x00A1A2A3;
 constexpr uint32_t pixel_b = 0x00B1B2B3;
 constexpr uint32_t furniture = 0x00C1C2C3;
 
-class FrameTickTest : public FormTest {
+// The picture ticks of a picture on screen, on surfaces of our own.
+class PictureFrameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    FormTest::SetUp();
-    create_form();
-    fill_surface(form->work_surface_a, pixel_a);
-    fill_surface(form->work_surface_b, pixel_b);
-    fill_surface(screen.display_surface, furniture);
-    form->state.picture_shown = true;
-    form->grid_visible = false;
+    fill_surface(work_surface_a, pixel_a);
+    fill_surface(work_surface_b, pixel_b);
+    fill_surface(display_surface, furniture);
+    state.picture_shown = true;
   }
 
-  // The pixel the last present showed in the picture area.
-  uint32_t shown() const { return screen.last_frame().at(400, 300); }
-
-  // Ticks n times and returns the picture-area pixel of each presented frame.
+  // Ticks n times and returns the picture-area pixel each tick leaves.
   std::vector<uint32_t> tick(int n) {
     std::vector<uint32_t> seen;
     for (int i = 0; i < n; ++i) {
-      form->DXTimerTimer();
-      seen.push_back(shown());
+      copy_picture_frame(state, work_surface_a, work_surface_b, display_surface);
+      seen.push_back(display_surface.at(400, 300));
     }
     return seen;
   }
+
+  app_state state;
+  surface work_surface_a = create_surface(screen_width, screen_height);
+  surface work_surface_b = create_surface(screen_width, screen_height);
+  surface display_surface = create_surface(screen_width, screen_height);
 };
 
-TEST_F(FrameTickTest, TwoSurfacePictureAlternatesAStartingWithA) {
+TEST_F(PictureFrameTest, TwoSurfacePictureAlternatesAStartingWithA) {
   EXPECT_EQ(tick(5), (std::vector<uint32_t>{pixel_a, pixel_b, pixel_a, pixel_b, pixel_a}));
-  EXPECT_FALSE(form->state.frame_toggle);
-  EXPECT_EQ(screen.frames_presented(), 5);
+  EXPECT_FALSE(state.frame_toggle);
 }
 
-TEST_F(FrameTickTest, ThePhaseCarriesOverToTheNextPicture) {
+TEST_F(PictureFrameTest, ThePhaseCarriesOverToTheNextPicture) {
   tick(3);  // A, B, A: the next is B
-  fill_surface(form->work_surface_a, 0x00D1D2D3);
-  fill_surface(form->work_surface_b, 0x00E1E2E3);
+  fill_surface(work_surface_a, 0x00D1D2D3);
+  fill_surface(work_surface_b, 0x00E1E2E3);
   EXPECT_EQ(tick(2), (std::vector<uint32_t>{0x00E1E2E3, 0x00D1D2D3}));
 }
 
-TEST_F(FrameTickTest, OneSurfacePictureAlwaysCopiesAAndStillInverts) {
-  form->state.two_surface_picture = false;
+TEST_F(PictureFrameTest, OneSurfacePictureAlwaysCopiesAAndStillInverts) {
+  state.two_surface_picture = false;
   EXPECT_EQ(tick(3), (std::vector<uint32_t>{pixel_a, pixel_a, pixel_a}));
-  EXPECT_FALSE(form->state.frame_toggle);
+  EXPECT_FALSE(state.frame_toggle);
   tick(1);
-  EXPECT_TRUE(form->state.frame_toggle);
+  EXPECT_TRUE(state.frame_toggle);
 }
 
-TEST_F(FrameTickTest, NotPresentingCopiesNothingKeepsTheToggleAndStillPresents) {
-  form->state.presenting = false;
+TEST_F(PictureFrameTest, NotPresentingCopiesNothingAndKeepsTheToggle) {
+  state.presenting = false;
   EXPECT_EQ(tick(2), (std::vector<uint32_t>{furniture, furniture}));
-  EXPECT_TRUE(form->state.frame_toggle);
-  EXPECT_EQ(screen.frames_presented(), 2);
-  EXPECT_EQ(screen.display_surface.at(400, 300), furniture);
+  EXPECT_TRUE(state.frame_toggle);
 }
 
-TEST_F(FrameTickTest, TheCopyCoversExactly659By549At70And50) {
+TEST_F(PictureFrameTest, TheCopyCoversExactly659By549At70And50) {
   tick(1);
-  const surface& frame = screen.last_frame();
-  EXPECT_EQ(frame.at(70, 50), pixel_a);
-  EXPECT_EQ(frame.at(70 + 658, 50 + 548), pixel_a);
-  EXPECT_EQ(frame.at(69, 50), furniture);
-  EXPECT_EQ(frame.at(70, 49), furniture);
-  EXPECT_EQ(frame.at(70 + 659, 50), furniture);
-  EXPECT_EQ(frame.at(70, 50 + 549), furniture);
+  EXPECT_EQ(display_surface.at(70, 50), pixel_a);
+  EXPECT_EQ(display_surface.at(70 + 658, 50 + 548), pixel_a);
+  EXPECT_EQ(display_surface.at(69, 50), furniture);
+  EXPECT_EQ(display_surface.at(70, 49), furniture);
+  EXPECT_EQ(display_surface.at(70 + 659, 50), furniture);
+  EXPECT_EQ(display_surface.at(70, 50 + 549), furniture);
 }
 
-TEST_F(FrameTickTest, BrowserTicksCopyNoPictureAndShowTheGrid) {
-  form->state.picture_shown = false;
-  surface grid = create_surface(grid_width, grid_height);
-  fill_surface(grid, 0x00F1F2F3);
-  form->grid_image = &grid;
-  form->grid_visible = true;
-  tick(2);
+// The form's ticks in the browser: the grid on top, no picture copied, every tick presented.
+TEST_F(FormTest, BrowserTicksShowTheGridAndPresentEachTime) {
+  create_form();
+  fill_surface(screen.display_surface, furniture);
+  form->DXTimerTimer();
+  form->DXTimerTimer();
   const surface& frame = screen.last_frame();
-  EXPECT_TRUE(form->state.frame_toggle);
-  EXPECT_EQ(frame.at(21, 72), 0x00F1F2F3u);
-  EXPECT_EQ(frame.at(21 + 563, 72 + 452), 0x00F1F2F3u);
+  const surface& grid = form->grid_image();
+  EXPECT_EQ(screen.frames_presented(), 2);
+  EXPECT_TRUE(form->state().frame_toggle);
+  EXPECT_EQ(frame.at(21, 72), grid.at(0, 0));
+  EXPECT_EQ(frame.at(21 + 563, 72 + 452), grid.at(563, 452));
   EXPECT_EQ(frame.at(20, 72), furniture);
   EXPECT_EQ(frame.at(650, 300), furniture);
-  EXPECT_EQ(screen.frames_presented(), 2);
 }
 
-TEST_F(FrameTickTest, HiddenGridIsNotComposed) {
-  surface grid = create_surface(grid_width, grid_height);
-  fill_surface(grid, 0x00F1F2F3);
-  form->grid_image = &grid;
-  form->grid_visible = false;
-  form->state.presenting = false;
-  tick(1);
+TEST_F(FormTest, HelpScreenHidesTheGrid) {
+  create_form();
+  form->tdirKeyDown(vk::f1, false);
+  fill_surface(screen.display_surface, furniture);
+  form->DXTimerTimer();
+  EXPECT_FALSE(form->grid_visible());
   EXPECT_EQ(screen.last_frame().at(21, 72), furniture);
 }
 
-TEST_F(FrameTickTest, AfterALossTheFurnitureIsRestoredFirstAndWorkSurfacesAreKept) {
-  tick(1);
+TEST_F(FormTest, AfterALossTheFurnitureIsRestoredBeforeThePresentAndWorkSurfacesAreKept) {
+  create_form();
+  form->DXTimerTimer();
+  const std::vector<uint32_t> a_before = form->work_surface_a().pixels;
+  const std::vector<uint32_t> b_before = form->work_surface_b().pixels;
+  fill_surface(screen.display_surface, furniture);
   screen.simulate_loss();
   int frames_at_restore = -1;
   screen.on_restore_surface = [&] {
     frames_at_restore = screen.frames_presented();
     form->DXDrawRestoreSurface();
   };
-  const std::vector<uint32_t> a_before = form->work_surface_a.pixels;
-  const std::vector<uint32_t> b_before = form->work_surface_b.pixels;
-  tick(1);  // copies B onto the old furniture, then the present restores
+  form->DXTimerTimer();
   EXPECT_EQ(frames_at_restore, 1);
   EXPECT_EQ(screen.frames_presented(), 2);
-  EXPECT_EQ(form->work_surface_a.pixels, a_before);
-  EXPECT_EQ(form->work_surface_b.pixels, b_before);
-  // The restore redrew the furniture over everything, the old picture copy included.
-  const uint32_t restored = screen.last_frame().at(0, 0);
-  EXPECT_NE(restored, furniture);
-  EXPECT_EQ(shown(), restored);
-  EXPECT_EQ(tick(1), (std::vector<uint32_t>{pixel_a}));
+  EXPECT_EQ(form->work_surface_a().pixels, a_before);
+  EXPECT_EQ(form->work_surface_b().pixels, b_before);
+  // The restore redrew the furniture over what was there.
+  EXPECT_NE(screen.last_frame().at(0, 0), furniture);
 }
 
 }  // namespace

@@ -33,11 +33,11 @@ class FaultTest : public ViewerTest {
   void expect_picture_opens(const char* name, uint8_t format_id) {
     select(name);
     press(vk::enter);
-    EXPECT_TRUE(form->state.picture_shown) << name;
-    EXPECT_EQ(form->state.format_id, format_id);
-    EXPECT_EQ(form->state.current_picture_name, name);
+    EXPECT_TRUE(form->state().picture_shown) << name;
+    EXPECT_EQ(form->state().format_id, format_id);
+    EXPECT_EQ(form->state().current_picture_name, name);
     press(vk::escape);
-    EXPECT_TRUE(form->grid_visible);
+    EXPECT_TRUE(form->grid_visible());
   }
 
   bool listed(const std::string& name) const {
@@ -55,7 +55,7 @@ class FaultTest : public ViewerTest {
 TEST_F(FaultTest, PictureFileGrownSinceTheListingIsShownFromItsFirstBytes) {
   select("P1.vic");
   press(vk::enter);
-  const std::vector<uint32_t> listed_picture = form->work_surface_a.pixels;
+  const std::vector<uint32_t> listed_picture = form->work_surface_a().pixels;
   press(vk::escape);
   for (size_t extra : {size_t{1}, size_t{file_buffer_size}}) {
     std::vector<uint8_t> grown = art;
@@ -64,9 +64,9 @@ TEST_F(FaultTest, PictureFileGrownSinceTheListingIsShownFromItsFirstBytes) {
     write_bytes(folder / "p1.vic", grown);
     select("P1.vic");
     press(vk::enter);
-    EXPECT_TRUE(form->state.picture_shown);
-    EXPECT_EQ(form->state.format_id, 14);
-    EXPECT_EQ(form->work_surface_a.pixels, listed_picture);
+    EXPECT_TRUE(form->state().picture_shown);
+    EXPECT_EQ(form->state().format_id, 14);
+    EXPECT_EQ(form->work_surface_a().pixels, listed_picture);
     press(vk::escape);
   }
   EXPECT_EQ(read_bytes(folder / "p1.vic").size(), art.size() + file_buffer_size);
@@ -100,7 +100,7 @@ TEST_F(FaultTest, DiskImageTruncatedAfterTheListingIsRefusedAndTheListingStays) 
   select("Disk.d64");
   press(vk::enter);
   EXPECT_EQ(asked(), (std::vector<std::string>{"message: Cannot read disk image disk.d64"}));
-  EXPECT_FALSE(form->state.in_disk_image);
+  EXPECT_FALSE(form->state().in_disk_image);
   EXPECT_EQ(cell(0, 4), "Disk.d64");
   EXPECT_EQ(cell(1, 4), "<D64>");
   EXPECT_EQ(selected(), 4);
@@ -113,17 +113,17 @@ TEST_F(FaultTest, DiskImageTruncatedAfterTheListingIsRefusedAndTheListingStays) 
 TEST_F(FaultTest, DiskImageTruncatedAfterEnteringItStillOpensEntriesFromMemory) {
   select("Disk.d64");
   press(vk::enter);
-  ASSERT_TRUE(form->state.in_disk_image);
+  ASSERT_TRUE(form->state().in_disk_image);
   std::filesystem::resize_file(folder / "disk.d64", 1000);
-  tdir_select_row(form->tdir_browser.grid, 3);
+  form->select_row(3);
   press(vk::enter);
-  EXPECT_TRUE(form->state.picture_shown);
-  EXPECT_EQ(form->state.format_id, 16);
-  EXPECT_EQ(form->state.current_picture_name, "PAINT           ");
+  EXPECT_TRUE(form->state().picture_shown);
+  EXPECT_EQ(form->state().format_id, 16);
+  EXPECT_EQ(form->state().current_picture_name, "PAINT           ");
   press(vk::escape);
   select("..");
   press(vk::enter);
-  EXPECT_FALSE(form->state.in_disk_image);
+  EXPECT_FALSE(form->state().in_disk_image);
   EXPECT_FALSE(listed("Disk.d64"));
   EXPECT_EQ(selected(), 1);
   EXPECT_TRUE(asked().empty());
@@ -170,7 +170,7 @@ TEST_F(FaultTest, SaveOnAFullDiskLeavesNoPartialFileAndKeepsTheOldOne) {
   EXPECT_FALSE(std::filesystem::exists(folder / "new.bmp"));
   for (const auto& entry : std::filesystem::directory_iterator(folder))
     EXPECT_NE(entry.path().filename().string().rfind(".velora2003-", 0), 0u) << entry.path();
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
   // With room again the same save succeeds.
   press('S');
   EXPECT_EQ(read_bytes(folder / "new.bmp").size(), 1440054u);

@@ -87,15 +87,14 @@ class ViewerTest : public ::testing::Test {
   }
 
   // Starts the viewer in the folder as it now is, on a screen of the given refresh rate.
-  void start(unsigned refresh_rate = 0) {
+  void start(unsigned refresh_rate = 0, const std::string& data_dir = VELORA_DATA_DIR) {
     std::filesystem::current_path(folder);
     screen.set_refresh_rate(refresh_rate);
-    form = std::make_unique<TForm1>(screen, VELORA_DATA_DIR,
-                                    [this](const std::string& m) { reports.push_back(m); });
-    form->Dialogs = &boxes;
-    form->tdir_browser.drives = &drives;
-    list_directory(form->tdir_browser);
-    form->paint_browser_grid();
+    form = std::make_unique<TForm1>(
+        screen, form_setup{.data_dir = data_dir,
+                           .report_error = [this](const std::string& m) { reports.push_back(m); },
+                           .questions = &boxes,
+                           .drives = &drives});
     ASSERT_TRUE(screen.initialize());
   }
 
@@ -110,17 +109,16 @@ class ViewerTest : public ::testing::Test {
 
   // Selects the first row whose shown name is text.
   void select(const std::string& text) {
-    tdir& grid = form->tdir_browser.grid;
-    for (int row = 1; row < grid.row_count; ++row) {
-      if (tdir_cell(grid, 0, row) == text) {
-        tdir_select_row(grid, row);
+    for (int row = 1; row < grid().row_count; ++row) {
+      if (tdir_cell(grid(), 0, row) == text) {
+        form->select_row(row);
         return;
       }
     }
     FAIL() << "no row " << text;
   }
 
-  const tdir& grid() const { return form->tdir_browser.grid; }
+  const tdir& grid() const { return form->grid(); }
   int selected() const { return grid().selected_row; }
   const std::string& cell(int col, int row) const { return tdir_cell(grid(), col, row); }
   std::vector<std::string>& asked() { return boxes.script.asked; }

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "display/canvas.h"
 #include "gui/help_screen.h"
 #include "gui/panels.h"
@@ -17,54 +19,65 @@ class KeysTest : public ViewerTest {
       for (int x = 634; x < 790; ++x)
         screen.display_surface.pixels[static_cast<size_t>(y) * 800 + x] = 0;
   }
-  // Whether the screen holds the panel as drawing it from the state gives.
-  bool panel_drawn(void (*draw)(surface&, const app_state&)) {
+  // Whether the screen holds what the drawing gives on top of it.
+  bool drawn(const std::function<void(surface&)>& draw) {
     surface expected = screen.display_surface;
-    draw(expected, form->state);
+    draw(expected);
     return expected.pixels == screen.display_surface.pixels;
+  }
+  // Moves a setting to index with its own keys, as the user would.
+  void press_until(const uint8_t& index, int target, int down_key, int up_key) {
+    while (index > target) press(down_key);
+    while (index < target) press(up_key);
+  }
+  void set_inertia(int index) {
+    press_until(form->state().crt.inertia_index, index, vk::f3, vk::f4);
+  }
+  void set_scanline(int index) {
+    press_until(form->state().crt.scanline_index, index, vk::f5, vk::f6);
   }
 };
 
 TEST_F(KeysTest, InertiaKeysStopAtTheirLimitsAndStillRedrawThePanel) {
   start();
-  form->state.set_inertia_index(0);
+  set_inertia(0);
   wipe_panels();
   press(vk::f3);
-  EXPECT_EQ(form->state.inertia_index, 0);
-  EXPECT_DOUBLE_EQ(form->state.inertia_factor, 0.08);
+  EXPECT_EQ(form->state().crt.inertia_index, 0);
+  EXPECT_DOUBLE_EQ(form->state().crt.inertia_factor, 0.08);
   EXPECT_EQ(screen.display_surface.at(645, 105), slider_border);
   EXPECT_EQ(screen.display_surface.at(650, 105), slider_fill);
   EXPECT_EQ(screen.display_surface.at(654, 105), slider_border);
-  form->state.set_inertia_index(9);
+  set_inertia(9);
   press(vk::f4);
-  EXPECT_EQ(form->state.inertia_index, 10);
+  EXPECT_EQ(form->state().crt.inertia_index, 10);
   wipe_panels();
   press(vk::f4);
-  EXPECT_EQ(form->state.inertia_index, 10);
-  EXPECT_DOUBLE_EQ(form->state.inertia_factor, 0.8);
+  EXPECT_EQ(form->state().crt.inertia_index, 10);
+  EXPECT_DOUBLE_EQ(form->state().crt.inertia_factor, 0.8);
   // Thumb at columns 775..784, flush with the track's right border.
   EXPECT_EQ(screen.display_surface.at(774, 105), background);
   EXPECT_EQ(screen.display_surface.at(775, 105), slider_border);
   EXPECT_EQ(screen.display_surface.at(780, 105), slider_fill);
   EXPECT_EQ(screen.display_surface.at(784, 105), slider_border);
   press(vk::f3);
-  EXPECT_EQ(form->state.inertia_index, 9);
+  EXPECT_EQ(form->state().crt.inertia_index, 9);
 }
 
 TEST_F(KeysTest, ScanLineKeysStopAtTheirLimitsAndStillRedrawThePanel) {
   start();
-  form->state.set_scanline_index(0);
+  set_scanline(0);
   wipe_panels();
   press(vk::f5);
-  EXPECT_EQ(form->state.scanline_index, 0);
-  for (double f : form->state.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.01);
+  EXPECT_EQ(form->state().crt.scanline_index, 0);
+  for (double f : form->state().crt.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.01);
   EXPECT_EQ(screen.display_surface.at(645, 155), slider_border);
   EXPECT_EQ(screen.display_surface.at(650, 155), slider_fill);
-  form->state.set_scanline_index(9);
+  set_scanline(9);
   wipe_panels();
   press(vk::f6);
-  EXPECT_EQ(form->state.scanline_index, 9);
-  for (double f : form->state.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.9);
+  EXPECT_EQ(form->state().crt.scanline_index, 9);
+  for (double f : form->state().crt.scanline_factors) EXPECT_DOUBLE_EQ(f, 0.9);
   // Thumb at columns 776..785, one past the track.
   EXPECT_EQ(screen.display_surface.at(775, 155), background);
   EXPECT_EQ(screen.display_surface.at(776, 155), slider_border);
@@ -72,7 +85,7 @@ TEST_F(KeysTest, ScanLineKeysStopAtTheirLimitsAndStillRedrawThePanel) {
   EXPECT_EQ(screen.display_surface.at(785, 155), slider_border);
   EXPECT_EQ(screen.display_surface.at(786, 155), background);
   press(vk::f5);
-  EXPECT_EQ(form->state.scanline_index, 8);
+  EXPECT_EQ(form->state().crt.scanline_index, 8);
 }
 
 struct IntervalCase {
@@ -87,14 +100,14 @@ TEST_P(IntervalKeysTest, F7AndF8SetTheRateAndTheTruncatedInterval) {
   start(GetParam().hz);
   wipe_panels();
   press(vk::f8);
-  EXPECT_EQ(form->state.interlace_rate, rate_every_second_frame);
-  EXPECT_EQ(form->DXTimer.interval, GetParam().every_second_frame);
-  EXPECT_TRUE(panel_drawn(draw_interlace_panel));
+  EXPECT_EQ(form->state().interlace_rate, rate_every_second_frame);
+  EXPECT_EQ(form->timer().interval, GetParam().every_second_frame);
+  EXPECT_TRUE(drawn([&](surface& s) { draw_interlace_panel(s, form->state().interlace_rate); }));
   wipe_panels();
   press(vk::f7);
-  EXPECT_EQ(form->state.interlace_rate, rate_each_frame);
-  EXPECT_EQ(form->DXTimer.interval, GetParam().each_frame);
-  EXPECT_TRUE(panel_drawn(draw_interlace_panel));
+  EXPECT_EQ(form->state().interlace_rate, rate_each_frame);
+  EXPECT_EQ(form->timer().interval, GetParam().each_frame);
+  EXPECT_TRUE(drawn([&](surface& s) { draw_interlace_panel(s, form->state().interlace_rate); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rates, IntervalKeysTest,
@@ -105,12 +118,12 @@ INSTANTIATE_TEST_SUITE_P(Rates, IntervalKeysTest,
 TEST_F(KeysTest, F9AndF10SetTheDisplayMode) {
   start();
   press(vk::f9);
-  EXPECT_EQ(form->state.display_mode, display_interlaced);
+  EXPECT_EQ(form->state().crt.display_mode, display_interlaced);
   press(vk::f10);
   wipe_panels();
   press(vk::f10);
-  EXPECT_EQ(form->state.display_mode, display_static);
-  EXPECT_TRUE(panel_drawn(draw_display_mode_panel));
+  EXPECT_EQ(form->state().crt.display_mode, display_static);
+  EXPECT_TRUE(drawn([&](surface& s) { draw_display_mode_panel(s, form->state().crt); }));
 }
 
 TEST_F(KeysTest, SettingsKeysDoNothingOnThePictureScreen) {
@@ -118,11 +131,11 @@ TEST_F(KeysTest, SettingsKeysDoNothingOnThePictureScreen) {
   start();
   select("P.vic");
   press(vk::enter);
-  ASSERT_TRUE(form->state.picture_shown);
+  ASSERT_TRUE(form->state().picture_shown);
   press(vk::f4);
   press(vk::f9);
-  EXPECT_EQ(form->state.inertia_index, 5);
-  EXPECT_EQ(form->state.display_mode, display_static);
+  EXPECT_EQ(form->state().crt.inertia_index, 5);
+  EXPECT_EQ(form->state().crt.display_mode, display_static);
 }
 
 TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {
@@ -130,8 +143,8 @@ TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {
   surface frame = screen.display_surface;
   for (int key : {vk::enter, vk::escape}) {
     press(vk::f1);
-    EXPECT_FALSE(form->grid_visible);
-    EXPECT_FALSE(form->state.picture_shown);
+    EXPECT_FALSE(form->grid_visible());
+    EXPECT_FALSE(form->state().picture_shown);
     surface help = frame;
     draw_help_screen(help);
     EXPECT_EQ(screen.display_surface.pixels, help.pixels);
@@ -140,8 +153,8 @@ TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {
     EXPECT_EQ(screen.display_surface.at(597, 300), background);
     EXPECT_EQ(screen.last_frame().at(100, 100), screen.display_surface.at(100, 100));
     press(key);
-    EXPECT_TRUE(form->grid_visible);
-    EXPECT_FALSE(form->state.picture_shown);
+    EXPECT_TRUE(form->grid_visible());
+    EXPECT_FALSE(form->state().picture_shown);
     EXPECT_EQ(screen.display_surface.pixels, frame.pixels);
   }
   EXPECT_TRUE(asked().empty());
@@ -151,9 +164,9 @@ TEST_F(KeysTest, EscapeAsksBeforeLeaving) {
   start();
   boxes.script.confirm_answers = {false, true};
   press(vk::escape);
-  EXPECT_FALSE(form->close_requested);
+  EXPECT_FALSE(form->close_requested());
   press(vk::escape);
-  EXPECT_TRUE(form->close_requested);
+  EXPECT_TRUE(form->close_requested());
   EXPECT_EQ(asked(), (std::vector<std::string>{"confirm: Are you sure to exit the Velora?",
                                                "confirm: Are you sure to exit the Velora?"}));
 }
@@ -162,10 +175,10 @@ TEST_F(KeysTest, GridNavigationWheelAndClickMoveTheSelectionAndRepaintTheGrid) {
   for (int i = 0; i < 40; ++i)
     std::filesystem::create_directory(folder / ("d" + std::to_string(10 + i)));
   start();
-  const std::vector<uint32_t> first = form->grid_surface.pixels;
+  const std::vector<uint32_t> first = form->grid_image().pixels;
   press(vk::down);
   EXPECT_EQ(selected(), 2);
-  EXPECT_NE(form->grid_surface.pixels, first);
+  EXPECT_NE(form->grid_image().pixels, first);
   press(vk::page_down);
   EXPECT_EQ(selected(), 30);
   press(vk::home);
@@ -205,7 +218,7 @@ TEST_F(KeysTest, ScrollIndicatorFollowsTheSelectionOfALongList) {
 TEST_F(KeysTest, ABrokenPaletteFileIsShownOnceTheScreenIsUp) {
   write_bytes(folder / "Velora2003.cfg", {'$', '0', '='});
   start();
-  EXPECT_TRUE(form->tdir_browser.grid.row_count > 1);
+  EXPECT_TRUE(form->grid().row_count > 1);
   ASSERT_TRUE(form->has_pending_messages());
   EXPECT_TRUE(asked().empty());
   form->show_pending_messages();
@@ -215,10 +228,8 @@ TEST_F(KeysTest, ABrokenPaletteFileIsShownOnceTheScreenIsUp) {
 }
 
 TEST_F(KeysTest, MissingArtworkAtRestoreWaitsForTheLoopAsAMessage) {
-  start();
-  form->Dximagelist.pictures.clear();
-  screen.simulate_loss();
-  form->DXTimerTimer();
+  start(0, folder.string());  // a data folder without artwork
+  EXPECT_TRUE(asked().empty());
   form->show_pending_messages();
   EXPECT_EQ(asked(), (std::vector<std::string>{"message: Image 'title_bar' not found"}));
 }

@@ -51,16 +51,16 @@ TEST_F(PictureTest, KnownHostFileIsRenderedAndHidesTheBrowser) {
   start();
   select("P1.vic");
   press(vk::enter);
-  EXPECT_TRUE(form->state.picture_shown);
-  EXPECT_FALSE(form->grid_visible);
-  EXPECT_EQ(form->state.format_id, 14);
-  EXPECT_EQ(form->state.current_picture_name, "P1.vic");
-  EXPECT_FALSE(form->state.two_surface_picture);
+  EXPECT_TRUE(form->state().picture_shown);
+  EXPECT_FALSE(form->grid_visible());
+  EXPECT_EQ(form->state().format_id, 14);
+  EXPECT_EQ(form->state().current_picture_name, "P1.vic");
+  EXPECT_FALSE(form->state().two_surface_picture);
   EXPECT_TRUE(all_pixels(screen.display_surface, 0));
-  EXPECT_TRUE(all_pixels(form->work_surface_b, 0));
-  EXPECT_FALSE(all_pixels(form->work_surface_a, 0));
+  EXPECT_TRUE(all_pixels(form->work_surface_b(), 0));
+  EXPECT_FALSE(all_pixels(form->work_surface_a(), 0));
   // The Enter that opened the picture typed a character too; it does not close it again.
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
   EXPECT_TRUE(asked().empty());
 }
 
@@ -70,15 +70,15 @@ TEST_F(PictureTest, UnknownSizeChangesNothing) {
   select("P1.vic");
   press(vk::enter);
   press(vk::enter);
-  const std::vector<uint32_t> a_before = form->work_surface_a.pixels;
+  const std::vector<uint32_t> a_before = form->work_surface_a().pixels;
   const std::vector<uint32_t> screen_before = screen.display_surface.pixels;
   select("P2.vic");
   press(vk::enter);
-  EXPECT_FALSE(form->state.picture_shown);
-  EXPECT_TRUE(form->grid_visible);
-  EXPECT_EQ(form->state.format_id, 0);
-  EXPECT_EQ(form->state.current_picture_name, "P1.vic");
-  EXPECT_EQ(form->work_surface_a.pixels, a_before);
+  EXPECT_FALSE(form->state().picture_shown);
+  EXPECT_TRUE(form->grid_visible());
+  EXPECT_EQ(form->state().format_id, 0);
+  EXPECT_EQ(form->state().current_picture_name, "P1.vic");
+  EXPECT_EQ(form->work_surface_a().pixels, a_before);
   EXPECT_EQ(screen.display_surface.pixels, screen_before);
   EXPECT_TRUE(asked().empty());
 }
@@ -86,40 +86,47 @@ TEST_F(PictureTest, UnknownSizeChangesNothing) {
 TEST_F(PictureTest, Formats15And17ShowABlackScreenAndKeepTwoSurfacePicture) {
   make_folder(true);
   start();
-  for (const char* name : {"A15.vic", "A17.vic"}) {
-    for (bool two_surfaces : {false, true}) {
-      form->state.two_surface_picture = two_surfaces;
-      fill_surface(form->work_surface_a, 0x00123456);
+  // two_surface_picture is true at start; a one-frame picture clears it.
+  for (bool two_surfaces : {true, false}) {
+    if (!two_surfaces) {
+      select("P1.vic");
+      press(vk::enter);
+      press(vk::escape);
+    }
+    for (const char* name : {"A15.vic", "A17.vic"}) {
       select(name);
       press(vk::enter);
-      EXPECT_TRUE(form->state.picture_shown) << name;
-      EXPECT_FALSE(form->grid_visible);
-      EXPECT_EQ(form->state.current_picture_name, name);
-      EXPECT_EQ(form->state.two_surface_picture, two_surfaces);
-      EXPECT_TRUE(all_pixels(form->work_surface_a, 0));
-      EXPECT_TRUE(all_pixels(form->work_surface_b, 0));
+      EXPECT_TRUE(form->state().picture_shown) << name;
+      EXPECT_FALSE(form->grid_visible());
+      EXPECT_EQ(form->state().current_picture_name, name);
+      EXPECT_EQ(form->state().two_surface_picture, two_surfaces);
+      EXPECT_TRUE(all_pixels(form->work_surface_a(), 0));
+      EXPECT_TRUE(all_pixels(form->work_surface_b(), 0));
       EXPECT_TRUE(all_pixels(screen.display_surface, 0));
       press(vk::escape);
-      ASSERT_TRUE(form->grid_visible);
+      ASSERT_TRUE(form->grid_visible());
     }
   }
-  EXPECT_EQ(form->state.format_id, 17);
+  EXPECT_EQ(form->state().format_id, 17);
 }
 
 TEST_F(PictureTest, FileGoneOrShortenedSinceTheListingIsRefusedWithAMessage) {
   make_folder(false);
   start();
-  fill_surface(form->work_surface_a, 0x00123456);
+  select("P1.vic");
+  press(vk::enter);
+  press(vk::escape);
+  const std::vector<uint32_t> shown_before = form->work_surface_a().pixels;
   std::filesystem::remove(folder / "p1.vic");
   std::vector<uint8_t> short_paint(paint.begin(), paint.end() - 1);
   write_bytes(folder / "p3.vic", short_paint);
   for (const char* name : {"P1.vic", "P3.vic"}) {
     select(name);
     press(vk::enter);
-    EXPECT_FALSE(form->state.picture_shown);
-    EXPECT_TRUE(form->grid_visible);
-    EXPECT_EQ(form->state.current_picture_name, "");
-    EXPECT_TRUE(all_pixels(form->work_surface_a, 0x00123456));
+    EXPECT_FALSE(form->state().picture_shown);
+    EXPECT_TRUE(form->grid_visible());
+    EXPECT_EQ(form->state().current_picture_name, "P1.vic");
+    EXPECT_EQ(form->work_surface_a().pixels, shown_before);
   }
   EXPECT_EQ(asked(), (std::vector<std::string>{"message: Cannot read file p1.vic",
                                                "message: Cannot read file p3.vic"}));
@@ -130,40 +137,44 @@ TEST_F(PictureTest, DiskImageEntryIsShownAsTheSameHostFileUnderItsEntryName) {
   start();
   select("P3.vic");
   press(vk::enter);
-  const std::vector<uint32_t> host_picture = form->work_surface_a.pixels;
+  const std::vector<uint32_t> host_picture = form->work_surface_a().pixels;
   press(vk::escape);
   select("Disk.d64");
   press(vk::enter);
-  ASSERT_TRUE(form->state.in_disk_image);
+  ASSERT_TRUE(form->state().in_disk_image);
   ASSERT_EQ(cell(1, 4), "PRG");
-  tdir_select_row(form->tdir_browser.grid, 4);
+  form->select_row(4);
   press(vk::enter);
-  ASSERT_TRUE(form->state.picture_shown);
-  EXPECT_EQ(form->state.current_picture_name, "PAINT           ");
+  ASSERT_TRUE(form->state().picture_shown);
+  EXPECT_EQ(form->state().current_picture_name, "PAINT           ");
   // The caption differs by the name only; the picture above it is the same.
   const size_t caption_row = 495;
   EXPECT_TRUE(std::equal(host_picture.begin(), host_picture.begin() + caption_row * 800,
-                         form->work_surface_a.pixels.begin()));
+                         form->work_surface_a().pixels.begin()));
   // Stepping through pictures is for host listings only.
   press(vk::page_down);
   press(vk::page_up);
   EXPECT_EQ(selected(), 4);
-  EXPECT_EQ(form->state.current_picture_name, "PAINT           ");
+  EXPECT_EQ(form->state().current_picture_name, "PAINT           ");
 }
 
 TEST_F(PictureTest, EnterOrEscapeReturnsToTheBrowserAndRedrawsTheFrame) {
   make_folder(false);
   start();
   surface frame = create_surface_like(screen.display_surface);
-  ASSERT_FALSE(draw_frame(frame, form->state, form->Dximagelist).has_value());
+  artwork_list artwork;
+  ASSERT_FALSE(load_artwork(artwork, std::string(VELORA_DATA_DIR) + "/gfx").has_value());
+  const app_state& state = form->state();
+  ASSERT_FALSE(
+      draw_frame(frame, {state.crt, state.interlace_rate, state.current_dir}, artwork).has_value());
   for (int key : {vk::enter, vk::escape}) {
     select("P1.vic");
     press(vk::enter);
-    ASSERT_TRUE(form->state.picture_shown);
+    ASSERT_TRUE(form->state().picture_shown);
     form->DXTimerTimer();
     press(key);
-    EXPECT_TRUE(form->grid_visible);
-    EXPECT_FALSE(form->state.picture_shown);
+    EXPECT_TRUE(form->grid_visible());
+    EXPECT_FALSE(form->state().picture_shown);
     EXPECT_EQ(screen.display_surface.pixels, frame.pixels);
     EXPECT_EQ(selected(), 4);
   }
@@ -177,26 +188,26 @@ TEST_F(PictureTest, PageDownSkipsUnknownSizesAndStopsAtOtherKinds) {
   press(vk::enter);
   press(vk::page_down);
   EXPECT_EQ(selected(), 6);
-  EXPECT_EQ(form->state.current_picture_name, "P3.vic");
-  EXPECT_EQ(form->state.format_id, 16);
-  EXPECT_TRUE(form->state.presenting);
-  EXPECT_TRUE(form->state.picture_shown);
-  const std::vector<uint32_t> p3 = form->work_surface_a.pixels;
+  EXPECT_EQ(form->state().current_picture_name, "P3.vic");
+  EXPECT_EQ(form->state().format_id, 16);
+  EXPECT_TRUE(form->state().presenting);
+  EXPECT_TRUE(form->state().picture_shown);
+  const std::vector<uint32_t> p3 = form->work_surface_a().pixels;
   // Past P3 only unknown sizes, then the drive row: nothing is loaded.
   press(vk::page_down);
   EXPECT_EQ(selected(), 6);
-  EXPECT_EQ(form->state.current_picture_name, "P3.vic");
-  EXPECT_EQ(form->work_surface_a.pixels, p3);
+  EXPECT_EQ(form->state().current_picture_name, "P3.vic");
+  EXPECT_EQ(form->work_surface_a().pixels, p3);
   press(vk::page_up);
   EXPECT_EQ(selected(), 4);
-  EXPECT_EQ(form->state.current_picture_name, "P1.vic");
-  EXPECT_EQ(form->state.format_id, 14);
+  EXPECT_EQ(form->state().current_picture_name, "P1.vic");
+  EXPECT_EQ(form->state().format_id, 14);
   // Above P1 lies the D64 image row: PageUp does nothing at all.
-  const std::vector<uint32_t> p1 = form->work_surface_a.pixels;
+  const std::vector<uint32_t> p1 = form->work_surface_a().pixels;
   press(vk::page_up);
   EXPECT_EQ(selected(), 4);
-  EXPECT_EQ(form->state.current_picture_name, "P1.vic");
-  EXPECT_EQ(form->work_surface_a.pixels, p1);
+  EXPECT_EQ(form->state().current_picture_name, "P1.vic");
+  EXPECT_EQ(form->work_surface_a().pixels, p1);
   press(vk::escape);
   EXPECT_EQ(selected(), 4);
   EXPECT_TRUE(asked().empty());
@@ -208,12 +219,12 @@ TEST_F(PictureTest, PageUpWalksBackOverUnknownSizesToTheFirstPicture) {
   select("P3.vic");
   press(vk::enter);
   press(vk::page_up);
-  EXPECT_EQ(form->state.current_picture_name, "P1.vic");
+  EXPECT_EQ(form->state().current_picture_name, "P1.vic");
   press(vk::page_up);
-  EXPECT_EQ(form->state.current_picture_name, "A17.vic");
+  EXPECT_EQ(form->state().current_picture_name, "A17.vic");
   EXPECT_EQ(selected(), 5);
   press(vk::page_up);
-  EXPECT_EQ(form->state.current_picture_name, "A15.vic");
+  EXPECT_EQ(form->state().current_picture_name, "A15.vic");
   EXPECT_EQ(selected(), 4);
 }
 
@@ -225,8 +236,8 @@ TEST_F(PictureTest, PageDownOntoAFileGoneSinceTheListingKeepsThePictureAndItsRow
   std::filesystem::remove(folder / "p3.vic");
   press(vk::page_down);
   EXPECT_EQ(selected(), 4);
-  EXPECT_EQ(form->state.current_picture_name, "P1.vic");
-  EXPECT_TRUE(form->state.presenting);
+  EXPECT_EQ(form->state().current_picture_name, "P1.vic");
+  EXPECT_TRUE(form->state().presenting);
   EXPECT_EQ(asked(), (std::vector<std::string>{"message: Cannot read file p3.vic"}));
 }
 
@@ -241,7 +252,7 @@ TEST_F(PictureTest, SavedFileIsTheBitmapOfWorkSurfaceAAndEqualsTheRenderCommand)
   ASSERT_EQ(bmp.size(), 1440054u);
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');
-  const surface& a = form->work_surface_a;
+  const surface& a = form->work_surface_a();
   for (int x = 0; x < 800; ++x) {
     const uint32_t p = a.at(x, 599);
     ASSERT_EQ(bmp[54 + x * 3], p & 0xFF);
@@ -254,7 +265,7 @@ TEST_F(PictureTest, SavedFileIsTheBitmapOfWorkSurfaceAAndEqualsTheRenderCommand)
   ASSERT_EQ(run_render_command(args, VELORA_DATA_DIR, console.io), 0);
   EXPECT_EQ(read_bytes(rendered), bmp);
   // The picture stays on screen.
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
   EXPECT_EQ(asked(), (std::vector<std::string>{"save"}));
 }
 
@@ -273,7 +284,7 @@ TEST_F(PictureTest, SavingOverAnExistingFileAsksFirstAndNoWritesNothing) {
   EXPECT_EQ(asked(),
             (std::vector<std::string>{"save", "confirm: Do you really want to replace old.bmp ?",
                                       "save", "confirm: Do you really want to replace old.bmp ?"}));
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
 }
 
 TEST_F(PictureTest, SaveFailureIsShownAndCancelWritesNothing) {
@@ -286,7 +297,7 @@ TEST_F(PictureTest, SaveFailureIsShownAndCancelWritesNothing) {
   press('S');
   EXPECT_EQ(asked(), (std::vector<std::string>{"save", "message: Cannot create file missing/x.bmp",
                                                "save"}));
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
   EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
@@ -295,9 +306,9 @@ TEST_F(PictureTest, SaveWorksForPicturesFromADiskImage) {
   start();
   select("Disk.d64");
   press(vk::enter);
-  tdir_select_row(form->tdir_browser.grid, 2);
+  form->select_row(2);
   press(vk::enter);
-  ASSERT_TRUE(form->state.picture_shown);
+  ASSERT_TRUE(form->state().picture_shown);
   boxes.script.text_answers = {"art.bmp"};
   press('S');
   EXPECT_EQ(read_bytes(folder / "art.bmp").size(), 1440054u);
@@ -322,17 +333,17 @@ TEST_F(PictureTest, CharacterOfAKeyABoxTookReachesNothingAfterIt) {
   boxes.script.text_answers = {std::nullopt, "kept.bmp"};
   press('S');
   type(27);  // the Escape that cancelled the save prompt
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
   press('S');
   type(13);  // the Enter that confirmed it
   type(13);
-  EXPECT_TRUE(form->state.picture_shown);
-  EXPECT_FALSE(form->grid_visible);
+  EXPECT_TRUE(form->state().picture_shown);
+  EXPECT_FALSE(form->grid_visible());
   EXPECT_TRUE(std::filesystem::exists(folder / "kept.bmp"));
   // The next key of its own is back to normal.
   press(vk::enter);
-  EXPECT_FALSE(form->state.picture_shown);
-  EXPECT_TRUE(form->grid_visible);
+  EXPECT_FALSE(form->state().picture_shown);
+  EXPECT_TRUE(form->grid_visible());
 }
 
 }  // namespace

@@ -11,14 +11,14 @@ TEST_F(ViewerTest, StartFileIsSelectedAndOpenedLikeEnter) {
   const start_classification start_file = classify_start((folder / "b.vic").string());
   ASSERT_TRUE(start_file.target);
   form->open_start(*start_file.target);
-  EXPECT_TRUE(form->state.picture_shown);
+  EXPECT_TRUE(form->state().picture_shown);
   EXPECT_EQ(cell(0, selected()), "B.vic");
-  EXPECT_EQ(form->state.current_picture_name, "B.vic");
+  EXPECT_EQ(form->state().current_picture_name, "B.vic");
 
   // A folder start opens nothing.
   form->FormKeyPress(vk::escape);
   form->open_start(start_target{});
-  EXPECT_FALSE(form->state.picture_shown);
+  EXPECT_FALSE(form->state().picture_shown);
 }
 
 TEST_F(ViewerTest, StartDiskImageIsEntered) {
@@ -29,7 +29,7 @@ TEST_F(ViewerTest, StartDiskImageIsEntered) {
   write_bytes(folder / "disk.d64", image);
   start();
   form->open_start(*classify_start((folder / "disk.d64").string()).target);
-  EXPECT_TRUE(form->state.in_disk_image);
+  EXPECT_TRUE(form->state().in_disk_image);
   EXPECT_EQ(cell(1, 2), "PRG");
 }
 
@@ -38,13 +38,13 @@ TEST_F(ViewerTest, PaletteComesFromTheChoiceElseFromTheStartDirectory) {
   write_bytes(folder / "chosen.cfg", {'$', '0', '=', 'a', 'B', 'c', 'D', 'e', 'F'});
   std::filesystem::current_path(folder);
   {
-    TForm1 plain(screen, VELORA_DATA_DIR, [](const std::string&) {});
-    EXPECT_EQ(plain.palette[0], 0x563412u);
-    EXPECT_EQ(plain.palette[1], default_palette[1]);
+    TForm1 plain(screen, {.data_dir = VELORA_DATA_DIR});
+    EXPECT_EQ(plain.palette()[0], 0x563412u);
+    EXPECT_EQ(plain.palette()[1], default_palette[1]);
   }
-  TForm1 chosen(
-      screen, VELORA_DATA_DIR, [](const std::string&) {}, (folder / "chosen.cfg").string());
-  EXPECT_EQ(chosen.palette[0], 0xEFCDABu);
+  TForm1 chosen(screen,
+                {.data_dir = VELORA_DATA_DIR, .palette_file = (folder / "chosen.cfg").string()});
+  EXPECT_EQ(chosen.palette()[0], 0xEFCDABu);
 }
 
 TEST_F(ViewerTest, SaveNameEndingInPngWritesThePixelsAsPng) {

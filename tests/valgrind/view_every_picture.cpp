@@ -31,17 +31,17 @@ bool is_picture_row(const grid_row& row) {
 // Shows every showable picture row of the listing on screen, with a few frame ticks each.
 int show_every_picture(TForm1& form) {
   int shown = 0;
-  for (int row = 1; row < form.tdir_browser.grid.row_count; ++row) {
-    if (!is_picture_row(tdir_row(form.tdir_browser.grid, row))) continue;
-    tdir_select_row(form.tdir_browser.grid, row);
+  for (int row = 1; row < form.grid().row_count; ++row) {
+    if (!is_picture_row(tdir_row(form.grid(), row))) continue;
+    form.select_row(row);
     press(form, vk::enter);
-    if (form.grid_visible) {
+    if (form.grid_visible()) {
       std::fprintf(stderr, "view_every_picture: row %d was not shown\n", row);
       return -1;
     }
     for (int tick = 0; tick < 3; ++tick) form.DXTimerTimer();
-    std::printf("%s\t%s\n", form.state.current_picture_name.c_str(),
-                std::string(format_names[form.state.format_id]).c_str());
+    std::printf("%s\t%s\n", form.state().current_picture_name.c_str(),
+                std::string(format_names[form.state().format_id]).c_str());
     press(form, vk::enter);
     ++shown;
   }
@@ -51,22 +51,24 @@ int show_every_picture(TForm1& form) {
 int view_folder(const std::string& data_dir) {
   headless_display screen;
   bool reported = false;
-  TForm1 form(screen, data_dir, [&](const std::string& message) {
-    std::fprintf(stderr, "view_every_picture: %s\n", message.c_str());
-    reported = true;
-  });
   scripted_dialogs answers;
-  form.Dialogs = &answers;
+  TForm1 form(screen, {.data_dir = data_dir,
+                       .report_error =
+                           [&](const std::string& message) {
+                             std::fprintf(stderr, "view_every_picture: %s\n", message.c_str());
+                             reported = true;
+                           },
+                       .questions = &answers});
   if (!screen.initialize()) return 1;
   int shown = show_every_picture(form);
   // Each disk image is entered, its pictures shown, and left by its "<WIN>" row.
-  for (int row = 1; shown >= 0 && row < form.tdir_browser.grid.row_count; ++row) {
-    if (tdir_row(form.tdir_browser.grid, row).cells[1] != "<D64>") continue;
-    tdir_select_row(form.tdir_browser.grid, row);
+  for (int row = 1; shown >= 0 && row < form.grid().row_count; ++row) {
+    if (tdir_row(form.grid(), row).cells[1] != "<D64>") continue;
+    form.select_row(row);
     press(form, vk::enter);
     const int in_image = show_every_picture(form);
     shown = in_image < 0 ? -1 : shown + in_image;
-    tdir_select_row(form.tdir_browser.grid, 1);
+    form.select_row(1);
     press(form, vk::enter);
   }
   for (const std::string& asked : answers.asked)

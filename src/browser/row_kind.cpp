@@ -1,0 +1,34 @@
+#include "browser/row_kind.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<row_kind, std::string_view>, 5> markers = {{
+    {row_kind::directory, "<DIR>"},
+    {row_kind::disk_image, "<D64>"},
+    {row_kind::picture_file, "<File>"},
+    {row_kind::drive, "<Drive>"},
+    {row_kind::leave_image, "<WIN>"},
+}};
+
+constexpr std::string_view program_marker = "PRG";
+
+}  // namespace
+
+std::string_view row_marker(row_kind kind) {
+  for (const auto& [k, text] : markers)
+    if (k == kind) return text;
+  return {};
+}
+
+row_kind kind_of_row(const tdir& grid, int row) {
+  if (!tdir_has_row(grid, row)) return row_kind::none;
+  const std::string_view text = tdir_cell(grid, 1, row);
+  for (const auto& [kind, marker] : markers)
+    if (text == marker) return kind;
+  if (text == program_marker) return row_kind::image_program;
+  // Host markers are in angle brackets; every other text is a disk image entry's file type.
+  return text.empty() || text.starts_with('<') ? row_kind::none : row_kind::image_other;
+}

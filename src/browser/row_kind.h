@@ -1,0 +1,33 @@
+#pragma once
+// What a grid row stands for. Column 1 of every row holds its kind's marker text, which is what
+// the user sees; the program reads a row's kind back from that text, here and nowhere else.
+#include <cstdint>
+#include <string_view>
+
+#include "browser/tdir.h"
+
+enum class row_kind : uint8_t {
+  none,           // the header, a row that does not exist, or a marker of no kind below
+  directory,      // "<DIR>", ".." included
+  disk_image,     // "<D64>"
+  picture_file,   // "<File>"
+  drive,          // "<Drive>"
+  leave_image,    // "<WIN>", the first row of a disk image's listing
+  image_program,  // a program file inside a disk image ("PRG")
+  image_other,    // any other file inside a disk image ("SEQ", "DEL", ...)
+};
+
+// The marker text of a host listing's row kind, or of the row that leaves a disk image.
+std::string_view row_marker(row_kind kind);
+
+// The kind of a list row, read from its column 1.
+row_kind kind_of_row(const tdir& grid, int row);
+
+// A disk image's directory record k is shown in grid row k + 2, below the header and the
+// row that leaves the image.
+constexpr int row_of_record(int record) {
+  return record + 2;
+}
+constexpr int record_of_row(int row) {
+  return row - 2;
+}
