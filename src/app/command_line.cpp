@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/data_dir.h"
+#include "app/start_argument.h"
 #include "render/palette_lookup.h"
 
 namespace {
@@ -94,25 +95,25 @@ command_line parse_command_line(std::span<const std::string_view> args) {
     if (!cl.error.empty()) return cl;
   }
   if (have_start_dir) {
-    const start_classification start = classify_start(cl.start_dir);
-    if (!start.target) {
-      cl.error = start.error;
+    const result<start_target> start = classify_start(cl.start_dir);
+    if (!start) {
+      cl.error = start.error();
       return cl;
     }
-    cl.start = *start.target;
+    cl.start = *start;
     cl.start_dir = cl.start.folder;
   }
   if (have_palette) {
     // Resolved now, before the change to the start folder, so a relative path means what it said.
-    const palette_choice choice =
+    const result<std::string> choice =
         resolve_palette_argument(palette_value, find_data_dir(cl.data_dir));
-    if (!choice.error.empty()) {
-      cl.error = choice.error;
+    if (!choice) {
+      cl.error = choice.error();
       return cl;
     }
     std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(choice.path, ec);
-    cl.palette_file = ec ? choice.path : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(*choice, ec);
+    cl.palette_file = ec ? *choice : absolute.string();
   }
   return cl;
 }

@@ -156,7 +156,7 @@ batch_plan plan_batch(std::span<const std::string> inputs, const std::string& di
 batch_report run_batch(const batch_plan& plan, image_kind kind, const render_settings& settings,
                        unsigned thread_count, const batch_progress& progress) {
   const size_t total = plan.items.size();
-  std::vector<render_outcome> outcomes(total);
+  std::vector<result<>> outcomes(total);
   std::atomic<size_t> next{0};
   std::mutex progress_mutex;
   size_t finished = 0;
@@ -179,10 +179,10 @@ batch_report run_batch(const batch_plan& plan, image_kind kind, const render_set
   batch_report report;
   report.failed = plan.skipped;
   for (size_t i = 0; i < total; ++i) {
-    if (outcomes[i].ok)
+    if (outcomes[i])
       ++report.done;
     else
-      report.failed.push_back({plan.items[i].input, outcomes[i].reason});
+      report.failed.push_back({plan.items[i].input, outcomes[i].error()});
   }
   return report;
 }

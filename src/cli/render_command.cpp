@@ -112,12 +112,12 @@ bool load_render_palette(const render_options& options, const std::string& data_
                          palette_colours& palette) {
   std::optional<std::string> chosen;
   if (options.palette_value) {
-    const palette_choice choice = resolve_palette_argument(*options.palette_value, data_dir);
-    if (!choice.error.empty()) {
-      io.err << "velora2003: render: " << choice.error << '\n';
+    const result<std::string> choice = resolve_palette_argument(*options.palette_value, data_dir);
+    if (!choice) {
+      io.err << "velora2003: render: " << choice.error() << '\n';
       return false;
     }
-    chosen = choice.path;
+    chosen = *choice;
   }
   palette = default_palette;
   const std::optional<std::string> path =
@@ -134,11 +134,10 @@ bool load_render_palette(const render_options& options, const std::string& data_
 
 int render_one(const render_options& options, console& io) {
   const auto work = std::make_unique<render_workspace>();
-  const render_outcome outcome =
+  const result<> rendered =
       render_to_file(options.inputs.front(), options.output, options.kind, options.settings, *work);
-  if (outcome.ok) return 0;
-  const std::string& subject = outcome.output_failed ? options.output : options.inputs.front();
-  io.err << "velora2003: render: " << subject << ": " << outcome.reason << '\n';
+  if (rendered) return 0;
+  io.err << "velora2003: render: " << options.inputs.front() << ": " << rendered.error() << '\n';
   return 1;
 }
 

@@ -12,19 +12,13 @@
 namespace {
 
 // A PRG entry of a disk image, read along its sector chain as the browser opens it.
-render_input read_d64_render_input(const d64_entry_ref& ref, file_buffer& file) {
-  render_input result;
+result<render_input> read_d64_render_input(const d64_entry_ref& ref, file_buffer& file) {
   const auto reader = std::make_unique<d64_reader>();
   const d64_entry_result entry = read_d64_entry(*reader, ref, file);
-  if (entry.status != d64_entry_status::read) {
-    result.error = d64_entry_message(entry.status);
-    return result;
-  }
-  result.ok = true;
-  result.picture_name = entry.name;
-  result.size = entry.size_bytes;
-  result.bytes_read = entry.size_bytes < 0 ? 0 : static_cast<uint32_t>(entry.size_bytes);
-  return result;
+  if (entry.status != d64_entry_status::read)
+    return failure{std::string(d64_entry_message(entry.status))};
+  return render_input{entry.name, entry.size_bytes,
+                      entry.size_bytes < 0 ? 0 : static_cast<uint32_t>(entry.size_bytes)};
 }
 
 }  // namespace
@@ -36,27 +30,13 @@ std::string browser_picture_name(std::string_view path) {
   return name;
 }
 
-render_input read_render_input(std::string_view input, file_buffer& file) {
+result<render_input> read_render_input(std::string_view input, file_buffer& file) {
   if (const auto ref = parse_d64_entry_ref(input)) return read_d64_render_input(*ref, file);
-  render_input result;
   const std::string path(input);
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    result.error = std::strerror(errno);
-    return result;
-  }
-  if (S_ISDIR(info.st_mode)) {
-    result.error = "is a directory";
-    return result;
-  }
-  const picture_file_read read = read_picture_file(path, file);
-  if (!read.ok) {
-    result.error = "cannot be read";
-    return result;
-  }
-  result.ok = true;
-  result.picture_name = browser_picture_name(path);
-  result.size = info.st_size;
-  result.bytes_read = read.byte_count;
-  return result;
+  if (::stat(path.c_str(), &info) != 0) return failure{std::strerror(errno)};
+  if (S_ISDIR(info.st_mode)) return failure{"is a directory"};
+  const result<uint32_t> read = read_picture_file(path, file);
+  if (!read) return failure{"cannot be read"};
+  return render_input{browser_picture_name(path), info.st_size, *read};
 }

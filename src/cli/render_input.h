@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "formats/picture_model.h"
 
 struct render_input {
-  bool ok = false;
-  std::string error;         // why the input could not be read, when not ok
   std::string picture_name;  // the name the browser shows, used in the caption
   int64_t size = 0;          // the file's size in bytes, which names its format
   uint32_t bytes_read = 0;   // bytes placed in file_buffer from index 0
@@ -18,5 +17,5 @@ struct render_input {
 std::string browser_picture_name(std::string_view path);
 
 // Reads the file named by input (a host file, or IMAGE.d64:N for entry N of a disk image)
-// whole into file.
-render_input read_render_input(std::string_view input, file_buffer& file);
+// whole into file; fails with why it could not be read.
+result<render_input> read_render_input(std::string_view input, file_buffer& file);

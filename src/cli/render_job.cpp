@@ -6,10 +6,6 @@
 
 namespace {
 
-render_outcome input_failed(std::string reason) {
-  return {false, false, std::move(reason)};
-}
-
 // Every render starts as the program starts: zero model and buffers, fresh canvases. A workspace
 // reused for the next picture must not let the last one show through.
 void clear_workspace(render_workspace& work) {
@@ -23,22 +19,22 @@ void clear_workspace(render_workspace& work) {
 
 }  // namespace
 
-render_outcome render_to_file(std::string_view input, const std::string& output, image_kind kind,
-                              const render_settings& settings, render_workspace& work) {
+result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
+                        const render_settings& settings, render_workspace& work) {
   clear_workspace(work);
-  const render_input read = read_render_input(input, work.file);
-  if (!read.ok) return input_failed(read.error);
-  const format_entry* format = format_by_id(format_id_by_size(read.size));
+  const result<render_input> read = read_render_input(input, work.file);
+  if (!read) return failure{read.error()};
+  const format_entry* format = format_by_id(format_id_by_size(read->size));
   if (format == nullptr)
-    return input_failed("a size of " + std::to_string(read.size) + " bytes names no format");
+    return failure{"a size of " + std::to_string(read->size) + " bytes names no format"};
   if (format->loader == nullptr) {
     // Built by appending: GCC 12 warns falsely about a literal + string here.
     std::string reason = "\"";
     reason.append(format->name).append("\" cannot be shown");
-    return input_failed(std::move(reason));
+    return failure{std::move(reason)};
   }
-  if (read.bytes_read < read.size)
-    return input_failed("fewer bytes could be read than the file's size");
+  if (read->bytes_read < read->size)
+    return failure{"fewer bytes could be read than the file's size"};
 
   picture_context context{work.model,
                           work.chunky,
@@ -46,12 +42,10 @@ render_outcome render_to_file(std::string_view input, const std::string& output,
                           settings.crt,
                           work.work_surface_a,
                           work.work_surface_b,
-                          {read.picture_name, format->name}};
+                          {read->picture_name, format->name}};
   render_picture(*format, work.file, context);
 
   const surface& frame =
       settings.frame == render_target::a ? work.work_surface_a : work.work_surface_b;
-  const file_write_result written = save_surface(output, frame, kind, work.bitmap);
-  if (!written.ok) return {false, true, written.error};
-  return {true, false, {}};
+  return save_surface(output, frame, kind, work.bitmap);
 }

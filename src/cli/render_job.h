@@ -30,13 +30,8 @@ struct render_workspace {
   export_bitmap bitmap;
 };
 
-struct render_outcome {
-  bool ok = false;
-  bool output_failed = false;  // the picture was rendered but its file could not be written
-  std::string reason;          // one line, when not ok
-};
-
 // Reads input (a host file or IMAGE.d64:N), renders it from an all-zero model into the work
-// surfaces and writes the chosen frame to output as BMP or PNG.
-render_outcome render_to_file(std::string_view input, const std::string& output, image_kind kind,
-                              const render_settings& settings, render_workspace& work);
+// surfaces and writes the chosen frame to output as BMP or PNG. Fails with why the input could
+// not be shown or the output not be written.
+result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
+                        const render_settings& settings, render_workspace& work);

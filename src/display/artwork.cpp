@@ -25,13 +25,13 @@ std::optional<artwork_picture> read_png(const std::filesystem::path& file) {
   return picture;
 }
 
-std::string cannot_open(const std::string& path) {
-  return "Cannot open file " + path;
+failure cannot_open(const std::string& path) {
+  return {"Cannot open file " + path};
 }
 
 }  // namespace
 
-std::optional<std::string> load_artwork(artwork_list& list, const std::string& path) {
+result<> load_artwork(artwork_list& list, const std::string& path) {
   list.pictures.clear();
   std::error_code ec;
   std::vector<std::filesystem::path> files;
@@ -40,21 +40,20 @@ std::optional<std::string> load_artwork(artwork_list& list, const std::string& p
       files.push_back(entry.path());
   if (ec || !std::filesystem::is_directory(path, ec)) return cannot_open(path);
   std::sort(files.begin(), files.end());
-  std::optional<std::string> error;
+  result<> loaded;
   for (const auto& file : files) {
     if (auto picture = read_png(file))
       list.pictures.push_back(std::move(*picture));
-    else if (!error)
-      error = cannot_open(file.string());
+    else if (loaded)
+      loaded = cannot_open(file.string());
   }
-  return error;
+  return loaded;
 }
 
-std::optional<std::string> draw_artwork(const artwork_list& list, std::string_view name, surface& s,
-                                        int x, int y) {
+result<> draw_artwork(const artwork_list& list, std::string_view name, surface& s, int x, int y) {
   const auto it = std::find_if(list.pictures.begin(), list.pictures.end(),
                                [&](const artwork_picture& p) { return p.name == name; });
-  if (it == list.pictures.end()) return "Image '" + std::string(name) + "' not found";
+  if (it == list.pictures.end()) return failure{"Image '" + std::string(name) + "' not found"};
   const int x1 = std::max(x, 0), y1 = std::max(y, 0);
   const int x2 = std::min(x + it->width, s.width), y2 = std::min(y + it->height, s.height);
   for (int ty = y1; ty < y2; ++ty) {
@@ -65,5 +64,5 @@ std::optional<std::string> draw_artwork(const artwork_list& list, std::string_vi
       if (argb >> 24) to[tx] = argb & 0xFFFFFF;
     }
   }
-  return std::nullopt;
+  return {};
 }

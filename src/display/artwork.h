@@ -1,11 +1,11 @@
 #pragma once
 // The frame artwork: named pictures read from a folder holding one RGBA PNG per picture
 // (<name>.png). Pixels whose alpha is 0 are transparent; every other pixel is drawn opaque.
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "display/surface.h"
 
 struct artwork_picture {
@@ -19,11 +19,11 @@ struct artwork_list {
   std::vector<artwork_picture> pictures;
 };
 
-// Replaces the list with every picture of the folder; "Cannot open file %s" (the folder,
-// or the first PNG that cannot be read, whose siblings are still loaded) on failure.
-std::optional<std::string> load_artwork(artwork_list& list, const std::string& path);
+// Replaces the list with every picture of the folder; fails with "Cannot open file %s" (the
+// folder, or the first PNG that cannot be read, whose siblings are still loaded).
+result<> load_artwork(artwork_list& list, const std::string& path);
 
 // Draws the picture with exactly that name with its top-left at (x, y), clipped to the
-// surface, transparent pixels left undrawn; "Image '%s' not found" when the list lacks it.
-std::optional<std::string> draw_artwork(const artwork_list& list, std::string_view name, surface& s,
-                                        int x, int y);
+// surface, transparent pixels left undrawn; fails with "Image '%s' not found" when the list
+// lacks it.
+result<> draw_artwork(const artwork_list& list, std::string_view name, surface& s, int x, int y);

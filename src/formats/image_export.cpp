@@ -11,8 +11,8 @@ std::optional<image_kind> image_kind_of(std::string_view name) {
   return std::nullopt;
 }
 
-file_write_result save_surface(const std::string& file_name, const surface& image, image_kind kind,
-                               export_bitmap& bitmap) {
+result<> save_surface(const std::string& file_name, const surface& image, image_kind kind,
+                      export_bitmap& bitmap) {
   if (kind == image_kind::png) return write_png_file(file_name, image);
   bitmap.take_surface(image);
   return write_bmp_file(file_name, bitmap);

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-file_write_result write_png_file(const std::string& path, const surface& image) {
-  if (!image.valid()) return {false, "Stream write error"};
+result<> write_png_file(const std::string& path, const surface& image) {
+  if (!image.valid()) return failure{"Stream write error"};
   std::vector<uint8_t> rgb(static_cast<size_t>(image.width) * image.height * 3);
   for (size_t i = 0, o = 0; i < image.pixels.size(); ++i, o += 3) {
     const uint32_t pixel = image.pixels[i];
@@ -20,10 +20,10 @@ file_write_result write_png_file(const std::string& path, const surface& image) 
   png.format = PNG_FORMAT_RGB;
   png_alloc_size_t size = 0;
   if (!png_image_write_get_memory_size(png, size, 0, rgb.data(), 0, nullptr))
-    return {false, "Stream write error"};
+    return failure{"Stream write error"};
   std::vector<uint8_t> encoded(size);
   if (!png_image_write_to_memory(&png, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
-    return {false, "Stream write error"};
+    return failure{"Stream write error"};
   const std::span<const uint8_t> parts[] = {std::span(encoded).first(size)};
   return write_file_safely(path, parts);
 }

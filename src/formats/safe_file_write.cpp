@@ -34,9 +34,9 @@ mode_t new_file_mode() {
 
 }  // namespace
 
-file_write_result write_file_safely(const std::string& path,
-                                    std::span<const std::span<const uint8_t>> parts) {
-  const file_write_result cannot_create{false, "Cannot create file " + path};
+result<> write_file_safely(const std::string& path,
+                           std::span<const std::span<const uint8_t>> parts) {
+  const failure cannot_create{"Cannot create file " + path};
   if (path.empty() || path.back() == '/') return cannot_create;
   std::string temp = directory_of(path) + "/.velora2003-XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
@@ -51,11 +51,11 @@ file_write_result write_file_safely(const std::string& path,
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {
     ::unlink(temp.c_str());
-    return {false, "Stream write error"};
+    return failure{"Stream write error"};
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) {
     ::unlink(temp.c_str());
     return cannot_create;
   }
-  return {true, {}};
+  return {};
 }

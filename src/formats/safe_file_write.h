@@ -4,13 +4,10 @@
 #include <span>
 #include <string>
 
-struct file_write_result {
-  bool ok = false;
-  std::string error;  // "Cannot create file <path>" or "Stream write error" when not ok
-};
+#include "base/result.h"
 
 // Writes the parts one after the other into a temporary file in the target's directory, flushes it
 // to disk and renames it over path; on failure the temporary file is removed and an existing target
-// is left untouched.
-file_write_result write_file_safely(const std::string& path,
-                                    std::span<const std::span<const uint8_t>> parts);
+// is left untouched. Fails with "Cannot create file <path>" or "Stream write error".
+result<> write_file_safely(const std::string& path,
+                           std::span<const std::span<const uint8_t>> parts);

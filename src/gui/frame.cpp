@@ -35,23 +35,23 @@ void draw_f1_hint(surface& s) {
 
 }  // namespace
 
-std::optional<std::string> draw_frame(surface& display_surface, const frame_values& values,
-                                      const artwork_painter& draw_artwork) {
+result<> draw_frame(surface& display_surface, const frame_values& values,
+                    const artwork_painter& draw_artwork) {
   surface& s = display_surface;
   fill_surface(s, background_pixel);
   for (const artwork_placement& art : artwork_placements)
-    if (auto error = draw_artwork(art.name, s, art.x, art.y)) return error;
+    if (result<> drawn = draw_artwork(art.name, s, art.x, art.y); !drawn) return drawn;
   draw_f1_hint(s);
   draw_inertia_panel(s, values.crt);
   draw_interlace_panel(s, values.interlace_rate);
   draw_status_line(s, values.current_dir);
   draw_display_mode_panel(s, values.crt);
   draw_scanline_panel(s, values.crt);
-  return std::nullopt;
+  return {};
 }
 
-std::optional<std::string> draw_frame(surface& display_surface, const frame_values& values,
-                                      const artwork_list& artwork) {
+result<> draw_frame(surface& display_surface, const frame_values& values,
+                    const artwork_list& artwork) {
   return draw_frame(display_surface, values,
                     [&artwork](std::string_view name, surface& target, int x, int y) {
                       return draw_artwork(artwork, name, target, x, y);

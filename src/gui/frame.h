@@ -1,7 +1,6 @@
 #pragma once
 // The whole screen frame: background, artwork, the F1 hint, the panels and the status line.
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,9 +9,9 @@
 #include "render/crt_settings.h"
 
 // Draws the artwork picture of that name with its top-left corner at (x, y) on the surface;
-// returns the error text ("Image '%s' not found") when there is no such picture.
+// fails with "Image '%s' not found" when there is no such picture.
 using artwork_painter =
-    std::function<std::optional<std::string>(std::string_view name, surface& target, int x, int y)>;
+    std::function<result<>(std::string_view name, surface& target, int x, int y)>;
 
 // What the panels and the status line show.
 struct frame_values {
@@ -21,11 +20,11 @@ struct frame_values {
   std::string_view current_dir;
 };
 
-// Draws everything but the browser grid; stops at a missing artwork picture and returns its
-// error, the rest of the frame then undrawn.
-std::optional<std::string> draw_frame(surface& display_surface, const frame_values& values,
-                                      const artwork_painter& draw_artwork);
+// Draws everything but the browser grid; stops at a missing artwork picture with its failure,
+// the rest of the frame then undrawn.
+result<> draw_frame(surface& display_surface, const frame_values& values,
+                    const artwork_painter& draw_artwork);
 
 // The same with the pictures of the loaded frame artwork.
-std::optional<std::string> draw_frame(surface& display_surface, const frame_values& values,
-                                      const artwork_list& artwork);
+result<> draw_frame(surface& display_surface, const frame_values& values,
+                    const artwork_list& artwork);

@@ -51,28 +51,21 @@ std::vector<std::string> palette_preset_names(const std::string& data_dir) {
   return names;
 }
 
-palette_choice resolve_palette_argument(std::string_view value, const std::string& data_dir) {
-  palette_choice choice;
+result<std::string> resolve_palette_argument(std::string_view value, const std::string& data_dir) {
   const std::string text(value);
-  if (is_palette_file(text)) {
-    choice.path = text;
-    return choice;
-  }
+  if (is_palette_file(text)) return text;
   if (is_preset_name(value)) {
     const std::string preset = palette_preset_dir(data_dir) + "/" + text + ".cfg";
-    if (is_palette_file(preset)) {
-      choice.path = preset;
-      return choice;
-    }
+    if (is_palette_file(preset)) return preset;
   }
-  choice.error = "--palette '" + text + "' is neither a file nor a palette preset";
+  std::string error = "--palette '" + text + "' is neither a file nor a palette preset";
   const std::vector<std::string> names = palette_preset_names(data_dir);
   if (!names.empty()) {
-    choice.error += " (presets:";
-    for (const std::string& name : names) choice.error += " " + name;
-    choice.error += ")";
+    error += " (presets:";
+    for (const std::string& name : names) error += " " + name;
+    error += ")";
   }
-  return choice;
+  return failure{error};
 }
 
 std::optional<std::string> user_palette_path(const palette_environment& env) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
+
 // The environment values the lookup depends on; empty when unset.
 struct palette_environment {
   std::string xdg_config_home;
@@ -21,13 +23,9 @@ std::string palette_preset_dir(const std::string& data_dir);
 // The names of the shipped presets (file names without ".cfg"), sorted.
 std::vector<std::string> palette_preset_names(const std::string& data_dir);
 
-struct palette_choice {
-  std::string path;   // the file to read, when error is empty
-  std::string error;  // why the value names no palette, one line
-};
-
-// A --palette value: an existing file (taken first), else the name of a shipped preset.
-palette_choice resolve_palette_argument(std::string_view value, const std::string& data_dir);
+// The file a --palette value names: an existing file (taken first), else a shipped preset;
+// fails with a line that lists the presets.
+result<std::string> resolve_palette_argument(std::string_view value, const std::string& data_dir);
 
 // The user's own palette file in the XDG configuration folder, whether or not it exists;
 // nullopt when neither XDG_CONFIG_HOME (absolute) nor HOME is set.

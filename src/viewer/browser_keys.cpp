@@ -108,8 +108,8 @@ void TForm1::rename_selected_file() {
   modal_box_ran();
   // Cancel, or OK on the unchanged name, renames nothing.
   if (!new_name || *new_name == old_name) return;
-  if (auto error = rename_without_replacing(old_name, *new_name)) {
-    tell(*error);
+  if (const result<> renamed = rename_without_replacing(old_name, *new_name); !renamed) {
+    tell(renamed.error());
     return;
   }
   list_directory(tdir_browser);

@@ -58,8 +58,8 @@ void TForm1::FormCreate() {
   // A name is at most NAME_MAX bytes: taking the next picture's name never allocates.
   state_.current_picture_name.reserve(NAME_MAX);
   state_.current_dir = start_dir;
-  if (auto error = load_artwork(Dximagelist, artwork_folder(setup_.data_dir)))
-    setup_.report_error(*error);
+  if (const result<> loaded = load_artwork(Dximagelist, artwork_folder(setup_.data_dir)); !loaded)
+    setup_.report_error(loaded.error());
   // Without the font the grid falls back to another face; nothing else depends on it.
   register_font_file(directory_font_file(setup_.data_dir));
   // Looked up from the start directory, which is still the current one.
@@ -91,9 +91,9 @@ void TForm1::DXDrawInitializeSurface() {
 
 void TForm1::DXDrawRestoreSurface() {
   // Raised from inside a present, where no box can open: the message waits for the loop.
-  if (auto error = draw_frame(DXDraw.display_surface,
-                              {state_.crt, state_.interlace_rate, state_.current_dir}, Dximagelist))
-    report_later(*error);
+  const result<> drawn = draw_frame(
+      DXDraw.display_surface, {state_.crt, state_.interlace_rate, state_.current_dir}, Dximagelist);
+  if (!drawn) report_later(drawn.error());
 }
 
 void TForm1::DXTimerTimer() {
@@ -121,9 +121,9 @@ void TForm1::paint_browser_grid() {
 }
 
 void TForm1::redraw_frame() {
-  if (auto error = draw_frame(DXDraw.display_surface,
-                              {state_.crt, state_.interlace_rate, state_.current_dir}, Dximagelist))
-    tell(*error);
+  const result<> drawn = draw_frame(
+      DXDraw.display_surface, {state_.crt, state_.interlace_rate, state_.current_dir}, Dximagelist);
+  if (!drawn) tell(drawn.error());
 }
 
 void TForm1::select_row(int row) {

@@ -7,15 +7,13 @@
 #include <cstdio>
 #include <cstring>
 
-std::optional<std::string> rename_without_replacing(const std::string& from,
-                                                    const std::string& to) {
-  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-    return std::nullopt;
+result<> rename_without_replacing(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
   // File systems without the no-replace flag: look first, then rename.
   if (errno == EINVAL || errno == ENOSYS) {
     struct stat taken {};
-    if (lstat(to.c_str(), &taken) == 0) return std::string(std::strerror(EEXIST));
-    if (std::rename(from.c_str(), to.c_str()) == 0) return std::nullopt;
+    if (lstat(to.c_str(), &taken) == 0) return failure{std::strerror(EEXIST)};
+    if (std::rename(from.c_str(), to.c_str()) == 0) return {};
   }
-  return std::string(std::strerror(errno));
+  return failure{std::strerror(errno)};
 }

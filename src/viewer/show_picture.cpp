@@ -28,8 +28,8 @@ bool TForm1::show_picture(int row, picture_source source) {
   if (source == picture_source::HOST_FILE) {
     // A file gone or shortened since the listing is refused rather than shown with the bytes
     // of the previous picture.
-    const picture_file_read read = read_picture_file(shown_row.host_name, memory_.file);
-    if (!read.ok || read.byte_count < listed_size(shown_row.cells[2])) {
+    const result<uint32_t> read = read_picture_file(shown_row.host_name, memory_.file);
+    if (!read || *read < listed_size(shown_row.cells[2])) {
       tell("Cannot read file " + shown_row.host_name);
       return false;
     }
@@ -62,7 +62,7 @@ bool TForm1::show_picture(int row, picture_source source) {
 }
 
 void TForm1::export_bmp(const std::string& file_name) {
-  const file_write_result written = save_surface(
-      file_name, work_surface_a_, image_kind_of(file_name).value_or(image_kind::bmp), DXDIB);
-  if (!written.ok) tell(written.error);
+  const result<> written = save_surface(file_name, work_surface_a_,
+                                        image_kind_of(file_name).value_or(image_kind::bmp), DXDIB);
+  if (!written) tell(written.error());
 }

@@ -15,15 +15,6 @@ struct start_target {
   std::string file_name;  // the host name of the file's row in that folder; empty for a folder
 };
 
-struct start_classification {
-  std::optional<start_target> target;
-  std::string error;  // why START cannot be used, one line, when there is no target
-};
-
-// Classifies START: a directory, a "*.d64" file (any case) or any other file, which is shown
-// as a picture when the browser lists it; a missing path is an error.
-start_classification classify_start(std::string_view start);
-
 // After the browser has listed the target's folder: selects the file's row and tells whether
 // it is there to be opened (a picture file or disk image row of exactly that host name).
 bool select_start_row(browser& b, const start_target& target);

@@ -86,7 +86,7 @@ std::string padded16(std::string name) {
 std::vector<uint8_t> single_render(const std::string& input, const std::string& output,
                                    image_kind kind, const render_settings& settings) {
   const auto work = std::make_unique<render_workspace>();
-  EXPECT_TRUE(render_to_file(input, output, kind, settings, *work).ok) << input;
+  EXPECT_TRUE(render_to_file(input, output, kind, settings, *work).ok()) << input;
   return file_bytes(output);
 }
 

@@ -32,7 +32,7 @@ class RenderBatchCommand : public batch_test {
                               const render_settings& settings = {}) {
     const auto work = std::make_unique<render_workspace>();
     const image_kind kind = *image_kind_of(name);
-    EXPECT_TRUE(render_to_file(input, at(name), kind, settings, *work).ok);
+    EXPECT_TRUE(render_to_file(input, at(name), kind, settings, *work).ok());
     return file_bytes(dir / name);
   }
 

@@ -36,48 +36,46 @@ class PictureFileTest : public testing::Test {
 };
 
 TEST_F(PictureFileTest, WholeFileFromIndexZero) {
-  const picture_file_read read = read_picture_file(write_file("a.vic", 17666), buffer);
-  EXPECT_TRUE(read.ok);
-  EXPECT_EQ(read.byte_count, 17666u);
+  const result<uint32_t> read = read_picture_file(write_file("a.vic", 17666), buffer);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(*read, 17666u);
   for (uint32_t i = 0; i < 17666; ++i) ASSERT_EQ(buffer.bytes[i], offset_byte(i)) << i;
   EXPECT_EQ(buffer.bytes[17666], 0xEE);
   EXPECT_EQ(buffer.bytes[65535], 0xEE);
 }
 
 TEST_F(PictureFileTest, ShortFileKeepsTheBytesBeyondIt) {
-  const picture_file_read read = read_picture_file(write_file("short.vic", 100), buffer);
-  EXPECT_TRUE(read.ok);
-  EXPECT_EQ(read.byte_count, 100u);
+  const result<uint32_t> read = read_picture_file(write_file("short.vic", 100), buffer);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(*read, 100u);
   EXPECT_EQ(buffer.bytes[99], offset_byte(99));
   for (uint32_t i = 100; i < 65536; ++i) ASSERT_EQ(buffer.bytes[i], 0xEE) << i;
 }
 
 TEST_F(PictureFileTest, EmptyFileReadsNothing) {
-  const picture_file_read read = read_picture_file(write_file("empty.vic", 0), buffer);
-  EXPECT_TRUE(read.ok);
-  EXPECT_EQ(read.byte_count, 0u);
+  const result<uint32_t> read = read_picture_file(write_file("empty.vic", 0), buffer);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(*read, 0u);
   EXPECT_EQ(buffer.bytes[0], 0xEE);
 }
 
 TEST_F(PictureFileTest, LongFileGivesItsFirst65536Bytes) {
-  const picture_file_read read = read_picture_file(write_file("long.vic", 70000), buffer);
-  EXPECT_TRUE(read.ok);
-  EXPECT_EQ(read.byte_count, 65536u);
+  const result<uint32_t> read = read_picture_file(write_file("long.vic", 70000), buffer);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(*read, 65536u);
   for (uint32_t i = 0; i < 65536; ++i) ASSERT_EQ(buffer.bytes[i], offset_byte(i)) << i;
 }
 
 TEST_F(PictureFileTest, MissingFileLeavesTheBufferAlone) {
-  const picture_file_read read = read_picture_file((dir / "missing.vic").string(), buffer);
-  EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.byte_count, 0u);
+  const result<uint32_t> read = read_picture_file((dir / "missing.vic").string(), buffer);
+  EXPECT_FALSE(read.ok());
   for (uint32_t i = 0; i < 65536; ++i) ASSERT_EQ(buffer.bytes[i], 0xEE) << i;
 }
 
 TEST_F(PictureFileTest, DirectoryIsNotAPicture) {
   std::filesystem::create_directory(dir / "folder.vic");
-  const picture_file_read read = read_picture_file((dir / "folder.vic").string(), buffer);
-  EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.byte_count, 0u);
+  const result<uint32_t> read = read_picture_file((dir / "folder.vic").string(), buffer);
+  EXPECT_FALSE(read.ok());
   EXPECT_EQ(buffer.bytes[0], 0xEE);
 }
 

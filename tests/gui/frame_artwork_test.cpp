@@ -11,8 +11,8 @@ namespace {
 class FrameWithArtwork : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(load_artwork(artwork_, BUILT_ARTWORK_DIR), std::nullopt);
-    ASSERT_EQ(draw_frame(s_, {crt_, rate_each_frame, "/pics"}, artwork_), std::nullopt);
+    ASSERT_TRUE(load_artwork(artwork_, BUILT_ARTWORK_DIR));
+    ASSERT_TRUE(draw_frame(s_, {crt_, rate_each_frame, "/pics"}, artwork_));
   }
   artwork_list artwork_;
   crt_settings crt_;
@@ -44,11 +44,12 @@ TEST_F(FrameWithArtwork, PanelsHintAndStatusLineShowThrough) {
 
 TEST(FrameArtwork, MissingFolderIsReportedBeforeAnyFrame) {
   artwork_list artwork;
-  EXPECT_EQ(load_artwork(artwork, "/nonexistent-velora-gfx"),
+  EXPECT_EQ(load_artwork(artwork, "/nonexistent-velora-gfx").error(),
             "Cannot open file /nonexistent-velora-gfx");
   surface s = marked_screen();
   const crt_settings crt;
-  EXPECT_EQ(draw_frame(s, {crt, rate_each_frame, ""}, artwork), "Image 'title_bar' not found");
+  EXPECT_EQ(draw_frame(s, {crt, rate_each_frame, ""}, artwork).error(),
+            "Image 'title_bar' not found");
   EXPECT_EQ(count_pixels(s, 0, 0, 800, 600, background), 800 * 600);
 }
 

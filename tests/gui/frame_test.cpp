@@ -24,16 +24,15 @@ struct recording_painter {
   std::string missing;
 
   artwork_painter painter() {
-    return
-        [this](std::string_view name, surface& target, int x, int y) -> std::optional<std::string> {
-          calls.push_back({std::string(name), x, y});
-          if (name == missing) return "Image '" + std::string(name) + "' not found";
-          target.canvas.brush = brush_style::solid;
-          target.canvas.brush_colour = 0x00010203 * static_cast<uint32_t>(calls.size());
-          target.canvas.pen_colour = target.canvas.brush_colour;
-          draw_rect(target, x, y, x + 4, y + 4);
-          return std::nullopt;
-        };
+    return [this](std::string_view name, surface& target, int x, int y) -> result<> {
+      calls.push_back({std::string(name), x, y});
+      if (name == missing) return failure{"Image '" + std::string(name) + "' not found"};
+      target.canvas.brush = brush_style::solid;
+      target.canvas.brush_colour = 0x00010203 * static_cast<uint32_t>(calls.size());
+      target.canvas.pen_colour = target.canvas.brush_colour;
+      draw_rect(target, x, y, x + 4, y + 4);
+      return {};
+    };
   }
 };
 
@@ -42,7 +41,7 @@ TEST(Frame, DrawsBackgroundArtworkHintPanelsAndStatusLine) {
   const crt_settings crt;
   const frame_values state{crt, rate_each_frame, "/pics"};
   recording_painter art;
-  EXPECT_EQ(draw_frame(s, state, art.painter()), std::nullopt);
+  EXPECT_TRUE(draw_frame(s, state, art.painter()));
 
   ASSERT_EQ(art.calls.size(), 4u);
   const std::vector<placement> expected = {
@@ -88,9 +87,9 @@ TEST(Frame, HintKeepsTheArtworkBehindItsLetters) {
       target.canvas.pen_colour = 0x00203040;
       draw_rect(target, 640, 485, 800, 525);
     }
-    return std::optional<std::string>();
+    return result<>();
   };
-  ASSERT_EQ(draw_frame(s, state, painter), std::nullopt);
+  ASSERT_TRUE(draw_frame(s, state, painter));
   EXPECT_EQ(s.at(641, 486), 0x403020u);
   EXPECT_GT(count_pixels(s, 644, 490, 790, 519, 0x403020), 1000);
   EXPECT_EQ(count_pixels(s, 644, 490, 790, 519, background), 0);
@@ -102,7 +101,7 @@ TEST(Frame, MissingArtworkStopsTheFrameAtThatStep) {
   const frame_values state{crt, rate_each_frame, "/pics"};
   recording_painter art;
   art.missing = "right_bar";
-  EXPECT_EQ(draw_frame(s, state, art.painter()), "Image 'right_bar' not found");
+  EXPECT_EQ(draw_frame(s, state, art.painter()).error(), "Image 'right_bar' not found");
   ASSERT_EQ(art.calls.size(), 3u);
   EXPECT_EQ(art.calls.back().name, "right_bar");
   // Background and the pictures before it are drawn; nothing after.
@@ -120,7 +119,7 @@ TEST(Frame, MissingTitleBarDrawsOnlyTheBackground) {
   const frame_values state{crt, rate_each_frame, ""};
   recording_painter art;
   art.missing = "title_bar";
-  EXPECT_EQ(draw_frame(s, state, art.painter()), "Image 'title_bar' not found");
+  EXPECT_EQ(draw_frame(s, state, art.painter()).error(), "Image 'title_bar' not found");
   EXPECT_EQ(art.calls.size(), 1u);
   EXPECT_EQ(count_pixels(s, 0, 0, 800, 600, background), 800 * 600);
 }

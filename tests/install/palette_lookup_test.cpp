@@ -80,9 +80,8 @@ TEST_F(PaletteLookup, ChosenFileOverridesBoth) {
 TEST_F(PaletteLookup, ArgumentIsAFileFirstThenAPreset) {
   const std::string preset = file("data/palettes/warm.cfg");
   const std::string own = file("own.cfg");
-  EXPECT_EQ(resolve_palette_argument(own, at("data")).path, own);
-  EXPECT_EQ(resolve_palette_argument("warm", at("data")).path, preset);
-  EXPECT_TRUE(resolve_palette_argument("warm", at("data")).error.empty());
+  EXPECT_EQ(*resolve_palette_argument(own, at("data")), own);
+  EXPECT_EQ(*resolve_palette_argument("warm", at("data")), preset);
 }
 
 TEST_F(PaletteLookup, ArgumentNamingNothingIsAnErrorListingThePresets) {
@@ -90,10 +89,10 @@ TEST_F(PaletteLookup, ArgumentNamingNothingIsAnErrorListingThePresets) {
   file("data/palettes/cold.cfg");
   file("data/palettes/readme.txt");
   for (const std::string value : {"hot", "../palettes/warm", "warm.cfg", ".", ""}) {
-    const palette_choice choice = resolve_palette_argument(value, at("data"));
-    EXPECT_TRUE(choice.path.empty()) << value;
-    EXPECT_NE(choice.error.find("'" + value + "'"), std::string::npos) << choice.error;
-    EXPECT_NE(choice.error.find("(presets: cold warm)"), std::string::npos) << choice.error;
+    const result<std::string> choice = resolve_palette_argument(value, at("data"));
+    ASSERT_FALSE(choice) << value;
+    EXPECT_NE(choice.error().find("'" + value + "'"), std::string::npos) << choice.error();
+    EXPECT_NE(choice.error().find("(presets: cold warm)"), std::string::npos) << choice.error();
   }
   EXPECT_EQ(palette_preset_names(at("data")), (std::vector<std::string>{"cold", "warm"}));
   EXPECT_TRUE(palette_preset_names(at("no-data")).empty());

@@ -62,7 +62,7 @@ class PictureExport : public testing::Test {
   void TearDown() override { fs::remove_all(dir); }
 
   // Saves as the viewer's S does: PNG for a ".png" name, else BMP.
-  file_write_result export_picture(const std::string& name) {
+  result<> export_picture(const std::string& name) {
     return save_surface(name, picture, image_kind_of(name).value_or(image_kind::bmp), bitmap);
   }
 
@@ -72,7 +72,7 @@ class PictureExport : public testing::Test {
 };
 
 TEST_F(PictureExport, PngNameSavesTheSamePixelsAsPng) {
-  ASSERT_TRUE(export_picture((dir / "shot.PNG").string()).ok);
+  ASSERT_TRUE(export_picture((dir / "shot.PNG").string()).ok());
   const std::vector<uint8_t> bytes = file_bytes(dir / "shot.PNG");
   ASSERT_GE(bytes.size(), 8u);
   EXPECT_EQ(bytes[1], 'P');
@@ -84,7 +84,7 @@ TEST_F(PictureExport, PngNameSavesTheSamePixelsAsPng) {
 
 TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
   for (const std::string name : {"shot", "shot.bmp", "shot.png.bmp", "shot.pngx"}) {
-    ASSERT_TRUE(export_picture((dir / name).string()).ok) << name;
+    ASSERT_TRUE(export_picture((dir / name).string()).ok()) << name;
     const std::vector<uint8_t> bytes = file_bytes(dir / name);
     ASSERT_EQ(bytes.size(), 1440054u) << name;
     EXPECT_EQ(bytes[0], 'B');
@@ -94,17 +94,17 @@ TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
 }
 
 TEST_F(PictureExport, PngAndBmpOfOnePictureHoldTheSamePixels) {
-  ASSERT_TRUE(export_picture((dir / "a.png").string()).ok);
-  ASSERT_TRUE(export_picture((dir / "a.bmp").string()).ok);
+  ASSERT_TRUE(export_picture((dir / "a.png").string()).ok());
+  ASSERT_TRUE(export_picture((dir / "a.bmp").string()).ok());
   int width = 0, height = 0;
   EXPECT_TRUE(png_pixels(dir / "a.png", width, height) == bmp_pixels(file_bytes(dir / "a.bmp")));
 }
 
 TEST_F(PictureExport, UnwritableNameReportsCannotCreate) {
   const std::string name = (dir / "no-dir/shot.png").string();
-  const file_write_result written = export_picture(name);
-  EXPECT_FALSE(written.ok);
-  EXPECT_EQ(written.error, "Cannot create file " + name);
+  const result<> written = export_picture(name);
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.error(), "Cannot create file " + name);
 }
 
 }  // namespace

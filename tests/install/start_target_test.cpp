@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/start_argument.h"
 #include "browser/browser.h"
 
 namespace {
@@ -44,45 +45,45 @@ class StartTarget : public testing::Test {
 };
 
 TEST_F(StartTarget, FolderIsBrowsedWhereItIs) {
-  const start_classification c = classify_start((root / "pics").string());
-  ASSERT_TRUE(c.target) << c.error;
-  EXPECT_EQ(c.target->kind, start_kind::folder);
-  EXPECT_EQ(c.target->folder, (root / "pics").string());
-  EXPECT_TRUE(c.target->file_name.empty());
+  const result<start_target> c = classify_start((root / "pics").string());
+  ASSERT_TRUE(c) << c.error();
+  EXPECT_EQ(c->kind, start_kind::folder);
+  EXPECT_EQ(c->folder, (root / "pics").string());
+  EXPECT_TRUE(c->file_name.empty());
 }
 
 TEST_F(StartTarget, PictureFileStartsInItsFolder) {
-  const start_classification c = classify_start((root / "pics/sunset.vic").string());
-  ASSERT_TRUE(c.target) << c.error;
-  EXPECT_EQ(c.target->kind, start_kind::picture_file);
-  EXPECT_EQ(c.target->folder, (root / "pics").string());
-  EXPECT_EQ(c.target->file_name, "sunset.vic");
+  const result<start_target> c = classify_start((root / "pics/sunset.vic").string());
+  ASSERT_TRUE(c) << c.error();
+  EXPECT_EQ(c->kind, start_kind::picture_file);
+  EXPECT_EQ(c->folder, (root / "pics").string());
+  EXPECT_EQ(c->file_name, "sunset.vic");
 }
 
 TEST_F(StartTarget, DiskImageInAnyCaseIsBrowsedInside) {
-  const start_classification c = classify_start((root / "pics/Disk.D64").string());
-  ASSERT_TRUE(c.target) << c.error;
-  EXPECT_EQ(c.target->kind, start_kind::disk_image);
-  EXPECT_EQ(c.target->file_name, "Disk.D64");
+  const result<start_target> c = classify_start((root / "pics/Disk.D64").string());
+  ASSERT_TRUE(c) << c.error();
+  EXPECT_EQ(c->kind, start_kind::disk_image);
+  EXPECT_EQ(c->file_name, "Disk.D64");
 }
 
 TEST_F(StartTarget, FileWithoutAFolderPartStartsInTheCurrentOne) {
   const fs::path saved = fs::current_path();
   fs::current_path(root / "pics");
-  const start_classification c = classify_start("sunset.vic");
+  const result<start_target> c = classify_start("sunset.vic");
   fs::current_path(saved);
-  ASSERT_TRUE(c.target) << c.error;
-  EXPECT_EQ(c.target->folder, ".");
-  EXPECT_EQ(c.target->file_name, "sunset.vic");
+  ASSERT_TRUE(c) << c.error();
+  EXPECT_EQ(c->folder, ".");
+  EXPECT_EQ(c->file_name, "sunset.vic");
 }
 
 TEST_F(StartTarget, MissingPathIsAnErrorNamingIt) {
   const std::string missing = (root / "nothing.vic").string();
-  const start_classification c = classify_start(missing);
-  EXPECT_FALSE(c.target);
-  EXPECT_NE(c.error.find(missing), std::string::npos);
-  EXPECT_NE(c.error.find("does not exist"), std::string::npos);
-  EXPECT_FALSE(classify_start((root / "pics/sunset.vic/").string()).target);
+  const result<start_target> c = classify_start(missing);
+  ASSERT_FALSE(c);
+  EXPECT_NE(c.error().find(missing), std::string::npos);
+  EXPECT_NE(c.error().find("does not exist"), std::string::npos);
+  EXPECT_FALSE(classify_start((root / "pics/sunset.vic/").string()));
 }
 
 TEST_F(StartTarget, StartRowIsSelectedOnlyWhereTheFileIsListed) {

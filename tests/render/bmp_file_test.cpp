@@ -54,8 +54,8 @@ class BmpFile : public testing::Test {
   // The file write_bmp_file makes of the bitmap.
   std::vector<uint8_t> written(const export_bitmap& bitmap) {
     const fs::path target = dir_ / "written.bmp";
-    const file_write_result result = write_bmp_file(target.string(), bitmap);
-    EXPECT_TRUE(result.ok) << result.error;
+    const result<> written = write_bmp_file(target.string(), bitmap);
+    EXPECT_TRUE(written.ok()) << written.error();
     return file_bytes(target);
   }
   fs::path dir_;
@@ -112,8 +112,8 @@ TEST_F(BmpFile, WritesTheFileAndReplacesAnExistingOne) {
   std::ofstream(target) << "old";
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
-  const file_write_result result = write_bmp_file(target.string(), bitmap);
-  ASSERT_TRUE(result.ok) << result.error;
+  const result<> written = write_bmp_file(target.string(), bitmap);
+  ASSERT_TRUE(written.ok()) << written.error();
   const std::vector<uint8_t> b = file_bytes(target);
   ASSERT_EQ(b.size(), 1440054u);
   EXPECT_EQ(b[0], 'B');
@@ -125,9 +125,9 @@ TEST_F(BmpFile, MissingDirectoryCannotBeCreated) {
   const std::string target = (dir_ / "no-such-dir" / "shot.bmp").string();
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
-  const file_write_result result = write_bmp_file(target, bitmap);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.error, "Cannot create file " + target);
+  const result<> written = write_bmp_file(target, bitmap);
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.error(), "Cannot create file " + target);
 }
 
 TEST_F(BmpFile, ReadOnlyDirectoryLeavesTheTargetUntouched) {
@@ -137,9 +137,9 @@ TEST_F(BmpFile, ReadOnlyDirectoryLeavesTheTargetUntouched) {
   ASSERT_EQ(chmod(dir_.c_str(), 0555), 0);
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
-  const file_write_result result = write_bmp_file(target.string(), bitmap);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.error, "Cannot create file " + target.string());
+  const result<> written = write_bmp_file(target.string(), bitmap);
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.error(), "Cannot create file " + target.string());
   EXPECT_EQ(file_bytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
@@ -148,9 +148,9 @@ TEST_F(BmpFile, TargetThatIsADirectoryIsLeftAndNoTemporaryFileRemains) {
   fs::create_directory(target);
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
-  const file_write_result result = write_bmp_file(target.string(), bitmap);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.error, "Cannot create file " + target.string());
+  const result<> written = write_bmp_file(target.string(), bitmap);
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.error(), "Cannot create file " + target.string());
   EXPECT_TRUE(fs::is_directory(target));
   EXPECT_EQ(entries(), 1u);
 }
@@ -167,11 +167,11 @@ TEST_F(BmpFile, WriteFailureIsAStreamErrorAndKeepsTheOldFile) {
   rlimit limited = saved;
   limited.rlim_cur = 100000;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  const file_write_result result = write_bmp_file(target.string(), bitmap);
+  const result<> written = write_bmp_file(target.string(), bitmap);
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, saved_handler);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.error, "Stream write error");
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.error(), "Stream write error");
   EXPECT_EQ(file_bytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
   EXPECT_EQ(entries(), 1u);
 }
@@ -181,7 +181,7 @@ TEST_F(BmpFile, NewFileIsReadableByOthersAsUmaskAllows) {
   const mode_t old_mask = umask(022);
   export_bitmap bitmap;
   bitmap.take_surface(create_surface(4, 4));
-  ASSERT_TRUE(write_bmp_file(target.string(), bitmap).ok);
+  ASSERT_TRUE(write_bmp_file(target.string(), bitmap).ok());
   umask(old_mask);
   struct stat info {};
   ASSERT_EQ(stat(target.c_str(), &info), 0);
@@ -191,7 +191,7 @@ TEST_F(BmpFile, NewFileIsReadableByOthersAsUmaskAllows) {
 TEST_F(BmpFile, PngFileHoldsTheSamePixels) {
   const fs::path target = dir_ / "shot.png";
   const surface s = position_surface();
-  ASSERT_TRUE(write_png_file(target.string(), s).ok);
+  ASSERT_TRUE(write_png_file(target.string(), s).ok());
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
   ASSERT_TRUE(png_image_begin_read_from_file(&png, target.c_str()));

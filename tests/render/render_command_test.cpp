@@ -63,7 +63,7 @@ surface render_in_process(const fs::path& path, const expected_render& e) {
 std::vector<uint8_t> bmp_of(const surface& s, const fs::path& path) {
   export_bitmap bitmap;
   bitmap.take_surface(s);
-  EXPECT_TRUE(write_bmp_file(path.string(), bitmap).ok);
+  EXPECT_TRUE(write_bmp_file(path.string(), bitmap).ok());
   return file_bytes(path);
 }
 

@@ -1,5 +1,6 @@
 // What the command line hands the viewer: a start file to open, a palette to use, and the
 // save prompt's choice of PNG by name.
+#include "app/start_argument.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -8,9 +9,9 @@ TEST_F(ViewerTest, StartFileIsSelectedAndOpenedLikeEnter) {
   write_bytes(folder / "b.vic", sample_file(9));
   write_bytes(folder / "a.vic", sample_file(3));
   start();
-  const start_classification start_file = classify_start((folder / "b.vic").string());
-  ASSERT_TRUE(start_file.target);
-  form->open_start(*start_file.target);
+  const result<start_target> start_file = classify_start((folder / "b.vic").string());
+  ASSERT_TRUE(start_file);
+  form->open_start(*start_file);
   EXPECT_TRUE(form->state().picture_shown);
   EXPECT_EQ(cell(0, selected()), "B.vic");
   EXPECT_EQ(form->state().current_picture_name, "B.vic");
@@ -28,7 +29,7 @@ TEST_F(ViewerTest, StartDiskImageIsEntered) {
   ASSERT_TRUE(build_d64_image("DISK", "ID", files, std::span<uint8_t, 174848>(image)).ok);
   write_bytes(folder / "disk.d64", image);
   start();
-  form->open_start(*classify_start((folder / "disk.d64").string()).target);
+  form->open_start(*classify_start((folder / "disk.d64").string()));
   EXPECT_TRUE(form->state().in_disk_image);
   EXPECT_EQ(cell(1, 2), "PRG");
 }
