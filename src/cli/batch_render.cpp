@@ -49,7 +49,7 @@ std::string entry_stem(std::string_view image, uint32_t index, const dir_entry& 
 bool is_showable_picture(const dir_entry& entry) {
   if (entry.file_type != "Prg") return false;
   const format_entry* format = format_by_id(format_id_by_size(entry.size_bytes));
-  return format != nullptr && format->loader != nullptr;
+  return format != nullptr && format->shown();
 }
 
 // Hands out output names, keeping each one unique within the run.

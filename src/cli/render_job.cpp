@@ -27,7 +27,7 @@ result<> render_to_file(std::string_view input, const std::string& output, image
   const format_entry* format = format_by_id(format_id_by_size(read->size));
   if (format == nullptr)
     return failure{"a size of " + std::to_string(read->size) + " bytes names no format"};
-  if (format->loader == nullptr) {
+  if (!format->shown()) {
     // Built by appending: GCC 12 warns falsely about a literal + string here.
     std::string reason = "\"";
     reason.append(format->name).append("\" cannot be shown");

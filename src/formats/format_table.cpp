@@ -9,6 +9,20 @@ constexpr bool table_in_order() {
 }
 static_assert(table_in_order());
 
+// A format is shown exactly when it has frames, a layout and a decoding, and every step of its
+// layout stays inside the model and reads nothing beyond the format's file.
+constexpr bool layouts_consistent() {
+  for (const format_entry& format : format_table) {
+    if ((format.frames != 0) != format.shown()) return false;
+    if ((format.decode != decoding::none) != format.shown()) return false;
+    for (const layout_step& step : format.layout.view()) {
+      if (!step_fits(step) || step.last >= format.sizes[0]) return false;
+    }
+  }
+  return true;
+}
+static_assert(layouts_consistent());
+
 // Sizes are compared as numbers, so their decimal texts must fit the digits accepted below.
 constexpr size_t max_size_digits = 5;
 static_assert(largest_format_size < 100000);
@@ -41,4 +55,8 @@ uint8_t format_id_by_size_text(std::string_view text) {
     size = size * 10 + (digit - '0');
   }
   return format_id_by_size(size);
+}
+
+void load_picture(const format_entry& format, const file_buffer& file, picture_model& model) {
+  load_layout(format.layout.view(), file, model);
 }

@@ -6,8 +6,8 @@
 void render_picture(const format_entry& format, const file_buffer& file, picture_context& context) {
   fill_surface(context.work_surface_a, 0);
   fill_surface(context.work_surface_b, 0);
-  if (format.loader == nullptr) return;
+  if (!format.shown()) return;
   if (format.two_surface_picture) context.two_surface_picture = *format.two_surface_picture;
-  format.loader(file, context.model);
+  load_picture(format, file, context.model);
   run_decoding(format.decode, context);
 }

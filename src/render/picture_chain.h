@@ -5,5 +5,5 @@
 
 // Clears both work surfaces to black; then, for a format that is shown, sets
 // two_surface_picture, loads the file into the model and decodes, renders and captions it.
-// A format without a loader leaves everything else as it was.
+// A format that is not shown leaves everything else as it was.
 void render_picture(const format_entry& format, const file_buffer& file, picture_context& context);

@@ -48,7 +48,8 @@ class AllocationTest : public testing::Test {
     for (int row = 1; row < grid.row_count; ++row) {
       const format_entry* format =
           format_by_id(format_id_by_size_text(tdir_row(grid, row).cells[2]));
-      if (tdir_row(grid, row).cells[1] == "<File>" && format && format->loader) rows.push_back(row);
+      if (tdir_row(grid, row).cells[1] == "<File>" && format && format->shown())
+        rows.push_back(row);
     }
     return rows;
   }

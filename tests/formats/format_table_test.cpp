@@ -74,29 +74,28 @@ TEST(FormatTable, NamesAreTheDisplayNames) {
 
 struct expected_dispatch {
   uint8_t frames;
-  loader_fn loader;
   decoding decode;
 };
 
 TEST(FormatTable, DispatchOfEveryFormat) {
   const std::array<expected_dispatch, 17> expected = {{
-      {2, load_gun_paint, decoding::two_frame_multicolor},
-      {2, load_pc64_fli_interlace, decoding::two_frame_multicolor},
-      {1, load_pc64_fli, decoding::multicolor},
-      {1, load_saga_fli, decoding::multicolor},
-      {1, load_3c00_fli, decoding::multicolor},
-      {2, load_draz_lace, decoding::two_frame_multicolor},
-      {2, load_multicolor_interlace, decoding::two_frame_multicolor},
-      {1, load_topaz_afli, decoding::hires},
-      {1, load_topaz_hires, decoding::hires},
-      {2, load_mono_mci, decoding::two_frame_multicolor},
-      {1, load_bpaddles, decoding::multicolor},
-      {1, load_dolphin_fli, decoding::multicolor},
-      {2, load_fun_paint, decoding::two_frame_multicolor},
-      {1, load_art_studio, decoding::multicolor},
-      {0, nullptr, decoding::none},
-      {1, load_draz_paint, decoding::multicolor},
-      {0, nullptr, decoding::none},
+      {2, decoding::two_frame_multicolor},
+      {2, decoding::two_frame_multicolor},
+      {1, decoding::multicolor},
+      {1, decoding::multicolor},
+      {1, decoding::multicolor},
+      {2, decoding::two_frame_multicolor},
+      {2, decoding::two_frame_multicolor},
+      {1, decoding::hires},
+      {1, decoding::hires},
+      {2, decoding::two_frame_multicolor},
+      {1, decoding::multicolor},
+      {1, decoding::multicolor},
+      {2, decoding::two_frame_multicolor},
+      {1, decoding::multicolor},
+      {0, decoding::none},
+      {1, decoding::multicolor},
+      {0, decoding::none},
   }};
   for (uint8_t id = 1; id <= 17; ++id) {
     const format_entry* format = format_by_id(id);
@@ -104,7 +103,7 @@ TEST(FormatTable, DispatchOfEveryFormat) {
     const expected_dispatch& want = expected[id - 1];
     EXPECT_EQ(format->id, id);
     EXPECT_EQ(format->frames, want.frames) << int{id};
-    EXPECT_EQ(format->loader, want.loader) << int{id};
+    EXPECT_EQ(format->shown(), want.frames != 0) << int{id};
     EXPECT_EQ(format->decode, want.decode) << int{id};
     if (want.frames == 0) {
       EXPECT_FALSE(format->two_surface_picture.has_value()) << int{id};

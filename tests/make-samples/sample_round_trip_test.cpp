@@ -78,13 +78,13 @@ TEST_P(SampleRoundTrip, FileHasTheFormatsSizeAndLoadAddress) {
   EXPECT_EQ(work.file[0] | work.file[1] << 8, sample.load_address);
 }
 
-TEST_P(SampleRoundTrip, LoaderReadsBackWhatTheEncoderWrote) {
+TEST_P(SampleRoundTrip, LoadingReadsBackTheFittedPicture) {
   const sample_format& sample = GetParam();
   make_sample(sample, work);
   loaded = picture_model{};
   const format_entry* format = format_by_id(sample.format_id);
   ASSERT_NE(format, nullptr);
-  format->loader(work.file, loaded);
+  load_picture(*format, work.file, loaded);
 
   const auto shown = [](const auto& bytes, size_t count) {
     return std::span<const uint8_t>(bytes.data(), count);
@@ -120,7 +120,7 @@ TEST(SampleFormats, CoverEveryShowableFormatOnce) {
     const auto count =
         std::count_if(sample_formats.begin(), sample_formats.end(),
                       [&](const sample_format& s) { return s.format_id == format.id; });
-    EXPECT_EQ(count, format.loader ? 1 : 0) << int{format.id};
+    EXPECT_EQ(count, format.shown() ? 1 : 0) << int{format.id};
   }
 }
 

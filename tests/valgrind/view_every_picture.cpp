@@ -25,7 +25,7 @@ void press(TForm1& form, int key) {
 bool is_picture_row(const grid_row& row) {
   const bool file_row = row.cells[1] == "<File>" || row.cells[1] == "PRG";
   const format_entry* format = format_by_id(format_id_by_size_text(row.cells[2]));
-  return file_row && format != nullptr && format->loader != nullptr;
+  return file_row && format != nullptr && format->shown();
 }
 
 // Shows every showable picture row of the listing on screen, with a few frame ticks each.

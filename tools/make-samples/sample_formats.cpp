@@ -5,8 +5,8 @@
 #include <string>
 
 #include "formats/format_table.h"
+#include "layout_store.h"
 #include "pixel_font.h"
-#include "sample_encoders.h"
 
 namespace {
 
@@ -46,42 +46,29 @@ std::string subtitle_for(const sample_format& sample) {
 }  // namespace
 
 const std::array<sample_format, 15> sample_formats = {{
-    {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line), encode_gun_paint},
-    {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line),
-     encode_pc64_fli_interlace},
-    {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line), encode_pc64_fli},
-    {4, "04-saga-fli.vic", 0x3B00, "SAGA FLI", fli(bg::per_line), encode_saga_fli},
-    {5, "05-3c00-fli.vic", 0x3C00, "3C00 FLI", fli(bg::black), encode_3c00_fli},
+    {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
+    {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
+    {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
+    {4, "04-saga-fli.vic", 0x3B00, "SAGA FLI", fli(bg::per_line)},
+    {5, "05-3c00-fli.vic", 0x3C00, "3C00 FLI", fli(bg::black)},
     {6,
      "06-draz-lace.vic",
      0x5800,
      "DRAZ LACE",
-     {.frames = 2, .shared_screen = true, .background = bg::single},
-     encode_draz_lace},
+     {.frames = 2, .shared_screen = true, .background = bg::single}},
     {7,
      "07-multicolor-interlace.vic",
      0x4000,
      "MULTICOLOR LACE",
-     {.frames = 2, .background = bg::black},
-     encode_multicolor_interlace},
-    {8,
-     "08-topaz-afli.vic",
-     0x4000,
-     "TOPAZ AFLI",
-     {.hires = true, .screen_per_line = true},
-     encode_topaz_afli},
-    {9, "09-topaz-hires.vic", 0x5C00, "TOPAZ HIRES", {.hires = true}, encode_topaz_hires},
-    {10,
-     "10-mono-mci.vic",
-     0x2000,
-     "MONO MCI",
-     {.frames = 2, .mono_colours = true},
-     encode_mono_mci},
-    {11, "11-bpaddles.vic", 0x6000, "BPADDLES", multicolour(bg::black), encode_bpaddles},
-    {12, "12-dolphin-fli.vic", 0x3C00, "DOLPHIN FLI", fli(bg::black), encode_dolphin_fli},
-    {13, "13-fun-paint.vic", 0x3FF0, "FUN PAINT", fli_lace(bg::per_line), encode_fun_paint},
-    {14, "14-art-studio.vic", 0x2000, "ART STUDIO", multicolour(bg::single), encode_art_studio},
-    {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single), encode_draz_paint},
+     {.frames = 2, .background = bg::black}},
+    {8, "08-topaz-afli.vic", 0x4000, "TOPAZ AFLI", {.hires = true, .screen_per_line = true}},
+    {9, "09-topaz-hires.vic", 0x5C00, "TOPAZ HIRES", {.hires = true}},
+    {10, "10-mono-mci.vic", 0x2000, "MONO MCI", {.frames = 2, .mono_colours = true}},
+    {11, "11-bpaddles.vic", 0x6000, "BPADDLES", multicolour(bg::black)},
+    {12, "12-dolphin-fli.vic", 0x3C00, "DOLPHIN FLI", fli(bg::black)},
+    {13, "13-fun-paint.vic", 0x3FF0, "FUN PAINT", fli_lace(bg::per_line)},
+    {14, "14-art-studio.vic", 0x2000, "ART STUDIO", multicolour(bg::single)},
+    {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single)},
 }};
 
 const std::array<plain_sample, 3> plain_samples = {{
@@ -102,6 +89,7 @@ uint32_t make_sample(const sample_format& sample, sample_workspace& work) {
   work.model = picture_model{};
   fit_picture(work.picture, sample.limits, work.model);
   begin_file(work.file, sample.load_address);
-  sample.encode(work.model, work.file);
-  return static_cast<uint32_t>(format_by_id(sample.format_id)->sizes[0]);
+  const format_entry& format = *format_by_id(sample.format_id);
+  store_picture(format, work.model, work.file);
+  return static_cast<uint32_t>(format.sizes[0]);
 }

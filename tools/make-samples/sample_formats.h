@@ -1,7 +1,7 @@
 #pragma once
 // What make-samples writes: one sample per showable format, made by painting the scene in a
-// style that suits the format, fitting it into the format's limits and encoding it; and,
-// on request, files that are listed but not shown.
+// style that suits the format, fitting it into the format's limits and storing it by the
+// format's layout; and, on request, files that are listed but not shown.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -10,15 +10,12 @@
 #include "picture_fitting.h"
 #include "sample_picture.h"
 
-using encoder_fn = void (*)(const picture_model&, file_buffer&);
-
 struct sample_format {
   uint8_t format_id = 0;
   std::string_view file_name;
   uint16_t load_address = 0;
   std::string_view title;
   picture_constraints limits;
-  encoder_fn encode = nullptr;
 };
 
 // Formats 1..14 and 16, in format order.
@@ -43,6 +40,6 @@ struct sample_workspace {
 // Clears the file to zeros and puts the C64 load address in bytes 0..1, low byte first.
 void begin_file(file_buffer& file, uint16_t load_address);
 
-// Paints, fits and encodes the sample into work.file (with its load address in bytes 0..1);
+// Paints, fits and stores the sample into work.file (with its load address in bytes 0..1);
 // returns the file's size in bytes.
 uint32_t make_sample(const sample_format& sample, sample_workspace& work);

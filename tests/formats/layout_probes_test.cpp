@@ -1,0 +1,195 @@
+// Where a few file bytes of every shown format land in the model, with the offsets written
+// out from the formats' documented tables rather than taken from the layouts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats/format_table.h"
+#include "formats/picture_file.h"
+
+namespace {
+
+using enum model_part;
+
+// Never the sentinel: the byte values run 0..254.
+uint8_t offset_byte(uint32_t offset) {
+  return (offset * 7 + (offset >> 8)) % 255;
+}
+
+constexpr uint8_t sentinel = 0xFF;
+
+struct probe {
+  model_part part;
+  uint16_t index;
+  int32_t offset;  // the file offset whose byte lands at index, or -1 for a fixed value
+  uint8_t value = 0;
+};
+
+probe from(model_part part, uint16_t index, int32_t offset) {
+  return {part, index, offset};
+}
+probe fixed(model_part part, uint16_t index, uint8_t value) {
+  return {part, index, -1, value};
+}
+
+struct format_probes {
+  uint8_t id;
+  std::string_view real_file;  // a real picture of the format, or empty
+  std::vector<probe> probes;
+};
+
+// Screen RAM r of cell c is at c * 8 + r; raster line 13 of cell 43 takes screen RAM 5 (349).
+const std::vector<format_probes> every_format = {
+    {1,
+     "monstergdc__CommodoreC64-Delphi__Gunpaint.gun",
+     {from(line_background, 0, 16209), from(line_background, 176, 16385),
+      from(line_background, 177, 18410), from(line_background, 200, 18433),
+      fixed(line_background, 201, 0), from(screen_a, 349, 2 + 5 * 1024 + 43),
+      from(bitmap_a, 8014, 16208), fixed(bitmap_a, 8015, sentinel), from(color_ram, 1023, 17409),
+      from(screen_b, 999 * 8, 18409), fixed(screen_b, 1000 * 8, sentinel),
+      from(screen_b, 5 * 8 + 3, 18434 + 2 * 1024 + 5), from(bitmap_b, 7999, 33601)}},
+    {2,
+     "",
+     {from(line_background, 255, 257), from(color_ram, 0, 258),
+      from(screen_a, 349, 1282 + 5 * 1024 + 43), from(bitmap_a, 8191, 17665),
+      from(screen_b, 1023 * 8 + 7, 25857), from(bitmap_b, 8191, 34049)}},
+    {3,
+     "",
+     {from(line_background, 0, 2), from(color_ram, 1023, 1281),
+      from(screen_a, 349, 1282 + 5 * 1024 + 43), from(bitmap_a, 0, 9474)}},
+    {4,
+     "",
+     {from(line_background, 0, 8), from(line_background, 249, 257),
+      fixed(line_background, 250, sentinel), from(color_ram, 0, 258), from(screen_a, 8191, 9473),
+      from(bitmap_a, 8190, 17664), fixed(bitmap_a, 8191, sentinel)}},
+    {5,
+     "monstergdc__CommodoreC64-Delphi__cpu.fli",
+     {fixed(line_background, 255, 0), from(color_ram, 0, 2), from(screen_a, 8, 1027),
+      from(screen_a, 1, 2050), from(bitmap_a, 8190, 17408), fixed(bitmap_a, 8191, sentinel)}},
+    {6,
+     "monstergdc__CommodoreC64-Delphi__tyrant_1.drl",
+     {from(color_ram, 0, 2), from(screen_a, 349, 1026 + 43), from(screen_b, 349, 1026 + 43),
+      from(bitmap_a, 7999, 10049), fixed(bitmap_a, 8000, sentinel),
+      from(line_background, 255, 10050), from(bitmap_b, 0, 10242)}},
+    {7,
+     "monstergdc__CommodoreC64-Delphi__test.mci",
+     {from(screen_a, 7, 2), from(bitmap_a, 0, 1026), from(bitmap_b, 8191, 17409),
+      from(screen_b, 7, 17410), from(color_ram, 999, 19433), fixed(color_ram, 1000, sentinel),
+      fixed(line_background, 0, 0)}},
+    {8,
+     "monstergdc__CommodoreC64-Delphi__logo.afl",
+     {from(screen_a, 349, 2 + 5 * 1024 + 43), from(bitmap_a, 8190, 16384)}},
+    {9,
+     "",
+     {from(screen_a, 1023 * 8 + 7, 1025), from(bitmap_a, 0, 1026),
+      fixed(bitmap_a, 8191, sentinel)}},
+    {10,
+     "",
+     {from(bitmap_a, 7999, 8001), fixed(bitmap_a, 8000, sentinel), from(bitmap_b, 0, 8002),
+      fixed(screen_a, 0, 0xCB), fixed(screen_a, 8191, 0xCB), fixed(screen_b, 4000, 0xCB),
+      fixed(color_ram, 1022, 15), fixed(color_ram, 1023, sentinel),
+      fixed(line_background, 255, 0)}},
+    {11,
+     "monstergdc__CommodoreC64-Delphi__worldmap.pi",
+     {from(bitmap_a, 8191, 8193), from(screen_a, 349, 8194 + 43), from(color_ram, 0, 9218),
+      fixed(line_background, 100, 0)}},
+    {12,
+     "",
+     {fixed(line_background, 0, 0), from(color_ram, 1023, 1025),
+      from(screen_a, 349, 1026 + 5 * 1024 + 43), from(bitmap_a, 7999, 17217),
+      fixed(bitmap_a, 8000, sentinel)}},
+    {13,
+     "monstergdc__CommodoreC64-Delphi__Valsary.fun",
+     {from(screen_a, 0, 18), from(bitmap_a, 0, 8210), from(line_background, 99, 16317),
+      from(line_background, 100, 33594), from(line_background, 199, 33693),
+      fixed(line_background, 200, sentinel), from(color_ram, 0, 16402),
+      from(screen_b, 349, 17402 + 5 * 1024 + 43), from(bitmap_b, 7999, 33593)}},
+    {14,
+     "monstergdc__CommodoreC64-Delphi__NavySeals.ocp.mpic",
+     {from(bitmap_a, 0, 2), from(screen_a, 999 * 8 + 3, 9001),
+      fixed(screen_a, 1000 * 8 + 4, sentinel), from(line_background, 0, 9003),
+      from(color_ram, 0, 9018), fixed(color_ram, 1000, sentinel)}},
+    {16,
+     "",
+     {from(color_ram, 1023, 1025), from(screen_a, 1023 * 8 + 7, 2049), from(bitmap_a, 0, 2050),
+      from(line_background, 200, 10050)}},
+};
+
+constexpr std::array parts = {line_background, color_ram, screen_a, screen_b, bitmap_a, bitmap_b};
+
+void fill_model(picture_model& model, uint8_t value) {
+  for (model_part part : parts) std::ranges::fill(part_bytes(model, part), value);
+}
+
+bool same_model(const picture_model& a, const picture_model& b) {
+  return std::ranges::all_of(parts, [&](model_part part) {
+    return std::ranges::equal(part_bytes(a, part), part_bytes(b, part));
+  });
+}
+
+void expect_probes(const format_probes& format, const file_buffer& file) {
+  picture_model model;
+  fill_model(model, sentinel);
+  load_picture(*format_by_id(format.id), file, model);
+  for (const probe& p : format.probes) {
+    const uint8_t want = p.offset < 0 ? p.value : file[static_cast<uint16_t>(p.offset)];
+    EXPECT_EQ(part_bytes(model, p.part)[p.index], want)
+        << "format " << int{format.id} << ", part " << int(p.part) << "[" << p.index << "]";
+  }
+}
+
+file_buffer file;
+
+TEST(LayoutProbes, EveryShownFormatIsProbed) {
+  size_t shown = 0;
+  for (const format_entry& format : format_table) shown += format.shown();
+  EXPECT_EQ(every_format.size(), shown);
+}
+
+TEST(LayoutProbes, FileWhoseBytesTellTheirOffsets) {
+  for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
+  for (const format_probes& format : every_format) expect_probes(format, file);
+}
+
+TEST(LayoutProbes, RealPictures) {
+  const std::filesystem::path folder = FORMATS_REAL_PICTURES_DIR;
+  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no real pictures at hand";
+  for (const format_probes& format : every_format) {
+    if (format.real_file.empty()) continue;
+    file.bytes.fill(0);
+    ASSERT_TRUE(read_picture_file((folder / format.real_file).string(), file))
+        << format.real_file;
+    expect_probes(format, file);
+  }
+}
+
+TEST(Layouts, TrailingByteOfTheLongerSizeIsNotRead) {
+  for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
+  for (const format_entry& format : format_table) {
+    if (format.sizes[1] == 0) continue;
+    picture_model shorter, longer;
+    load_picture(format, file, shorter);
+    file[static_cast<uint16_t>(format.sizes[0])] ^= 0x5A;
+    load_picture(format, file, longer);
+    EXPECT_TRUE(same_model(shorter, longer)) << int{format.id};
+  }
+}
+
+TEST(Layouts, OneFramePictureAfterATwoFrameOneKeepsFrameB) {
+  for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
+  picture_model model;
+  load_picture(*format_by_id(2), file, model);
+  const picture_model two_frame = model;
+  for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i + 1);
+  load_picture(*format_by_id(12), file, model);
+  EXPECT_EQ(model.screen_b, two_frame.screen_b);
+  EXPECT_EQ(model.bitmap_b, two_frame.bitmap_b);
+  EXPECT_NE(model.bitmap_a, two_frame.bitmap_a);
+}
+
+}  // namespace
