@@ -162,8 +162,7 @@ TEST(LayoutProbes, RealPictures) {
   for (const format_probes& format : every_format) {
     if (format.real_file.empty()) continue;
     file.bytes.fill(0);
-    ASSERT_TRUE(read_picture_file((folder / format.real_file).string(), file))
-        << format.real_file;
+    ASSERT_TRUE(read_picture_file((folder / format.real_file).string(), file)) << format.real_file;
     expect_probes(format, file);
   }
 }
