@@ -72,56 +72,44 @@ void tdir_navigate(tdir& grid, int key, bool ctrl) {
   const int page = std::max(1, tdir_last_full_visible_row(grid) - grid.top_row);
   int row = grid.selected_row;
   int top = grid.top_row;
-  if (ctrl) {
-    switch (key) {
-      case vk::up:
-        top -= 1;
-        break;
-      case vk::down:
-        top += 1;
-        break;
-      case vk::page_up:
+  // With Ctrl, Up and Down scroll the view, PageUp and PageDown select its first and last
+  // whole row, and Left and Right do nothing.
+  switch (key) {
+    case vk::up:
+      (ctrl ? top : row) -= 1;
+      break;
+    case vk::down:
+      (ctrl ? top : row) += 1;
+      break;
+    case vk::left:
+    case vk::right:
+      if (ctrl) return;
+      row += key == vk::left ? -1 : 1;
+      break;
+    case vk::page_up:
+      if (ctrl) {
         row = grid.top_row;
-        break;
-      case vk::page_down:
-        row = tdir_last_full_visible_row(grid);
-        break;
-      case vk::home:
-        row = 1;
-        break;
-      case vk::end:
-        row = grid.row_count - 1;
-        break;
-      default:
-        return;
-    }
-  } else {
-    switch (key) {
-      case vk::up:
-      case vk::left:
-        row -= 1;
-        break;
-      case vk::down:
-      case vk::right:
-        row += 1;
-        break;
-      case vk::page_up:
+      } else {
         row -= page;
         top -= page;
-        break;
-      case vk::page_down:
+      }
+      break;
+    case vk::page_down:
+      if (ctrl) {
+        row = tdir_last_full_visible_row(grid);
+      } else {
         row += page;
         top += page;
-        break;
-      case vk::home:
-        row = 1;
-        break;
-      case vk::end:
-        row = grid.row_count - 1;
-        break;
-      default:
-        return;
-    }
+      }
+      break;
+    case vk::home:
+      row = 1;
+      break;
+    case vk::end:
+      row = grid.row_count - 1;
+      break;
+    default:
+      return;
   }
   // The view moves first; only a changed selection is then scrolled into view.
   tdir_set_top_row(grid, top);

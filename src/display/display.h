@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "display/canvas.h"
 #include "display/input.h"
 #include "display/surface.h"
 
@@ -50,6 +51,25 @@ class display {
   virtual bool active() = 0;
 
  protected:
+  // Makes display_surface (cleared to 0) once the screen is open, raises on_initialize_surface
+  // and on_restore_surface; true.
+  bool start_surfaces() {
+    display_surface = create_surface(screen_width, screen_height);
+    initialized_ = true;
+    if (on_initialize_surface) on_initialize_surface();
+    if (on_restore_surface) on_restore_surface();
+    return true;
+  }
+
+  // After a loss: clears display_surface to 0 and raises on_restore_surface.
+  void restore_if_lost() {
+    if (!lost_) return;
+    lost_ = false;
+    fill_surface(display_surface, 0);
+    if (on_restore_surface) on_restore_surface();
+  }
+
   bool initialized_ = false;
+  bool lost_ = false;
   std::string error_;
 };

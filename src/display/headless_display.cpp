@@ -8,20 +8,12 @@ bool headless_display::initialize() {
     error_ = "Display mode cannot be changed (800x600 32bit)";
     return false;
   }
-  display_surface = create_surface(screen_width, screen_height);
-  initialized_ = true;
-  if (on_initialize_surface) on_initialize_surface();
-  if (on_restore_surface) on_restore_surface();
-  return true;
+  return start_surfaces();
 }
 
 void headless_display::present(std::span<const overlay> overlays) {
   if (!initialized_) return;
-  if (lost_) {
-    lost_ = false;
-    fill_surface(display_surface, 0);
-    if (on_restore_surface) on_restore_surface();
-  }
+  restore_if_lost();
   if (!frame_.valid()) frame_ = create_surface_like(display_surface);
   compose_frame(display_surface, overlays, frame_.pixels.data(), frame_.width);
   ++frames_;

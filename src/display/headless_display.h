@@ -39,7 +39,6 @@ class headless_display : public display {
  private:
   unsigned refresh_rate_ = 0;
   bool refuse_mode_ = false;
-  bool lost_ = false;
   bool active_ = true;
   uint64_t now_ = 0;
   int frames_ = 0;

@@ -89,11 +89,7 @@ bool sdl_display::initialize() {
   }
   SDL_RenderSetIntegerScale(renderer_, options_.integer_scale ? SDL_TRUE : SDL_FALSE);
   choose_filtering();
-  display_surface = create_surface(screen_width, screen_height);
-  initialized_ = true;
-  if (on_initialize_surface) on_initialize_surface();
-  if (on_restore_surface) on_restore_surface();
-  return true;
+  return start_surfaces();
 }
 
 bool sdl_display::create_texture() {
@@ -130,11 +126,7 @@ void sdl_display::toggle_fullscreen() {
 
 void sdl_display::present(std::span<const overlay> overlays) {
   if (!initialized_) return;
-  if (lost_) {
-    lost_ = false;
-    fill_surface(display_surface, 0);
-    if (on_restore_surface) on_restore_surface();
-  }
+  restore_if_lost();
   void* pixels = nullptr;
   int pitch = 0;
   if (!texture_ || SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
@@ -251,9 +243,7 @@ void sdl_display::translate(const SDL_Event& e) {
     case SDL_RENDER_DEVICE_RESET:
       create_texture();
       choose_filtering();
-      lost_ = true;
-      pending_.push_back(event_of(input_event::kind::expose));
-      break;
+      [[fallthrough]];
     case SDL_RENDER_TARGETS_RESET:
       lost_ = true;
       pending_.push_back(event_of(input_event::kind::expose));

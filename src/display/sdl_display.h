@@ -48,6 +48,5 @@ class sdl_display : public display {
   bool video_ready_ = false;
   bool fullscreen_ = false;
   bool active_ = true;
-  bool lost_ = false;
   std::deque<input_event> pending_;
 };

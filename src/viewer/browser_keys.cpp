@@ -40,8 +40,8 @@ void TForm1::tdirKeyDown(int key, bool) {
   }
   if (key == key_r) rename_selected_file();
   if (key == key_d) {
-    delete_selected_file();
-    remove_selected_directory();
+    delete_selected(row_kind::picture_file);
+    delete_selected(row_kind::directory);
   }
 }
 
@@ -116,25 +116,18 @@ void TForm1::rename_selected_file() {
   tdir_select_row(grid, row);
 }
 
-void TForm1::delete_selected_file() {
+// After a deletion the folder is listed again and the selection keeps its row index.
+void TForm1::delete_selected(row_kind kind) {
   tdir& grid = tdir_browser.grid;
   const int row = grid.selected_row;
-  if (kind_of_row(grid, row) != row_kind::picture_file) return;
+  if (kind_of_row(grid, row) != kind) return;
   const std::string name = tdir_row(grid, row).host_name;
   if (!ask("Do you really want to delete " + name + " ?")) return;
   // A file that cannot be deleted stays listed; nothing more is said.
-  unlink(name.c_str());
-  list_directory(tdir_browser);
-  tdir_select_row(grid, row);
-}
-
-void TForm1::remove_selected_directory() {
-  tdir& grid = tdir_browser.grid;
-  const int row = grid.selected_row;
-  if (kind_of_row(grid, row) != row_kind::directory) return;
-  const std::string name = tdir_row(grid, row).host_name;
-  if (!ask("Do you really want to delete " + name + " ?")) return;
-  if (rmdir(name.c_str()) != 0) tell("Dir is not empty");
+  if (kind == row_kind::picture_file)
+    unlink(name.c_str());
+  else if (rmdir(name.c_str()) != 0)
+    tell("Dir is not empty");
   list_directory(tdir_browser);
   tdir_select_row(grid, row);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "browser/browser.h"
+#include "browser/row_kind.h"
 #include "d64/d64_read.h"
 #include "display/artwork.h"
 #include "display/display.h"
@@ -129,8 +130,8 @@ class TForm1 final : public frame_client {
   void set_scanline(int index);
   void set_interlace_rate(uint8_t rate, unsigned interval_without_rate);
   void rename_selected_file();
-  void delete_selected_file();
-  void remove_selected_directory();
+  // Asks, then deletes the selected row's file or removes its directory, as kind says.
+  void delete_selected(row_kind kind);
   void show_neighbour_picture(int row);
   void next_picture();
   void previous_picture();
