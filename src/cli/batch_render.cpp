@@ -47,7 +47,7 @@ std::string entry_stem(std::string_view image, uint32_t index, const dir_entry& 
 }
 
 bool is_showable_picture(const dir_entry& entry) {
-  if (entry.file_type != "Prg") return false;
+  if (!is_program_file(entry.file_type)) return false;
   const format_entry* format = format_by_id(format_id_by_size(entry.size_bytes));
   return format != nullptr && format->shown();
 }
@@ -98,7 +98,7 @@ class batch_planner {
     if (ref.index >= reader_->dir_entry_count)
       return skip(input, d64_entry_message(d64_entry_status::no_such_entry));
     const dir_entry& entry = reader_->dir_entries[ref.index];
-    if (entry.file_type != "Prg")
+    if (!is_program_file(entry.file_type))
       return skip(input, d64_entry_message(d64_entry_status::not_a_program));
     plan_.items.push_back({input, names_.take(entry_stem(ref.image, ref.index, entry))});
   }

@@ -38,7 +38,7 @@ d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, fi
   compute_prg_sizes(reader);
   const dir_entry& entry = reader.dir_entries[ref.index];
   result.name.assign(entry.name.begin(), entry.name.end());
-  if (entry.file_type != "Prg") {
+  if (!is_program_file(entry.file_type)) {
     result.status = d64_entry_status::not_a_program;
     return result;
   }

@@ -25,7 +25,7 @@ struct d64_entry_result {
   int32_t size_bytes = 0;  // the chain's size, which names the picture format
 };
 
-// Lists the image and copies the chain of the given "Prg" entry into file from index 0.
+// Lists the image and copies the chain of the given program file into file from index 0.
 d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, file_buffer& file);
 
 // Why an entry could not be read, for a status other than read.

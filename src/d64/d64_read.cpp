@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 8> file_type_names = {"Del", "Seq", "Prg", "Usr",
-                                                             "Rel", "???", "???", "???"};
 constexpr int entries_per_sector = 8;
 constexpr int entry_size = 32;
 constexpr uint8_t directory_first_sector = 1;
@@ -47,7 +45,7 @@ bool store_directory_sector(d64_reader& reader) {
     // No type bits and not closed: an empty or scratched slot.
     if ((type & 0x87) == 0) continue;
     dir_entry& entry = reader.dir_entries[reader.dir_entry_count];
-    entry.file_type = file_type_names[type & 7];
+    entry.file_type = file_type_of(type);
     entry.first_track = sector[base + 3];
     entry.first_sector = sector[base + 4];
     for (int i = 0; i < 16; ++i) {
@@ -126,7 +124,7 @@ bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> imag
 void compute_prg_sizes(d64_reader& reader) {
   for (int k = 0; k < reader.dir_entry_count; ++k) {
     dir_entry& entry = reader.dir_entries[k];
-    if (entry.file_type != "Prg") continue;
+    if (!is_program_file(entry.file_type)) continue;
     int32_t sectors = 0;
     walk_chain(reader, entry.first_track, entry.first_sector, [&sectors](bool) {
       ++sectors;

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "d64/d64_file_type.h"
 #include "d64/d64_geometry.h"
 #include "formats/picture_model.h"
 
@@ -15,10 +16,10 @@ inline constexpr int max_dir_entries = 145;
 struct dir_entry {
   std::array<uint8_t, 16> name{};  // the 16 name bytes, 0xA0 turned into a space
   uint16_t blocks = 0;
-  std::string_view file_type;  // "Del", "Seq", "Prg", "Usr", "Rel" or "???"
+  d64_file_type file_type = d64_file_type::del;
   uint8_t first_sector = 0;
   uint8_t first_track = 0;
-  int32_t size_bytes = 0;  // written by compute_prg_sizes for "Prg" entries only
+  int32_t size_bytes = 0;  // written by compute_prg_sizes for program files only
 };
 
 // The last image read and its directory. Large: give it static storage.
@@ -40,7 +41,7 @@ bool read_directory(d64_reader& reader, const std::filesystem::path& file_name);
 // As read_directory, over image bytes already in memory.
 bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image);
 
-// Sets size_bytes of every listed "Prg" entry from its sector chain.
+// Sets size_bytes of every listed program file from its sector chain.
 void compute_prg_sizes(d64_reader& reader);
 
 // Copies the data bytes of the chain from track/sector into file from index 0, wrapping at 65536.

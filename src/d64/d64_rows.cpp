@@ -5,11 +5,8 @@
 d64_row_texts make_d64_row_texts(const dir_entry& entry) {
   d64_row_texts row;
   row.name.assign(entry.name.begin(), entry.name.end());
-  row.type.assign(entry.file_type);
-  for (char& c : row.type) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  if (entry.file_type == "Prg") {
+  row.type.assign(file_type_marker(entry.file_type));
+  if (is_program_file(entry.file_type)) {
     row.size = std::to_string(entry.size_bytes);
     row.format = format_name_by_size(entry.size_bytes);
   }

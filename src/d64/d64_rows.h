@@ -1,5 +1,5 @@
 #pragma once
-// The texts that a listing shows for one D64 directory entry.
+// The texts that a listing shows for one directory entry of a disk image.
 #include <string>
 #include <string_view>
 
@@ -7,9 +7,9 @@
 
 struct d64_row_texts {
   std::string name;         // the 16 raw name bytes, drawn byte for byte in the directory font
-  std::string type;         // file_type upper-cased by the ASCII rule
-  std::string size;         // size_bytes in decimal for "Prg" entries, else empty
-  std::string_view format;  // the format name of the size for "Prg" entries, else empty
+  std::string type;         // file_type_marker of the entry's type
+  std::string size;         // size_bytes in decimal for program files, else empty
+  std::string_view format;  // the format name of the size for program files, else empty
 };
 
 // The row texts of one entry, for the browser and the list command alike.

@@ -25,7 +25,8 @@ TEST(ReadDirectory, TypeBytesNameTheTypes) {
   auto reader = list(image);
   ASSERT_EQ(reader->dir_entry_count, 8);
   const char* expected[] = {"Del", "Prg", "Prg", "Prg", "???", "Seq", "Usr", "Rel"};
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(reader->dir_entries[k].file_type, expected[k]) << k;
+  for (int k = 0; k < 8; ++k)
+    EXPECT_EQ(file_type_text(reader->dir_entries[k].file_type), expected[k]) << k;
   // The skipped 0x00 slot does not shift the first sectors: entry 1 of the sector is record 0.
   EXPECT_EQ(reader->dir_entries[0].first_sector, 1);
 }
@@ -38,8 +39,8 @@ TEST(ReadDirectory, TypeBitsThreeToSixAreIgnoredAndOpenFilesListed) {
   image.link(18, 1, 0, 255);
   auto reader = list(image);
   ASSERT_EQ(reader->dir_entry_count, 2);
-  EXPECT_EQ(reader->dir_entries[0].file_type, "Prg");
-  EXPECT_EQ(reader->dir_entries[1].file_type, "???");
+  EXPECT_EQ(file_type_text(reader->dir_entries[0].file_type), "Prg");
+  EXPECT_EQ(file_type_text(reader->dir_entries[1].file_type), "???");
 }
 
 TEST(ReadDirectory, FieldsComeFromTheirBytes) {
@@ -98,8 +99,8 @@ TEST(ReadDirectory, ChainOnOtherTracksStopsStoringAt145) {
   for (int e = 0; e < 8; ++e) image.sector(18, 1)[e * 32 + 2] = 0x82;
   auto reader = list(image);
   EXPECT_EQ(reader->dir_entry_count, 145);
-  EXPECT_EQ(reader->dir_entries[7].file_type, "Prg");
-  EXPECT_EQ(reader->dir_entries[144].file_type, "Seq");
+  EXPECT_EQ(file_type_text(reader->dir_entries[7].file_type), "Prg");
+  EXPECT_EQ(file_type_text(reader->dir_entries[144].file_type), "Seq");
 }
 
 TEST(ReadDirectory, LoopingDirectoryEndsAfterEachSectorOnce) {
@@ -138,7 +139,7 @@ TEST(ReadDirectory, RecordsBeyondTheCountKeepTheirValues) {
   ASSERT_TRUE(read_directory_from_bytes(*reader, longer.bytes));
   ASSERT_TRUE(read_directory_from_bytes(*reader, shorter.bytes));
   EXPECT_EQ(reader->dir_entry_count, 1);
-  EXPECT_EQ(reader->dir_entries[0].file_type, "Seq");
+  EXPECT_EQ(file_type_text(reader->dir_entries[0].file_type), "Seq");
   EXPECT_EQ(reader->dir_entries[2].first_sector, 2);
 }
 

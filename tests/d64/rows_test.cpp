@@ -5,7 +5,7 @@
 
 namespace {
 
-dir_entry make_entry(std::string_view type, int32_t size, std::string_view name) {
+dir_entry make_entry(d64_file_type type, int32_t size, std::string_view name) {
   dir_entry entry;
   entry.file_type = type;
   entry.size_bytes = size;
@@ -14,7 +14,7 @@ dir_entry make_entry(std::string_view type, int32_t size, std::string_view name)
 }
 
 TEST(D64RowTexts, PrgRowShowsSizeAndFormatName) {
-  const d64_row_texts row = make_d64_row_texts(make_entry("Prg", 10018, "PIC"));
+  const d64_row_texts row = make_d64_row_texts(make_entry(d64_file_type::prg, 10018, "PIC"));
   EXPECT_EQ(row.name, "PIC             ");
   EXPECT_EQ(row.type, "PRG");
   EXPECT_EQ(row.size, "10018");
@@ -22,15 +22,19 @@ TEST(D64RowTexts, PrgRowShowsSizeAndFormatName) {
 }
 
 TEST(D64RowTexts, PrgRowOfUnknownOrNegativeSizeNamesNoFormat) {
-  EXPECT_EQ(make_d64_row_texts(make_entry("Prg", 1234, "A")).format, "Unknown VELORA format");
-  const d64_row_texts row = make_d64_row_texts(make_entry("Prg", -1, "A"));
+  EXPECT_EQ(make_d64_row_texts(make_entry(d64_file_type::prg, 1234, "A")).format,
+            "Unknown VELORA format");
+  const d64_row_texts row = make_d64_row_texts(make_entry(d64_file_type::prg, -1, "A"));
   EXPECT_EQ(row.size, "-1");
   EXPECT_EQ(row.format, "Unknown VELORA format");
 }
 
 TEST(D64RowTexts, OtherTypesAreUpperCasedWithEmptySizeAndFormat) {
-  for (const auto& [type, shown] :
-       {std::pair{"Seq", "SEQ"}, {"Usr", "USR"}, {"Rel", "REL"}, {"Del", "DEL"}, {"???", "???"}}) {
+  for (const auto& [type, shown] : {std::pair{d64_file_type::seq, "SEQ"},
+                                    {d64_file_type::usr, "USR"},
+                                    {d64_file_type::rel, "REL"},
+                                    {d64_file_type::del, "DEL"},
+                                    {d64_file_type::unknown, "???"}}) {
     const d64_row_texts row = make_d64_row_texts(make_entry(type, 10018, "X"));
     EXPECT_EQ(row.type, shown);
     EXPECT_EQ(row.size, "");
@@ -39,7 +43,7 @@ TEST(D64RowTexts, OtherTypesAreUpperCasedWithEmptySizeAndFormat) {
 }
 
 TEST(D64RowTexts, NameKeepsItsRawBytes) {
-  dir_entry entry = make_entry("Prg", 0, "");
+  dir_entry entry = make_entry(d64_file_type::prg, 0, "");
   entry.name = {0x41, 0x00, 0xFF, 0x7F, 0x20, 0xC1, 0x42, 0x43,
                 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x1F};
   const std::string name = make_d64_row_texts(entry).name;

@@ -70,11 +70,11 @@ TEST(D64Writer, TypeBytesAndRawNamesAreStored) {
   ASSERT_TRUE(disk.build().ok);
   auto reader = list(disk);
   ASSERT_EQ(reader->dir_entry_count, 3);
-  EXPECT_EQ(reader->dir_entries[0].file_type, "Seq");
+  EXPECT_EQ(file_type_text(reader->dir_entries[0].file_type), "Seq");
   EXPECT_EQ(name_of(reader->dir_entries[0]), "A B             ");
-  EXPECT_EQ(reader->dir_entries[1].file_type, "Prg");
+  EXPECT_EQ(file_type_text(reader->dir_entries[1].file_type), "Prg");
   EXPECT_EQ(name_of(reader->dir_entries[1]), "SIXTEEN BYTES !!");
-  EXPECT_EQ(reader->dir_entries[2].file_type, "???");
+  EXPECT_EQ(file_type_text(reader->dir_entries[2].file_type), "???");
 }
 
 TEST(D64Writer, FullDirectoryOf144Files) {

@@ -1,0 +1,53 @@
+#pragma once
+// The file types of directory entries and their texts.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// Bits 0..2 of an entry's type byte; 5..7 name no type.
+enum class d64_file_type : uint8_t { del, seq, prg, usr, rel, unknown };
+
+inline constexpr std::array<std::string_view, 6> file_type_texts = {"Del", "Seq", "Prg",
+                                                                    "Usr", "Rel", "???"};
+
+constexpr d64_file_type file_type_of(uint8_t type_byte) {
+  const int type = type_byte & 7;
+  return type <= 4 ? static_cast<d64_file_type>(type) : d64_file_type::unknown;
+}
+
+// The type as the reader spells it: "Del", "Seq", "Prg", "Usr", "Rel" or "???".
+constexpr std::string_view file_type_text(d64_file_type type) {
+  return file_type_texts[static_cast<size_t>(type)];
+}
+
+// Program files are the ones whose size is worked out and that can be shown as pictures.
+constexpr bool is_program_file(d64_file_type type) {
+  return type == d64_file_type::prg;
+}
+
+namespace d64_file_type_detail {
+inline constexpr size_t marker_size = 3;
+static_assert(std::all_of(file_type_texts.begin(), file_type_texts.end(),
+                          [](std::string_view text) { return text.size() == marker_size; }));
+// The texts upper-cased by the ASCII rule, once.
+inline constexpr auto markers = [] {
+  std::array<std::array<char, marker_size>, file_type_texts.size()> upper{};
+  for (size_t t = 0; t < file_type_texts.size(); ++t) {
+    for (size_t i = 0; i < marker_size; ++i) {
+      const char c = file_type_texts[t][i];
+      upper[t][i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+  }
+  return upper;
+}();
+}  // namespace d64_file_type_detail
+
+// The type as a listing shows it: the text upper-cased ("PRG", "???").
+constexpr std::string_view file_type_marker(d64_file_type type) {
+  const auto& marker = d64_file_type_detail::markers[static_cast<size_t>(type)];
+  return {marker.data(), marker.size()};
+}
+
+static_assert(file_type_marker(d64_file_type::prg) == "PRG" &&
+              file_type_marker(d64_file_type::unknown) == "???");
