@@ -24,12 +24,6 @@ bool is_name_byte(unsigned char c) {
          c == '.';
 }
 
-bool has_d64_extension(std::string_view name) {
-  if (name.size() < 4) return false;
-  const std::string_view ext = name.substr(name.size() - 4);
-  return ext[0] == '.' && (ext[1] == 'd' || ext[1] == 'D') && ext[2] == '6' && ext[3] == '4';
-}
-
 bool is_regular_file(const std::string& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
@@ -76,7 +70,7 @@ class batch_planner {
 
   void add(const std::string& input) {
     if (const auto ref = parse_d64_entry_ref(input)) return add_entry(input, *ref);
-    if (has_d64_extension(input) && is_regular_file(input)) return add_image(input);
+    if (has_disk_image_extension(input) && is_regular_file(input)) return add_image(input);
     const std::string stem = fs::path(input).stem().string();
     plan_.items.push_back({input, names_.take(stem.empty() ? "picture" : stem)});
   }

@@ -19,9 +19,9 @@ std::string unreadable_reason(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
   if (S_ISDIR(info.st_mode)) return "is a directory";
-  if (S_ISREG(info.st_mode) && info.st_size < d64_image_size)
-    return "is " + std::to_string(info.st_size) + " bytes, shorter than a " +
-           std::to_string(d64_image_size) + "-byte disk image";
+  if (S_ISREG(info.st_mode) && disk_kind_by_size(info.st_size) == nullptr)
+    return "is " + std::to_string(info.st_size) + " bytes, not a disk image's size (" +
+           disk_image_sizes_text() + ")";
   return "cannot be read";
 }
 

@@ -3,22 +3,20 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-bool ends_with_d64(std::string_view name) {
+bool has_disk_image_extension(std::string_view name) {
   if (name.size() < 4) return false;
   const std::string_view ext = name.substr(name.size() - 4);
-  return ext[0] == '.' && (ext[1] == 'd' || ext[1] == 'D') && ext[2] == '6' && ext[3] == '4';
+  if (ext[0] != '.' || (ext[1] != 'd' && ext[1] != 'D')) return false;
+  const std::string_view digits = ext.substr(2);
+  return digits == "64" || digits == "71" || digits == "81";
 }
-
-}  // namespace
 
 std::optional<d64_entry_ref> parse_d64_entry_ref(std::string_view input) {
   const size_t colon = input.rfind(':');
   if (colon == std::string_view::npos) return std::nullopt;
   const std::string_view image = input.substr(0, colon);
   const std::string_view digits = input.substr(colon + 1);
-  if (!ends_with_d64(image) || digits.empty()) return std::nullopt;
+  if (!has_disk_image_extension(image) || digits.empty()) return std::nullopt;
   uint64_t index = 0;
   for (const char c : digits) {
     if (c < '0' || c > '9') return std::nullopt;
@@ -48,12 +46,23 @@ d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, fi
   return result;
 }
 
+namespace {
+
+std::string_view unreadable_image_message() {
+  static const std::string message =
+      "cannot read the disk image (missing, a directory or not of a disk image's size: " +
+      disk_image_sizes_text() + ")";
+  return message;
+}
+
+}  // namespace
+
 std::string_view d64_entry_message(d64_entry_status status) {
   switch (status) {
     case d64_entry_status::read:
       break;
     case d64_entry_status::image_unreadable:
-      return "cannot read the disk image (missing, a directory or shorter than 174848 bytes)";
+      return unreadable_image_message();
     case d64_entry_status::no_such_entry:
       return "the disk image has no directory entry with that number";
     case d64_entry_status::not_a_program:

@@ -1,5 +1,5 @@
 #pragma once
-// Naming one file of a D64 image on the command line ("IMAGE.d64:N") and reading it.
+// Naming one file of a disk image on the command line ("IMAGE.d64:N") and reading it.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,7 +14,11 @@ struct d64_entry_ref {
   uint32_t index = 0;  // 0-based directory entry, as the list command numbers them
 };
 
-// Splits "IMAGE.d64:N" (the extension in any case, N plain decimal digits); nullopt otherwise.
+// Whether the name ends in ".d64", ".d71" or ".d81", in any case.
+bool has_disk_image_extension(std::string_view name);
+
+// Splits "IMAGE.d64:N" (".d64", ".d71" or ".d81" in any case, N plain decimal digits); nullopt
+// otherwise.
 std::optional<d64_entry_ref> parse_d64_entry_ref(std::string_view input);
 
 enum class d64_entry_status : uint8_t { read, image_unreadable, no_such_entry, not_a_program };

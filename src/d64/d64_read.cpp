@@ -12,18 +12,17 @@ namespace {
 
 constexpr int entries_per_sector = 8;
 constexpr int entry_size = 32;
-constexpr uint8_t directory_first_sector = 1;
 
 // Follows a chain from track/sector, calling visit(read_ok) after each read. It ends at a link
 // to track 0, after a failed read, at a link back to a sector already read (so it reads each of
-// the 683 sectors at most once), or when visit returns false.
+// the image's sectors at most once), or when visit returns false.
 template <class Visit>
 void walk_chain(d64_reader& reader, uint8_t track, uint8_t sector, Visit visit) {
-  std::bitset<d64_sector_count> walked;
+  std::bitset<max_sector_count> walked;
   for (;;) {
-    const bool exists = d64_sector_exists(track, sector);
+    const bool exists = reader.kind->has_sector(track, sector);
     if (exists) {
-      const int number = d64_sector_number(track, sector);
+      const int number = reader.kind->sector_number(track, sector);
       if (walked[number]) return;
       walked[number] = true;
     }
@@ -62,61 +61,73 @@ bool store_directory_sector(d64_reader& reader) {
 // sector_buffer again.
 void walk_directory(d64_reader& reader) {
   reader.dir_entry_count = 0;
-  walk_chain(reader, d64_directory_track, directory_first_sector,
+  walk_chain(reader, reader.kind->directory_track, reader.kind->directory_sector,
              [&reader](bool read_ok) { return read_ok && store_directory_sector(reader); });
 }
 
-// Reads up to the image size into disk_image; the number of bytes read, or -1 on a read error.
+// Reads the whole file into disk_image; its size, or -1 on a read error or when it is longer
+// than any image.
 ssize_t read_image_bytes(int fd, d64_reader& reader) {
   ssize_t total = 0;
-  while (total < d64_image_size) {
-    const ssize_t got = ::read(fd, reader.disk_image.data() + total, d64_image_size - total);
+  while (total < max_image_file_size) {
+    const ssize_t got = ::read(fd, reader.disk_image.data() + total, max_image_file_size - total);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return -1;
-    if (got == 0) break;
+    if (got == 0) return total;
     total += got;
   }
-  return total;
+  uint8_t beyond = 0;
+  ssize_t got = 0;
+  do {
+    got = ::read(fd, &beyond, 1);
+  } while (got < 0 && errno == EINTR);
+  return got == 0 ? total : -1;
 }
 
-bool read_image_file(d64_reader& reader, const std::filesystem::path& file_name) {
+// The kind of the image now in disk_image, or nullptr when the file is not one.
+const disk_kind* read_image_file(d64_reader& reader, const std::filesystem::path& file_name) {
   const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return nullptr;
   struct stat info {};
-  bool whole = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
-  // A regular file too short to be an image is refused before it overwrites the last image.
-  if (whole && S_ISREG(info.st_mode) && info.st_size < d64_image_size) whole = false;
-  if (whole) whole = read_image_bytes(fd, reader) == d64_image_size;
+  bool readable = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
+  // A regular file of no image size is refused before it overwrites the last image.
+  if (readable && S_ISREG(info.st_mode) && disk_kind_by_size(info.st_size) == nullptr)
+    readable = false;
+  const ssize_t size = readable ? read_image_bytes(fd, reader) : -1;
   ::close(fd);
-  return whole;
+  return size < 0 ? nullptr : disk_kind_by_size(size);
 }
 
 }  // namespace
 
 void read_sector(d64_reader& reader, uint8_t track, uint8_t sector) {
-  if (!d64_sector_exists(track, sector)) {
+  if (!reader.kind->has_sector(track, sector)) {
     reader.sector_buffer[0] = 0;
     return;
   }
-  const auto start = reader.disk_image.begin() + track_offsets[track] + sector * d64_sector_size;
+  const auto start = reader.disk_image.begin() + reader.kind->sector_offset(track, sector);
   std::copy(start, start + d64_sector_size, reader.sector_buffer.begin());
 }
 
 bool read_directory(d64_reader& reader, const std::filesystem::path& file_name) {
-  if (!read_image_file(reader, file_name)) {
+  const disk_kind* kind = read_image_file(reader, file_name);
+  if (kind == nullptr) {
     reader.dir_entry_count = 0;
     return false;
   }
+  reader.kind = kind;
   walk_directory(reader);
   return true;
 }
 
 bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image) {
-  if (image.size() < static_cast<size_t>(d64_image_size)) {
+  const disk_kind* kind = disk_kind_by_size(image.size());
+  if (kind == nullptr) {
     reader.dir_entry_count = 0;
     return false;
   }
-  std::copy(image.begin(), image.begin() + d64_image_size, reader.disk_image.begin());
+  std::copy(image.begin(), image.end(), reader.disk_image.begin());
+  reader.kind = kind;
   walk_directory(reader);
   return true;
 }

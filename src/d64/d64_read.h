@@ -1,6 +1,7 @@
 #pragma once
-// Reading a D64 disk image: its directory, the sizes of its program files and one file's data.
-// Every chain walk is bounded, so a damaged image never hangs the reader or leaves its buffers.
+// Reading a D64, D71 or D81 disk image: its directory, the sizes of its program files and one
+// file's data. Every chain walk is bounded, so a damaged image never hangs the reader or leaves
+// its buffers.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -24,7 +25,8 @@ struct dir_entry {
 
 // The last image read and its directory. Large: give it static storage.
 struct d64_reader {
-  std::array<uint8_t, d64_image_size> disk_image{};
+  std::array<uint8_t, max_image_file_size> disk_image{};
+  const disk_kind* kind = &d64_kind;  // the layout of disk_image
   std::array<uint8_t, d64_sector_size> sector_buffer{};
   std::array<dir_entry, max_dir_entries> dir_entries{};
   uint16_t dir_entry_count = 0;
@@ -34,8 +36,9 @@ struct d64_reader {
 // exist.
 void read_sector(d64_reader& reader, uint8_t track, uint8_t sector);
 
-// Reads the first 174848 bytes of the image file and lists its directory; false (and no entries)
-// when the file cannot be opened, is a directory or is shorter than an image.
+// Reads the image file and lists its directory; its size tells its kind. False (and no entries)
+// when the file cannot be opened, is a directory or has a size of no kind; a regular file of such
+// a size leaves the last image and its kind as they were.
 bool read_directory(d64_reader& reader, const std::filesystem::path& file_name);
 
 // As read_directory, over image bytes already in memory.

@@ -14,10 +14,14 @@
 #include "d64/d64_read.h"
 
 struct test_image {
-  std::vector<uint8_t> bytes = std::vector<uint8_t>(d64_image_size, 0);
+  const disk_kind& kind;
+  std::vector<uint8_t> bytes;
+
+  explicit test_image(const disk_kind& disk = d64_kind)
+      : kind(disk), bytes(static_cast<size_t>(disk.image_size), 0) {}
 
   uint8_t* sector(int track, int sector) {
-    return bytes.data() + track_offsets[track] + sector * d64_sector_size;
+    return bytes.data() + kind.sector_offset(track, sector);
   }
   void link(int track, int sector, int next_track, int next_sector) {
     this->sector(track, sector)[0] = static_cast<uint8_t>(next_track);
@@ -27,12 +31,12 @@ struct test_image {
   void fill_data(int track, int sector) {
     uint8_t* data = this->sector(track, sector);
     for (int i = 2; i < d64_sector_size; ++i)
-      data[i] = static_cast<uint8_t>(d64_sector_number(track, sector) * 3 + i);
+      data[i] = static_cast<uint8_t>(kind.sector_number(track, sector) * 3 + i);
   }
-  // Writes directory entry e of directory sector 18/dir_sector.
+  // Writes directory entry e of directory sector dir_sector on the directory track.
   void entry(int dir_sector, int e, uint8_t type, int track, int sector, std::string_view name,
              uint16_t blocks = 1) {
-    uint8_t* out = this->sector(d64_directory_track, dir_sector) + e * 32;
+    uint8_t* out = this->sector(kind.directory_track, dir_sector) + e * 32;
     out[2] = type;
     out[3] = static_cast<uint8_t>(track);
     out[4] = static_cast<uint8_t>(sector);

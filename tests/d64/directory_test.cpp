@@ -87,14 +87,14 @@ TEST(ReadDirectory, ChainOnOtherTracksStopsStoringAt145) {
   // 18/1, then every sector of tracks 19..23 in turn: far more than 145 used entries.
   int track = 18, sector = 1;
   for (int t = 19; t <= 23; ++t) {
-    for (int s = 0; s < sectors_per_track[t]; ++s) {
+    for (int s = 0; s < d64_kind.sectors_per_track[t]; ++s) {
       image.link(track, sector, t, s);
       track = t;
       sector = s;
     }
   }
   for (int t = 19; t <= 23; ++t)
-    for (int s = 0; s < sectors_per_track[t]; ++s)
+    for (int s = 0; s < d64_kind.sectors_per_track[t]; ++s)
       for (int e = 0; e < 8; ++e) image.sector(t, s)[e * 32 + 2] = 0x81;
   for (int e = 0; e < 8; ++e) image.sector(18, 1)[e * 32 + 2] = 0x82;
   auto reader = list(image);

@@ -52,7 +52,7 @@ TEST_F(ReadD64Entry, PrgEntryIsCopiedWithItsSizeAndName) {
   ASSERT_EQ(result.status, d64_entry_status::read);
   EXPECT_EQ(result.size_bytes, 100);
   EXPECT_EQ(result.name, "PIC             ");
-  EXPECT_EQ((*file)[0], reader->disk_image[track_offsets[3] + 2]);
+  EXPECT_EQ((*file)[0], reader->disk_image[d64_kind.track_offsets[3] + 2]);
 }
 
 TEST_F(ReadD64Entry, FailuresAreTold) {

@@ -44,7 +44,7 @@ TEST(ReadFileChain, ChainLongerThan258SectorsWrapsInsideTheBuffer) {
   // 300 sectors: every sector of tracks 1..14 (294) and 6 of track 15.
   std::vector<std::pair<int, int>> chain_sectors;
   for (int t = 1; t <= 15 && chain_sectors.size() < 300; ++t)
-    for (int s = 0; s < sectors_per_track[t] && chain_sectors.size() < 300; ++s)
+    for (int s = 0; s < d64_kind.sectors_per_track[t] && chain_sectors.size() < 300; ++s)
       chain_sectors.emplace_back(t, s);
   for (size_t k = 0; k < chain_sectors.size(); ++k) {
     const auto [t, s] = chain_sectors[k];

@@ -41,15 +41,19 @@ TEST_F(ImageFile, ExactImageIsRead) {
   EXPECT_EQ(name_of(reader->dir_entries[0]).substr(0, 5), "FIRST");
 }
 
-TEST_F(ImageFile, LongerImagesAreReadForTheirFirst174848Bytes) {
-  for (size_t size : {175531u, 196608u, 197376u}) {
-    test_image image = one_entry_image("LONG");
-    image.bytes.resize(size, 0x82);  // trailing bytes that would list as entries if read
-    const auto path = dir / ("long" + std::to_string(size) + ".d64");
+TEST_F(ImageFile, SizesOfNoKindAreRefusedAndLeaveThePreviousImage) {
+  list_first_image();
+  for (size_t size : {174847u, 174849u, 175530u, 196607u, 197377u, 349697u, 819199u, 822401u}) {
+    test_image image = one_entry_image("ODD");
+    image.bytes.resize(size, 0x82);
+    const auto path = dir / ("odd" + std::to_string(size) + ".d64");
     write_file(path, image.bytes);
-    ASSERT_TRUE(read_directory(*reader, path)) << size;
-    EXPECT_EQ(reader->dir_entry_count, 1) << size;
+    EXPECT_FALSE(read_directory(*reader, path)) << size;
+    EXPECT_EQ(reader->dir_entry_count, 0) << size;
+    std::filesystem::remove(path);
   }
+  EXPECT_EQ(reader->disk_image[d64_kind.track_offsets[18] + 256 + 5], 'F');
+  EXPECT_EQ(reader->kind, &d64_kind);
 }
 
 TEST_F(ImageFile, MissingImageFailsWithNoEntries) {
@@ -72,7 +76,7 @@ TEST_F(ImageFile, ShortImageFailsAndLeavesThePreviousImage) {
   write_file(dir / "short.d64", image.bytes);
   EXPECT_FALSE(read_directory(*reader, dir / "short.d64"));
   EXPECT_EQ(reader->dir_entry_count, 0);
-  EXPECT_EQ(reader->disk_image[track_offsets[18] + 256 + 5], 'F');
+  EXPECT_EQ(reader->disk_image[d64_kind.track_offsets[18] + 256 + 5], 'F');
 }
 
 TEST_F(ImageFile, EmptyFileFails) {
@@ -91,12 +95,14 @@ TEST_F(ImageFile, ShortPipeFails) {
   EXPECT_EQ(reader->dir_entry_count, 0);
 }
 
-TEST(ImageBytes, ShortBytesFailAndLongBytesAreCut) {
+TEST(ImageBytes, OnlyImageSizesAreRead) {
   auto reader = make_reader();
   test_image image = one_entry_image("MEM");
   EXPECT_FALSE(
       read_directory_from_bytes(*reader, std::span(image.bytes).first(d64_image_size - 1)));
   EXPECT_EQ(reader->dir_entry_count, 0);
+  image.bytes.resize(d64_image_size + 1, 0x82);
+  EXPECT_FALSE(read_directory_from_bytes(*reader, image.bytes));
   image.bytes.resize(d64_image_size + 683, 0x82);
   EXPECT_TRUE(read_directory_from_bytes(*reader, image.bytes));
   EXPECT_EQ(reader->dir_entry_count, 1);

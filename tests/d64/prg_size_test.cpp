@@ -89,7 +89,7 @@ TEST(ComputePrgSizes, WholeDiskChainEnds) {
   // Every sector links to the next in image order; the last links back to the first.
   int previous_track = 1, previous_sector = 0;
   for (int t = 1; t <= 35; ++t) {
-    for (int s = 0; s < sectors_per_track[t]; ++s) {
+    for (int s = 0; s < d64_kind.sectors_per_track[t]; ++s) {
       if (t == 1 && s == 0) continue;
       if (t == 18 && s == 1) continue;  // keep the directory sector
       disk.image.link(previous_track, previous_sector, t, s);

@@ -15,28 +15,28 @@ std::unique_ptr<d64_reader> reader_over_distinct_image() {
 }
 
 void expect_sector_copied(const d64_reader& reader, int track, int sector) {
-  const int offset = track_offsets[track] + sector * d64_sector_size;
+  const int offset = d64_kind.track_offsets[track] + sector * d64_sector_size;
   EXPECT_TRUE(std::equal(reader.sector_buffer.begin(), reader.sector_buffer.end(),
                          reader.disk_image.begin() + offset))
       << "track " << track << " sector " << sector;
 }
 
 TEST(SectorTable, OffsetsFollowSectorCounts) {
-  EXPECT_EQ(track_offsets[1], 0);
-  EXPECT_EQ(track_offsets[2], 5376);
-  EXPECT_EQ(track_offsets[17], 86016);
-  EXPECT_EQ(track_offsets[18], 91392);
-  EXPECT_EQ(track_offsets[24], 120576);
-  EXPECT_EQ(track_offsets[25], 125440);
-  EXPECT_EQ(track_offsets[30], 148480);
-  EXPECT_EQ(track_offsets[31], 153088);
-  EXPECT_EQ(track_offsets[35], 170496);
-  EXPECT_EQ(sectors_per_track[17], 21);
-  EXPECT_EQ(sectors_per_track[18], 19);
-  EXPECT_EQ(sectors_per_track[24], 19);
-  EXPECT_EQ(sectors_per_track[25], 18);
-  EXPECT_EQ(sectors_per_track[30], 18);
-  EXPECT_EQ(sectors_per_track[31], 17);
+  EXPECT_EQ(d64_kind.track_offsets[1], 0);
+  EXPECT_EQ(d64_kind.track_offsets[2], 5376);
+  EXPECT_EQ(d64_kind.track_offsets[17], 86016);
+  EXPECT_EQ(d64_kind.track_offsets[18], 91392);
+  EXPECT_EQ(d64_kind.track_offsets[24], 120576);
+  EXPECT_EQ(d64_kind.track_offsets[25], 125440);
+  EXPECT_EQ(d64_kind.track_offsets[30], 148480);
+  EXPECT_EQ(d64_kind.track_offsets[31], 153088);
+  EXPECT_EQ(d64_kind.track_offsets[35], 170496);
+  EXPECT_EQ(d64_kind.sectors_per_track[17], 21);
+  EXPECT_EQ(d64_kind.sectors_per_track[18], 19);
+  EXPECT_EQ(d64_kind.sectors_per_track[24], 19);
+  EXPECT_EQ(d64_kind.sectors_per_track[25], 18);
+  EXPECT_EQ(d64_kind.sectors_per_track[30], 18);
+  EXPECT_EQ(d64_kind.sectors_per_track[31], 17);
 }
 
 TEST(ReadSector, CopiesTheLastSectorOfEachZone) {

@@ -96,13 +96,13 @@ TEST(D64Writer, BamMarksExactlyTheUsedSectors) {
   for (int f = 0; f < 20; ++f) disk.add("F", 0x82, 254 * 3 + f);
   ASSERT_TRUE(disk.build("MY DISK").ok);
   // Walk every chain the directory names, and the directory, to collect used sectors.
-  std::set<int> used = {d64_sector_number(18, 0)};
+  std::set<int> used = {d64_kind.sector_number(18, 0)};
   auto reader = list(disk);
   const auto& image = *disk.image;
   auto walk = [&](int track, int sector) {
     while (track != 0) {
-      EXPECT_TRUE(used.insert(d64_sector_number(track, sector)).second) << "shared sector";
-      const uint8_t* data = image.data() + track_offsets[track] + sector * 256;
+      EXPECT_TRUE(used.insert(d64_kind.sector_number(track, sector)).second) << "shared sector";
+      const uint8_t* data = image.data() + d64_kind.track_offsets[track] + sector * 256;
       track = data[0];
       sector = data[1];
     }
@@ -112,14 +112,14 @@ TEST(D64Writer, BamMarksExactlyTheUsedSectors) {
     EXPECT_NE(reader->dir_entries[k].first_track, 18);
     walk(reader->dir_entries[k].first_track, reader->dir_entries[k].first_sector);
   }
-  const uint8_t* bam = image.data() + track_offsets[18];
+  const uint8_t* bam = image.data() + d64_kind.track_offsets[18];
   EXPECT_EQ(bam[0], 18);
   EXPECT_EQ(bam[1], 1);
   for (int t = 1; t <= 35; ++t) {
     int free_count = 0;
-    for (int s = 0; s < sectors_per_track[t]; ++s) {
+    for (int s = 0; s < d64_kind.sectors_per_track[t]; ++s) {
       const bool is_free = bam[4 * t + 1 + s / 8] >> (s % 8) & 1;
-      EXPECT_EQ(is_free, !used.count(d64_sector_number(t, s))) << t << "/" << s;
+      EXPECT_EQ(is_free, !used.count(d64_kind.sector_number(t, s))) << t << "/" << s;
       free_count += is_free;
     }
     EXPECT_EQ(bam[4 * t], free_count) << "track " << t;

@@ -1,5 +1,7 @@
 // Fuzz harness: lists arbitrary disk images and reads every listed file, as the browser would.
-// Built by scripts/fuzz-d64 with clang's libFuzzer and sanitizers.
+// The first input byte picks the kind of image (D64, 40-track D64, D71, D81); the rest is the
+// image. Built by scripts/fuzz with clang's libFuzzer and sanitizers.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,22 +12,29 @@ namespace {
 
 d64_reader reader;
 file_buffer file;
-std::array<uint8_t, d64_image_size> image;
+std::array<uint8_t, max_image_file_size> image;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::span<const uint8_t> input(data, size);
-  if (size < static_cast<size_t>(d64_image_size)) {
-    if (read_directory_from_bytes(reader, input) || reader.dir_entry_count != 0) __builtin_trap();
-    // Short inputs are laid over a blank image from the directory track on, wrapping to track 1,
-    // so that they reach the directory and the chains it names.
-    image.fill(0);
-    for (size_t i = 0; i < size; ++i) image[(track_offsets[18] + i) % d64_image_size] = data[i];
-    if (!read_directory_from_bytes(reader, image)) __builtin_trap();
-  } else if (!read_directory_from_bytes(reader, input)) {
-    __builtin_trap();
+  if (size == 0) return 0;
+  const disk_kind& kind = disk_kinds[data[0] % disk_kinds.size()];
+  const std::span<const uint8_t> input(data + 1, size - 1);
+  const bool is_image = disk_kind_by_size(input.size()) != nullptr;
+  if (read_directory_from_bytes(reader, input) != is_image) __builtin_trap();
+  if (!is_image && reader.dir_entry_count != 0) __builtin_trap();
+
+  // Inputs shorter than the kind's image are laid over a blank one from the directory track on,
+  // wrapping to track 1, so that they reach the directory and the chains it names.
+  const std::span<uint8_t> blank = std::span(image).first(kind.image_size);
+  std::fill(blank.begin(), blank.end(), 0);
+  if (input.size() >= blank.size()) {
+    std::copy_n(input.begin(), blank.size(), blank.begin());
+  } else {
+    const size_t start = kind.track_offsets[kind.directory_track];
+    for (size_t i = 0; i < input.size(); ++i) blank[(start + i) % blank.size()] = input[i];
   }
+  if (!read_directory_from_bytes(reader, blank) || reader.kind != &kind) __builtin_trap();
   if (reader.dir_entry_count > max_dir_entries) __builtin_trap();
   compute_prg_sizes(reader);
   for (int k = 0; k < reader.dir_entry_count; ++k) {

@@ -1,4 +1,4 @@
-// make-d64: builds a D64 disk image from host files.
+// make-d64: builds a D64, D71 or D81 disk image from host files.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,8 +18,10 @@
 namespace {
 
 constexpr const char* usage_text =
-    "usage: make-d64 OUTPUT.d64 [--name DISKNAME] [--id ID] [[--as NAME] [--type TYPE] FILE]...\n"
-    "Builds a 35-track D64 image holding the FILEs in the order given.\n"
+    "usage: make-d64 OUTPUT.d64 [--kind KIND] [--name DISKNAME] [--id ID]\n"
+    "                [[--as NAME] [--type TYPE] FILE]...\n"
+    "Builds a disk image holding the FILEs in the order given.\n"
+    "  --kind KIND      d64 (35 tracks, default), d64-40 (40 tracks), d71 or d81\n"
     "  --name DISKNAME  disk name, at most 16 bytes (default: empty)\n"
     "  --id ID          disk id, at most 2 bytes (default: 00)\n"
     "  --as NAME        directory name of the next FILE, at most 16 bytes; \\xHH gives any byte\n"
@@ -55,6 +57,14 @@ std::optional<std::string> unescape(std::string_view text) {
     i += 3;
   }
   return out;
+}
+
+std::optional<const disk_kind*> parse_kind(std::string_view text) {
+  if (text == "d64") return &d64_kind;
+  if (text == "d64-40") return &d64_40_track_kind;
+  if (text == "d71") return &d71_kind;
+  if (text == "d81") return &d81_kind;
+  return std::nullopt;
 }
 
 std::optional<uint8_t> parse_type(std::string_view text) {
@@ -117,6 +127,7 @@ int main(int argc, char** argv) {
   const std::string output(args[0]);
   std::string disk_name;
   std::string disk_id = "00";
+  const disk_kind* kind = &d64_kind;
   std::optional<std::string> next_name;
   uint8_t next_type = 0x82;
   std::vector<std::vector<uint8_t>> contents;
@@ -124,9 +135,15 @@ int main(int argc, char** argv) {
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const bool has_value = i + 1 < args.size();
-    if (arg == "--name" || arg == "--id" || arg == "--as" || arg == "--type") {
+    if (arg == "--name" || arg == "--id" || arg == "--as" || arg == "--type" || arg == "--kind") {
       if (!has_value) return usage_error(std::string(arg) + " needs a value");
       const std::string_view value = args[++i];
+      if (arg == "--kind") {
+        const auto named = parse_kind(value);
+        if (!named) return usage_error("unknown kind " + std::string(value));
+        kind = *named;
+        continue;
+      }
       if (arg == "--type") {
         const auto type = parse_type(value);
         if (!type) return usage_error("unknown type " + std::string(value));
@@ -154,8 +171,9 @@ int main(int argc, char** argv) {
   }
   for (size_t f = 0; f < files.size(); ++f) files[f].data = contents[f];
 
-  static std::array<uint8_t, d64_image_size> image;
-  const d64_build_result result = build_d64_image(disk_name, disk_id, files, image);
+  static std::array<uint8_t, max_image_file_size> buffer;
+  const std::span<uint8_t> image = std::span(buffer).first(kind->image_size);
+  const d64_build_result result = build_disk_image(*kind, disk_name, disk_id, files, image);
   if (!result.ok) {
     std::fprintf(stderr, "make-d64: %s\n", result.error.c_str());
     return 1;
