@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "d64/d64_file_type.h"
+
 namespace {
 
 constexpr std::array<std::pair<row_kind, std::string_view>, 5> markers = {{
@@ -12,8 +14,6 @@ constexpr std::array<std::pair<row_kind, std::string_view>, 5> markers = {{
     {row_kind::drive, "<Drive>"},
     {row_kind::leave_image, "<WIN>"},
 }};
-
-constexpr std::string_view program_marker = "PRG";
 
 }  // namespace
 
@@ -28,7 +28,7 @@ row_kind kind_of_row(const tdir& grid, int row) {
   const std::string_view text = tdir_cell(grid, 1, row);
   for (const auto& [kind, marker] : markers)
     if (text == marker) return kind;
-  if (text == program_marker) return row_kind::image_program;
+  if (text == file_type_marker(d64_file_type::prg)) return row_kind::image_program;
   // Host markers are in angle brackets; every other text is a disk image entry's file type.
   return text.empty() || text.starts_with('<') ? row_kind::none : row_kind::image_other;
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/ascii_case.h"
+
 // Bits 0..2 of an entry's type byte; 5..7 name no type.
 enum class d64_file_type : uint8_t { del, seq, prg, usr, rel, unknown };
 
@@ -34,10 +36,7 @@ static_assert(std::all_of(file_type_texts.begin(), file_type_texts.end(),
 inline constexpr auto markers = [] {
   std::array<std::array<char, marker_size>, file_type_texts.size()> upper{};
   for (size_t t = 0; t < file_type_texts.size(); ++t) {
-    for (size_t i = 0; i < marker_size; ++i) {
-      const char c = file_type_texts[t][i];
-      upper[t][i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
+    for (size_t i = 0; i < marker_size; ++i) upper[t][i] = ascii_upper_char(file_type_texts[t][i]);
   }
   return upper;
 }();
