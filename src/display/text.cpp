@@ -1,46 +1,32 @@
 #include "display/text.h"
 
-#include <SDL.h>
-#include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <tuple>
-#include <utility>
-#include <vector>
 
-#include "base/utf8.h"
 #include "display/canvas.h"
+#include "display/font_face.h"
 
 namespace {
 
-// One character drawn alone in white: its coverage, and how far it moves the pen.
-struct glyph_image {
-  int width = 0;
-  int height = 0;
-  int advance = 0;
-  std::vector<uint8_t> coverage;  // alpha, row by row
-};
-
 struct font_registry {
   std::mutex mutex;
-  bool ttf_ready = false;
-  std::map<std::string, std::string> registered;  // family name -> file
-  std::map<std::tuple<std::string, int, bool>, TTF_Font*> open;
-  // Glyphs rendered once per open font and code point, so that drawing text allocates
-  // nothing once its characters have been drawn before.
-  std::map<std::pair<TTF_Font*, uint32_t>, glyph_image> glyphs;
+  FT_Library library = nullptr;
+  std::map<std::string, std::string> registered;            // family name -> file
+  std::map<std::string, std::unique_ptr<font_file>> files;  // by path, each read once
+  // The face and size of each canvas font asked for; null when no face was found.
+  std::map<std::tuple<std::string, int, bool>, std::unique_ptr<sized_font>> open;
 
   void close_all() {
-    glyphs.clear();
-    for (auto& [key, font] : open)
-      if (font) TTF_CloseFont(font);
     open.clear();
+    files.clear();
     registered.clear();
-    if (ttf_ready) TTF_Quit();
-    ttf_ready = false;
+    if (library) FT_Done_FreeType(library);
+    library = nullptr;
     // Fontconfig keeps its configuration until told; a later lookup loads it again.
     FcFini();
   }
@@ -53,9 +39,9 @@ font_registry& fonts() {
   return registry;
 }
 
-bool ensure_ttf(font_registry& r) {
-  if (!r.ttf_ready) r.ttf_ready = TTF_Init() == 0;
-  return r.ttf_ready;
+bool ensure_library(font_registry& r) {
+  if (!r.library && FT_Init_FreeType(&r.library) != 0) r.library = nullptr;
+  return r.library != nullptr;
 }
 
 std::string fontconfig_file(const std::string& face, bool bold) {
@@ -76,26 +62,24 @@ std::string fontconfig_file(const std::string& face, bool bold) {
   return file;
 }
 
-bool is_registered(font_registry& r, const std::string& face) {
-  return r.registered.count(face) > 0;
+// The font file at a path, read and opened on first use; null when it is no font.
+font_file* file_at(font_registry& r, const std::string& path) {
+  if (const auto it = r.files.find(path); it != r.files.end()) return it->second.get();
+  std::unique_ptr<font_file> file = open_font_file(r.library, path);
+  return file ? r.files.emplace(path, std::move(file)).first->second.get() : nullptr;
 }
 
-const glyph_image& glyph_for(font_registry& r, TTF_Font* font, uint32_t code_point);
-
-// The open font for a canvas font, or null when no face can be found.
-TTF_Font* font_for(font_registry& r, const canvas_font& f) {
-  if (!ensure_ttf(r)) return nullptr;
-  const auto key = std::make_tuple(f.face, f.size_pt, f.bold);
-  if (auto it = r.open.find(key); it != r.open.end()) return it->second;
+// The face at the size of a canvas font, or null when no face can be found.
+sized_font* font_for(font_registry& r, const canvas_font& f) {
+  if (!ensure_library(r)) return nullptr;
+  const auto [it, added] = r.open.try_emplace(std::make_tuple(f.face, f.size_pt, f.bold));
+  if (!added) return it->second.get();
   const auto reg = r.registered.find(f.face);
-  const std::string file =
+  const std::string path =
       reg != r.registered.end() ? reg->second : fontconfig_file(f.face, f.bold);
-  TTF_Font* font = file.empty() ? nullptr : TTF_OpenFontDPI(file.c_str(), f.size_pt, 96, 96);
-  r.open[key] = font;
-  // Names and captions are mostly printable ASCII: those glyphs are made with the font.
-  for (uint32_t code_point = 0x20; font && code_point < 0x7F; ++code_point)
-    glyph_for(r, font, code_point);
-  return font;
+  font_file* file = path.empty() ? nullptr : file_at(r, path);
+  if (file) it->second = open_sized_font(*file, f.size_pt);
+  return it->second.get();
 }
 
 struct decoded_char {
@@ -122,43 +106,28 @@ decoded_char decode_char(std::string_view text, size_t i, bool byte_glyphs) {
   return {b, 1};
 }
 
-// Valid UTF-8 sequences pass through; any other byte is taken as a Latin-1 character.
-std::string sanitized_utf8(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    const decoded_char c = decode_char(text, i, false);
-    if (c.code_point != 0) append_utf8(out, c.code_point);
-    i += c.length;
-  }
-  return out;
-}
-
-// The glyph of a code point in an open font, rendered on first use.
-const glyph_image& glyph_for(font_registry& r, TTF_Font* font, uint32_t code_point) {
-  const auto [it, added] = r.glyphs.try_emplace({font, code_point});
-  glyph_image& glyph = it->second;
-  if (!added) return glyph;
-  int min_x = 0, max_x = 0, min_y = 0, max_y = 0;
-  TTF_GlyphMetrics32(font, code_point, &min_x, &max_x, &min_y, &max_y, &glyph.advance);
-  SDL_Surface* drawn = TTF_RenderGlyph32_Blended(font, code_point, SDL_Color{255, 255, 255, 255});
-  if (!drawn) return glyph;
-  glyph.width = drawn->w;
-  glyph.height = drawn->h;
-  glyph.coverage.resize(static_cast<size_t>(drawn->w) * drawn->h);
-  SDL_LockSurface(drawn);
-  for (int gy = 0; gy < drawn->h; ++gy) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(drawn->pixels) +
-                                                        static_cast<size_t>(gy) * drawn->pitch);
-    for (int gx = 0; gx < drawn->w; ++gx) {
-      uint8_t r8, g8, b8, a8;
-      SDL_GetRGBA(row[gx], drawn->format, &r8, &g8, &b8, &a8);
-      glyph.coverage[static_cast<size_t>(gy) * drawn->w + gx] = a8;
+// The characters of a text in order, zero bytes left out.
+class char_reader {
+ public:
+  char_reader(std::string_view text, bool byte_glyphs) : text_(text), byte_glyphs_(byte_glyphs) {}
+  bool next(uint32_t& code_point) {
+    while (i_ < text_.size()) {
+      const decoded_char c = decode_char(text_, i_, byte_glyphs_);
+      i_ += c.length;
+      code_point = c.code_point;
+      if (code_point != 0) return true;
     }
+    return false;
   }
-  SDL_UnlockSurface(drawn);
-  SDL_FreeSurface(drawn);
-  return glyph;
+
+ private:
+  std::string_view text_;
+  bool byte_glyphs_;
+  size_t i_ = 0;
+};
+
+bool byte_glyphs(font_registry& r, const canvas_font& f) {
+  return r.registered.count(f.face) > 0;
 }
 
 // Blends the glyph in the colour (0x00RRGGBB) into s with its top left corner at (x, y).
@@ -180,15 +149,31 @@ void blend_glyph(surface& s, int x, int y, const glyph_image& glyph, uint32_t co
   }
 }
 
-std::string byte_glyphs(std::string_view text) {
-  std::string out;
-  for (unsigned char b : text)
-    if (b != 0) append_utf8(out, b);
-  return out;
-}
-
-std::string glyph_text(font_registry& r, const canvas_font& f, std::string_view text) {
-  return is_registered(r, f.face) ? byte_glyphs(text) : sanitized_utf8(text);
+// The width of the text set as one line: from the leftmost ink or the start to the rightmost
+// ink or the end of the last advance. Kerning reaches past characters that are not shown.
+int line_width(sized_font& font, std::string_view text, bool byte_glyphs) {
+  FT_Pos x = 0;
+  int min_x = 0, max_x = 0;
+  char_reader chars(text, byte_glyphs);
+  uint32_t code_point = 0;
+  while (chars.next(code_point)) {
+    const glyph_entry& g = glyph_of(font, code_point);
+    if (!g.in_line) continue;
+    const int ink_x = static_cast<int>(x >> 6) + g.left;
+    min_x = std::min(min_x, ink_x);
+    max_x = std::max(max_x, ink_x + g.width);
+    x += g.line_advance;
+    if (g.ignorable) continue;
+    char_reader after = chars;
+    uint32_t next = 0;
+    while (after.next(next)) {
+      const glyph_entry& n = glyph_of(font, next);
+      if (!n.in_line || n.ignorable) continue;
+      x += line_kerning(font, g, n);
+      break;
+    }
+  }
+  return std::max(max_x, static_cast<int>(x >> 6)) - min_x;
 }
 
 }  // namespace
@@ -196,34 +181,25 @@ std::string glyph_text(font_registry& r, const canvas_font& f, std::string_view 
 bool register_font_file(const std::string& path) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  if (!ensure_ttf(r)) return false;
-  TTF_Font* probe = TTF_OpenFont(path.c_str(), 10);
-  if (!probe) return false;
-  const char* family = TTF_FontFaceFamilyName(probe);
-  if (family) r.registered[family] = path;
-  TTF_CloseFont(probe);
-  return family != nullptr;
+  if (!ensure_library(r)) return false;
+  font_file* file = file_at(r, path);
+  if (!file || !file->face->family_name) return false;
+  r.registered[file->face->family_name] = path;
+  return true;
 }
 
 void unregister_font_file(const std::string& path) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  for (auto it = r.registered.begin(); it != r.registered.end();) {
-    if (it->second != path) {
-      ++it;
-      continue;
-    }
-    for (auto o = r.open.begin(); o != r.open.end();) {
-      if (std::get<0>(o->first) == it->first) {
-        std::erase_if(r.glyphs, [&](const auto& glyph) { return glyph.first.first == o->second; });
-        if (o->second) TTF_CloseFont(o->second);
-        o = r.open.erase(o);
-      } else {
-        ++o;
-      }
-    }
-    it = r.registered.erase(it);
-  }
+  const auto file = r.files.find(path);
+  if (file == r.files.end()) return;
+  std::erase_if(r.open, [&](const auto& open) {
+    const auto family = r.registered.find(std::get<0>(open.first));
+    return (open.second && open.second->file == file->second.get()) ||
+           (family != r.registered.end() && family->second == path);
+  });
+  std::erase_if(r.registered, [&](const auto& family) { return family.second == path; });
+  r.files.erase(file);
 }
 
 void close_fonts() {
@@ -235,57 +211,51 @@ void close_fonts() {
 int text_width(const surface& s, std::string_view text) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  TTF_Font* font = font_for(r, s.canvas.font);
-  int w = 0, h = 0;
-  const std::string utf8 = glyph_text(r, s.canvas.font, text);
-  if (!font || utf8.empty() || TTF_SizeUTF8(font, utf8.c_str(), &w, &h) != 0) return 0;
-  return w;
+  sized_font* font = font_for(r, s.canvas.font);
+  return font ? line_width(*font, text, byte_glyphs(r, s.canvas.font)) : 0;
 }
 
 int text_height(const surface& s) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  TTF_Font* font = font_for(r, s.canvas.font);
-  return font ? TTF_FontHeight(font) : 0;
+  sized_font* font = font_for(r, s.canvas.font);
+  return font ? font->height : 0;
 }
 
 void draw_text(surface& s, int x, int y, std::string_view text) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  TTF_Font* font = font_for(r, s.canvas.font);
+  sized_font* font = font_for(r, s.canvas.font);
   if (!font) return;
-  const bool byte_glyphs = is_registered(r, s.canvas.font.face);
-  // The pen advances by each glyph's advance and the kerning of each pair, as a line is set.
+  const bool bytes = byte_glyphs(r, s.canvas.font);
+  // The pen advances by each character's advance and the kerning of each pair.
   int width = 0, last_width = 0;
-  uint32_t previous = 0;
-  for (size_t i = 0; i < text.size();) {
-    const decoded_char c = decode_char(text, i, byte_glyphs);
-    i += c.length;
-    if (c.code_point == 0) continue;
-    if (previous != 0) width += TTF_GetFontKerningSizeGlyphs32(font, previous, c.code_point);
-    const glyph_image& glyph = glyph_for(r, font, c.code_point);
-    last_width = width + glyph.width;
+  const glyph_entry* previous = nullptr;
+  char_reader chars(text, bytes);
+  uint32_t code_point = 0;
+  while (chars.next(code_point)) {
+    glyph_entry& glyph = glyph_of(*font, code_point);
+    if (previous) width += drawn_kerning(*font, *previous, glyph);
+    last_width = width + image_of(*font, glyph).width;
     width += glyph.advance;
-    previous = c.code_point;
+    previous = &glyph;
   }
-  if (previous == 0) return;
+  if (!previous) return;
   if (s.canvas.brush == brush_style::solid) {
     canvas_state saved = s.canvas;
     s.canvas.pen_colour = s.canvas.brush_colour;
-    draw_rect(s, x, y, x + std::max(width, last_width), y + TTF_FontHeight(font));
+    draw_rect(s, x, y, x + std::max(width, last_width), y + font->height);
     s.canvas = saved;
   }
   const uint32_t colour = canvas_to_pixel(s.canvas.font.colour);
   int pen_x = x;
-  previous = 0;
-  for (size_t i = 0; i < text.size();) {
-    const decoded_char c = decode_char(text, i, byte_glyphs);
-    i += c.length;
-    if (c.code_point == 0) continue;
-    if (previous != 0) pen_x += TTF_GetFontKerningSizeGlyphs32(font, previous, c.code_point);
-    const glyph_image& glyph = glyph_for(r, font, c.code_point);
-    blend_glyph(s, pen_x, y, glyph, colour);
+  previous = nullptr;
+  chars = char_reader(text, bytes);
+  while (chars.next(code_point)) {
+    glyph_entry& glyph = glyph_of(*font, code_point);
+    if (previous) pen_x += drawn_kerning(*font, *previous, glyph);
+    blend_glyph(s, pen_x, y, image_of(*font, glyph), colour);
     pen_x += glyph.advance;
-    previous = c.code_point;
+    previous = &glyph;
   }
 }

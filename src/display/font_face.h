@@ -1,0 +1,77 @@
+#pragma once
+// Font faces through FreeType: a font file read once and opened from memory, the face at a
+// point size, and its glyphs rendered on first use and kept. A glyph image is the cell a line
+// of that one character fills; measured lines advance and kern in 26.6 fixed point as a text
+// shaper sets them.
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct font_file {
+  std::vector<FT_Byte> bytes;  // the face reads from here while it is open
+  FT_Face face = nullptr;
+
+  font_file() = default;
+  font_file(const font_file&) = delete;
+  font_file& operator=(const font_file&) = delete;
+  ~font_file();
+};
+
+// The first face of the file, or null when it cannot be read or is no font.
+std::unique_ptr<font_file> open_font_file(FT_Library library, const std::string& path);
+
+// One character drawn alone: its coverage, row by row, with the top-left corner of the
+// character's cell at (0, 0).
+struct glyph_image {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> coverage;
+};
+
+struct glyph_entry {
+  FT_UInt index = 0;  // the character's glyph in the face
+  int advance = 0;    // whole pixels the pen moves when the character is drawn
+  // As the character stands in a line: its glyph, advance, and ink box (left, top, size).
+  bool in_line = true;
+  bool ignorable = false;  // not shown, no advance, and kerning reaches past it
+  FT_UInt line_glyph = 0;
+  FT_Pos line_advance = 0;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int rows = 0;
+  bool imaged = false;
+  glyph_image image;
+};
+
+struct sized_font {
+  font_file* file = nullptr;
+  FT_Size size = nullptr;
+  int ascent = 0;
+  int height = 0;
+  FT_Pos em = 0;              // as a shaper scales the face: 26.6 per em
+  int64_t kerning_scale = 0;  // font units to 26.6, as 16.16
+  std::map<uint32_t, glyph_entry> glyphs;
+
+  sized_font() = default;
+  sized_font(const sized_font&) = delete;
+  sized_font& operator=(const sized_font&) = delete;
+  ~sized_font();
+};
+
+// The face of the file at a point size at 96 DPI (a bitmap face at its strike).
+std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt);
+
+// The glyph of a code point; its image is rendered by image_of on first use.
+glyph_entry& glyph_of(sized_font& font, uint32_t code_point);
+const glyph_image& image_of(sized_font& font, glyph_entry& glyph);
+
+// Kerning between two drawn characters in whole pixels, and between two glyphs of a
+// measured line in 26.6.
+int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right);
+FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right);
