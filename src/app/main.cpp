@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   {
     sdl_display screen(
         {.windowed = cl.windowed, .scale = cl.scale, .integer_scale = cl.integer_scale});
-    status = run_viewer(screen, data_dir, cl.palette_file, cl.start);
+    status = run_viewer(screen, std::cerr, data_dir, cl.palette_file, cl.start);
   }
   close_fonts();
   return status;

@@ -1,15 +1,13 @@
 #include "viewer/viewer.h"
 
-#include <cstdio>
-
 #include "viewer/form.h"
 #include "viewer/frame_loop.h"
 
-int run_viewer(display& screen, const std::string& data_dir, const std::string& palette_file,
-               const start_target& start) {
+int run_viewer(display& screen, std::ostream& err, const std::string& data_dir,
+               const std::string& palette_file, const start_target& start) {
   TForm1 Form1(screen, {.data_dir = data_dir, .palette_file = palette_file});
   if (!screen.initialize()) {
-    std::fprintf(stderr, "%s\n", screen.error().c_str());
+    err << screen.error() << '\n';
     return 1;
   }
   Form1.open_start(start);

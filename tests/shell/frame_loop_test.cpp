@@ -8,6 +8,7 @@
 
 #include "base/quit_signal.h"
 #include "form_fixture.h"
+#include "support/captured_console.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -140,19 +141,17 @@ TEST(QuitSignal, SigtermEndsTheLoop) {
 TEST(Viewer, EndsWithStatus0WhenTheWindowIsClosed) {
   headless_display screen;
   screen.push_event(event_of(input_event::kind::quit));
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(run_viewer(screen, "/nonexistent"), 0);
-  testing::internal::GetCapturedStderr();
+  captured_console console;
+  EXPECT_EQ(run_viewer(screen, console.err_stream, "/nonexistent"), 0);
   EXPECT_FALSE(screen.on_restore_surface);  // the form is gone
 }
 
 TEST(Viewer, EndsWithStatus1AndTheMessageWhenTheDisplayCannotStart) {
   headless_display screen;
   screen.refuse_mode();
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(run_viewer(screen, "/nonexistent"), 1);
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find("Display mode cannot be changed (800x600 32bit)\n"), std::string::npos);
+  captured_console console;
+  EXPECT_EQ(run_viewer(screen, console.err_stream, "/nonexistent"), 1);
+  EXPECT_EQ(console.err(), "Display mode cannot be changed (800x600 32bit)\n");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "support/captured_console.h"
 #include "viewer/viewer.h"
 #include "viewer_fixture.h"
 
@@ -13,7 +14,9 @@ TEST_F(ViewerTest, RunViewerShowsTheQueuedMessageFirstAndEndsAfterTheExitQuestio
        {key_down_event(vk::enter), character_event(13), key_down_event(vk::escape),
         character_event(27), key_down_event(vk::enter), character_event(13)})
     screen.push_event(e);
-  EXPECT_EQ(run_viewer(screen, VELORA_DATA_DIR), 0);
+  captured_console console;
+  EXPECT_EQ(run_viewer(screen, console.err_stream, VELORA_DATA_DIR), 0);
+  EXPECT_EQ(console.err(), "");
   EXPECT_EQ(std::filesystem::current_path(), folder);
   EXPECT_GT(screen.frames_presented(), 0);
 }
