@@ -16,7 +16,7 @@
 #include "display/export_bitmap.h"
 #include "formats/bmp_file.h"
 #include "render/picture_chain.h"
-#include "render_fixture.h"
+#include "render/render_fixture.h"
 #include "support/captured_console.h"
 
 namespace {

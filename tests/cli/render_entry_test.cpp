@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "d64_test_image.h"
+#include "d64/d64_test_image.h"
 #include "support/captured_console.h"
 #include "tools/make-d64/d64_writer.h"
 

@@ -1,10 +1,11 @@
+#include "tools/make-d64/d64_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <set>
 
-#include "d64_test_image.h"
-#include "tools/make-d64/d64_writer.h"
+#include "d64/d64_test_image.h"
 
 namespace {
 
