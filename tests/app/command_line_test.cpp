@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ TEST(CommandLine, NoArgumentsViewsTheCurrentDirectoryFullScreen) {
 }
 
 TEST(CommandLine, ViewerOptionsAndStartDirectory) {
-  const std::string dir = TEST_TEMP_ROOT;
+  const temp_folder folder;
+  const std::string dir = folder.path().string();
   const command_line cl =
       parse({"--windowed", "--scale", "3", "--integer-scale", "--data-dir=/d", dir});
   EXPECT_TRUE(cl.error.empty()) << cl.error;

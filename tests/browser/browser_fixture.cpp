@@ -1,31 +1,15 @@
 #include "browser_fixture.h"
 
-#include <stdlib.h>
-
-#include <fstream>
+#include "support/files.h"
 
 void browser_test::SetUp() {
-  start_dir = std::filesystem::current_path();
-  std::filesystem::create_directories(BROWSER_TEST_TMP_DIR);
-  std::string pattern = std::string(BROWSER_TEST_TMP_DIR) + "/browser-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  temp = std::filesystem::canonical(pattern);
-  std::filesystem::current_path(temp);
   drives.items = {{"/", "/ [ext4]"}, {"/home/ann", "/home/ann [home]"}};
   b.lister = &posix;
   b.drives = &drives;
 }
 
-void browser_test::TearDown() {
-  std::filesystem::current_path(start_dir);
-  std::error_code ignored;
-  std::filesystem::remove_all(temp, ignored);
-}
-
 void browser_test::write_file(const std::string& name, size_t size) const {
-  std::string bytes(size, '\0');
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
-  std::ofstream(temp / name, std::ios::binary) << bytes;
+  write_file_bytes(temp / name, counting_bytes(size));
 }
 
 void browser_test::make_dir(const std::string& name) const {

@@ -1,9 +1,8 @@
 #pragma once
-// A browser over a fresh temporary folder that is the current directory for the test, with a
-// fixed drive list and hooks that record what they were asked.
+// A browser over a fresh folder that is the current directory for the test, with a fixed drive
+// list and hooks that record what they were asked.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -11,6 +10,7 @@
 
 #include "browser/browser.h"
 #include "d64/d64_read.h"
+#include "support/temp_folder.h"
 
 class fixed_drive_provider final : public drive_provider {
  public:
@@ -32,9 +32,8 @@ class fixed_lister final : public directory_lister {
 class browser_test : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
-  // Writes a file of size bytes whose byte i is (i * 7 + 3) & 0xFF.
+  // Writes a file of size bytes that tell their offsets apart.
   void write_file(const std::string& name, size_t size) const;
   void make_dir(const std::string& name) const;
   // Rows 0..row_count - 1 as "col0|col1|col2|col3".
@@ -44,8 +43,7 @@ class browser_test : public ::testing::Test {
   // Opens the selected row, keeping the name of a disk image entered as the viewer does.
   void open_selected();
 
-  std::filesystem::path start_dir;
-  std::filesystem::path temp;
+  temp_folder temp{temp_folder::current::enter};
   posix_directory_lister posix;
   fixed_drive_provider drives;
   open_outcome opened;          // what the last opening did

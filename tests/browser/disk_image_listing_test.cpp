@@ -1,30 +1,19 @@
-#include <array>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "browser_fixture.h"
-#include "tools/make-d64/d64_writer.h"
+#include "support/d64_image.h"
+#include "support/files.h"
 
 namespace {
 
 using rows = std::vector<std::string>;
 
-std::vector<uint8_t> counting_bytes(size_t size) {
-  std::vector<uint8_t> bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 13 + 5);
-  return bytes;
-}
-
 class disk_image_test : public browser_test {
  protected:
   void write_image(const std::string& name, const std::vector<d64_file>& files) const {
-    auto image = std::make_unique<std::array<uint8_t, d64_image_size>>();
-    const d64_build_result built = build_d64_image("TEST DISK", "T1", files, *image);
-    ASSERT_TRUE(built.ok) << built.error;
-    std::ofstream(temp / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(image->data()), d64_image_size);
+    write_file_bytes(temp / name, d64_image_of(files, "TEST DISK"));
   }
 
   std::vector<uint8_t> picture = counting_bytes(10018);
@@ -40,7 +29,7 @@ TEST_F(disk_image_test, EnteringAnImageListsItsDirectory) {
   open_row("X.d64");
   EXPECT_EQ(opened.action, open_action::entered_disk_image);
   EXPECT_EQ(opened.text, "x.d64");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
   EXPECT_EQ(row_texts(), (rows{
                              "File name|Type|Size|GFX format",
                              "..|<WIN>||",
@@ -82,7 +71,7 @@ TEST_F(disk_image_test, LeavingAnImageSelectsItsRowAgain) {
   EXPECT_EQ(opened.action, open_action::left_disk_image);
   EXPECT_EQ(tdir_cell(b.grid, 0, b.grid.selected_row), "M.d64");
   EXPECT_EQ(b.grid.selected_row, 4);
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
 }
 
 TEST_F(disk_image_test, LeavingAnImageThatIsGoneSelectsRowOne) {

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "display/canvas.h"
 #include "display/text.h"
+#include "support/surfaces.h"
 
 namespace {
 
@@ -24,14 +23,6 @@ constexpr uint32_t bar_pixel = 0xAAAAAA;
 constexpr uint32_t line_pixel = 0x444444;
 constexpr uint32_t marker_pixel = 0x123456;  // no colour the painter uses
 
-int count_pixels(const surface& s, int x1, int y1, int x2, int y2, uint32_t value) {
-  int count = 0;
-  for (int y = y1; y < y2; ++y) {
-    for (int x = x1; x < x2; ++x) count += s.at(x, y) == value;
-  }
-  return count;
-}
-
 // Pixels that are neither of the two given colours: text, where there is any.
 int count_other(const surface& s, int x1, int y1, int x2, int y2, uint32_t a, uint32_t b) {
   int count = 0;
@@ -39,14 +30,6 @@ int count_other(const surface& s, int x1, int y1, int x2, int y2, uint32_t a, ui
     for (int x = x1; x < x2; ++x) count += s.at(x, y) != a && s.at(x, y) != b;
   }
   return count;
-}
-
-void save_on_failure(const surface& s, const std::string& name) {
-  if (!::testing::Test::HasFailure()) return;
-  std::filesystem::create_directories(BROWSER_TEST_OUTPUT_DIR);
-  std::ofstream out(std::string(BROWSER_TEST_OUTPUT_DIR) + "/" + name + ".ppm", std::ios::binary);
-  out << "P6\n" << s.width << " " << s.height << "\n255\n";
-  for (uint32_t p : s.pixels) out << char(p >> 16) << char(p >> 8) << char(p);
 }
 
 void set_row(tdir& grid, int row, std::array<std::string, 4> cells) {
@@ -91,7 +74,7 @@ TEST(GridPainter, HeaderIsSilverWithDarkBoldTextInEveryColumn) {
     EXPECT_EQ(count_pixels(s, x, 0, x + 5, 15, header_pixel), 5 * 15) << x;
     x += width;
   }
-  save_on_failure(s, "header");
+  save_image_on_failure(s, "header");
 }
 
 TEST(GridPainter, RowsAreColouredByTheirKind) {
@@ -110,7 +93,7 @@ TEST(GridPainter, RowsAreColouredByTheirKind) {
   EXPECT_EQ(row_has(3, 371, 560, grid_text_colour), 0);
   EXPECT_GT(row_has(5, 0, 265, grid_drive_text_colour), 5);
   EXPECT_GT(row_has(5, 265, 319, grid_drive_text_colour), 5);
-  save_on_failure(s, "kinds");
+  save_image_on_failure(s, "kinds");
 }
 
 TEST(GridPainter, TheSelectedRowIsALightBarBetweenTwoDarkLines) {
@@ -124,7 +107,7 @@ TEST(GridPainter, TheSelectedRowIsALightBarBetweenTwoDarkLines) {
   EXPECT_EQ(count_pixels(s, 0, 0, 564, 453, line_pixel), 2 * 560);
   EXPECT_EQ(s.at(2, row_y(3) + 14), background_pixel);
   EXPECT_EQ(s.at(2, row_y(5)), background_pixel);
-  save_on_failure(s, "selected");
+  save_image_on_failure(s, "selected");
 }
 
 TEST(GridPainter, BackgroundBelowTheLastRowAndRightOfTheColumns) {
@@ -133,7 +116,7 @@ TEST(GridPainter, BackgroundBelowTheLastRowAndRightOfTheColumns) {
   EXPECT_EQ(count_pixels(s, 0, below, 564, 453, background_pixel), 564 * (453 - below));
   EXPECT_EQ(count_pixels(s, 560, 0, 564, below, background_pixel), 4 * below);
   EXPECT_EQ(count_pixels(s, 0, 0, 564, 453, marker_pixel), 0);
-  save_on_failure(s, "background");
+  save_image_on_failure(s, "background");
 }
 
 TEST(GridPainter, DiskImageEntriesUseTheDirectoryFontFourPixelsLower) {
@@ -148,7 +131,7 @@ TEST(GridPainter, DiskImageEntriesUseTheDirectoryFontFourPixelsLower) {
   EXPECT_EQ(count_pixels(s, 0, y, 265, y + 4, background_pixel), 265 * 4);
   EXPECT_GT(count_other(s, 0, y + 4, 265, y + 15, background_pixel, background_pixel), 5);
   EXPECT_GT(count_other(s, 265, y, 319, y + 4, background_pixel, background_pixel), 0);
-  save_on_failure(s, "entries");
+  save_image_on_failure(s, "entries");
 }
 
 TEST(GridPainter, TextStaysInsideItsCellWhateverItsBytes) {
@@ -163,7 +146,7 @@ TEST(GridPainter, TextStaysInsideItsCellWhateverItsBytes) {
     EXPECT_EQ(count_other(s, 265, row_y(row) + 1, 270, row_y(row) + 14, base, base), 0) << row;
   }
   EXPECT_GT(count_other(s, 5, row_y(2) + 1, 264, row_y(2) + 14, bar_pixel, bar_pixel), 50);
-  save_on_failure(s, "clipped");
+  save_image_on_failure(s, "clipped");
 }
 
 TEST(GridPainter, OnlyTheRowsInViewArePainted) {
@@ -179,7 +162,7 @@ TEST(GridPainter, OnlyTheRowsInViewArePainted) {
   EXPECT_GT(count_pixels(s, 0, 15, 265, 30, white), 5);
   EXPECT_EQ(count_pixels(s, 0, 30, 564, 450, white), 0);
   EXPECT_EQ(count_pixels(s, 0, row_y(11), 560, row_y(11) + 1, line_pixel), 560);
-  save_on_failure(s, "view");
+  save_image_on_failure(s, "view");
 }
 
 TEST(GridPainter, TdirDrawCellPaintsOnlyItsRectangle) {

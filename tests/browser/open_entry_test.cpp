@@ -28,7 +28,7 @@ TEST_F(browser_test, DotDotSelectsTheDirectoryOneCameFromByItsRealName) {
   list_directory(b);
   open_row("Zzz");
   open_row("..");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
   EXPECT_EQ(tdir_row(b.grid, b.grid.selected_row).host_name, "zzz");
   for (const char* name : {"abc", "ABC"}) {
     for (int row = 1; row < b.grid.row_count; ++row) {
@@ -73,7 +73,7 @@ TEST_F(browser_test, DotDotThatFindsNoRowSelectsRowOne) {
   open_row("Sub");
   lister.items.erase(lister.items.begin() + 1);
   open_row("..");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
   EXPECT_EQ(b.grid.selected_row, 1);
 }
 
@@ -83,9 +83,9 @@ TEST_F(browser_test, ADirectoryRemovedMeanwhileRelistsTheCurrentOne) {
   list_directory(b);
   std::filesystem::remove(temp / "gone");
   open_row("Gone");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
   EXPECT_EQ(opened.action, open_action::directory_changed);
-  EXPECT_EQ(opened.text, temp.string());
+  EXPECT_EQ(opened.text, temp.path().string());
   EXPECT_EQ(tdir_cell(b.grid, 0, 2), "Kept");
   EXPECT_EQ(b.grid.row_count, 5);
   EXPECT_EQ(b.grid.selected_row, 1);
@@ -112,8 +112,8 @@ TEST_F(browser_test, ADirectoryThatCannotBeListedLeavesTheBrowserWhereItWas) {
   make_dir("open");
   list_directory(b);
   open_row("Locked");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
-  EXPECT_EQ(opened.text, temp.string());
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
+  EXPECT_EQ(opened.text, temp.path().string());
   EXPECT_EQ(tdir_cell(b.grid, 0, 2), "Locked");
   EXPECT_EQ(tdir_cell(b.grid, 0, 3), "Open");
 }
@@ -122,7 +122,7 @@ TEST_F(browser_test, ALinkToItsOwnDirectoryCanBeEnteredAgainAndAgain) {
   std::filesystem::create_directory_symlink(".", temp / "again");
   list_directory(b);
   for (int i = 0; i < 3; ++i) open_row("Again");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
   EXPECT_EQ(tdir_cell(b.grid, 0, 2), "Again");
 }
 
@@ -141,8 +141,8 @@ TEST_F(browser_test, AMissingDriveLeavesTheCurrentDirectory) {
   drives.items = {{(temp / "nowhere").string(), "nowhere [ext4]"}};
   list_directory(b);
   open_row("Drive nowhere [ext4]");
-  EXPECT_EQ(std::filesystem::current_path(), temp);
-  EXPECT_EQ(opened.text, temp.string());
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
+  EXPECT_EQ(opened.text, temp.path().string());
 }
 
 TEST_F(browser_test, AFileRowSetsTheFormatAndShowsItsPicture) {
@@ -160,7 +160,7 @@ TEST_F(browser_test, AFileRowSetsTheFormatAndShowsItsPicture) {
     EXPECT_EQ(opened.format_id, 0);
   }
   EXPECT_EQ(b.grid.row_count, 7);
-  EXPECT_EQ(std::filesystem::current_path(), temp);
+  EXPECT_EQ(std::filesystem::current_path(), temp.path());
 }
 
 TEST_F(browser_test, TheHeaderOnlyGridOpensNothing) {

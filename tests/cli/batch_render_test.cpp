@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "batch_fixture.h"
+#include "cli_fixture.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(SanitisedEntryName, KeepsLettersDigitsDashesAndDots) {
   EXPECT_EQ(sanitised_entry_name(""), "entry");
 }
 
-using BatchPlan = batch_test;
+using BatchPlan = CliTest;
 
 TEST_F(BatchPlan, HostFilesAreNamedAfterTheInputWithTheOutputsExtension) {
   const std::vector<std::string> inputs = {"a/pic.vic", "b/pic.vic", "noext", "c/two.dots.vic"};
@@ -47,7 +47,7 @@ TEST_F(BatchPlan, WholeImageYieldsItsShowablePictures) {
 
 TEST_F(BatchPlan, EntriesThatCannotBeRenderedAreSkippedWithAReason) {
   disk_image("disk.d64");
-  write_bytes(dir / "empty.d64", std::vector<uint8_t>(10));
+  write_file_bytes(dir / "empty.d64", std::vector<uint8_t>(10));
   const std::vector<std::string> inputs = {at("disk.d64:0"), at("disk.d64:3"), at("disk.d64:40"),
                                            at("empty.d64"), at("gone.d64:1")};
   const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
@@ -65,9 +65,7 @@ TEST_F(BatchPlan, EntriesThatCannotBeRenderedAreSkippedWithAReason) {
 TEST_F(BatchPlan, ImageWithoutPicturesIsSkipped) {
   const std::vector<uint8_t> text(300, 'x');
   const std::vector<d64_file> files = {{"README", 0x81, text}};
-  auto image = std::make_unique<std::array<uint8_t, d64_image_size>>();
-  ASSERT_TRUE(build_d64_image("TEXT", "T1", files, *image).ok);
-  write_bytes(dir / "text.d64", *image);
+  write_file_bytes(dir / "text.d64", d64_image_of(files, "TEXT"));
   const std::vector<std::string> inputs = {at("text.d64")};
   const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
   EXPECT_TRUE(plan.items.empty());
@@ -75,19 +73,11 @@ TEST_F(BatchPlan, ImageWithoutPicturesIsSkipped) {
   EXPECT_NE(plan.skipped[0].reason.find("no picture"), std::string::npos);
 }
 
-using BatchRun = batch_test;
+using BatchRun = CliTest;
 
 std::string padded16(std::string name) {
   name.resize(16, ' ');
   return name;
-}
-
-// What a single render of the input writes, from a fresh workspace.
-std::vector<uint8_t> single_render(const std::string& input, const std::string& output,
-                                   image_kind kind, const render_settings& settings) {
-  const auto work = std::make_unique<render_workspace>();
-  EXPECT_TRUE(render_to_file(input, output, kind, settings, *work).ok()) << input;
-  return file_bytes(output);
 }
 
 TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
@@ -119,10 +109,9 @@ TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
     EXPECT_FALSE(std::filesystem::exists(dir / "out/bad.bmp"));
     EXPECT_FALSE(std::filesystem::exists(dir / "out/missing.bmp"));
     for (const std::string name : {"one", "two", "three", "four"}) {
-      const std::vector<uint8_t> batch = file_bytes(dir / "out" / (name + ".bmp"));
+      const std::vector<uint8_t> batch = read_file_bytes(dir / "out" / (name + ".bmp"));
       EXPECT_EQ(batch.size(), 1440054u) << name;
-      EXPECT_TRUE(batch ==
-                  single_render(at(name + ".vic"), at("single.bmp"), image_kind::bmp, settings))
+      EXPECT_TRUE(batch == single(at(name + ".vic"), "single.bmp", settings))
           << name << " with " << threads << " threads";
     }
     std::filesystem::remove_all(dir / "out");
@@ -140,12 +129,11 @@ TEST_F(BatchRun, DiskImageEntriesRenderLikeTheSameHostFiles) {
   EXPECT_TRUE(report.failed.empty());
   // The caption shows the entry's 16-character name: host files of the same names match.
   const std::string koala_name = padded16("KOALA PIC"), sunset_name = padded16("\x01SUN*SET");
-  write_bytes(dir / koala_name, koala);
-  write_bytes(dir / sunset_name, interlace);
-  EXPECT_TRUE(file_bytes(dir / "out/disk-01-KOALA_PIC.png") ==
-              single_render(at(koala_name), at("k.png"), image_kind::png, {}));
-  EXPECT_TRUE(file_bytes(dir / "out/disk-03-SUN_SET.png") ==
-              single_render(at(sunset_name), at("s.png"), image_kind::png, {}));
+  write_file_bytes(dir / koala_name, koala);
+  write_file_bytes(dir / sunset_name, interlace);
+  EXPECT_TRUE(read_file_bytes(dir / "out/disk-01-KOALA_PIC.png") ==
+              single(at(koala_name), "k.png"));
+  EXPECT_TRUE(read_file_bytes(dir / "out/disk-03-SUN_SET.png") == single(at(sunset_name), "s.png"));
 }
 
 }  // namespace

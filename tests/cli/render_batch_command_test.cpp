@@ -5,105 +5,77 @@
 
 #include <algorithm>
 
-#include "batch_fixture.h"
-#include "cli/commands.h"
-#include "cli/render_job.h"
+#include "cli_fixture.h"
 #include "render/palette.h"
-#include "support/captured_console.h"
 
 namespace {
 
-class RenderBatchCommand : public batch_test {
- protected:
-  void SetUp() override {
-    batch_test::SetUp();
-    // No palette file of the user's can reach these renders.
-    ASSERT_EQ(setenv("XDG_CONFIG_HOME", at("config").c_str(), 1), 0);
-  }
-
-  int run(std::vector<std::string> args) {
-    std::vector<std::string_view> views(args.begin(), args.end());
-    captured_console console;
-    const int status = run_render_command(views, VELORA_DATA_DIR, console.io);
-    messages = console.err();
-    return status;
-  }
-  std::vector<uint8_t> single(const std::string& input, const std::string& name,
-                              const render_settings& settings = {}) {
-    const auto work = std::make_unique<render_workspace>();
-    const image_kind kind = *image_kind_of(name);
-    EXPECT_TRUE(render_to_file(input, at(name), kind, settings, *work).ok());
-    return file_bytes(dir / name);
-  }
-
-  std::string messages;
-};
+using RenderBatchCommand = CliTest;
 
 TEST_F(RenderBatchCommand, SeveralInputsGoIntoTheFolderWithASummary) {
   picture("one.vic", 10018, 1);
   picture("two.vic", 17409, 2);
-  ASSERT_EQ(run({at("one.vic"), at("two.vic"), "-o", at("out/new/")}), 0) << messages;
-  EXPECT_TRUE(file_bytes(dir / "out/new/one.bmp") == single(at("one.vic"), "e1.bmp"));
-  EXPECT_TRUE(file_bytes(dir / "out/new/two.bmp") == single(at("two.vic"), "e2.bmp"));
-  EXPECT_EQ(messages, "velora2003: render: 2 done, 0 skipped\n");
+  ASSERT_EQ(render({at("one.vic"), at("two.vic"), "-o", at("out/new/")}), 0) << err;
+  EXPECT_TRUE(read_file_bytes(dir / "out/new/one.bmp") == single(at("one.vic"), "e1.bmp"));
+  EXPECT_TRUE(read_file_bytes(dir / "out/new/two.bmp") == single(at("two.vic"), "e2.bmp"));
+  EXPECT_EQ(err, "velora2003: render: 2 done, 0 skipped\n");
 }
 
 TEST_F(RenderBatchCommand, BadInputIsReportedAndTheOthersStillConvert) {
   picture("good.vic", 10018, 1);
   picture("short.vic", 100, 2);
   std::filesystem::create_directories(dir / "folder");
-  ASSERT_EQ(run({at("short.vic"), at("folder"), at("good.vic"), "-o", at("out/")}), 1);
-  EXPECT_TRUE(file_bytes(dir / "out/good.bmp") == single(at("good.vic"), "e.bmp"));
-  EXPECT_NE(messages.find("1 done, 2 skipped"), std::string::npos) << messages;
-  EXPECT_NE(messages.find("skipped " + at("short.vic") + ": a size of 100 bytes names no format"),
+  ASSERT_EQ(render({at("short.vic"), at("folder"), at("good.vic"), "-o", at("out/")}), 1);
+  EXPECT_TRUE(read_file_bytes(dir / "out/good.bmp") == single(at("good.vic"), "e.bmp"));
+  EXPECT_NE(err.find("1 done, 2 skipped"), std::string::npos) << err;
+  EXPECT_NE(err.find("skipped " + at("short.vic") + ": a size of 100 bytes names no format"),
             std::string::npos)
-      << messages;
-  EXPECT_NE(messages.find("skipped " + at("folder") + ": is a directory"), std::string::npos)
-      << messages;
+      << err;
+  EXPECT_NE(err.find("skipped " + at("folder") + ": is a directory"), std::string::npos) << err;
   // Not a terminal: no progress lines.
-  EXPECT_EQ(messages.find('['), std::string::npos) << messages;
+  EXPECT_EQ(err.find('['), std::string::npos) << err;
 }
 
 TEST_F(RenderBatchCommand, ExistingFolderWithoutSlashAndPngFormat) {
   picture("one.vic", 19434, 1);
   std::filesystem::create_directories(dir / "out");
-  ASSERT_EQ(run({at("one.vic"), "-o", at("out"), "--format", "png", "--mode", "interlaced",
-                 "--frame", "b"}),
+  ASSERT_EQ(render({at("one.vic"), "-o", at("out"), "--format", "png", "--mode", "interlaced",
+                    "--frame", "b"}),
             0)
-      << messages;
+      << err;
   render_settings settings;
   settings.crt.display_mode = display_interlaced;
   settings.frame = render_target::b;
-  EXPECT_TRUE(file_bytes(dir / "out/one.png") == single(at("one.vic"), "e.png", settings));
+  EXPECT_TRUE(read_file_bytes(dir / "out/one.png") == single(at("one.vic"), "e.png", settings));
 }
 
 TEST_F(RenderBatchCommand, WholeDiskImage) {
   disk_image("disk.d64");
-  ASSERT_EQ(run({at("disk.d64"), "-o", at("out/")}), 0) << messages;
+  ASSERT_EQ(render({at("disk.d64"), "-o", at("out/")}), 0) << err;
   EXPECT_TRUE(std::filesystem::exists(dir / "out/disk-01-KOALA_PIC.bmp"));
   EXPECT_TRUE(std::filesystem::exists(dir / "out/disk-03-SUN_SET.bmp"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "out"), {}), 2);
-  EXPECT_EQ(messages, "velora2003: render: 2 done, 0 skipped\n");
+  EXPECT_EQ(err, "velora2003: render: 2 done, 0 skipped\n");
 }
 
 TEST_F(RenderBatchCommand, PaletteFileAppliesToEveryPicture) {
   picture("one.vic", 10018, 1);
   std::ofstream(dir / "warm.cfg") << "$0=FF0000$1=00FF00";
-  ASSERT_EQ(run({at("one.vic"), "-o", at("out/"), "--palette", at("warm.cfg")}), 0) << messages;
+  ASSERT_EQ(render({at("one.vic"), "-o", at("out/"), "--palette", at("warm.cfg")}), 0) << err;
   render_settings settings;
   settings.palette[0] = 0x0000FF;
   settings.palette[1] = 0x00FF00;
-  EXPECT_TRUE(file_bytes(dir / "out/one.bmp") == single(at("one.vic"), "e.bmp", settings));
+  EXPECT_TRUE(read_file_bytes(dir / "out/one.bmp") == single(at("one.vic"), "e.bmp", settings));
 }
 
 TEST_F(RenderBatchCommand, UserPaletteFileIsTheFallback) {
   picture("one.vic", 10018, 1);
   std::filesystem::create_directories(dir / "config/velora2003");
   std::ofstream(dir / "config/velora2003/Velora2003.cfg") << "$0=123456";
-  ASSERT_EQ(run({at("one.vic"), "-o", at("one.bmp")}), 0) << messages;
+  ASSERT_EQ(render({at("one.vic"), "-o", at("one.bmp")}), 0) << err;
   render_settings settings;
   settings.palette[0] = 0x563412;
-  EXPECT_TRUE(file_bytes(dir / "one.bmp") == single(at("one.vic"), "e.bmp", settings));
+  EXPECT_TRUE(read_file_bytes(dir / "one.bmp") == single(at("one.vic"), "e.bmp", settings));
 }
 
 TEST_F(RenderBatchCommand, BadUsage) {
@@ -116,9 +88,9 @@ TEST_F(RenderBatchCommand, BadUsage) {
       {in, "-o", at("out/"), "--format"},
       {in, "-o", at("out/"), "--palette", "no-such-preset"},
   };
-  for (const auto& args : cases) EXPECT_EQ(run(args), 2) << messages;
+  for (const auto& args : cases) EXPECT_EQ(render(args), 2) << err;
   EXPECT_FALSE(std::filesystem::exists(dir / "out"));
-  EXPECT_EQ(run({in, "-o", at("out.png"), "--format", "png"}), 0) << messages;
+  EXPECT_EQ(render({in, "-o", at("out.png"), "--format", "png"}), 0) << err;
 }
 
 // The program: presets from the data folder beside it, progress only on a terminal.
@@ -131,7 +103,7 @@ TEST_F(RenderBatchCommand, ProgramTakesPresetNames) {
   ASSERT_EQ(
       load_palette(std::string(PROJECT_SOURCE_DIR) + "/data/palettes/pepto.cfg", settings.palette),
       palette_load_status::applied);
-  EXPECT_TRUE(file_bytes(dir / "out/one.bmp") == single(at("one.vic"), "e.bmp", settings));
+  EXPECT_TRUE(read_file_bytes(dir / "out/one.bmp") == single(at("one.vic"), "e.bmp", settings));
 }
 
 TEST_F(RenderBatchCommand, ProgressLinesOnATerminal) {
@@ -143,7 +115,7 @@ TEST_F(RenderBatchCommand, ProgressLinesOnATerminal) {
   const std::string command =
       "script -qec '" + inner + "' /dev/null >'" + at("typescript") + "' 2>&1";
   ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
-  const std::vector<uint8_t> bytes = file_bytes(dir / "typescript");
+  const std::vector<uint8_t> bytes = read_file_bytes(dir / "typescript");
   const std::string text(bytes.begin(), bytes.end());
   EXPECT_NE(text.find("[1/2] "), std::string::npos) << text;
   EXPECT_NE(text.find("[2/2] "), std::string::npos) << text;

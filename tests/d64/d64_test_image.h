@@ -1,10 +1,6 @@
 #pragma once
 // Hand-built disk images for reader tests: sectors addressed by track and sector.
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,13 +49,4 @@ inline std::unique_ptr<d64_reader> make_reader() {
 
 inline std::string name_of(const dir_entry& entry) {
   return std::string(entry.name.begin(), entry.name.end());
-}
-
-// A fresh directory under the build tree for files a test writes.
-inline std::filesystem::path make_temp_dir() {
-  std::string pattern = std::string(D64_TEST_TMP_DIR) + "/d64-XXXXXX";
-  std::filesystem::create_directories(D64_TEST_TMP_DIR);
-  const char* dir = ::mkdtemp(pattern.data());
-  EXPECT_NE(dir, nullptr);
-  return dir ? std::filesystem::path(dir) : std::filesystem::path();
 }

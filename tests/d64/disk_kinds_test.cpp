@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "d64/d64_entry.h"
 #include "d64_test_image.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 #include "tools/make-d64/d64_writer.h"
 
 namespace {
@@ -23,21 +23,8 @@ void PrintTo(const kind_case& c, std::ostream* out) {
 
 class DiskKind : public ::testing::TestWithParam<kind_case> {
  protected:
-  std::filesystem::path dir = make_temp_dir();
-  void TearDown() override { std::filesystem::remove_all(dir); }
+  temp_folder dir;
 };
-
-std::vector<uint8_t> distinct_bytes(int seed, size_t size) {
-  std::vector<uint8_t> bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7 + (i >> 8) + seed);
-  return bytes;
-}
-
-void write_file(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
 
 // The highest track of the chain from track/sector.
 int highest_track(d64_reader& reader, int track, int sector) {
@@ -54,16 +41,16 @@ int highest_track(d64_reader& reader, int track, int sector) {
 TEST_P(DiskKind, WrittenImageListsAndReadsBackWithOrWithoutErrorBytes) {
   const kind_case& c = GetParam();
   const disk_kind& kind = *c.kind;
-  const std::vector<uint8_t> notes = distinct_bytes(1, 300),
-                             filler = distinct_bytes(2, c.filler_blocks * 254),
-                             picture = distinct_bytes(3, 10018);
+  const std::vector<uint8_t> notes = counting_bytes(300, 1),
+                             filler = counting_bytes(c.filler_blocks * 254, 2),
+                             picture = counting_bytes(10018, 3);
   const std::vector<d64_file> files = {
       {"NOTES", 0x81, notes}, {"FILLER", 0x82, filler}, {"PICTURE", 0x82, picture}};
   std::vector<uint8_t> image(kind.image_size);
   ASSERT_TRUE(build_disk_image(kind, "KINDS", "K1", files, image).ok);
-  write_file(dir / "plain.img", image);
+  write_file_bytes(dir / "plain.img", image);
   image.resize(kind.image_size_with_errors(), 0x82);  // error bytes that would list if read
-  write_file(dir / "errors.img", image);
+  write_file_bytes(dir / "errors.img", image);
 
   auto plain = make_reader();
   auto with_errors = make_reader();

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "d64/d64_entry.h"
 #include "d64_test_image.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ TEST(ParseD64EntryRef, HugeIndexSaturates) {
 
 class ReadD64Entry : public ::testing::Test {
  protected:
-  std::filesystem::path dir = make_temp_dir();
+  temp_folder dir;
   std::unique_ptr<d64_reader> reader = make_reader();
   std::unique_ptr<file_buffer> file = std::make_unique<file_buffer>();
 
@@ -38,12 +38,10 @@ class ReadD64Entry : public ::testing::Test {
     image.link(18, 1, 0, 255);
     image.fill_data(3, 0);
     image.link(3, 0, 0, 101);
-    std::ofstream(dir / "disk.d64", std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.bytes.data()), d64_image_size);
+    write_file_bytes(dir / "disk.d64", image.bytes);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
   d64_entry_result read(uint32_t index) {
-    return read_d64_entry(*reader, {(dir / "disk.d64").string(), index}, *file);
+    return read_d64_entry(*reader, {dir.at("disk.d64"), index}, *file);
   }
 };
 

@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
 #include <thread>
 
 #include "d64_test_image.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-void write_file(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
 
 test_image one_entry_image(std::string_view name) {
   test_image image;
@@ -23,14 +18,12 @@ test_image one_entry_image(std::string_view name) {
 
 class ImageFile : public ::testing::Test {
  protected:
-  std::filesystem::path dir = make_temp_dir();
+  temp_folder dir;
   std::unique_ptr<d64_reader> reader = make_reader();
-
-  void TearDown() override { std::filesystem::remove_all(dir); }
 
   // Lists an image named FIRST first, so a failure shows whether it was walked over.
   void list_first_image() {
-    write_file(dir / "first.d64", one_entry_image("FIRST").bytes);
+    write_file_bytes(dir / "first.d64", one_entry_image("FIRST").bytes);
     ASSERT_TRUE(read_directory(*reader, dir / "first.d64"));
     ASSERT_EQ(reader->dir_entry_count, 1);
   }
@@ -47,7 +40,7 @@ TEST_F(ImageFile, SizesOfNoKindAreRefusedAndLeaveThePreviousImage) {
     test_image image = one_entry_image("ODD");
     image.bytes.resize(size, 0x82);
     const auto path = dir / ("odd" + std::to_string(size) + ".d64");
-    write_file(path, image.bytes);
+    write_file_bytes(path, image.bytes);
     EXPECT_FALSE(read_directory(*reader, path)) << size;
     EXPECT_EQ(reader->dir_entry_count, 0) << size;
     std::filesystem::remove(path);
@@ -73,14 +66,14 @@ TEST_F(ImageFile, ShortImageFailsAndLeavesThePreviousImage) {
   list_first_image();
   test_image image = one_entry_image("SHORT");
   image.bytes.resize(d64_image_size - 1);
-  write_file(dir / "short.d64", image.bytes);
+  write_file_bytes(dir / "short.d64", image.bytes);
   EXPECT_FALSE(read_directory(*reader, dir / "short.d64"));
   EXPECT_EQ(reader->dir_entry_count, 0);
   EXPECT_EQ(reader->disk_image[d64_kind.track_offsets[18] + 256 + 5], 'F');
 }
 
 TEST_F(ImageFile, EmptyFileFails) {
-  write_file(dir / "empty.d64", {});
+  write_file_bytes(dir / "empty.d64", {});
   EXPECT_FALSE(read_directory(*reader, dir / "empty.d64"));
 }
 
@@ -89,7 +82,7 @@ TEST_F(ImageFile, ShortPipeFails) {
   const auto fifo = dir / "pipe.d64";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   // The writer closes after 100 bytes, so the reader sees a short image.
-  std::thread writer([&] { write_file(fifo, std::vector<uint8_t>(100, 0x82)); });
+  std::thread writer([&] { write_file_bytes(fifo, std::vector<uint8_t>(100, 0x82)); });
   EXPECT_FALSE(read_directory(*reader, fifo));
   writer.join();
   EXPECT_EQ(reader->dir_entry_count, 0);

@@ -9,7 +9,7 @@ namespace {
 TEST(RealImages, ListWithoutFault) {
   std::error_code error;
   std::vector<std::filesystem::path> images;
-  for (const auto& item : std::filesystem::directory_iterator(D64_REAL_IMAGES_DIR, error)) {
+  for (const auto& item : std::filesystem::directory_iterator(VELORA_REAL_PICTURES_DIR, error)) {
     std::string ext = item.path().extension().string();
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ext == ".d64") images.push_back(item.path());

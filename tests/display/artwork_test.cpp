@@ -2,25 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "display/canvas.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 class ArtworkTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = std::string(TEST_TEMP_ROOT) + "/artwork-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
   // Writes an RGBA PNG; rgba holds width * height pixels as bytes R, G, B, A.
   void write_png(const std::string& name, int width, int height, const std::vector<uint8_t>& rgba) {
     png_image image{};
@@ -31,7 +23,7 @@ class ArtworkTest : public ::testing::Test {
     ASSERT_TRUE(png_image_write_to_file(&image, (dir / name).c_str(), 0, rgba.data(), 0, nullptr));
   }
 
-  std::filesystem::path dir;
+  temp_folder dir;
 };
 
 TEST_F(ArtworkTest, DrawsOpaquePixelsAndLeavesTransparentOnesUndrawn) {
@@ -39,7 +31,7 @@ TEST_F(ArtworkTest, DrawsOpaquePixelsAndLeavesTransparentOnesUndrawn) {
   write_png("title_bar.png", 2, 2,
             {255, 0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 128, 255, 255, 255, 255});
   artwork_list art;
-  ASSERT_TRUE(load_artwork(art, dir.string()));
+  ASSERT_TRUE(load_artwork(art, dir.path().string()));
   surface s = create_surface(10, 10);
   fill_surface(s, 0x00123456);
   ASSERT_TRUE(draw_artwork(art, "title_bar", s, 4, 5));
@@ -54,7 +46,7 @@ TEST_F(ArtworkTest, DrawsOpaquePixelsAndLeavesTransparentOnesUndrawn) {
 TEST_F(ArtworkTest, ClipsAtTheSurfaceEdges) {
   write_png("left_bar.png", 2, 2, {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255});
   artwork_list art;
-  ASSERT_TRUE(load_artwork(art, dir.string()));
+  ASSERT_TRUE(load_artwork(art, dir.path().string()));
   surface s = create_surface(3, 3);
   ASSERT_TRUE(draw_artwork(art, "left_bar", s, -1, 2));
   EXPECT_EQ(s.at(0, 2), 0x00040506u);
@@ -64,7 +56,7 @@ TEST_F(ArtworkTest, ClipsAtTheSurfaceEdges) {
 TEST_F(ArtworkTest, AMissingNameIsReportedWithItsText) {
   write_png("left_bar.png", 1, 1, {1, 2, 3, 255});
   artwork_list art;
-  ASSERT_TRUE(load_artwork(art, dir.string()));
+  ASSERT_TRUE(load_artwork(art, dir.path().string()));
   surface s = create_surface(3, 3);
   EXPECT_EQ(draw_artwork(art, "right_bar", s, 0, 0).error(), "Image 'right_bar' not found");
   EXPECT_EQ(draw_artwork(art, "Left_bar", s, 0, 0).error(), "Image 'Left_bar' not found");
@@ -81,7 +73,7 @@ TEST_F(ArtworkTest, ABrokenPngIsNamedAndItsSiblingsStillLoad) {
   write_png("bottom_bar.png", 1, 1, {1, 2, 3, 255});
   std::ofstream(dir / "right_bar.png") << "not a png";
   artwork_list art;
-  EXPECT_EQ(load_artwork(art, dir.string()).error(),
+  EXPECT_EQ(load_artwork(art, dir.path().string()).error(),
             "Cannot open file " + (dir / "right_bar.png").string());
   surface s = create_surface(1, 1);
   EXPECT_TRUE(draw_artwork(art, "bottom_bar", s, 0, 0));

@@ -1,9 +1,7 @@
 #include "formats/bmp_file.h"
 
 #include <gtest/gtest.h>
-#include <png.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,15 +11,13 @@
 #include <iterator>
 
 #include "formats/png_file.h"
+#include "support/files.h"
+#include "support/png_pixels.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> file_bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 uint32_t u32_at(const std::vector<uint8_t>& b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
@@ -38,27 +34,20 @@ surface position_surface() {
 
 class BmpFile : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/velora-bmp-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    chmod(dir_.c_str(), 0755);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { chmod(dir.path().c_str(), 0755); }
   size_t entries() const {
     return static_cast<size_t>(
-        std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+        std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()));
   }
   // The file write_bmp_file makes of the bitmap.
   std::vector<uint8_t> written(const export_bitmap& bitmap) {
-    const fs::path target = dir_ / "written.bmp";
+    const fs::path target = dir / "written.bmp";
     const result<> written = write_bmp_file(target.string(), bitmap);
     EXPECT_TRUE(written.ok()) << written.error();
-    return file_bytes(target);
+    return read_file_bytes(target);
   }
-  fs::path dir_;
+
+  temp_folder dir;
 };
 
 TEST_F(BmpFile, HeadersDescribe800x600At24Bits) {
@@ -108,13 +97,13 @@ TEST_F(BmpFile, RowsOfOddWidthArePaddedToFourBytes) {
 }
 
 TEST_F(BmpFile, WritesTheFileAndReplacesAnExistingOne) {
-  const fs::path target = dir_ / "shot";
+  const fs::path target = dir / "shot";
   std::ofstream(target) << "old";
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
   const result<> written = write_bmp_file(target.string(), bitmap);
   ASSERT_TRUE(written.ok()) << written.error();
-  const std::vector<uint8_t> b = file_bytes(target);
+  const std::vector<uint8_t> b = read_file_bytes(target);
   ASSERT_EQ(b.size(), 1440054u);
   EXPECT_EQ(b[0], 'B');
   EXPECT_EQ(b[54], 0x57);  // blue of (0, 599): (0 + 599) & 0xFF
@@ -122,7 +111,7 @@ TEST_F(BmpFile, WritesTheFileAndReplacesAnExistingOne) {
 }
 
 TEST_F(BmpFile, MissingDirectoryCannotBeCreated) {
-  const std::string target = (dir_ / "no-such-dir" / "shot.bmp").string();
+  const std::string target = (dir / "no-such-dir" / "shot.bmp").string();
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
   const result<> written = write_bmp_file(target, bitmap);
@@ -132,19 +121,19 @@ TEST_F(BmpFile, MissingDirectoryCannotBeCreated) {
 
 TEST_F(BmpFile, ReadOnlyDirectoryLeavesTheTargetUntouched) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  const fs::path target = dir_ / "shot.bmp";
+  const fs::path target = dir / "shot.bmp";
   std::ofstream(target) << "old";
-  ASSERT_EQ(chmod(dir_.c_str(), 0555), 0);
+  ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
   const result<> written = write_bmp_file(target.string(), bitmap);
   EXPECT_FALSE(written.ok());
   EXPECT_EQ(written.error(), "Cannot create file " + target.string());
-  EXPECT_EQ(file_bytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(read_file_bytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
 }
 
 TEST_F(BmpFile, TargetThatIsADirectoryIsLeftAndNoTemporaryFileRemains) {
-  const fs::path target = dir_ / "taken";
+  const fs::path target = dir / "taken";
   fs::create_directory(target);
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
@@ -156,7 +145,7 @@ TEST_F(BmpFile, TargetThatIsADirectoryIsLeftAndNoTemporaryFileRemains) {
 }
 
 TEST_F(BmpFile, WriteFailureIsAStreamErrorAndKeepsTheOldFile) {
-  const fs::path target = dir_ / "shot.bmp";
+  const fs::path target = dir / "shot.bmp";
   std::ofstream(target) << "old";
   export_bitmap bitmap;
   bitmap.take_surface(position_surface());
@@ -172,12 +161,12 @@ TEST_F(BmpFile, WriteFailureIsAStreamErrorAndKeepsTheOldFile) {
   signal(SIGXFSZ, saved_handler);
   EXPECT_FALSE(written.ok());
   EXPECT_EQ(written.error(), "Stream write error");
-  EXPECT_EQ(file_bytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(read_file_bytes(target), (std::vector<uint8_t>{'o', 'l', 'd'}));
   EXPECT_EQ(entries(), 1u);
 }
 
 TEST_F(BmpFile, NewFileIsReadableByOthersAsUmaskAllows) {
-  const fs::path target = dir_ / "shot.bmp";
+  const fs::path target = dir / "shot.bmp";
   const mode_t old_mask = umask(022);
   export_bitmap bitmap;
   bitmap.take_surface(create_surface(4, 4));
@@ -189,19 +178,10 @@ TEST_F(BmpFile, NewFileIsReadableByOthersAsUmaskAllows) {
 }
 
 TEST_F(BmpFile, PngFileHoldsTheSamePixels) {
-  const fs::path target = dir_ / "shot.png";
+  const fs::path target = dir / "shot.png";
   const surface s = position_surface();
   ASSERT_TRUE(write_png_file(target.string(), s).ok());
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  ASSERT_TRUE(png_image_begin_read_from_file(&png, target.c_str()));
-  png.format = PNG_FORMAT_RGB;
-  ASSERT_EQ(png.width, 800u);
-  ASSERT_EQ(png.height, 600u);
-  std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(png));
-  ASSERT_TRUE(png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr));
-  for (size_t i = 0; i < s.pixels.size(); ++i)
-    ASSERT_EQ((rgb[i * 3] << 16) | (rgb[i * 3 + 1] << 8) | rgb[i * 3 + 2], s.pixels[i]) << i;
+  EXPECT_TRUE(png_pixels(target) == s.pixels);
 }
 
 }  // namespace

@@ -157,7 +157,7 @@ TEST(LayoutProbes, FileWhoseBytesTellTheirOffsets) {
 }
 
 TEST(LayoutProbes, RealPictures) {
-  const std::filesystem::path folder = FORMATS_REAL_PICTURES_DIR;
+  const std::filesystem::path folder = VELORA_REAL_PICTURES_DIR;
   if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no real pictures at hand";
   for (const format_probes& format : every_format) {
     if (format.real_file.empty()) continue;

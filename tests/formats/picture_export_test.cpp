@@ -1,39 +1,14 @@
 #include <gtest/gtest.h>
-#include <png.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "formats/image_export.h"
+#include "support/files.h"
+#include "support/png_pixels.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-std::vector<uint8_t> file_bytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The pixels of a PNG as 0x00RRGGBB, or empty when it cannot be read.
-std::vector<uint32_t> png_pixels(const fs::path& path, int& width, int& height) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-  image.format = PNG_FORMAT_RGB;
-  std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return {};
-  width = static_cast<int>(image.width);
-  height = static_cast<int>(image.height);
-  std::vector<uint32_t> pixels(rgb.size() / 3);
-  for (size_t i = 0; i < pixels.size(); ++i)
-    pixels[i] = (rgb[i * 3] << 16) | (rgb[i * 3 + 1] << 8) | rgb[i * 3 + 2];
-  return pixels;
-}
 
 // The pixels of an 800x600 24-bit BMP, rows bottom-up, as 0x00RRGGBB top-down.
 std::vector<uint32_t> bmp_pixels(const std::vector<uint8_t>& bmp) {
@@ -49,43 +24,38 @@ std::vector<uint32_t> bmp_pixels(const std::vector<uint8_t>& bmp) {
 class PictureExport : public testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = std::string(INSTALL_TEST_TMP_DIR) + "/export-XXXXXX";
-    fs::create_directories(INSTALL_TEST_TMP_DIR);
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
     // Every pixel's channels tell its position apart.
     for (int y = 0; y < screen_height; ++y)
       for (int x = 0; x < screen_width; ++x)
         picture.pixels[y * screen_width + x] =
             ((x & 0xFF) << 16) | ((y & 0xFF) << 8) | (((x >> 8) * 16 + (y >> 8) * 64 + 3) & 0xFF);
   }
-  void TearDown() override { fs::remove_all(dir); }
 
   // Saves as the viewer's S does: PNG for a ".png" name, else BMP.
   result<> export_picture(const std::string& name) {
     return save_surface(name, picture, image_kind_of(name).value_or(image_kind::bmp), bitmap);
   }
 
-  fs::path dir;
+  temp_folder dir;
   surface picture = create_surface(screen_width, screen_height);
   export_bitmap bitmap;
 };
 
 TEST_F(PictureExport, PngNameSavesTheSamePixelsAsPng) {
-  ASSERT_TRUE(export_picture((dir / "shot.PNG").string()).ok());
-  const std::vector<uint8_t> bytes = file_bytes(dir / "shot.PNG");
+  ASSERT_TRUE(export_picture(dir.at("shot.PNG")).ok());
+  const std::vector<uint8_t> bytes = read_file_bytes(dir / "shot.PNG");
   ASSERT_GE(bytes.size(), 8u);
   EXPECT_EQ(bytes[1], 'P');
   int width = 0, height = 0;
-  EXPECT_TRUE(png_pixels(dir / "shot.PNG", width, height) == picture.pixels);
+  EXPECT_TRUE(png_pixels(dir / "shot.PNG", &width, &height) == picture.pixels);
   EXPECT_EQ(width, screen_width);
   EXPECT_EQ(height, screen_height);
 }
 
 TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
   for (const std::string name : {"shot", "shot.bmp", "shot.png.bmp", "shot.pngx"}) {
-    ASSERT_TRUE(export_picture((dir / name).string()).ok()) << name;
-    const std::vector<uint8_t> bytes = file_bytes(dir / name);
+    ASSERT_TRUE(export_picture(dir.at(name)).ok()) << name;
+    const std::vector<uint8_t> bytes = read_file_bytes(dir / name);
     ASSERT_EQ(bytes.size(), 1440054u) << name;
     EXPECT_EQ(bytes[0], 'B');
     EXPECT_EQ(bytes[1], 'M');
@@ -94,14 +64,13 @@ TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
 }
 
 TEST_F(PictureExport, PngAndBmpOfOnePictureHoldTheSamePixels) {
-  ASSERT_TRUE(export_picture((dir / "a.png").string()).ok());
-  ASSERT_TRUE(export_picture((dir / "a.bmp").string()).ok());
-  int width = 0, height = 0;
-  EXPECT_TRUE(png_pixels(dir / "a.png", width, height) == bmp_pixels(file_bytes(dir / "a.bmp")));
+  ASSERT_TRUE(export_picture(dir.at("a.png")).ok());
+  ASSERT_TRUE(export_picture(dir.at("a.bmp")).ok());
+  EXPECT_TRUE(png_pixels(dir / "a.png") == bmp_pixels(read_file_bytes(dir / "a.bmp")));
 }
 
 TEST_F(PictureExport, UnwritableNameReportsCannotCreate) {
-  const std::string name = (dir / "no-dir/shot.png").string();
+  const std::string name = dir.at("no-dir/shot.png");
   const result<> written = export_picture(name);
   EXPECT_FALSE(written.ok());
   EXPECT_EQ(written.error(), "Cannot create file " + name);

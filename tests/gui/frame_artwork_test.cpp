@@ -11,7 +11,7 @@ namespace {
 class FrameWithArtwork : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(load_artwork(artwork_, BUILT_ARTWORK_DIR));
+    ASSERT_TRUE(load_artwork(artwork_, VELORA_DATA_DIR "/gfx"));
     ASSERT_TRUE(draw_frame(s_, {crt_, rate_each_frame, "/pics"}, artwork_));
   }
   artwork_list artwork_;

@@ -160,7 +160,7 @@ TEST(StatusLine, ShowsTheDirectoryUpperCasedAsciiOnly) {
   draw_text(expected, 30, 560, "/HOME/ANN/C64 PICS/\xC3\xA9T\xC3\xA9");
   EXPECT_GT(count_pixels(shown, 30, 560, 600, 575, white), 100);
   EXPECT_TRUE(shown.pixels == expected.pixels);
-  if (shown.pixels != expected.pixels) save_for_inspection(shown, "status_line");
+  save_image_on_failure(shown, "status_line");
 }
 
 TEST(StatusLine, LongDirectoryRunsOnPastTheClearedArea) {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "support/temp_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -14,23 +16,18 @@ namespace fs = std::filesystem;
 class PaletteLookup : public testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = std::string(INSTALL_TEST_TMP_DIR) + "/palette-XXXXXX";
-    fs::create_directories(INSTALL_TEST_TMP_DIR);
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root = pattern;
     fs::create_directories(root / "start");
     fs::create_directories(root / "data/palettes");
   }
-  void TearDown() override { fs::remove_all(root); }
 
   std::string file(const fs::path& relative, const std::string& text = "$0=102030") {
     fs::create_directories((root / relative).parent_path());
     std::ofstream(root / relative) << text;
     return (root / relative).string();
   }
-  std::string at(const fs::path& relative) const { return (root / relative).string(); }
+  std::string at(const fs::path& relative) const { return root.at(relative); }
 
-  fs::path root;
+  temp_folder root;
 };
 
 TEST_F(PaletteLookup, StartFolderFileComesBeforeTheUsersOwn) {

@@ -1,28 +1,17 @@
 #include "render/palette.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <string>
+
+#include "support/temp_folder.h"
 
 namespace {
 
 class PaletteFile : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/velora-palette-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    path_ = dir_ + "/Velora2003.cfg";
-  }
-  void TearDown() override {
-    unlink(path_.c_str());
-    rmdir(path_.c_str());
-    rmdir(dir_.c_str());
-  }
   palette_load_status load(const std::string& text) {
     std::ofstream(path_, std::ios::binary) << text;
     palette_.fill(0xDEAD);
@@ -34,8 +23,8 @@ class PaletteFile : public testing::Test {
     return colours;
   }
 
-  std::string dir_;
-  std::string path_;
+  temp_folder dir_;
+  std::string path_ = dir_.at("Velora2003.cfg");
   palette_colours palette_{};
 };
 

@@ -14,14 +14,19 @@ class scripted_dialogs final : public dialogs {
   std::deque<std::optional<std::string>> text_answers;  // for input and save_name
   // Everything asked, in order: "confirm: ...", "message: ...", "input: initial", "save".
   std::vector<std::string> asked;
+  // The texts of the last input box.
+  std::string input_caption;
+  std::string input_prompt;
 
   bool confirm(const std::string& question) override {
     asked.push_back("confirm: " + question);
     return take(confirm_answers, false);
   }
   void message(const std::string& text) override { asked.push_back("message: " + text); }
-  std::optional<std::string> input(const std::string&, const std::string&,
+  std::optional<std::string> input(const std::string& caption, const std::string& prompt,
                                    const std::string& initial) override {
+    input_caption = caption;
+    input_prompt = prompt;
     asked.push_back("input: " + initial);
     return take(text_answers, std::optional<std::string>{});
   }

@@ -21,9 +21,9 @@ class AllocationTest : public testing::Test {
  protected:
   void SetUp() override {
     start_dir_ = host_current_directory();
-    ASSERT_EQ(chdir(SAMPLES_DIR), 0);
-    form_ =
-        std::make_unique<TForm1>(screen_, form_setup{.data_dir = DATA_DIR, .questions = &answers_});
+    ASSERT_EQ(chdir(VELORA_SAMPLES_DIR), 0);
+    form_ = std::make_unique<TForm1>(
+        screen_, form_setup{.data_dir = VELORA_DATA_DIR, .questions = &answers_});
     ASSERT_TRUE(screen_.initialize());
   }
   void TearDown() override {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "form_fixture.h"
 #include "viewer/frame_tick.h"
+#include "viewer_fixture.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ TEST(FrameInterval, TruncatesThePeriodOfTheRefreshRateAnd25MsWithoutARate) {
   EXPECT_EQ(frame_interval_ms(100), 10);
 }
 
-TEST_F(FormTest, FormCreateSetsTheDefaultsAndTheStartDirectory) {
-  create_form(0, false);
+TEST_F(ViewerTest, FormCreateSetsTheDefaultsAndTheStartDirectory) {
+  start(0, VELORA_DATA_DIR, false);
   const app_state& s = form->state();
   EXPECT_TRUE(s.frame_toggle);
   EXPECT_FALSE(s.picture_shown);
@@ -37,15 +37,15 @@ TEST_F(FormTest, FormCreateSetsTheDefaultsAndTheStartDirectory) {
   EXPECT_TRUE(form->grid_visible());
 }
 
-TEST_F(FormTest, MissingArtworkIsReportedAndStartUpGoesOn) {
-  create_form();
+TEST_F(ViewerTest, MissingArtworkIsReportedAndStartUpGoesOn) {
+  start(0, no_data());
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0], "Cannot open file " + (data_dir / "gfx").string());
+  EXPECT_EQ(reports[0], "Cannot open file " + no_data() + "/gfx");
   EXPECT_TRUE(screen.initialized());
 }
 
-TEST_F(FormTest, InitializeSurfaceMakesTwoClearedWorkSurfacesLikeTheDisplaySurface) {
-  create_form();
+TEST_F(ViewerTest, InitializeSurfaceMakesTwoClearedWorkSurfacesLikeTheDisplaySurface) {
+  start();
   for (const surface* s : {&form->work_surface_a(), &form->work_surface_b()}) {
     EXPECT_EQ(s->width, 800);
     EXPECT_EQ(s->height, 600);
@@ -59,15 +59,15 @@ struct RateCase {
   int interval;
 };
 
-class FormIntervalTest : public FormTest, public ::testing::WithParamInterface<RateCase> {};
+class FormIntervalTest : public ViewerTest, public ::testing::WithParamInterface<RateCase> {};
 
 TEST_P(FormIntervalTest, InitializeSurfaceSetsTheIntervalFromTheRefreshRate) {
-  create_form(GetParam().hz);
+  start(GetParam().hz);
   EXPECT_EQ(form->timer().interval, GetParam().interval);
 }
 
 TEST_P(FormIntervalTest, IntervalIgnoresTheInterlaceRate) {
-  create_form(GetParam().hz, false);
+  start(GetParam().hz, VELORA_DATA_DIR, false);
   form->tdirKeyDown(vk::f8, false);
   ASSERT_EQ(form->state().interlace_rate, rate_every_second_frame);
   ASSERT_TRUE(screen.initialize());
@@ -79,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Rates, FormIntervalTest,
                                            RateCase{85, 11}, RateCase{100, 10}),
                          [](const auto& info) { return std::to_string(info.param.hz) + "Hz"; });
 
-TEST_F(FormTest, RestoreSurfaceDrawsTheScreenFurniture) {
-  create_form();
+TEST_F(ViewerTest, RestoreSurfaceDrawsTheScreenFurniture) {
+  start();
   // Whatever the furniture looks like, it covers the cleared display surface.
   EXPECT_NE(screen.display_surface.at(0, 0), 0u);
   EXPECT_NE(screen.display_surface.at(799, 599), 0u);

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "base/quit_signal.h"
-#include "form_fixture.h"
 #include "support/captured_console.h"
 #include "viewer/viewer.h"
+#include "viewer_fixture.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ input_event event_of(input_event::kind type, int key = 0) {
 
 void ignore(const input_event&) {}
 
-TEST_F(FormTest, TicksComeOncePerIntervalOnTheDisplayClock) {
-  create_form(60);
+TEST_F(ViewerTest, TicksComeOncePerIntervalOnTheDisplayClock) {
+  start(60);
   screen.set_now(1000);
   start_timer(form->timer(), 1000);
   EXPECT_TRUE(run_until(
@@ -31,8 +31,8 @@ TEST_F(FormTest, TicksComeOncePerIntervalOnTheDisplayClock) {
   EXPECT_EQ(screen.now_ms(), 1000u + 3 * 16);
 }
 
-TEST_F(FormTest, ZeroIntervalTicksOnEveryIdlePassWithoutWaiting) {
-  create_form();
+TEST_F(ViewerTest, ZeroIntervalTicksOnEveryIdlePassWithoutWaiting) {
+  start();
   form->timer().interval = 0;
   const uint64_t start = screen.now_ms();
   EXPECT_TRUE(run_until(
@@ -40,8 +40,8 @@ TEST_F(FormTest, ZeroIntervalTicksOnEveryIdlePassWithoutWaiting) {
   EXPECT_EQ(screen.now_ms(), start);
 }
 
-TEST_F(FormTest, NoTicksWhileInactive) {
-  create_form();
+TEST_F(ViewerTest, NoTicksWhileInactive) {
+  start();
   screen.set_active(false);
   EXPECT_TRUE(run_until(
       *form, [&] { return screen.now_ms() >= 1000; }, ignore));
@@ -51,8 +51,8 @@ TEST_F(FormTest, NoTicksWhileInactive) {
       *form, [&] { return screen.frames_presented() == 1; }, ignore));
 }
 
-TEST_F(FormTest, PendingEventsAreHandledBeforeTheNextTick) {
-  create_form();
+TEST_F(ViewerTest, PendingEventsAreHandledBeforeTheNextTick) {
+  start();
   form->timer().interval = 0;
   screen.push_event(event_of(input_event::kind::key_down, vk::f3));
   screen.push_event(event_of(input_event::kind::key_down, vk::f4));
@@ -71,8 +71,8 @@ TEST_F(FormTest, PendingEventsAreHandledBeforeTheNextTick) {
   EXPECT_EQ(order, (std::vector<int>{vk::f3, vk::f4, 0}));
 }
 
-TEST_F(FormTest, QuitEndsTheLoopAndClosesTheForm) {
-  create_form();
+TEST_F(ViewerTest, QuitEndsTheLoopAndClosesTheForm) {
+  start();
   screen.push_event(event_of(input_event::kind::quit));
   bool handler_saw_quit = false;
   EXPECT_FALSE(run_until(
@@ -82,8 +82,8 @@ TEST_F(FormTest, QuitEndsTheLoopAndClosesTheForm) {
   EXPECT_FALSE(handler_saw_quit);
 }
 
-TEST_F(FormTest, ExposePresentsAtOnce) {
-  create_form();
+TEST_F(ViewerTest, ExposePresentsAtOnce) {
+  start();
   screen.push_event(event_of(input_event::kind::expose));
   const uint64_t start = screen.now_ms();
   run_until(
@@ -91,8 +91,8 @@ TEST_F(FormTest, ExposePresentsAtOnce) {
   EXPECT_EQ(screen.now_ms(), start);
 }
 
-TEST_F(FormTest, TicksGoOnWhileAModalWaitRuns) {
-  create_form();
+TEST_F(ViewerTest, TicksGoOnWhileAModalWaitRuns) {
+  start();
   screen.push_event(event_of(input_event::kind::key_down, vk::escape));
   int frames_during_modal = 0;
   run_until(
@@ -107,8 +107,8 @@ TEST_F(FormTest, TicksGoOnWhileAModalWaitRuns) {
   EXPECT_EQ(frames_during_modal, 3);
 }
 
-TEST_F(FormTest, AQuitInsideAModalWaitEndsBothLoops) {
-  create_form();
+TEST_F(ViewerTest, AQuitInsideAModalWaitEndsBothLoops) {
+  start();
   screen.push_event(event_of(input_event::kind::key_down, vk::escape));
   screen.push_event(event_of(input_event::kind::quit));
   bool modal_result = true;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "display/canvas.h"
-#include "form_fixture.h"
+#include "viewer_fixture.h"
 
 namespace {
 
@@ -76,8 +76,8 @@ TEST_F(PictureFrameTest, TheCopyCoversExactly659By549At70And50) {
 }
 
 // The form's ticks in the browser: the grid on top, no picture copied, every tick presented.
-TEST_F(FormTest, BrowserTicksShowTheGridAndPresentEachTime) {
-  create_form();
+TEST_F(ViewerTest, BrowserTicksShowTheGridAndPresentEachTime) {
+  start();
   fill_surface(screen.display_surface, furniture);
   form->DXTimerTimer();
   form->DXTimerTimer();
@@ -91,8 +91,8 @@ TEST_F(FormTest, BrowserTicksShowTheGridAndPresentEachTime) {
   EXPECT_EQ(frame.at(650, 300), furniture);
 }
 
-TEST_F(FormTest, HelpScreenHidesTheGrid) {
-  create_form();
+TEST_F(ViewerTest, HelpScreenHidesTheGrid) {
+  start();
   form->tdirKeyDown(vk::f1, false);
   fill_surface(screen.display_surface, furniture);
   form->DXTimerTimer();
@@ -100,8 +100,8 @@ TEST_F(FormTest, HelpScreenHidesTheGrid) {
   EXPECT_EQ(screen.last_frame().at(21, 72), furniture);
 }
 
-TEST_F(FormTest, AfterALossTheFurnitureIsRestoredBeforeThePresentAndWorkSurfacesAreKept) {
-  create_form();
+TEST_F(ViewerTest, AfterALossTheFurnitureIsRestoredBeforeThePresentAndWorkSurfacesAreKept) {
+  start();
   form->DXTimerTimer();
   const std::vector<uint32_t> a_before = form->work_surface_a().pixels;
   const std::vector<uint32_t> b_before = form->work_surface_b().pixels;

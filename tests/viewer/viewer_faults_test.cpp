@@ -1,9 +1,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <span>
-
 #include "formats/picture_file.h"
+#include "support/d64_image.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -17,14 +16,10 @@ class FaultTest : public ViewerTest {
     std::filesystem::create_directory(folder / "keep");
     art = sample_file(14);
     paint = sample_file(16);
-    write_bytes(folder / "p1.vic", art);
-    write_bytes(folder / "p3.vic", paint);
+    write_file_bytes(folder / "p1.vic", art);
+    write_file_bytes(folder / "p3.vic", paint);
     const std::vector<d64_file> files = {{"ART", 0x82, art}, {"PAINT", 0x82, paint}};
-    std::vector<uint8_t> image(d64_image_size);
-    ASSERT_TRUE(build_d64_image("PICTURES", "01", files,
-                                std::span<uint8_t, d64_image_size>(image.data(), image.size()))
-                    .ok);
-    write_bytes(folder / "disk.d64", image);
+    write_file_bytes(folder / "disk.d64", d64_image_of(files, "PICTURES"));
     start();
     ASSERT_EQ(cell(0, 6), "P3.vic");
   }
@@ -61,7 +56,7 @@ TEST_F(FaultTest, PictureFileGrownSinceTheListingIsShownFromItsFirstBytes) {
     std::vector<uint8_t> grown = art;
     const std::vector<uint8_t> tail = counting_bytes(extra);
     grown.insert(grown.end(), tail.begin(), tail.end());
-    write_bytes(folder / "p1.vic", grown);
+    write_file_bytes(folder / "p1.vic", grown);
     select("P1.vic");
     press(vk::enter);
     EXPECT_TRUE(form->state().picture_shown);
@@ -69,7 +64,7 @@ TEST_F(FaultTest, PictureFileGrownSinceTheListingIsShownFromItsFirstBytes) {
     EXPECT_EQ(form->work_surface_a().pixels, listed_picture);
     press(vk::escape);
   }
-  EXPECT_EQ(read_bytes(folder / "p1.vic").size(), art.size() + file_buffer_size);
+  EXPECT_EQ(read_file_bytes(folder / "p1.vic").size(), art.size() + file_buffer_size);
   EXPECT_TRUE(asked().empty());
   expect_picture_opens("P3.vic", 16);
 }
@@ -79,7 +74,7 @@ TEST_F(FaultTest, DirectoryRemovedWhileListedIsDroppedFromTheListingOnEnter) {
   std::filesystem::remove(folder / "gone");
   select("Gone");
   press(vk::enter);
-  EXPECT_EQ(std::filesystem::current_path(), folder);
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
   EXPECT_FALSE(listed("Gone"));
   EXPECT_EQ(cell(0, 2), "Keep");
   EXPECT_EQ(cell(1, 2), "<DIR>");
@@ -90,7 +85,7 @@ TEST_F(FaultTest, DirectoryRemovedWhileListedIsDroppedFromTheListingOnEnter) {
   EXPECT_EQ(std::filesystem::current_path(), folder / "keep");
   select("..");
   press(vk::enter);
-  EXPECT_EQ(std::filesystem::current_path(), folder);
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
   EXPECT_EQ(cell(0, selected()), "Keep");
   expect_picture_opens("P1.vic", 14);
 }
@@ -153,11 +148,11 @@ class file_size_limit {
 };
 
 TEST_F(FaultTest, SaveOnAFullDiskLeavesNoPartialFileAndKeepsTheOldOne) {
-  write_bytes(folder / "old.bmp", counting_bytes(10));
+  write_file_bytes(folder / "old.bmp", counting_bytes(10));
   select("P1.vic");
   press(vk::enter);
-  boxes.script.text_answers = {"old.bmp", "new.bmp", "new.bmp"};
-  boxes.script.confirm_answers = {true};
+  boxes.text_answers = {"old.bmp", "new.bmp", "new.bmp"};
+  boxes.confirm_answers = {true};
   {
     const file_size_limit full(65536);
     press('S');
@@ -166,14 +161,14 @@ TEST_F(FaultTest, SaveOnAFullDiskLeavesNoPartialFileAndKeepsTheOldOne) {
   EXPECT_EQ(asked(), (std::vector<std::string>{
                          "save", "confirm: Do you really want to replace old.bmp ?",
                          "message: Stream write error", "save", "message: Stream write error"}));
-  EXPECT_EQ(read_bytes(folder / "old.bmp"), counting_bytes(10));
+  EXPECT_EQ(read_file_bytes(folder / "old.bmp"), counting_bytes(10));
   EXPECT_FALSE(std::filesystem::exists(folder / "new.bmp"));
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
     EXPECT_NE(entry.path().filename().string().rfind(".velora2003-", 0), 0u) << entry.path();
   EXPECT_TRUE(form->state().picture_shown);
   // With room again the same save succeeds.
   press('S');
-  EXPECT_EQ(read_bytes(folder / "new.bmp").size(), 1440054u);
+  EXPECT_EQ(read_file_bytes(folder / "new.bmp").size(), 1440054u);
   press(vk::escape);
   expect_picture_opens("P3.vic", 16);
 }

@@ -10,9 +10,9 @@ class FilesTest : public ViewerTest {
     ViewerTest::SetUp();
     std::filesystem::create_directory(folder / "sub");
     std::filesystem::create_directory(folder / "full");
-    write_bytes(folder / "full" / "inside.vic", counting_bytes(3));
-    write_bytes(folder / "p1.vic", counting_bytes(10018));
-    write_bytes(folder / "p2.vic", counting_bytes(12345));
+    write_file_bytes(folder / "full" / "inside.vic", counting_bytes(3));
+    write_file_bytes(folder / "p1.vic", counting_bytes(10018));
+    write_file_bytes(folder / "p2.vic", counting_bytes(12345));
     start();
     ASSERT_EQ(cell(0, 4), "P1.vic");
   }
@@ -21,13 +21,13 @@ class FilesTest : public ViewerTest {
 
 TEST_F(FilesTest, RenameOffersTheRealNameAndRenamesByIt) {
   select("P1.vic");
-  boxes.script.text_answers = {"q1.vic"};
+  boxes.text_answers = {"q1.vic"};
   press('R');
   EXPECT_EQ(boxes.input_caption, "Change file name");
   EXPECT_EQ(boxes.input_prompt, "New file name");
   EXPECT_EQ(asked(), (std::vector<std::string>{"input: p1.vic"}));
   EXPECT_FALSE(exists("p1.vic"));
-  EXPECT_EQ(read_bytes(folder / "q1.vic"), counting_bytes(10018));
+  EXPECT_EQ(read_file_bytes(folder / "q1.vic"), counting_bytes(10018));
   // Listed again; the selection keeps its row index, now P2.vic's.
   EXPECT_EQ(cell(0, 5), "Q1.vic");
   EXPECT_EQ(selected(), 4);
@@ -36,32 +36,32 @@ TEST_F(FilesTest, RenameOffersTheRealNameAndRenamesByIt) {
 
 TEST_F(FilesTest, RenameCancelledOrUnchangedRenamesNothing) {
   select("P1.vic");
-  boxes.script.text_answers = {std::nullopt, "p1.vic"};
+  boxes.text_answers = {std::nullopt, "p1.vic"};
   press('R');
   press('R');
   EXPECT_EQ(asked(), (std::vector<std::string>{"input: p1.vic", "input: p1.vic"}));
-  EXPECT_EQ(read_bytes(folder / "p1.vic"), counting_bytes(10018));
+  EXPECT_EQ(read_file_bytes(folder / "p1.vic"), counting_bytes(10018));
   EXPECT_FALSE(exists("P1.vic"));
 }
 
 TEST_F(FilesTest, RenameOntoATakenNameIsRefusedAndLosesNothing) {
   select("P1.vic");
-  write_bytes(folder / "p0.vic", counting_bytes(7));  // shows once the folder is listed again
-  boxes.script.text_answers = {"p2.vic", "no-such-dir/p1.vic"};
+  write_file_bytes(folder / "p0.vic", counting_bytes(7));  // shows once the folder is listed again
+  boxes.text_answers = {"p2.vic", "no-such-dir/p1.vic"};
   press('R');
   press('R');
   EXPECT_EQ(asked(),
             (std::vector<std::string>{"input: p1.vic", "message: File exists", "input: p1.vic",
                                       "message: No such file or directory"}));
-  EXPECT_EQ(read_bytes(folder / "p1.vic"), counting_bytes(10018));
-  EXPECT_EQ(read_bytes(folder / "p2.vic"), counting_bytes(12345));
+  EXPECT_EQ(read_file_bytes(folder / "p1.vic"), counting_bytes(10018));
+  EXPECT_EQ(read_file_bytes(folder / "p2.vic"), counting_bytes(12345));
   // Not listed again after a refusal.
   EXPECT_EQ(cell(0, 4), "P1.vic");
   EXPECT_EQ(selected(), 4);
 }
 
 TEST_F(FilesTest, RenameAndFileDeleteAreForFileRowsOnly) {
-  boxes.script.text_answers = {"renamed"};
+  boxes.text_answers = {"renamed"};
   for (const char* row : {"Sub", ".."}) {
     select(row);
     press('R');
@@ -74,7 +74,7 @@ TEST_F(FilesTest, RenameAndFileDeleteAreForFileRowsOnly) {
 
 TEST_F(FilesTest, DeleteAsksWithTheRealNameAndDeletesOnYes) {
   select("P1.vic");
-  boxes.script.confirm_answers = {false, true};
+  boxes.confirm_answers = {false, true};
   press('D');
   EXPECT_TRUE(exists("p1.vic"));
   press('D');
@@ -87,7 +87,7 @@ TEST_F(FilesTest, DeleteAsksWithTheRealNameAndDeletesOnYes) {
 }
 
 TEST_F(FilesTest, DeleteRemovesAnEmptyDirectoryAndReportsAnyOther) {
-  boxes.script.confirm_answers = {true, true, true};
+  boxes.confirm_answers = {true, true, true};
   select("Sub");
   press('D');
   EXPECT_FALSE(exists("sub"));

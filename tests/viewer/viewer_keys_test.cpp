@@ -127,7 +127,7 @@ TEST_F(KeysTest, F9AndF10SetTheDisplayMode) {
 }
 
 TEST_F(KeysTest, SettingsKeysDoNothingOnThePictureScreen) {
-  write_bytes(folder / "p.vic", sample_file(14));
+  write_file_bytes(folder / "p.vic", sample_file(14));
   start();
   select("P.vic");
   press(vk::enter);
@@ -162,7 +162,7 @@ TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {
 
 TEST_F(KeysTest, EscapeAsksBeforeLeaving) {
   start();
-  boxes.script.confirm_answers = {false, true};
+  boxes.confirm_answers = {false, true};
   press(vk::escape);
   EXPECT_FALSE(form->close_requested());
   press(vk::escape);
@@ -216,7 +216,7 @@ TEST_F(KeysTest, ScrollIndicatorFollowsTheSelectionOfALongList) {
 }
 
 TEST_F(KeysTest, ABrokenPaletteFileIsShownOnceTheScreenIsUp) {
-  write_bytes(folder / "Velora2003.cfg", {'$', '0', '='});
+  std::ofstream(folder / "Velora2003.cfg") << "$0=";
   start();
   EXPECT_TRUE(form->grid().row_count > 1);
   ASSERT_TRUE(form->has_pending_messages());
@@ -228,7 +228,7 @@ TEST_F(KeysTest, ABrokenPaletteFileIsShownOnceTheScreenIsUp) {
 }
 
 TEST_F(KeysTest, MissingArtworkAtRestoreWaitsForTheLoopAsAMessage) {
-  start(0, folder.string());  // a data folder without artwork
+  start(0, no_data());
   EXPECT_TRUE(asked().empty());
   form->show_pending_messages();
   EXPECT_EQ(asked(), (std::vector<std::string>{"message: Image 'title_bar' not found"}));

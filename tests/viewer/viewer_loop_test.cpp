@@ -8,8 +8,7 @@ namespace {
 // up and takes the first Enter; the browser never sees it (it would enter ".."). Escape then
 // asks, and Enter answers Yes.
 TEST_F(ViewerTest, RunViewerShowsTheQueuedMessageFirstAndEndsAfterTheExitQuestion) {
-  write_bytes(folder / "Velora2003.cfg", {'$'});
-  std::filesystem::current_path(folder);
+  std::ofstream(folder / "Velora2003.cfg") << "$";
   for (const input_event& e :
        {key_down_event(vk::enter), character_event(13), key_down_event(vk::escape),
         character_event(27), key_down_event(vk::enter), character_event(13)})
@@ -17,7 +16,7 @@ TEST_F(ViewerTest, RunViewerShowsTheQueuedMessageFirstAndEndsAfterTheExitQuestio
   captured_console console;
   EXPECT_EQ(run_viewer(screen, console.err_stream, VELORA_DATA_DIR), 0);
   EXPECT_EQ(console.err(), "");
-  EXPECT_EQ(std::filesystem::current_path(), folder);
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
   EXPECT_GT(screen.frames_presented(), 0);
 }
 

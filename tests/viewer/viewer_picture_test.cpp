@@ -1,10 +1,10 @@
-#include <span>
 #include <string_view>
 
 #include "cli/commands.h"
 #include "display/canvas.h"
 #include "gui/frame.h"
 #include "support/captured_console.h"
+#include "support/d64_image.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -17,23 +17,19 @@ class PictureTest : public ViewerTest {
     std::filesystem::create_directory(folder / "sub");
     art = sample_file(14);
     paint = sample_file(16);
-    write_bytes(folder / "p1.vic", art);
-    write_bytes(folder / "p2.vic", counting_bytes(12345));
-    write_bytes(folder / "p3.vic", paint);
-    write_bytes(folder / "p4.vic", counting_bytes(5));
-    write_bytes(folder / "p5.vic", counting_bytes(1));
+    write_file_bytes(folder / "p1.vic", art);
+    write_file_bytes(folder / "p2.vic", counting_bytes(12345));
+    write_file_bytes(folder / "p3.vic", paint);
+    write_file_bytes(folder / "p4.vic", counting_bytes(5));
+    write_file_bytes(folder / "p5.vic", counting_bytes(1));
     if (with_unshown_formats) {
-      write_bytes(folder / "a15.vic", counting_bytes(9009));
-      write_bytes(folder / "a17.vic", counting_bytes(16194));
+      write_file_bytes(folder / "a15.vic", counting_bytes(9009));
+      write_file_bytes(folder / "a17.vic", counting_bytes(16194));
     }
     const std::vector<uint8_t> notes = counting_bytes(300);
     const std::vector<d64_file> files = {
         {"ART", 0x82, art}, {"NOTES", 0x81, notes}, {"PAINT", 0x82, paint}};
-    std::vector<uint8_t> image(d64_image_size);
-    ASSERT_TRUE(build_d64_image("PICTURES", "01", files,
-                                std::span<uint8_t, d64_image_size>(image.data(), image.size()))
-                    .ok);
-    write_bytes(folder / "disk.d64", image);
+    write_file_bytes(folder / "disk.d64", d64_image_of(files, "PICTURES"));
   }
 
   bool all_pixels(const surface& s, uint32_t pixel) const {
@@ -119,7 +115,7 @@ TEST_F(PictureTest, FileGoneOrShortenedSinceTheListingIsRefusedWithAMessage) {
   const std::vector<uint32_t> shown_before = form->work_surface_a().pixels;
   std::filesystem::remove(folder / "p1.vic");
   std::vector<uint8_t> short_paint(paint.begin(), paint.end() - 1);
-  write_bytes(folder / "p3.vic", short_paint);
+  write_file_bytes(folder / "p3.vic", short_paint);
   for (const char* name : {"P1.vic", "P3.vic"}) {
     select(name);
     press(vk::enter);
@@ -245,9 +241,9 @@ TEST_F(PictureTest, SavedFileIsTheBitmapOfWorkSurfaceAAndEqualsTheRenderCommand)
   start();
   select("P1.vic");
   press(vk::enter);
-  boxes.script.text_answers = {"saved"};
+  boxes.text_answers = {"saved"};
   press('S');
-  const std::vector<uint8_t> bmp = read_bytes(folder / "saved");
+  const std::vector<uint8_t> bmp = read_file_bytes(folder / "saved");
   ASSERT_EQ(bmp.size(), 1440054u);
   EXPECT_EQ(bmp[0], 'B');
   EXPECT_EQ(bmp[1], 'M');
@@ -262,7 +258,7 @@ TEST_F(PictureTest, SavedFileIsTheBitmapOfWorkSurfaceAAndEqualsTheRenderCommand)
   const std::vector<std::string_view> args = {"p1.vic", "-o", rendered};
   captured_console console;
   ASSERT_EQ(run_render_command(args, VELORA_DATA_DIR, console.io), 0);
-  EXPECT_EQ(read_bytes(rendered), bmp);
+  EXPECT_EQ(read_file_bytes(rendered), bmp);
   // The picture stays on screen.
   EXPECT_TRUE(form->state().picture_shown);
   EXPECT_EQ(asked(), (std::vector<std::string>{"save"}));
@@ -271,15 +267,15 @@ TEST_F(PictureTest, SavedFileIsTheBitmapOfWorkSurfaceAAndEqualsTheRenderCommand)
 TEST_F(PictureTest, SavingOverAnExistingFileAsksFirstAndNoWritesNothing) {
   make_folder(false);
   start();
-  write_bytes(folder / "old.bmp", counting_bytes(10));
+  write_file_bytes(folder / "old.bmp", counting_bytes(10));
   select("P1.vic");
   press(vk::enter);
-  boxes.script.text_answers = {"old.bmp", "old.bmp"};
-  boxes.script.confirm_answers = {false, true};
+  boxes.text_answers = {"old.bmp", "old.bmp"};
+  boxes.confirm_answers = {false, true};
   press('S');
-  EXPECT_EQ(read_bytes(folder / "old.bmp"), counting_bytes(10));
+  EXPECT_EQ(read_file_bytes(folder / "old.bmp"), counting_bytes(10));
   press('S');
-  EXPECT_EQ(read_bytes(folder / "old.bmp").size(), 1440054u);
+  EXPECT_EQ(read_file_bytes(folder / "old.bmp").size(), 1440054u);
   EXPECT_EQ(asked(),
             (std::vector<std::string>{"save", "confirm: Do you really want to replace old.bmp ?",
                                       "save", "confirm: Do you really want to replace old.bmp ?"}));
@@ -291,7 +287,7 @@ TEST_F(PictureTest, SaveFailureIsShownAndCancelWritesNothing) {
   start();
   select("P1.vic");
   press(vk::enter);
-  boxes.script.text_answers = {"missing/x.bmp", std::nullopt};
+  boxes.text_answers = {"missing/x.bmp", std::nullopt};
   press('S');
   press('S');
   EXPECT_EQ(asked(), (std::vector<std::string>{"save", "message: Cannot create file missing/x.bmp",
@@ -308,15 +304,15 @@ TEST_F(PictureTest, SaveWorksForPicturesFromADiskImage) {
   form->select_row(2);
   press(vk::enter);
   ASSERT_TRUE(form->state().picture_shown);
-  boxes.script.text_answers = {"art.bmp"};
+  boxes.text_answers = {"art.bmp"};
   press('S');
-  EXPECT_EQ(read_bytes(folder / "art.bmp").size(), 1440054u);
+  EXPECT_EQ(read_file_bytes(folder / "art.bmp").size(), 1440054u);
 }
 
 TEST_F(PictureTest, SInTheBrowserDoesNothing) {
   make_folder(false);
   start();
-  boxes.script.text_answers = {"browser.bmp"};
+  boxes.text_answers = {"browser.bmp"};
   press('S');
   EXPECT_TRUE(asked().empty());
   EXPECT_FALSE(std::filesystem::exists(folder / "browser.bmp"));
@@ -329,7 +325,7 @@ TEST_F(PictureTest, CharacterOfAKeyABoxTookReachesNothingAfterIt) {
   start();
   select("P1.vic");
   press(vk::enter);
-  boxes.script.text_answers = {std::nullopt, "kept.bmp"};
+  boxes.text_answers = {std::nullopt, "kept.bmp"};
   press('S');
   type(27);  // the Escape that cancelled the save prompt
   EXPECT_TRUE(form->state().picture_shown);

@@ -1,13 +1,14 @@
 // What the command line hands the viewer: a start file to open, a palette to use, and the
 // save prompt's choice of PNG by name.
 #include "app/start_argument.h"
+#include "support/d64_image.h"
 #include "viewer_fixture.h"
 
 namespace {
 
 TEST_F(ViewerTest, StartFileIsSelectedAndOpenedLikeEnter) {
-  write_bytes(folder / "b.vic", sample_file(9));
-  write_bytes(folder / "a.vic", sample_file(3));
+  write_file_bytes(folder / "b.vic", sample_file(9));
+  write_file_bytes(folder / "a.vic", sample_file(3));
   start();
   const result<start_target> start_file = classify_start((folder / "b.vic").string());
   ASSERT_TRUE(start_file);
@@ -25,9 +26,7 @@ TEST_F(ViewerTest, StartFileIsSelectedAndOpenedLikeEnter) {
 TEST_F(ViewerTest, StartDiskImageIsEntered) {
   const std::vector<uint8_t> picture = sample_file(14);
   const d64_file files[] = {{"PIC", 0x82, picture}};
-  std::vector<uint8_t> image(174848);
-  ASSERT_TRUE(build_d64_image("DISK", "ID", files, std::span<uint8_t, 174848>(image)).ok);
-  write_bytes(folder / "disk.d64", image);
+  write_file_bytes(folder / "disk.d64", d64_image_of(files));
   start();
   form->open_start(*classify_start((folder / "disk.d64").string()));
   EXPECT_TRUE(form->state().in_disk_image);
@@ -35,9 +34,8 @@ TEST_F(ViewerTest, StartDiskImageIsEntered) {
 }
 
 TEST_F(ViewerTest, PaletteComesFromTheChoiceElseFromTheStartDirectory) {
-  write_bytes(folder / "Velora2003.cfg", {'$', '0', '=', '1', '2', '3', '4', '5', '6'});
-  write_bytes(folder / "chosen.cfg", {'$', '0', '=', 'a', 'B', 'c', 'D', 'e', 'F'});
-  std::filesystem::current_path(folder);
+  std::ofstream(folder / "Velora2003.cfg") << "$0=123456";
+  std::ofstream(folder / "chosen.cfg") << "$0=aBcDeF";
   {
     TForm1 plain(screen, {.data_dir = VELORA_DATA_DIR});
     EXPECT_EQ(plain.palette()[0], 0x563412u);
@@ -49,18 +47,18 @@ TEST_F(ViewerTest, PaletteComesFromTheChoiceElseFromTheStartDirectory) {
 }
 
 TEST_F(ViewerTest, SaveNameEndingInPngWritesThePixelsAsPng) {
-  write_bytes(folder / "p.vic", sample_file(9));
+  write_file_bytes(folder / "p.vic", sample_file(9));
   start();
   select("P.vic");
   press(vk::enter);
-  boxes.script.text_answers = {"shot.PNG", "shot.bmp"};
+  boxes.text_answers = {"shot.PNG", "shot.bmp"};
   press('S');
   press('S');
-  const std::vector<uint8_t> png = read_bytes(folder / "shot.PNG");
+  const std::vector<uint8_t> png = read_file_bytes(folder / "shot.PNG");
   ASSERT_GE(png.size(), 8u);
   EXPECT_EQ(std::vector<uint8_t>(png.begin(), png.begin() + 8),
             (std::vector<uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
-  EXPECT_EQ(read_bytes(folder / "shot.bmp").size(), 1440054u);
+  EXPECT_EQ(read_file_bytes(folder / "shot.bmp").size(), 1440054u);
 }
 
 }  // namespace

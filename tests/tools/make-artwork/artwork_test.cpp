@@ -7,6 +7,7 @@
 
 #include "pictures.h"
 #include "png_file.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -94,8 +95,8 @@ TEST(Icon, IsSquareWithTransparentCorners) {
 }
 
 TEST(PngFile, WritesWhatReadsBackAsTheSamePixels) {
-  std::filesystem::create_directories(ARTWORK_TEST_DIR);
-  const std::string path = std::string(ARTWORK_TEST_DIR) + "/right_bar.png";
+  const temp_folder dir;
+  const std::string path = dir.at("right_bar.png");
   const rgba_image img = make_right_bar();
   ASSERT_TRUE(write_png(path, img));
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
@@ -119,7 +120,8 @@ TEST(PngFile, WritesWhatReadsBackAsTheSamePixels) {
 }
 
 TEST(PngFile, UnwritableFolderFailsAndLeavesNothing) {
-  const std::string path = std::string(ARTWORK_TEST_DIR) + "/no-such-folder/x.png";
+  const temp_folder dir;
+  const std::string path = dir.at("no-such-folder/x.png");
   EXPECT_FALSE(write_png(path, make_left_bar()));
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }

@@ -6,15 +6,9 @@
 #include <set>
 
 #include "d64/d64_test_image.h"
+#include "support/files.h"
 
 namespace {
-
-// File f's byte i encodes both, so a misplaced or skipped byte shows.
-std::vector<uint8_t> distinct_bytes(int f, size_t size) {
-  std::vector<uint8_t> bytes(size);
-  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i + (i >> 8) * 7 + f * 31);
-  return bytes;
-}
 
 struct built_disk {
   std::vector<std::vector<uint8_t>> contents;
@@ -23,7 +17,7 @@ struct built_disk {
       std::make_unique<std::array<uint8_t, d64_image_size>>();
 
   void add(std::string name, uint8_t type, size_t size) {
-    contents.push_back(distinct_bytes(static_cast<int>(contents.size()), size));
+    contents.push_back(counting_bytes(size, static_cast<unsigned>(contents.size())));
     files.push_back({std::move(name), type, {}});
   }
   d64_build_result build(std::string_view disk_name = "DISK") {

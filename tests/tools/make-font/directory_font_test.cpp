@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -10,6 +8,7 @@
 #include "charset_glyphs.h"
 #include "display/canvas.h"
 #include "display/text.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -67,10 +66,6 @@ TEST(DirectoryFontFile, NamesTheFamilyAndLatinOneEncoding) {
 class DirectoryFontDrawing : public testing::Test {
  protected:
   void SetUp() override {
-    // CTest runs each test in its own process at the same time: one folder per process.
-    const std::string dir = std::string(FONT_TEST_DIR) + "/" + std::to_string(getpid());
-    std::filesystem::create_directories(dir);
-    path_ = dir + "/cbm-directory-charset.bdf";
     std::ofstream(path_, std::ios::binary) << bdf_text(make_directory_charset());
     ASSERT_TRUE(register_font_file(path_));
     s_ = create_surface(64, 32);
@@ -87,7 +82,8 @@ class DirectoryFontDrawing : public testing::Test {
             << column << "," << row;
   }
 
-  std::string path_;
+  temp_folder dir_;
+  std::string path_ = dir_.at("cbm-directory-charset.bdf");
   surface s_;
   const charset set_ = make_directory_charset();
 };

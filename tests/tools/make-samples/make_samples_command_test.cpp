@@ -7,29 +7,22 @@
 
 #include "formats/format_table.h"
 #include "sample_formats.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 class MakeSamplesCommand : public testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "velora-samples-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-
   int run(const std::string& arguments) {
     const std::string command = std::string(MAKE_SAMPLES_PATH) + " " + arguments + " 2>/dev/null";
     return WEXITSTATUS(std::system(command.c_str()));
   }
 
-  std::filesystem::path dir;
+  temp_folder dir;
 };
 
 TEST_F(MakeSamplesCommand, WritesOneFilePerShowableFormat) {
-  ASSERT_EQ(run((dir / "out").string()), 0);
+  ASSERT_EQ(run(dir.at("out")), 0);
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir / "out")) {
     ++files;
@@ -41,7 +34,7 @@ TEST_F(MakeSamplesCommand, WritesOneFilePerShowableFormat) {
 }
 
 TEST_F(MakeSamplesCommand, AllAddsFilesThatAreNotShown) {
-  ASSERT_EQ(run("--all " + dir.string()), 0);
+  ASSERT_EQ(run("--all " + dir.path().string()), 0);
   for (const plain_sample& sample : plain_samples) {
     EXPECT_EQ(std::filesystem::file_size(dir / sample.file_name), sample.size);
   }
@@ -49,8 +42,8 @@ TEST_F(MakeSamplesCommand, AllAddsFilesThatAreNotShown) {
 
 TEST_F(MakeSamplesCommand, BadUsage) {
   EXPECT_EQ(run(""), 2);
-  EXPECT_EQ(run("--bogus " + dir.string()), 2);
-  EXPECT_EQ(run(dir.string() + " " + dir.string()), 2);
+  EXPECT_EQ(run("--bogus " + dir.path().string()), 2);
+  EXPECT_EQ(run(dir.path().string() + " " + dir.path().string()), 2);
 }
 
 TEST_F(MakeSamplesCommand, FolderThatCannotBeMade) {
