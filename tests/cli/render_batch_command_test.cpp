@@ -1,7 +1,5 @@
-// The render command with several inputs or an output folder, as a user runs it.
+// The render command with several inputs or an output folder.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 
@@ -76,50 +74,6 @@ TEST_F(RenderBatchCommand, UserPaletteFileIsTheFallback) {
   render_settings settings;
   settings.palette[0] = 0x563412;
   EXPECT_TRUE(read_file_bytes(dir / "one.bmp") == single(at("one.vic"), "e.bmp", settings));
-}
-
-TEST_F(RenderBatchCommand, BadUsage) {
-  picture("one.vic", 10018, 1);
-  const std::string in = at("one.vic");
-  const std::vector<std::vector<std::string>> cases = {
-      {in, in, "-o", at("out.bmp")},
-      {in, "-o", at("out/"), "--format", "gif"},
-      {in, "-o", at("out.bmp"), "--format", "png"},
-      {in, "-o", at("out/"), "--format"},
-      {in, "-o", at("out/"), "--palette", "no-such-preset"},
-  };
-  for (const auto& args : cases) EXPECT_EQ(render(args), 2) << err;
-  EXPECT_FALSE(std::filesystem::exists(dir / "out"));
-  EXPECT_EQ(render({in, "-o", at("out.png"), "--format", "png"}), 0) << err;
-}
-
-// The program: presets from the data folder beside it, progress only on a terminal.
-TEST_F(RenderBatchCommand, ProgramTakesPresetNames) {
-  picture("one.vic", 10018, 1);
-  const std::string command = std::string(VELORA_PROGRAM) + " render '" + at("one.vic") + "' -o '" +
-                              at("out/") + "' --palette pepto 2>'" + at("err") + "'";
-  ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
-  render_settings settings;
-  ASSERT_EQ(
-      load_palette(std::string(PROJECT_SOURCE_DIR) + "/data/palettes/pepto.cfg", settings.palette),
-      palette_load_status::applied);
-  EXPECT_TRUE(read_file_bytes(dir / "out/one.bmp") == single(at("one.vic"), "e.bmp", settings));
-}
-
-TEST_F(RenderBatchCommand, ProgressLinesOnATerminal) {
-  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
-  picture("one.vic", 10018, 1);
-  picture("two.vic", 10018, 2);
-  const std::string inner = std::string(VELORA_PROGRAM) + " render " + at("one.vic") + " " +
-                            at("two.vic") + " -o " + at("out/");
-  const std::string command =
-      "script -qec '" + inner + "' /dev/null >'" + at("typescript") + "' 2>&1";
-  ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
-  const std::vector<uint8_t> bytes = read_file_bytes(dir / "typescript");
-  const std::string text(bytes.begin(), bytes.end());
-  EXPECT_NE(text.find("[1/2] "), std::string::npos) << text;
-  EXPECT_NE(text.find("[2/2] "), std::string::npos) << text;
-  EXPECT_NE(text.find("2 done, 0 skipped"), std::string::npos) << text;
 }
 
 }  // namespace

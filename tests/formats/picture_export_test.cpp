@@ -63,12 +63,6 @@ TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
   }
 }
 
-TEST_F(PictureExport, PngAndBmpOfOnePictureHoldTheSamePixels) {
-  ASSERT_TRUE(export_picture(dir.at("a.png")).ok());
-  ASSERT_TRUE(export_picture(dir.at("a.bmp")).ok());
-  EXPECT_TRUE(png_pixels(dir / "a.png") == bmp_pixels(read_file_bytes(dir / "a.bmp")));
-}
-
 TEST_F(PictureExport, UnwritableNameReportsCannotCreate) {
   const std::string name = dir.at("no-dir/shot.png");
   const result<> written = export_picture(name);

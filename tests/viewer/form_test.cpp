@@ -2,18 +2,9 @@
 
 #include <filesystem>
 
-#include "viewer/frame_tick.h"
 #include "viewer_fixture.h"
 
 namespace {
-
-TEST(FrameInterval, TruncatesThePeriodOfTheRefreshRateAnd25MsWithoutARate) {
-  EXPECT_EQ(frame_interval_ms(0), 25);
-  EXPECT_EQ(frame_interval_ms(60), 16);
-  EXPECT_EQ(frame_interval_ms(75), 13);
-  EXPECT_EQ(frame_interval_ms(85), 11);
-  EXPECT_EQ(frame_interval_ms(100), 10);
-}
 
 TEST_F(ViewerTest, FormCreateSetsTheDefaultsAndTheStartDirectory) {
   start(0, VELORA_DATA_DIR, false);

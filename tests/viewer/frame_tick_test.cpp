@@ -91,15 +91,6 @@ TEST_F(ViewerTest, BrowserTicksShowTheGridAndPresentEachTime) {
   EXPECT_EQ(frame.at(650, 300), furniture);
 }
 
-TEST_F(ViewerTest, HelpScreenHidesTheGrid) {
-  start();
-  form->tdirKeyDown(vk::f1, false);
-  fill_surface(screen.display_surface, furniture);
-  form->DXTimerTimer();
-  EXPECT_FALSE(form->grid_visible());
-  EXPECT_EQ(screen.last_frame().at(21, 72), furniture);
-}
-
 TEST_F(ViewerTest, AfterALossTheFurnitureIsRestoredBeforeThePresentAndWorkSurfacesAreKept) {
   start();
   form->DXTimerTimer();

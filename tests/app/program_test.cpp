@@ -1,0 +1,85 @@
+// The program as a user runs it, in a fresh current folder: what its entry answers itself, and
+// what it hands the subcommands (their arguments, the data folder beside it, and whether
+// stderr is a terminal).
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "cli/cli_fixture.h"
+#include "render/palette.h"
+
+namespace {
+
+class Program : public CliTest {
+ protected:
+  // Runs the program with the arguments (shell words) and keeps what it wrote.
+  int program(const std::string& args) {
+    const int raw =
+        std::system((std::string(VELORA_PROGRAM) + " " + args + " >stdout 2>stderr").c_str());
+    out = text_of("stdout");
+    err = text_of("stderr");
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+  std::string text_of(const std::string& name) const {
+    const std::vector<uint8_t> bytes = read_file_bytes(dir / name);
+    return {bytes.begin(), bytes.end()};
+  }
+};
+
+TEST_F(Program, BadUsageExitsWithTwoAndOneLineOnStderr) {
+  EXPECT_EQ(program("--scale 0"), 2);
+  EXPECT_EQ(err.rfind("velora2003: ", 0), 0u) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_EQ(out, "");
+}
+
+TEST_F(Program, HelpAndVersionExitWithZero) {
+  EXPECT_EQ(program("--help"), 0);
+  EXPECT_EQ(out, usage_text());
+  EXPECT_EQ(program("--version"), 0);
+  EXPECT_EQ(out, version_text());
+  EXPECT_EQ(err, "");
+}
+
+TEST_F(Program, SubcommandsTakeTheirArgumentsAndExitWithTheirStatus) {
+  picture("fli.pic", 17409);
+  EXPECT_EQ(program("render fli.pic -o out.bmp"), 0);
+  EXPECT_TRUE(read_file_bytes(dir / "out.bmp") == single("fli.pic", "e.bmp"));
+  EXPECT_EQ(program("render missing.pic -o x.bmp"), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.bmp"));
+  EXPECT_EQ(program("info fli.pic"), 0);
+  EXPECT_EQ(out.rfind("fli.pic\t17409\t", 0), 0u) << out;
+}
+
+TEST_F(Program, PalettePresetsComeFromTheDataFolderBesideIt) {
+  picture("one.vic", 10018, 1);
+  ASSERT_EQ(program("render one.vic -o out/ --palette pepto"), 0) << err;
+  render_settings settings;
+  ASSERT_EQ(
+      load_palette(std::string(PROJECT_SOURCE_DIR) + "/data/palettes/pepto.cfg", settings.palette),
+      palette_load_status::applied);
+  EXPECT_TRUE(read_file_bytes(dir / "out/one.bmp") == single("one.vic", "e.bmp", settings));
+}
+
+TEST_F(Program, RenderProgressShowsOnATerminalOnly) {
+  if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "no script(1)";
+  picture("one.vic", 10018, 1);
+  picture("two.vic", 10018, 2);
+  const std::string render = std::string(VELORA_PROGRAM) + " render one.vic two.vic -o out/";
+  ASSERT_EQ(
+      WEXITSTATUS(std::system(("script -qec '" + render + "' /dev/null >typescript 2>&1").c_str())),
+      0);
+  const std::string text = text_of("typescript");
+  EXPECT_NE(text.find("[1/2] "), std::string::npos) << text;
+  EXPECT_NE(text.find("[2/2] "), std::string::npos) << text;
+  EXPECT_NE(text.find("2 done, 0 skipped"), std::string::npos) << text;
+  EXPECT_EQ(program("render one.vic two.vic -o again/"), 0);
+  EXPECT_EQ(err, "velora2003: render: 2 done, 0 skipped\n");
+}
+
+}  // namespace
