@@ -1,7 +1,5 @@
 #include "cli/batch_render.h"
 
-#include <algorithm>
-
 #include "cli_fixture.h"
 
 namespace {

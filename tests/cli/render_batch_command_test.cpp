@@ -1,10 +1,10 @@
 // The render command with several inputs or an output folder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "cli_fixture.h"
-#include "render/palette.h"
 
 namespace {
 
