@@ -13,18 +13,18 @@ namespace {
 picture_model model;
 chunky_buffers chunky;
 file_buffer file;
-app_state state;
+crt_settings crt;
 surface work_surface_a = create_surface(screen_width, screen_height);
 surface work_surface_b = create_surface(screen_width, screen_height);
-picture_context context{model, chunky, default_palette, state, work_surface_a, work_surface_b};
+picture_context context{model, chunky, default_palette, crt, work_surface_a, work_surface_b, {}};
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const format_entry& format = format_table[(data[0] & 0x7F) % format_table.size()];
-  state.display_mode = data[0] >> 7 ? display_interlaced : display_static;
-  state.current_picture_name = "Fuzz.vic";
+  crt.display_mode = data[0] >> 7 ? display_interlaced : display_static;
+  context.caption = {"Fuzz.vic", format.name};
   // A file longer than the buffer contributes its first 65536 bytes, as reading one does.
   const size_t count = std::min<size_t>(size - 1, file.bytes.size());
   std::copy_n(data + 1, count, file.bytes.begin());
