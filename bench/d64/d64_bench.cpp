@@ -33,7 +33,7 @@ std::unique_ptr<image_bytes> full_image() {
 void list_rows(d64_reader& reader, benchmark::State& state) {
   compute_prg_sizes(reader);
   for (int k = 0; k < reader.dir_entry_count; ++k) {
-    const d64_row_texts row = make_d64_row_texts(reader.dir_entries[k]);
+    const d64_row_texts row = make_d64_row_texts(reader, reader.dir_entries[k]);
     benchmark::DoNotOptimize(row);
   }
   if (reader.dir_entry_count != d64_max_files) state.SkipWithError("not a full directory");
@@ -43,7 +43,7 @@ void BM_ListFullImageFromMemory(benchmark::State& state) {
   const auto image = full_image();
   const auto reader = std::make_unique<d64_reader>();
   for (auto _ : state) {
-    read_directory_from_bytes(*reader, *image);
+    if (!read_directory_from_bytes(*reader, *image)) state.SkipWithError("not an image");
     list_rows(*reader, state);
   }
 }
@@ -57,7 +57,7 @@ void BM_ListFullImageFromFile(benchmark::State& state) {
       .write(reinterpret_cast<const char*>(image->data()), d64_image_size);
   const auto reader = std::make_unique<d64_reader>();
   for (auto _ : state) {
-    read_directory(*reader, path);
+    if (!read_directory(*reader, path)) state.SkipWithError("image not written");
     list_rows(*reader, state);
   }
 }

@@ -31,7 +31,7 @@ void render_format(benchmark::State& run, uint8_t format_id, uint8_t display_mod
   b->context.caption = {"Benchmark.vic", format.name};
   for (auto _ : run) {
     b->context.two_surface_picture = *format.two_surface_picture;
-    load_picture(format, b->file, b->model);
+    load_layout(format.layout.view(), b->file, b->model);
     run_decoding(format.decode, b->context);
     benchmark::DoNotOptimize(b->work_surface_a.pixels.data());
     benchmark::ClobberMemory();

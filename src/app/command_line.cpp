@@ -47,8 +47,10 @@ command_line parse_command_line(std::span<const std::string_view> args) {
   bool have_start_dir = false;
   std::string palette_value;
   bool have_palette = false;
+  bool options_ended = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
+    const bool option = !options_ended && arg.size() > 1 && arg.starts_with('-');
     auto value_of = [&](std::string_view name, std::string_view& value) {
       if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
         value = arg.substr(name.size() + 1);
@@ -63,7 +65,14 @@ command_line parse_command_line(std::span<const std::string_view> args) {
       return true;
     };
     std::string_view value;
-    if (arg == "--help" || arg == "-h") {
+    if (!option) {
+      if (have_start_dir)
+        cl.error = "only one start folder or file may be given, not also " + in_quotes(arg);
+      have_start_dir = true;
+      cl.start_dir = arg;
+    } else if (arg == "--") {
+      options_ended = true;
+    } else if (arg == "--help" || arg == "-h") {
       cl.action = program_action::help;
       return cl;
     } else if (arg == "--version") {
@@ -84,13 +93,8 @@ command_line parse_command_line(std::span<const std::string_view> args) {
       if (cl.error.empty() && value.empty()) cl.error = "--palette needs a file or a preset name";
       palette_value = value;
       have_palette = true;
-    } else if (arg.size() > 1 && arg.starts_with('-')) {
-      cl.error = "unknown option " + in_quotes(arg) + " (see --help)";
-    } else if (have_start_dir) {
-      cl.error = "only one start folder or file may be given, not also " + in_quotes(arg);
     } else {
-      have_start_dir = true;
-      cl.start_dir = arg;
+      cl.error = "unknown option " + in_quotes(arg) + " (see --help)";
     }
     if (!cl.error.empty()) return cl;
   }

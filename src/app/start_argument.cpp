@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "base/ascii_case.h"
+#include "d64/d64_entry.h"
 
 namespace fs = std::filesystem;
 
@@ -20,8 +20,8 @@ result<start_target> classify_start(std::string_view start) {
     return target;
   }
   // A trailing slash on a file cannot be: stat fails with ENOTDIR, handled above.
-  target.kind = ascii_lower(path.extension().string()) == ".d64" ? start_kind::disk_image
-                                                                 : start_kind::picture_file;
+  target.kind = has_disk_image_extension(path.filename().string()) ? start_kind::disk_image
+                                                                   : start_kind::picture_file;
   target.folder = path.has_parent_path() ? path.parent_path().string() : ".";
   target.file_name = path.filename().string();
   return target;

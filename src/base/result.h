@@ -7,9 +7,17 @@
 #include <utility>
 #include <variant>
 
+// What went wrong, in the program's words, and where the system gave one, its own reason
+// ("Permission denied"), which the command line adds and a message box leaves out.
 struct failure {
   std::string text;
+  std::string reason = {};
 };
+
+// The text with the system's reason after it, as the command line prints a failure.
+inline std::string describe(const failure& why) {
+  return why.reason.empty() ? why.text : why.text + ": " + why.reason;
+}
 
 template <typename T = void>
 class [[nodiscard]] result {
@@ -28,6 +36,7 @@ class [[nodiscard]] result {
 
   // Why it failed; only when not ok().
   const std::string& error() const { return std::get<1>(state_).text; }
+  const failure& why() const { return std::get<1>(state_); }
 
  private:
   std::variant<T, failure> state_;
@@ -42,6 +51,7 @@ class [[nodiscard]] result<void> {
   bool ok() const { return !failure_; }
   explicit operator bool() const { return ok(); }
   const std::string& error() const { return failure_->text; }
+  const failure& why() const { return *failure_; }
 
  private:
   std::optional<failure> failure_;

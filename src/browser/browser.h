@@ -13,8 +13,6 @@
 
 struct d64_reader;
 
-inline constexpr int listed_d64_size = 174848;
-
 struct browser {
   tdir grid;
   name_list names;
@@ -25,7 +23,9 @@ struct browser {
 };
 
 // Rebuilds the grid from the current host directory: header, directories with ".." (except
-// at "/"), D64 images of exactly 174848 bytes, "*.vic" files, drives. Leaves row 1 selected.
+// at "/"), disk images (a D64, D71 or D81 size and extension), picture files (".vic", a
+// picture format's extension, or a file that its size and load address show to be a picture),
+// drives. Leaves row 1 selected.
 // False when the directory could not be read (its rows are then missing, ".." stays).
 bool list_directory(browser& b);
 

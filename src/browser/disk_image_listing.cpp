@@ -16,11 +16,12 @@ bool list_disk_image(browser& b, d64_reader& disk, const std::string& file_name)
   back.host_name = "..";
   tdir_select_row(grid, 1);
   for (int k = 0; k < disk.dir_entry_count; ++k) {
-    d64_row_texts texts = make_d64_row_texts(disk.dir_entries[static_cast<size_t>(k)]);
+    d64_row_texts texts = make_d64_row_texts(disk, disk.dir_entries[static_cast<size_t>(k)]);
     grid_row& row = tdir_row(grid, row_of_record(k));
     row.cells = {std::move(texts.name), std::move(texts.type), std::move(texts.size),
                  std::string(texts.format)};
     row.host_name.clear();
+    row.format_id = texts.format_id;
   }
   return true;
 }

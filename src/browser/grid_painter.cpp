@@ -9,24 +9,10 @@
 
 namespace {
 
-constexpr int widest_column =
-    *std::max_element(grid_column_widths.begin(), grid_column_widths.end());
-
 void set_solid(surface& s, uint32_t colour) {
   s.canvas.brush = brush_style::solid;
   s.canvas.brush_colour = colour;
   s.canvas.pen_colour = colour;
-}
-
-// Draws the text through a cell-sized copy of the target, so nothing lands outside the cell.
-void draw_text_in_cell(surface& target, const rect& cell, int x, int y, std::string_view text) {
-  static surface scratch = create_surface(widest_column, grid_row_height);
-  const rect local{0, 0, std::min(cell.x2 - cell.x1, scratch.width),
-                   std::min(cell.y2 - cell.y1, scratch.height)};
-  copy_rect(scratch, 0, 0, target, cell);
-  scratch.canvas = target.canvas;
-  draw_text(scratch, x - cell.x1, y - cell.y1, text);
-  copy_rect(target, cell.x1, cell.y1, scratch, local);
 }
 
 uint32_t text_colour(const tdir& grid, int col, int row) {
@@ -74,7 +60,7 @@ void tdirDrawCell(surface& target, const tdir& grid, int col, int row, const rec
   font.face = entry_name ? directory_font_face : "Arial";
   font.size_pt = entry_name ? 10 : 8;
   font.bold = !entry_name;
-  draw_text_in_cell(target, cell, cell.x1 + 5, cell.y1 + (entry_name ? 4 : 0), text);
+  draw_text_clipped(target, cell, cell.x1 + 5, cell.y1 + (entry_name ? 4 : 0), text);
 }
 
 void paint_grid(surface& target, const tdir& grid) {

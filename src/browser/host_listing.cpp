@@ -1,18 +1,38 @@
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "base/ascii_case.h"
+#include "base/regular_file.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
+#include "d64/d64_geometry.h"
 #include "formats/format_table.h"
+#include "formats/identify.h"
 
 namespace {
 
-bool has_extension(const std::string& name, std::string_view extension) {
-  if (name.size() < extension.size()) return false;
-  return ascii_lower(std::string_view(name).substr(name.size() - extension.size())) == extension;
+// The disk image kind of a file: its size names one and its extension is the kind's name.
+const disk_kind* disk_image_kind(const host_entry& e) {
+  const disk_kind* kind = e.size > 0 ? disk_kind_by_size(static_cast<uintmax_t>(e.size)) : nullptr;
+  if (kind == nullptr || e.name.size() < 4) return nullptr;
+  const std::string_view extension = std::string_view(e.name).substr(e.name.size() - 4);
+  return extension[0] == '.' && ascii_upper(extension.substr(1)) == kind->name ? kind : nullptr;
+}
+
+// The picture format of a host file that is listed as a picture, reading its first bytes only
+// when its name and size do not tell; nothing for a file that is not listed.
+std::optional<uint8_t> picture_format(const host_entry& e) {
+  const picture_name kind = picture_name_kind(e.name);
+  if (kind == picture_name::never) return std::nullopt;
+  static file_buffer start;
+  const uint8_t id = identify_file(e.name, e.size, [&e](uint32_t count) {
+    const size_t wanted = std::min<size_t>(count, start.bytes.size());
+    const result<size_t> read = read_file_start(e.name, std::span(start.bytes).first(wanted));
+    return std::span<const uint8_t>(start.bytes.data(), read ? *read : 0);
+  });
+  if (kind == picture_name::if_identified && id == 0) return std::nullopt;
+  return id;
 }
 
 // Type markers are written before the group's names are known: every row of a group
@@ -25,9 +45,10 @@ void append_marked_row(tdir& grid, row_kind kind) {
   tdir_set_row_count(grid, grid.row_count + 1);
 }
 
-void add_group_entry(browser& b, row_kind kind, const std::string& name, int64_t size) {
+void add_group_entry(browser& b, row_kind kind, const std::string& name, int64_t size,
+                     uint8_t format_id = 0, std::string_view marker = {}) {
   append_marked_row(b.grid, kind);
-  name_list_add(b.names, name, size);
+  name_list_add(b.names, name, size, format_id, marker);
 }
 
 void write_header(tdir& grid) {
@@ -55,8 +76,9 @@ bool list_directory(browser& b) {
   int first = grid.row_count - 1;
   name_list_clear(b.names);
   for (const host_entry& e : b.entries) {
-    if (e.is_regular_file && e.size == listed_d64_size && has_extension(e.name, ".d64"))
-      add_group_entry(b, row_kind::disk_image, e.name, 0);
+    if (!e.is_regular_file) continue;
+    if (const disk_kind* kind = disk_image_kind(e))
+      add_group_entry(b, row_kind::disk_image, e.name, 0, 0, disk_image_marker(kind->name));
   }
   name_list_sort(b.names);
   fill_rows(b, first);
@@ -64,8 +86,9 @@ bool list_directory(browser& b) {
   first = grid.row_count - 1;
   name_list_clear(b.names);
   for (const host_entry& e : b.entries) {
-    if (e.is_regular_file && has_extension(e.name, ".vic"))
-      add_group_entry(b, row_kind::picture_file, e.name, std::max<int64_t>(e.size, 0));
+    if (!e.is_regular_file) continue;
+    if (const std::optional<uint8_t> format = picture_format(e))
+      add_group_entry(b, row_kind::picture_file, e.name, std::max<int64_t>(e.size, 0), *format);
   }
   name_list_sort(b.names);
   fill_rows(b, first);
@@ -88,10 +111,11 @@ void fill_rows(browser& b, int first_row) {
     grid_row& row = tdir_row(b.grid, first_row + i);
     row.cells[0] = entry.name;
     row.host_name = entry.host_name;
+    row.format_id = entry.format_id;
+    if (!entry.marker.empty()) row.cells[1] = entry.marker;
     if (entry.size != 0) {
       row.cells[2] = std::to_string(entry.size);
-      const int64_t size = std::min<int64_t>(entry.size, std::numeric_limits<int32_t>::max());
-      row.cells[3] = format_name_by_size(static_cast<int32_t>(size));
+      row.cells[3] = format_name(entry.format_id);
     } else {
       row.cells[2].clear();
       row.cells[3].clear();

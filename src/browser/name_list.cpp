@@ -12,12 +12,15 @@ constexpr unsigned char upper_byte(char c) {
 
 }  // namespace
 
-void name_list_add(name_list& list, std::string_view name, int64_t size) {
+void name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t format_id,
+                   std::string_view marker) {
   name_entry& entry = list.entries.emplace_back();
   entry.host_name.assign(name);
   entry.name.assign(name);
   if (!entry.name.empty()) entry.name[0] = ascii_upper_char(entry.name[0]);
   entry.size = size;
+  entry.format_id = format_id;
+  entry.marker = marker;
 }
 
 const name_entry& name_list_get(const name_list& list, int index) {

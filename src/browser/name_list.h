@@ -7,17 +7,21 @@
 #include <vector>
 
 struct name_entry {
-  std::string name;       // shown name: the host name with its first character upper-cased
-  std::string host_name;  // the name as the host has it, used to open the entry
-  int64_t size = 0;       // bytes; 0 when there is no size to show
+  std::string name;           // shown name: the host name with its first character upper-cased
+  std::string host_name;      // the name as the host has it, used to open the entry
+  int64_t size = 0;           // bytes; 0 when there is no size to show
+  uint8_t format_id = 0;      // the picture format of a picture file
+  std::string_view marker{};  // the entry's own type marker, where its group's rows differ
 };
 
 struct name_list {
   std::vector<name_entry> entries;
 };
 
-// Appends the pair, storing the name with its first character upper-cased by the ASCII rule.
-void name_list_add(name_list& list, std::string_view name, int64_t size);
+// Appends the pair, storing the name with its first character upper-cased by the ASCII rule,
+// and the format of a picture file.
+void name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t format_id = 0,
+                   std::string_view marker = {});
 
 // The pair at index; the caller keeps index below name_list_count.
 const name_entry& name_list_get(const name_list& list, int index);

@@ -2,7 +2,6 @@
 
 #include "browser/browser.h"
 #include "browser/row_kind.h"
-#include "formats/format_table.h"
 
 namespace {
 
@@ -11,26 +10,29 @@ std::string last_component(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+enum class entering : uint8_t { entered, refused, unreadable };
+
 // Changes to path and lists it; a directory that is refused, or entered but unreadable,
-// leaves the browser listing the directory it was in.
-bool enter_directory(browser& b, const std::string& path, const std::string& old) {
+// leaves the browser listing the directory it was in, with the row that was selected.
+entering enter_directory(browser& b, const std::string& path, const std::string& old) {
+  const int row = b.grid.selected_row;
   const bool entered = host_change_directory(path);
   const bool listed = list_directory(b);
-  if (!entered || listed) return entered;
+  if (!entered || listed) return entered ? entering::entered : entering::refused;
   if (!old.empty() && host_change_directory(old)) list_directory(b);
-  return false;
+  tdir_select_row(b.grid, row);
+  return entering::unreadable;
 }
 
-open_outcome directory_changed() {
+// What entering a directory or drive did: a folder that cannot be read is said.
+open_outcome after_entering(entering result, const std::string& name) {
+  if (result == entering::unreadable)
+    return {open_action::message, "Cannot read directory " + name};
   return {open_action::directory_changed, host_current_directory()};
 }
 
 open_outcome picture_row(const browser& b, int row, picture_source source) {
-  return {open_action::show_picture,
-          {},
-          row,
-          source,
-          format_id_by_size_text(tdir_cell(b.grid, 2, row))};
+  return {open_action::show_picture, {}, row, source, tdir_row(b.grid, row).format_id};
 }
 
 }  // namespace
@@ -44,13 +46,15 @@ open_outcome open_entry(browser& b, d64_reader& disk, const std::string& disk_im
     case row_kind::directory: {
       const std::string name = row_name;
       const std::string old = host_current_directory();
-      if (enter_directory(b, name, old) && name == "..")
+      const entering entered = enter_directory(b, name, old);
+      if (entered == entering::entered && name == "..")
         select_row_by_host_name(b, last_component(old));
-      return directory_changed();
+      return after_entering(entered, name);
     }
-    case row_kind::drive:
-      enter_directory(b, std::string(row_name), host_current_directory());
-      return directory_changed();
+    case row_kind::drive: {
+      const std::string path = row_name;
+      return after_entering(enter_directory(b, path, host_current_directory()), path);
+    }
     case row_kind::leave_image:
       list_directory(b);
       select_row_by_host_name(b, disk_image_name);

@@ -7,9 +7,11 @@
 
 namespace {
 
-constexpr std::array<std::pair<row_kind, std::string_view>, 5> markers = {{
+constexpr std::array<std::pair<row_kind, std::string_view>, 7> markers = {{
     {row_kind::directory, "<DIR>"},
     {row_kind::disk_image, "<D64>"},
+    {row_kind::disk_image, "<D71>"},
+    {row_kind::disk_image, "<D81>"},
     {row_kind::picture_file, "<File>"},
     {row_kind::drive, "<Drive>"},
     {row_kind::leave_image, "<WIN>"},
@@ -21,6 +23,12 @@ std::string_view row_marker(row_kind kind) {
   for (const auto& [k, text] : markers)
     if (k == kind) return text;
   return {};
+}
+
+std::string_view disk_image_marker(std::string_view kind_name) {
+  for (const auto& [kind, text] : markers)
+    if (kind == row_kind::disk_image && text.substr(1, text.size() - 2) == kind_name) return text;
+  return row_marker(row_kind::disk_image);
 }
 
 row_kind kind_of_row(const tdir& grid, int row) {

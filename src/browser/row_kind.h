@@ -9,7 +9,7 @@
 enum class row_kind : uint8_t {
   none,           // the header, a row that does not exist, or a marker of no kind below
   directory,      // "<DIR>", ".." included
-  disk_image,     // "<D64>"
+  disk_image,     // "<D64>", "<D71>" or "<D81>"
   picture_file,   // "<File>"
   drive,          // "<Drive>"
   leave_image,    // "<WIN>", the first row of a disk image's listing
@@ -17,8 +17,12 @@ enum class row_kind : uint8_t {
   image_other,    // any other file inside a disk image ("SEQ", "DEL", ...)
 };
 
-// The marker text of a host listing's row kind, or of the row that leaves a disk image.
+// The marker text of a host listing's row kind, or of the row that leaves a disk image; a disk
+// image's row takes its kind's own marker.
 std::string_view row_marker(row_kind kind);
+
+// The marker of a disk image row: "<D64>", "<D71>" or "<D81>" for the kind's name.
+std::string_view disk_image_marker(std::string_view kind_name);
 
 // The kind of a list row, read from its column 1.
 row_kind kind_of_row(const tdir& grid, int row);

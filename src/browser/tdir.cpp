@@ -23,6 +23,7 @@ int max_top_row(const tdir& grid) {
 void empty_row(grid_row& row) {
   for (std::string& cell : row.cells) cell.clear();
   row.host_name.clear();
+  row.format_id = 0;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // The browser grid: rows of four texts with the host name each row stands for, the selected
 // row, the top row of the view, and the grid's own keyboard and mouse navigation.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ inline constexpr int grid_full_rows = grid_height / grid_row_height;
 struct grid_row {
   std::array<std::string, 4> cells;
   std::string host_name;  // the real name (or drive path) that opening the row uses
+  uint8_t format_id = 0;  // the picture format of a file row, as its format column names it
 };
 
 // Row 0 is the fixed header. Rows at and beyond row_count keep no meaning.

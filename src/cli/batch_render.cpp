@@ -1,182 +1,105 @@
 #include "cli/batch_render.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <thread>
 
-#include "d64/d64_entry.h"
-#include "d64/d64_read.h"
-#include "formats/format_table.h"
+#include "base/quit_signal.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+enum class item_state : uint8_t { not_started, done, failed, left_alone };
 
-bool is_name_byte(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-         c == '.';
-}
-
-bool is_regular_file(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::string extension_of(image_kind kind) {
-  return kind == image_kind::png ? ".png" : ".bmp";
-}
-
-std::string entry_stem(std::string_view image, uint32_t index, const dir_entry& entry) {
-  char number[16];
-  std::snprintf(number, sizeof number, "-%02u-", index);
-  const std::string_view name(reinterpret_cast<const char*>(entry.name.data()), entry.name.size());
-  return fs::path(image).stem().string() + number + sanitised_entry_name(name);
-}
-
-bool is_showable_picture(const dir_entry& entry) {
-  if (!is_program_file(entry.file_type)) return false;
-  const format_entry* format = format_by_id(format_id_by_size(entry.size_bytes));
-  return format != nullptr && format->shown();
-}
-
-// Hands out output names, keeping each one unique within the run.
-class output_names {
- public:
-  output_names(std::string dir, image_kind kind) : dir_(std::move(dir)), ext_(extension_of(kind)) {
-    if (!dir_.empty() && dir_.back() != '/') dir_ += '/';
-  }
-  std::string take(const std::string& stem) {
-    std::string name = stem + ext_;
-    for (int n = 2; !taken_.insert(name).second; ++n) name = stem + "-" + std::to_string(n) + ext_;
-    return dir_ + name;
-  }
-
- private:
-  std::string dir_;
-  std::string ext_;
-  std::set<std::string> taken_;
+struct item_outcome {
+  item_state state = item_state::not_started;
+  std::string reason;
 };
 
-class batch_planner {
- public:
-  batch_planner(const std::string& dir, image_kind kind) : names_(dir, kind) {}
+// What to do with an item whose output may already exist; done when it is to be rendered.
+item_outcome check_output(const batch_item& item, const batch_plan& plan, bool overwrite) {
+  const std::optional<file_identity> existing = identity_of(item.output);
+  if (!existing) return {item_state::done, {}};
+  if (std::find(plan.input_files.begin(), plan.input_files.end(), *existing) !=
+      plan.input_files.end())
+    return {item_state::failed, item.output + " is one of the inputs; it is not replaced"};
+  if (!overwrite) return {item_state::left_alone, {}};
+  return {item_state::done, {}};
+}
 
-  void add(const std::string& input) {
-    if (const auto ref = parse_d64_entry_ref(input)) return add_entry(input, *ref);
-    if (has_disk_image_extension(input) && is_regular_file(input)) return add_image(input);
-    const std::string stem = fs::path(input).stem().string();
-    plan_.items.push_back({input, names_.take(stem.empty() ? "picture" : stem)});
-  }
+item_outcome render_item(const batch_item& item, const batch_plan& plan,
+                         const batch_settings& settings, render_workspace& workspace) {
+  item_outcome outcome = check_output(item, plan, settings.overwrite);
+  if (outcome.state != item_state::done) return outcome;
+  const write_options writing{.replace_existing = settings.overwrite, .sync = false};
+  const result<> rendered =
+      render_to_file(item.input, item.output, settings.kind, settings.render, workspace, writing);
+  if (!rendered) outcome = {item_state::failed, describe(rendered.why())};
+  return outcome;
+}
 
-  batch_plan take_plan() { return std::move(plan_); }
-
- private:
-  bool read_image(const std::string& input, const std::string& image) {
-    if (read_directory(*reader_, image)) {
-      compute_prg_sizes(*reader_);
-      return true;
-    }
-    skip(input, d64_entry_message(d64_entry_status::image_unreadable));
-    return false;
-  }
-
-  void add_entry(const std::string& input, const d64_entry_ref& ref) {
-    if (!read_image(input, ref.image)) return;
-    if (ref.index >= reader_->dir_entry_count)
-      return skip(input, d64_entry_message(d64_entry_status::no_such_entry));
-    const dir_entry& entry = reader_->dir_entries[ref.index];
-    if (!is_program_file(entry.file_type))
-      return skip(input, d64_entry_message(d64_entry_status::not_a_program));
-    plan_.items.push_back({input, names_.take(entry_stem(ref.image, ref.index, entry))});
-  }
-
-  void add_image(const std::string& image) {
-    if (!read_image(image, image)) return;
-    const size_t before = plan_.items.size();
-    for (uint32_t i = 0; i < reader_->dir_entry_count; ++i) {
-      const dir_entry& entry = reader_->dir_entries[i];
-      if (!is_showable_picture(entry)) continue;
-      plan_.items.push_back(
-          {image + ":" + std::to_string(i), names_.take(entry_stem(image, i, entry))});
-    }
-    if (plan_.items.size() == before)
-      skip(image, "the disk image holds no picture that can be shown");
-  }
-
-  void skip(const std::string& input, std::string_view reason) {
-    plan_.skipped.push_back({input, std::string(reason)});
-  }
-
-  output_names names_;
-  std::unique_ptr<d64_reader> reader_ = std::make_unique<d64_reader>();
-  batch_plan plan_;
-};
+// The files were written without a sync each; one sync of their file system makes them safe.
+void sync_folder(const std::string& dir) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::syncfs(fd);
+  ::close(fd);
+}
 
 }  // namespace
 
-std::string sanitised_entry_name(std::string_view name) {
-  std::string out;
-  bool gap = false;
-  for (const char c : name) {
-    if (is_name_byte(static_cast<unsigned char>(c))) {
-      if (gap && !out.empty()) out += '_';
-      out += c;
-      gap = false;
-    } else {
-      gap = true;
-    }
-  }
-  // Leading dots would hide the file; trailing ones look like a stray extension.
-  const size_t first = out.find_first_not_of('.');
-  const size_t last = out.find_last_not_of('.');
-  out = first == std::string::npos ? std::string() : out.substr(first, last - first + 1);
-  return out.empty() ? "entry" : out;
+unsigned available_cpus() {
+  cpu_set_t cpus;
+  CPU_ZERO(&cpus);
+  if (::sched_getaffinity(0, sizeof cpus, &cpus) != 0) return 1;
+  return std::max(1, CPU_COUNT(&cpus));
 }
 
-batch_plan plan_batch(std::span<const std::string> inputs, const std::string& dir,
-                      image_kind kind) {
-  batch_planner planner(dir, kind);
-  for (const std::string& input : inputs) planner.add(input);
-  return planner.take_plan();
-}
-
-batch_report run_batch(const batch_plan& plan, image_kind kind, const render_settings& settings,
-                       unsigned thread_count, const batch_progress& progress) {
+batch_report run_batch(const batch_plan& plan, const batch_settings& settings,
+                       const batch_progress& progress) {
   const size_t total = plan.items.size();
-  std::vector<result<>> outcomes(total);
+  std::vector<item_outcome> outcomes(total);
   std::atomic<size_t> next{0};
   std::mutex progress_mutex;
   size_t finished = 0;
   auto work = [&] {
     const auto workspace = std::make_unique<render_workspace>();
-    for (size_t i = next++; i < total; i = next++) {
-      const batch_item& item = plan.items[i];
-      outcomes[i] = render_to_file(item.input, item.output, kind, settings, *workspace);
+    for (size_t i = next++; i < total && !quit_signal_received(); i = next++) {
+      outcomes[i] = render_item(plan.items[i], plan, settings, *workspace);
       const std::lock_guard lock(progress_mutex);
       ++finished;
-      if (progress) progress(finished, total, item.input);
+      if (progress) progress(finished, total, plan.items[i].input);
     }
   };
-  const size_t workers = std::clamp<size_t>(thread_count, 1, std::max<size_t>(total, 1));
+  const size_t workers = std::clamp<size_t>(settings.workers, 1, std::max<size_t>(total, 1));
   std::vector<std::thread> threads;
   for (size_t t = 1; t < workers; ++t) threads.emplace_back(work);
   work();
   for (std::thread& thread : threads) thread.join();
+  sync_folder(plan.dir);
 
   batch_report report;
   report.failed = plan.skipped;
   for (size_t i = 0; i < total; ++i) {
-    if (outcomes[i])
-      ++report.done;
-    else
-      report.failed.push_back({plan.items[i].input, outcomes[i].error()});
+    switch (outcomes[i].state) {
+      case item_state::not_started:
+        ++report.not_started;
+        break;
+      case item_state::done:
+        ++report.done;
+        break;
+      case item_state::failed:
+        report.failed.push_back({plan.items[i].input, outcomes[i].reason});
+        break;
+      case item_state::left_alone:
+        report.left_alone.push_back(plan.items[i].output);
+        break;
+    }
   }
   return report;
 }

@@ -1,52 +1,55 @@
 #include <sys/stat.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <string>
 
+#include "base/quit_signal.h"
+#include "base/regular_file.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "formats/format_table.h"
+#include "formats/identify.h"
+#include "formats/picture_model.h"
 
 namespace {
 
-// The file's size, or the reason it cannot be read.
-bool readable_file_size(const std::string& path, int64_t& size, std::string& reason) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    reason = std::strerror(errno);
-    return false;
-  }
+// The format a file's name, size and first bytes tell, or why the file cannot be read.
+result<uint8_t> file_format(const std::string& path, int64_t& size) {
+  const result<file_descriptor> fd = open_regular_file(path);
+  if (!fd) return failure{fd.error()};
+  static file_buffer start;
+  const result<size_t> read = read_up_to(*fd, start.bytes);
+  if (!read) return failure{read.error()};
   struct stat info {};
-  const bool ok = ::fstat(fileno(file), &info) == 0 && !S_ISDIR(info.st_mode);
-  std::fclose(file);
-  if (!ok) {
-    reason = "is a directory";
-    return false;
-  }
+  if (::fstat(fd->get(), &info) != 0) return failure{"cannot be read"};
   size = info.st_size;
-  return true;
+  const size_t got = *read;
+  return identify_file(path, size, [got](uint32_t count) {
+    return std::span<const uint8_t>(start.bytes.data(), std::min<size_t>(count, got));
+  });
 }
 
 }  // namespace
 
 int run_info_command(std::span<const std::string_view> args, console& io) {
+  if (!args.empty() && args.front() == "--") args = args.subspan(1);
   if (args.empty()) {
     io.err << "velora2003: info: no FILE\nusage: velora2003 info FILE...\n";
     return 2;
   }
   int status = 0;
   for (const std::string_view arg : args) {
+    if (quit_signal_received()) return quit_signal_exit_status();
     const std::string path(arg);
     int64_t size = 0;
-    std::string reason;
-    if (!readable_file_size(path, size, reason)) {
-      io.err << "velora2003: info: " << path << ": " << reason << '\n';
+    const result<uint8_t> id = file_format(path, size);
+    if (!id) {
+      io.err << "velora2003: info: " << escaped_text(path) << ": " << id.error() << '\n';
       status = 1;
       continue;
     }
-    const uint8_t id = format_id_by_size(size);
-    io.out << path << '\t' << size << '\t' << unsigned{id} << '\t' << format_names[id] << '\n';
+    io.out << escaped_text(path) << '\t' << size << '\t' << unsigned{*id} << '\t'
+           << format_name(*id) << '\n';
   }
   return status;
 }

@@ -1,34 +1,22 @@
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 
+#include "base/quit_signal.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "d64/d64_read.h"
 #include "d64/d64_rows.h"
 
 namespace {
 
-constexpr const char* usage = "usage: velora2003 list IMAGE.d64\n";
-
-// Why the image could not be read, for the message.
-std::string unreadable_reason(const std::string& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return std::strerror(errno);
-  if (S_ISDIR(info.st_mode)) return "is a directory";
-  if (S_ISREG(info.st_mode) && disk_kind_by_size(info.st_size) == nullptr)
-    return "is " + std::to_string(info.st_size) + " bytes, not a disk image's size (" +
-           disk_image_sizes_text() + ")";
-  return "cannot be read";
-}
+constexpr const char* usage = "usage: velora2003 list IMAGE (a .d64, .d71 or .d81 disk image)\n";
 
 }  // namespace
 
 int run_list_command(std::span<const std::string_view> args, console& io) {
-  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) {
+  const bool options_ended = !args.empty() && args.front() == "--";
+  if (options_ended) args = args.subspan(1);
+  if (args.size() != 1 || (!options_ended && args[0].size() > 1 && args[0][0] == '-')) {
     io.err << "velora2003: list: "
            << (args.empty() ? "no IMAGE" : "exactly one IMAGE and no options") << '\n'
            << usage;
@@ -36,15 +24,15 @@ int run_list_command(std::span<const std::string_view> args, console& io) {
   }
   const std::string path(args[0]);
   const auto reader = std::make_unique<d64_reader>();
-  if (!read_directory(*reader, path)) {
-    io.err << "velora2003: list: " << path << ": " << unreadable_reason(path) << '\n';
+  if (const result<> read = read_directory(*reader, path); !read) {
+    io.err << "velora2003: list: " << escaped_text(path) << ": " << read.error() << '\n';
     return 1;
   }
   compute_prg_sizes(*reader);
   for (int k = 0; k < reader->dir_entry_count; ++k) {
-    const d64_row_texts row = make_d64_row_texts(reader->dir_entries[k]);
-    io.out << k << '\t' << escape_d64_name(row.name) << '\t' << row.type << '\t' << row.size << '\t'
+    const d64_row_texts row = make_d64_row_texts(*reader, reader->dir_entries[k]);
+    io.out << k << '\t' << escaped_text(row.name) << '\t' << row.type << '\t' << row.size << '\t'
            << row.format << '\n';
   }
-  return 0;
+  return quit_signal_received() ? quit_signal_exit_status() : 0;
 }

@@ -2,23 +2,32 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 
 #include "d64/d64_entry.h"
+#include "formats/identify.h"
 #include "formats/picture_file.h"
 
 namespace {
 
+// The first bytes of what was read into file, for identification.
+file_peek peek_into(const file_buffer& file, uint32_t bytes_read) {
+  return [&file, bytes_read](uint32_t count) {
+    return std::span<const uint8_t>(file.bytes.data(), std::min(count, bytes_read));
+  };
+}
+
 // A PRG entry of a disk image, read along its sector chain as the browser opens it.
 result<render_input> read_d64_render_input(const d64_entry_ref& ref, file_buffer& file) {
   const auto reader = std::make_unique<d64_reader>();
-  const d64_entry_result entry = read_d64_entry(*reader, ref, file);
-  if (entry.status != d64_entry_status::read)
-    return failure{std::string(d64_entry_message(entry.status))};
-  return render_input{entry.name, entry.size_bytes,
-                      entry.size_bytes < 0 ? 0 : static_cast<uint32_t>(entry.size_bytes)};
+  const result<d64_entry_read> entry = read_d64_entry(*reader, ref, file);
+  if (!entry) return failure{entry.error()};
+  const uint32_t bytes = std::clamp<int32_t>(entry->size_bytes, 0, 65536);
+  return render_input{entry->name, entry->size_bytes, bytes,
+                      identify_by_content(entry->size_bytes, peek_into(file, bytes))};
 }
 
 }  // namespace
@@ -31,12 +40,15 @@ std::string browser_picture_name(std::string_view path) {
 }
 
 result<render_input> read_render_input(std::string_view input, file_buffer& file) {
-  if (const auto ref = parse_d64_entry_ref(input)) return read_d64_render_input(*ref, file);
   const std::string path(input);
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return failure{std::strerror(errno)};
+  const bool exists = ::stat(path.c_str(), &info) == 0;
+  if (const auto ref = parse_d64_entry_ref(input); ref && !exists)
+    return read_d64_render_input(*ref, file);
+  if (!exists) return failure{std::strerror(errno)};
   if (S_ISDIR(info.st_mode)) return failure{"is a directory"};
   const result<uint32_t> read = read_picture_file(path, file);
-  if (!read) return failure{"cannot be read"};
-  return render_input{browser_picture_name(path), info.st_size, *read};
+  if (!read) return failure{read.error()};
+  const uint8_t format_id = identify_file(path, info.st_size, peek_into(file, *read));
+  return render_input{browser_picture_name(path), info.st_size, *read, format_id};
 }

@@ -11,11 +11,13 @@ struct render_input {
   std::string picture_name;  // the name the browser shows, used in the caption
   int64_t size = 0;          // the file's size in bytes, which names its format
   uint32_t bytes_read = 0;   // bytes placed in file_buffer from index 0
+  uint8_t format_id = 0;     // the picture format its name, size and content tell; 0 for none
 };
 
 // The browser's form of a host file name: its base name with the first letter upper-cased.
 std::string browser_picture_name(std::string_view path);
 
-// Reads the file named by input (a host file, or IMAGE.d64:N for entry N of a disk image)
-// whole into file; fails with why it could not be read.
+// Reads the file named by input (a host file, or IMAGE:N for entry N of a disk image, unless a
+// file of that exact name exists) whole into file and tells its format; fails with why it could
+// not be read.
 result<render_input> read_render_input(std::string_view input, file_buffer& file);

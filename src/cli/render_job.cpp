@@ -20,11 +20,12 @@ void clear_workspace(render_workspace& work) {
 }  // namespace
 
 result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
-                        const render_settings& settings, render_workspace& work) {
+                        const render_settings& settings, render_workspace& work,
+                        const write_options& writing) {
   clear_workspace(work);
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
-  const format_entry* format = format_by_id(format_id_by_size(read->size));
+  const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr)
     return failure{"a size of " + std::to_string(read->size) + " bytes names no format"};
   if (!format->shown()) {
@@ -35,6 +36,8 @@ result<> render_to_file(std::string_view input, const std::string& output, image
   }
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
+  if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))
+    return failure{"the packed picture does not unpack to its format's size"};
 
   picture_context context{work.model,
                           work.chunky,
@@ -43,9 +46,9 @@ result<> render_to_file(std::string_view input, const std::string& output, image
                           work.work_surface_a,
                           work.work_surface_b,
                           {read->picture_name, format->name}};
-  render_picture(*format, work.file, context);
+  render_picture(*format, context);
 
   const surface& frame =
       settings.frame == render_target::a ? work.work_surface_a : work.work_surface_b;
-  return save_surface(output, frame, kind, work.bitmap);
+  return save_surface(output, frame, kind, work.bitmap, writing);
 }

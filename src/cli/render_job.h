@@ -25,6 +25,7 @@ struct render_workspace {
   picture_model model;
   chunky_buffers chunky;
   file_buffer file;
+  file_buffer unpacked;
   surface work_surface_a = create_surface(screen_width, screen_height);
   surface work_surface_b = create_surface(screen_width, screen_height);
   export_bitmap bitmap;
@@ -34,4 +35,5 @@ struct render_workspace {
 // surfaces and writes the chosen frame to output as BMP or PNG. Fails with why the input could
 // not be shown or the output not be written.
 result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
-                        const render_settings& settings, render_workspace& work);
+                        const render_settings& settings, render_workspace& work,
+                        const write_options& writing = {});

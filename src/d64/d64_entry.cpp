@@ -26,47 +26,14 @@ std::optional<d64_entry_ref> parse_d64_entry_ref(std::string_view input) {
   return d64_entry_ref{std::string(image), static_cast<uint32_t>(index)};
 }
 
-d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, file_buffer& file) {
-  d64_entry_result result;
-  if (!read_directory(reader, ref.image)) return result;
-  if (ref.index >= reader.dir_entry_count) {
-    result.status = d64_entry_status::no_such_entry;
-    return result;
-  }
+result<d64_entry_read> read_d64_entry(d64_reader& reader, const d64_entry_ref& ref,
+                                      file_buffer& file) {
+  if (const result<> listed = read_directory(reader, ref.image); !listed)
+    return failure{"cannot read the disk image: " + listed.error()};
+  if (ref.index >= reader.dir_entry_count) return failure{std::string(no_such_entry_message)};
   compute_prg_sizes(reader);
   const dir_entry& entry = reader.dir_entries[ref.index];
-  result.name.assign(entry.name.begin(), entry.name.end());
-  if (!is_program_file(entry.file_type)) {
-    result.status = d64_entry_status::not_a_program;
-    return result;
-  }
+  if (!is_program_file(entry.file_type)) return failure{std::string(not_a_program_message)};
   read_file_chain(reader, entry.first_track, entry.first_sector, file);
-  result.status = d64_entry_status::read;
-  result.size_bytes = entry.size_bytes;
-  return result;
-}
-
-namespace {
-
-std::string_view unreadable_image_message() {
-  static const std::string message =
-      "cannot read the disk image (missing, a directory or not of a disk image's size: " +
-      disk_image_sizes_text() + ")";
-  return message;
-}
-
-}  // namespace
-
-std::string_view d64_entry_message(d64_entry_status status) {
-  switch (status) {
-    case d64_entry_status::read:
-      break;
-    case d64_entry_status::image_unreadable:
-      return unreadable_image_message();
-    case d64_entry_status::no_such_entry:
-      return "the disk image has no directory entry with that number";
-    case d64_entry_status::not_a_program:
-      return "the directory entry is not a PRG file";
-  }
-  return {};
+  return d64_entry_read{std::string(entry.name.begin(), entry.name.end()), entry.size_bytes};
 }

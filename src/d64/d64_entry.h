@@ -21,16 +21,16 @@ bool has_disk_image_extension(std::string_view name);
 // otherwise.
 std::optional<d64_entry_ref> parse_d64_entry_ref(std::string_view input);
 
-enum class d64_entry_status : uint8_t { read, image_unreadable, no_such_entry, not_a_program };
+inline constexpr std::string_view no_such_entry_message =
+    "the disk image has no directory entry with that number";
+inline constexpr std::string_view not_a_program_message = "the directory entry is not a PRG file";
 
-struct d64_entry_result {
-  d64_entry_status status = d64_entry_status::image_unreadable;
+struct d64_entry_read {
   std::string name;        // the entry's 16-character name, as a caption shows it
   int32_t size_bytes = 0;  // the chain's size, which names the picture format
 };
 
-// Lists the image and copies the chain of the given program file into file from index 0.
-d64_entry_result read_d64_entry(d64_reader& reader, const d64_entry_ref& ref, file_buffer& file);
-
-// Why an entry could not be read, for a status other than read.
-std::string_view d64_entry_message(d64_entry_status status);
+// Lists the image and copies the chain of the given program file into file from index 0;
+// fails with why the image cannot be read, or no_such_entry_message, or not_a_program_message.
+result<d64_entry_read> read_d64_entry(d64_reader& reader, const d64_entry_ref& ref,
+                                      file_buffer& file);

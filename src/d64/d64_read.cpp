@@ -1,12 +1,13 @@
 #include "d64/d64_read.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <bitset>
 #include <cerrno>
+#include <string>
+
+#include "base/regular_file.h"
 
 namespace {
 
@@ -65,37 +66,22 @@ void walk_directory(d64_reader& reader) {
              [&reader](bool read_ok) { return read_ok && store_directory_sector(reader); });
 }
 
-// Reads the whole file into disk_image; its size, or -1 on a read error or when it is longer
-// than any image.
-ssize_t read_image_bytes(int fd, d64_reader& reader) {
-  ssize_t total = 0;
-  while (total < max_image_file_size) {
-    const ssize_t got = ::read(fd, reader.disk_image.data() + total, max_image_file_size - total);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return -1;
-    if (got == 0) return total;
-    total += got;
-  }
-  uint8_t beyond = 0;
-  ssize_t got = 0;
-  do {
-    got = ::read(fd, &beyond, 1);
-  } while (got < 0 && errno == EINTR);
-  return got == 0 ? total : -1;
-}
-
-// The kind of the image now in disk_image, or nullptr when the file is not one.
-const disk_kind* read_image_file(d64_reader& reader, const std::filesystem::path& file_name) {
-  const int fd = ::open(file_name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return nullptr;
+// The kind of the image now in disk_image, or why the file is not one. Only a regular file of
+// an image size is read, so the last image stays when another file is refused.
+result<const disk_kind*> read_image_file(d64_reader& reader,
+                                         const std::filesystem::path& file_name) {
+  const result<file_descriptor> fd = open_regular_file(file_name);
+  if (!fd) return failure{fd.error()};
   struct stat info {};
-  bool readable = ::fstat(fd, &info) == 0 && !S_ISDIR(info.st_mode);
-  // A regular file of no image size is refused before it overwrites the last image.
-  if (readable && S_ISREG(info.st_mode) && disk_kind_by_size(info.st_size) == nullptr)
-    readable = false;
-  const ssize_t size = readable ? read_image_bytes(fd, reader) : -1;
-  ::close(fd);
-  return size < 0 ? nullptr : disk_kind_by_size(size);
+  if (::fstat(fd->get(), &info) != 0) return failure{"cannot be read"};
+  const disk_kind* kind = disk_kind_by_size(static_cast<uintmax_t>(info.st_size));
+  if (kind == nullptr)
+    return failure{"is " + std::to_string(info.st_size) + " bytes, not a disk image's size (" +
+                   disk_image_sizes_text() + ")"};
+  const result<size_t> read = read_up_to(*fd, std::span(reader.disk_image).first(info.st_size));
+  if (!read) return failure{read.error()};
+  if (*read != static_cast<size_t>(info.st_size)) return failure{"ended while it was read"};
+  return kind;
 }
 
 }  // namespace
@@ -109,27 +95,27 @@ void read_sector(d64_reader& reader, uint8_t track, uint8_t sector) {
   std::copy(start, start + d64_sector_size, reader.sector_buffer.begin());
 }
 
-bool read_directory(d64_reader& reader, const std::filesystem::path& file_name) {
-  const disk_kind* kind = read_image_file(reader, file_name);
-  if (kind == nullptr) {
+result<> read_directory(d64_reader& reader, const std::filesystem::path& file_name) {
+  const result<const disk_kind*> kind = read_image_file(reader, file_name);
+  if (!kind) {
     reader.dir_entry_count = 0;
-    return false;
+    return failure{kind.error()};
   }
-  reader.kind = kind;
+  reader.kind = *kind;
   walk_directory(reader);
-  return true;
+  return {};
 }
 
-bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image) {
+result<> read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image) {
   const disk_kind* kind = disk_kind_by_size(image.size());
   if (kind == nullptr) {
     reader.dir_entry_count = 0;
-    return false;
+    return failure{"not a disk image's size"};
   }
   std::copy(image.begin(), image.end(), reader.disk_image.begin());
   reader.kind = kind;
   walk_directory(reader);
-  return true;
+  return {};
 }
 
 void compute_prg_sizes(d64_reader& reader) {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/result.h"
 #include "d64/d64_file_type.h"
 #include "d64/d64_geometry.h"
 #include "formats/picture_model.h"
@@ -36,13 +37,13 @@ struct d64_reader {
 // exist.
 void read_sector(d64_reader& reader, uint8_t track, uint8_t sector);
 
-// Reads the image file and lists its directory; its size tells its kind. False (and no entries)
-// when the file cannot be opened, is a directory or has a size of no kind; a regular file of such
-// a size leaves the last image and its kind as they were.
-bool read_directory(d64_reader& reader, const std::filesystem::path& file_name);
+// Reads the image file and lists its directory; its size tells its kind. Fails with why (and no
+// entries) when the file cannot be opened, is not a regular file or has a size of no kind; such
+// a file leaves the last image and its kind as they were.
+result<> read_directory(d64_reader& reader, const std::filesystem::path& file_name);
 
 // As read_directory, over image bytes already in memory.
-bool read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image);
+result<> read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image);
 
 // Sets size_bytes of every listed program file from its sector chain.
 void compute_prg_sizes(d64_reader& reader);

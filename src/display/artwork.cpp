@@ -6,12 +6,20 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/regular_file.h"
+
 namespace {
 
+// The artwork pictures are small; a file beyond this is no artwork of ours.
+constexpr size_t largest_artwork_file = 4 * 1024 * 1024;
+
 std::optional<artwork_picture> read_png(const std::filesystem::path& file) {
+  std::vector<uint8_t> bytes(largest_artwork_file);
+  const result<size_t> read = read_file_start(file, bytes);
+  if (!read || *read == bytes.size()) return std::nullopt;
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, file.c_str())) return std::nullopt;
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), *read)) return std::nullopt;
   image.format = PNG_FORMAT_BGRA;  // bytes B, G, R, A: 0xAARRGGBB read as little-endian words
   artwork_picture picture;
   picture.name = file.stem().string();
@@ -35,9 +43,8 @@ result<> load_artwork(artwork_list& list, const std::string& path) {
   list.pictures.clear();
   std::error_code ec;
   std::vector<std::filesystem::path> files;
-  for (const auto& entry : std::filesystem::directory_iterator(path, ec))
-    if (entry.path().extension() == ".png" && entry.is_regular_file(ec))
-      files.push_back(entry.path());
+  for (std::filesystem::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+    if (it->path().extension() == ".png" && it->is_regular_file(ec)) files.push_back(it->path());
   if (ec || !std::filesystem::is_directory(path, ec)) return cannot_open(path);
   std::sort(files.begin(), files.end());
   result<> loaded;

@@ -10,9 +10,11 @@ void fill_span(surface& s, int x1, int y1, int x2, int y2, uint32_t pixel) {
   y1 = std::max(y1, 0);
   x2 = std::min(x2, s.width);
   y2 = std::min(y2, s.height);
+  // Nothing is formed outside the surface, not even a pointer past a row.
+  if (x2 <= x1) return;
   for (int y = y1; y < y2; ++y) {
     uint32_t* row = s.pixels.data() + static_cast<size_t>(y) * s.width;
-    std::fill(row + x1, row + std::max(x1, x2), pixel);
+    std::fill(row + x1, row + x2, pixel);
   }
 }
 

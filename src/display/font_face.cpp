@@ -2,12 +2,11 @@
 
 #include FT_ADVANCES_H
 #include FT_SIZES_H
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 
+#include "base/regular_file.h"
 #include "display/unicode_fallbacks.h"
 
 namespace {
@@ -22,19 +21,12 @@ int ceil_px(FT_Pos v) {
 }
 
 bool read_whole_file(const std::string& path, std::vector<FT_Byte>& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  const result<file_descriptor> fd = open_regular_file(path);
   struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-  if (ok) bytes.resize(static_cast<size_t>(st.st_size));
-  size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-    ok = n > 0;
-    if (ok) done += static_cast<size_t>(n);
-  }
-  ::close(fd);
-  return ok;
+  if (!fd || ::fstat(fd->get(), &st) != 0) return false;
+  bytes.resize(static_cast<size_t>(st.st_size));
+  const result<size_t> read = read_up_to(*fd, bytes);
+  return read && *read == bytes.size();
 }
 
 // A UCS-4 Windows map if there is one, else the first Unicode or symbol map the file lists.

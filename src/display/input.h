@@ -14,7 +14,7 @@ constexpr int f1 = 112, f2 = 113, f3 = 114, f4 = 115, f5 = 116, f6 = 117, f7 = 1
 struct input_event {
   enum class kind : uint8_t {
     none,
-    key_down,   // key: virtual-key code; ctrl: a Ctrl key is held
+    key_down,   // key: virtual-key code, 0 for a key that has none; ctrl: a Ctrl key is held
     character,  // character: 13 for Enter, 27 for Escape, 8 for BackSpace, else printable text
     wheel,      // wheel: +1 up, -1 down
     click,      // x, y: screen coordinates of a left click

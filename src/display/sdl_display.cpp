@@ -179,8 +179,9 @@ void sdl_display::translate(const SDL_Event& e) {
         if (!e.key.repeat) toggle_fullscreen();
         break;
       }
+      // A key with no virtual-key code still comes as key 0: the character it types is paired
+      // with it, as every other key's is.
       const int vk = vk_from_sdl_keycode(e.key.keysym.sym);
-      if (vk == 0) break;
       input_event key = event_of(input_event::kind::key_down);
       key.key = vk;
       key.ctrl = (e.key.keysym.mod & KMOD_CTRL) != 0;

@@ -130,16 +130,18 @@ bool byte_glyphs(font_registry& r, const canvas_font& f) {
   return r.registered.count(f.face) > 0;
 }
 
-// Blends the glyph in the colour (0x00RRGGBB) into s with its top left corner at (x, y).
-void blend_glyph(surface& s, int x, int y, const glyph_image& glyph, uint32_t colour) {
+// Blends the glyph in the colour (0x00RRGGBB) into s with its top left corner at (x, y),
+// inside clip only (clip lies within s).
+void blend_glyph(surface& s, const rect& clip, int x, int y, const glyph_image& glyph,
+                 uint32_t colour) {
   const uint32_t cr = (colour >> 16) & 0xFF, cg = (colour >> 8) & 0xFF, cb = colour & 0xFF;
   for (int gy = 0; gy < glyph.height; ++gy) {
     const int ty = y + gy;
-    if (ty < 0 || ty >= s.height) continue;
+    if (ty < clip.y1 || ty >= clip.y2) continue;
     for (int gx = 0; gx < glyph.width; ++gx) {
       const int tx = x + gx;
       const uint32_t a = glyph.coverage[static_cast<size_t>(gy) * glyph.width + gx];
-      if (tx < 0 || tx >= s.width || a == 0) continue;
+      if (tx < clip.x1 || tx >= clip.x2 || a == 0) continue;
       uint32_t& d = s.pixels[static_cast<size_t>(ty) * s.width + tx];
       const uint32_t na = 255 - a;
       const uint32_t dr = (d >> 16) & 0xFF, dg = (d >> 8) & 0xFF, db = d & 0xFF;
@@ -223,6 +225,13 @@ int text_height(const surface& s) {
 }
 
 void draw_text(surface& s, int x, int y, std::string_view text) {
+  draw_text_clipped(s, {0, 0, s.width, s.height}, x, y, text);
+}
+
+void draw_text_clipped(surface& s, const rect& clip_area, int x, int y, std::string_view text) {
+  const rect clip{std::max(clip_area.x1, 0), std::max(clip_area.y1, 0),
+                  std::min(clip_area.x2, s.width), std::min(clip_area.y2, s.height)};
+  if (clip.x2 <= clip.x1 || clip.y2 <= clip.y1) return;
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
   sized_font* font = font_for(r, s.canvas.font);
@@ -244,7 +253,9 @@ void draw_text(surface& s, int x, int y, std::string_view text) {
   if (s.canvas.brush == brush_style::solid) {
     canvas_state saved = s.canvas;
     s.canvas.pen_colour = s.canvas.brush_colour;
-    draw_rect(s, x, y, x + std::max(width, last_width), y + font->height);
+    draw_rect(s, std::max(x, clip.x1), std::max(y, clip.y1),
+              std::min(x + std::max(width, last_width), clip.x2),
+              std::min(y + font->height, clip.y2));
     s.canvas = saved;
   }
   const uint32_t colour = canvas_to_pixel(s.canvas.font.colour);
@@ -254,7 +265,7 @@ void draw_text(surface& s, int x, int y, std::string_view text) {
   while (chars.next(code_point)) {
     glyph_entry& glyph = glyph_of(*font, code_point);
     if (previous) pen_x += drawn_kerning(*font, *previous, glyph);
-    blend_glyph(s, pen_x, y, image_of(*font, glyph), colour);
+    blend_glyph(s, clip, pen_x, y, image_of(*font, glyph), colour);
     pen_x += glyph.advance;
     previous = &glyph;
   }

@@ -12,6 +12,9 @@
 // byte is one glyph code.
 void draw_text(surface& s, int x, int y, std::string_view text);
 
+// As draw_text, drawing nothing outside clip.
+void draw_text_clipped(surface& s, const rect& clip, int x, int y, std::string_view text);
+
 // Width and height in pixels of the text's cell in the canvas font.
 int text_width(const surface& s, std::string_view text);
 int text_height(const surface& s);

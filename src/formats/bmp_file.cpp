@@ -29,8 +29,9 @@ std::array<uint8_t, bmp_headers_size> bmp_headers(const export_bitmap& bitmap) {
   return out;
 }
 
-result<> write_bmp_file(const std::string& path, const export_bitmap& bitmap) {
+result<> write_bmp_file(const std::string& path, const export_bitmap& bitmap,
+                        const write_options& options) {
   const std::array<uint8_t, bmp_headers_size> headers = bmp_headers(bitmap);
   const std::span<const uint8_t> parts[] = {headers, bitmap.rows};
-  return write_file_safely(path, parts);
+  return write_file_safely(path, parts, options);
 }

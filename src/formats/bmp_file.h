@@ -13,4 +13,5 @@ constexpr size_t bmp_headers_size = 14 + 40;
 std::array<uint8_t, bmp_headers_size> bmp_headers(const export_bitmap& bitmap);
 
 // Writes the bitmap as a BMP file at path (replacing any file there).
-result<> write_bmp_file(const std::string& path, const export_bitmap& bitmap);
+result<> write_bmp_file(const std::string& path, const export_bitmap& bitmap,
+                        const write_options& options = {});

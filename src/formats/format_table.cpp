@@ -1,5 +1,7 @@
 #include "formats/format_table.h"
 
+#include <algorithm>
+
 namespace {
 constexpr bool table_in_order() {
   for (size_t k = 0; k < format_table.size(); ++k) {
@@ -9,23 +11,30 @@ constexpr bool table_in_order() {
 }
 static_assert(table_in_order());
 
-// A format is shown exactly when it has frames, a layout and a decoding, and every step of its
-// layout stays inside the model and reads nothing beyond the format's file.
+// A format is shown exactly when it has frames, a layout and a decoding; every step of its
+// layout stays inside the model and reads nothing beyond the format's (unpacked) file; a
+// packed format has an unpacked size and no sizes of its own.
 constexpr bool layouts_consistent() {
   for (const format_entry& format : format_table) {
     if ((format.frames != 0) != format.shown()) return false;
     if ((format.decode != decoding::none) != format.shown()) return false;
+    const bool packed = format.pack != packing::none;
+    if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
+    const int32_t file_size = packed ? format.unpacked_size : format.sizes[0];
     for (const layout_step& step : format.layout.view()) {
-      if (!step_fits(step) || step.last >= format.sizes[0]) return false;
+      if (!step_fits(step) || step.last >= file_size) return false;
     }
   }
   return true;
 }
 static_assert(layouts_consistent());
 
-// Sizes are compared as numbers, so their decimal texts must fit the digits accepted below.
-constexpr size_t max_size_digits = 5;
-static_assert(largest_format_size < 100000);
+constexpr bool names_fit_the_caption() {
+  return std::all_of(format_table.begin(), format_table.end(),
+                     [](const format_entry& format) { return format.name.size() <= 30; });
+}
+static_assert(names_fit_the_caption());
+
 }  // namespace
 
 const format_entry* format_by_id(uint8_t id) {
@@ -33,30 +42,27 @@ const format_entry* format_by_id(uint8_t id) {
   return &format_table[id - 1];
 }
 
+std::string_view format_name(uint8_t id) {
+  const format_entry* format = format_by_id(id);
+  return format ? format->name : unknown_format_name;
+}
+
 uint8_t format_id_by_size(int64_t size) {
-  if (size <= 0) return 0;
-  for (const format_entry& format : format_table) {
-    for (int32_t listed : format.sizes) {
-      if (listed == size) return format.id;
-    }
-  }
+  for (size_t k = 0; k < size_table_formats; ++k)
+    if (format_table[k].has_size(size)) return format_table[k].id;
   return 0;
 }
 
-std::string_view format_name_by_size(int32_t size) {
-  return format_names[format_id_by_size(size)];
-}
-
-uint8_t format_id_by_size_text(std::string_view text) {
-  if (text.empty() || text.size() > max_size_digits || text.front() == '0') return 0;
-  int64_t size = 0;
-  for (char digit : text) {
-    if (digit < '0' || digit > '9') return 0;
-    size = size * 10 + (digit - '0');
+result<> load_picture(const format_entry& format, const file_buffer& file, uint32_t file_size,
+                      file_buffer& unpacked, picture_model& model) {
+  const file_buffer* bytes = &file;
+  if (format.pack != packing::none) {
+    const std::span<const uint8_t> packed(file.bytes.data(), std::min<size_t>(file_size, 65536));
+    const result<> done =
+        unpack(format.pack, packed, static_cast<uint32_t>(format.unpacked_size), unpacked);
+    if (!done) return done;
+    bytes = &unpacked;
   }
-  return format_id_by_size(size);
-}
-
-void load_picture(const format_entry& format, const file_buffer& file, picture_model& model) {
-  load_layout(format.layout.view(), file, model);
+  load_layout(format.layout.view(), *bytes, model);
+  return {};
 }

@@ -7,37 +7,45 @@
 #include <optional>
 #include <string_view>
 
+#include "formats/packing.h"
 #include "formats/picture_layout.h"
 
-// Display names indexed by format_id; 0 names every size that is not a known format.
-inline constexpr std::array<std::string_view, 18> format_names = {
-    "Unknown VELORA format",
-    "Gun Paint interlace 320x200",
-    "PC64 fli interlace 320x200",
-    "PC64 fli 160x200",
-    "Saga Editor fli 160x200",
-    "3C00 colors fli 160x200",
-    "Draz Lace 320x200",
-    "MultiColorInterlace 320x200",
-    "Topaz editor Afli 320x200",
-    "Topaz editor Hires 320x200",
-    "Mono MCI 160x200",
-    "Multi Color BPaddles 160x200",
-    "Dolphins Fli 160x200",
-    "Fun Paint interlace 320x200",
-    "Advanced Art Studio 160x200",
-    "Hires Art Studio 320x200",
-    "Draz Paint MultiColor 160x200",
-    "Crest Ufli 320x200",
-};
+// The name of every size, load address and extension that is no known format.
+inline constexpr std::string_view unknown_format_name = "Unknown VELORA format";
 
 enum class decoding : uint8_t { none, two_frame_multicolor, multicolor, hires };
 
+// How a format's files are recognised beyond the seventeen sizes: the C64 load addresses its
+// files start with (none listed: any), the file name extensions that name it (lower case,
+// without the dot), and whether size and load address alone tell it in a ".vic" file or a disk
+// image entry (a packed format with no mark of its own is told by its extension only).
+struct format_names_and_addresses {
+  std::array<uint16_t, 3> load_addresses{};
+  size_t load_address_count = 0;
+  std::array<std::string_view, 4> extensions{};
+  bool by_content = true;
+
+  constexpr bool takes_load_address(uint16_t address) const {
+    for (size_t k = 0; k < load_address_count; ++k)
+      if (load_addresses[k] == address) return true;
+    return load_address_count == 0;
+  }
+  constexpr bool named_by(std::string_view extension) const {
+    for (std::string_view own : extensions)
+      if (!own.empty() && own == extension) return true;
+    return false;
+  }
+};
+
 struct format_entry {
   uint8_t id = 0;
-  // A format has one or two sizes; an unused second size is 0.
+  std::string_view name{};  // the caption's second line, at most 30 characters
+  // The file sizes of the format; an unused second size is 0. A packed format has none: its
+  // files unpack to unpacked_size bytes (load address included), laid out as layout says.
   std::array<int32_t, 2> sizes{};
-  std::string_view name{};
+  format_names_and_addresses recognised{};
+  packing pack = packing::none;
+  int32_t unpacked_size = 0;
   uint8_t frames = 0;  // 0: recognised and named, but not shown
   // The value two_surface_picture takes; none leaves it as it was.
   std::optional<bool> two_surface_picture{};
@@ -46,28 +54,67 @@ struct format_entry {
   format_layout layout{};
 
   constexpr bool shown() const { return !layout.empty(); }
+  constexpr bool has_size(int64_t size) const {
+    return size > 0 && (sizes[0] == size || sizes[1] == size);
+  }
 };
 
 namespace format_detail {
-// Completes an entry with what follows from its id and frames.
+// Completes an entry with what follows from its frames.
 constexpr format_entry entry(format_entry e) {
-  e.name = format_names[e.id];
   if (e.frames != 0) e.two_surface_picture = e.frames == 2;
   return e;
 }
+
+constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> addresses,
+                                               std::array<std::string_view, 4> extensions = {}) {
+  format_names_and_addresses r{};
+  for (uint16_t address : addresses) r.load_addresses[r.load_address_count++] = address;
+  r.extensions = extensions;
+  return r;
+}
+
+// A format told by its extension alone.
+constexpr format_names_and_addresses named(std::array<std::string_view, 4> extensions) {
+  return {.extensions = extensions, .by_content = false};
+}
+
+// A packed format told by its extension and load address alone.
+constexpr format_names_and_addresses packed_at(uint16_t address,
+                                               std::array<std::string_view, 4> extensions) {
+  format_names_and_addresses r = loaded_at({address}, extensions);
+  r.by_content = false;
+  return r;
+}
+
 }  // namespace format_detail
 
-// Formats 1..17 in order: entry k has id k + 1. Each layout lists the format's steps in the
+// Layouts that several formats share.
+constexpr format_layout koala_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
+                spread_screen_ram_0(screen_a), copy(9002, 10001, color_ram),
+                fill_from_file(line_background, 10002));
+}();
+
+// Every format in order: entry k has id k + 1. Formats 1..17 are the ones the seventeen sizes
+// name. Each layout lists the format's steps in the
 // order they run: a later step overwrites what an earlier one wrote.
-inline constexpr std::array<format_entry, 17> format_table = [] {
+inline constexpr auto format_table = [] {
   using format_detail::entry;
+  using format_detail::loaded_at;
+  using format_detail::named;
+  using format_detail::packed_at;
   using enum model_part;
   using enum decoding;
   using namespace layout_steps;
-  return std::array<format_entry, 17>{
+  return std::to_array<format_entry>({
       entry(
           {.id = 1,
+           .name = "Gun Paint interlace 320x200",
            .sizes = {33602, 33603},
+           .recognised = named({"gun", "ifl"}),
            .frames = 2,
            .decode = two_frame_multicolor,
            .layout = layout(fill(line_background, 0), screen_rams(2, 8193, screen_a),
@@ -76,6 +123,7 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                             copy(18410, 18433, line_background, 177),
                             screen_rams(18434, 25601, screen_b, 1), copy(25602, 33601, bitmap_b))}),
       entry({.id = 2,
+             .name = "PC64 fli interlace 320x200",
              .sizes = {34050},
              .frames = 2,
              .decode = two_frame_multicolor,
@@ -83,6 +131,7 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               screen_rams(1282, 9473, screen_a), copy(9474, 17665, bitmap_a),
                               screen_rams(17666, 25857, screen_b), copy(25858, 34049, bitmap_b))}),
       entry({.id = 3,
+             .name = "PC64 fli 160x200",
              .sizes = {17666},
              .frames = 1,
              .decode = multicolor,
@@ -90,6 +139,7 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               screen_rams(1282, 9473, screen_a), copy(9474, 17665, bitmap_a))}),
       // The background table starts six bytes early: picture line 0 takes offset 8.
       entry({.id = 4,
+             .name = "Saga Editor fli 160x200",
              .sizes = {17665},
              .frames = 1,
              .decode = multicolor,
@@ -97,14 +147,18 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               copy(258, 1281, color_ram), screen_rams(1282, 9473, screen_a),
                               copy(9474, 17664, bitmap_a))}),
       entry({.id = 5,
+             .name = "3C00 colors fli 160x200",
              .sizes = {17409, 17410},
+             .recognised = named({"fli"}),
              .frames = 1,
              .decode = multicolor,
              .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
                               screen_rams(1026, 9217, screen_a), copy(9218, 17408, bitmap_a))}),
       // Both frames share one screen RAM and one background colour.
       entry({.id = 6,
+             .name = "Draz Lace 320x200",
              .sizes = {18242},
+             .recognised = named({"drl", "dlp"}),
              .frames = 2,
              .decode = two_frame_multicolor,
              .layout = layout(copy(2, 1025, color_ram), screen_rams(1026, 2049, screen_a),
@@ -112,7 +166,9 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               copy(2050, 10049, bitmap_a), fill_from_file(line_background, 10050),
                               copy(10242, 18241, bitmap_b))}),
       entry({.id = 7,
+             .name = "MultiColorInterlace 320x200",
              .sizes = {19434},
+             .recognised = named({"mci"}),
              .frames = 2,
              .decode = two_frame_multicolor,
              .layout = layout(screen_rams(2, 1025, screen_a), copy(1026, 9217, bitmap_a),
@@ -120,11 +176,14 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               copy(18434, 19433, color_ram), spread_screen_ram_0(screen_a),
                               spread_screen_ram_0(screen_b), fill(line_background, 0))}),
       entry({.id = 8,
+             .name = "Topaz editor Afli 320x200",
              .sizes = {16385},
+             .recognised = named({"afl"}),
              .frames = 1,
              .decode = hires,
              .layout = layout(screen_rams(2, 8193, screen_a), copy(8194, 16384, bitmap_a))}),
       entry({.id = 9,
+             .name = "Topaz editor Hires 320x200",
              .sizes = {9217},
              .frames = 1,
              .decode = hires,
@@ -133,20 +192,25 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
       // Two bitmaps only, in fixed colours: black background, grey 2 and grey 1 from the
       // screen byte 0xCB, light grey from colour RAM.
       entry({.id = 10,
+             .name = "Mono MCI 160x200",
              .sizes = {16386},
              .frames = 2,
              .decode = two_frame_multicolor,
              .layout = layout(copy(2, 8001, bitmap_a), copy(8002, 16001, bitmap_b),
                               fill(line_background, 0), fill(screen_a, 0xCB), fill(screen_b, 0xCB),
                               fill(color_ram, 15, 1023))}),
+      // The background colour is kept in the unused bytes after the bitmap, at offset 8066.
       entry({.id = 11,
+             .name = "Multi Color BPaddles 160x200",
              .sizes = {10242},
+             .recognised = named({"pi", "bpl"}),
              .frames = 1,
              .decode = multicolor,
              .layout = layout(copy(2, 8193, bitmap_a), screen_rams(8194, 9217, screen_a),
                               spread_screen_ram_0(screen_a), copy(9218, 10241, color_ram),
-                              fill(line_background, 0))}),
+                              fill_from_file(line_background, 8066))}),
       entry({.id = 12,
+             .name = "Dolphins Fli 160x200",
              .sizes = {17218},
              .frames = 1,
              .decode = multicolor,
@@ -154,7 +218,9 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               screen_rams(1026, 9217, screen_a), copy(9218, 17217, bitmap_a))}),
       // The data begin after a 16-byte header at offsets 2..17.
       entry({.id = 13,
+             .name = "Fun Paint interlace 320x200",
              .sizes = {33694},
+             .recognised = named({"fun", "fp2", "fp"}),
              .frames = 2,
              .decode = two_frame_multicolor,
              .layout = layout(screen_rams(18, 8209, screen_a), copy(8210, 16209, bitmap_a),
@@ -163,46 +229,64 @@ inline constexpr std::array<format_entry, 17> format_table = [] {
                               copy(33594, 33693, line_background, 100))}),
       // Offset 9003 holds the background colour; 9002 and 9004..9017 are not used.
       entry({.id = 14,
+             .name = "Advanced Art Studio 160x200",
              .sizes = {10018},
+             .recognised = named({"ocp", "mpic", "mpi"}),
              .frames = 1,
              .decode = multicolor,
              .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                               spread_screen_ram_0(screen_a), fill_from_file(line_background, 9003),
                               copy(9018, 10017, color_ram))}),
-      entry({.id = 15, .sizes = {9009}}),
+      entry({.id = 15,
+             .name = "Hires Art Studio 320x200",
+             .sizes = {9009},
+             .recognised = named({"aas", "art", "hpi"})}),
       entry({.id = 16,
+             .name = "Draz Paint MultiColor 160x200",
              .sizes = {10241},
+             .recognised = named({"drz", "drp"}),
              .frames = 1,
              .decode = multicolor,
              .layout = layout(copy(2, 1025, color_ram), screen_rams(1026, 2049, screen_a),
                               spread_screen_ram_0(screen_a), copy(2050, 10049, bitmap_a),
                               fill_from_file(line_background, 10050))}),
-      entry({.id = 17, .sizes = {16194}}),
-  };
+      entry({.id = 17,
+             .name = "Crest Ufli 320x200",
+             .sizes = {16194},
+             .recognised = named({"ufl", "ufli"})}),
+      entry({.id = 18,
+             .name = "Koala Painter 160x200",
+             .sizes = {10003},
+             .recognised = loaded_at({0x6000, 0x4400}, {"koa", "kla", "koala"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
+      entry({.id = 19,
+             .name = "Koala Painter GG 160x200",
+             .recognised = packed_at(0x6000, {"gg"}),
+             .pack = packing::fe_runs,
+             .unpacked_size = 10003,
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
+  });
 }();
 
-// The largest size of any known format.
-inline constexpr int32_t largest_format_size = [] {
-  int32_t largest = 0;
-  for (const format_entry& format : format_table) {
-    for (int32_t size : format.sizes) largest = size > largest ? size : largest;
-  }
-  return largest;
-}();
+// Formats 1..17 are the ones that the seventeen sizes name, by size alone.
+inline constexpr uint8_t size_table_formats = 17;
 
-// The entry of format_id 1..17, or nullptr for 0 and anything above 17.
+// The entry of a format_id, or nullptr for 0 and any number no format has.
 const format_entry* format_by_id(uint8_t id);
 
-// The format_id (0..17) of a file of size bytes; 0 for every size not in format_table.
+// The display name of a format_id; "Unknown VELORA format" for 0 and any number no format has.
+std::string_view format_name(uint8_t id);
+
+// The format_id (1..17) that the seventeen sizes give a file of size bytes; 0 for any other size.
 uint8_t format_id_by_size(int64_t size);
 
-// The display name of the format of a file of size bytes, "Unknown VELORA format" if none.
-std::string_view format_name_by_size(int32_t size);
-
-// The format_id of a size column text: it must be exactly the plain decimal form of a listed
-// size (no sign, leading zeros or spaces); any other text, the empty one included, gives 0.
-uint8_t format_id_by_size_text(std::string_view text);
-
-// Copies file's bytes into model as format lays them out; every byte the layout does not write
-// keeps its value, and a format that is not shown changes nothing.
-void load_picture(const format_entry& format, const file_buffer& file, picture_model& model);
+// Copies the file's bytes (file_size of them) into model as format lays them out, a packed
+// format's after unpacking them into unpacked; every byte the layout does not write keeps its
+// value, and a format that is not shown changes nothing. Fails, with the model untouched, when
+// a packed file does not unpack to its format's size.
+result<> load_picture(const format_entry& format, const file_buffer& file, uint32_t file_size,
+                      file_buffer& unpacked, picture_model& model);

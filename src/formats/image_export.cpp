@@ -12,8 +12,8 @@ std::optional<image_kind> image_kind_of(std::string_view name) {
 }
 
 result<> save_surface(const std::string& file_name, const surface& image, image_kind kind,
-                      export_bitmap& bitmap) {
-  if (kind == image_kind::png) return write_png_file(file_name, image);
+                      export_bitmap& bitmap, const write_options& options) {
+  if (kind == image_kind::png) return write_png_file(file_name, image, options);
   bitmap.take_surface(image);
-  return write_bmp_file(file_name, bitmap);
+  return write_bmp_file(file_name, bitmap, options);
 }

@@ -16,4 +16,4 @@ std::optional<image_kind> image_kind_of(std::string_view name);
 // Writes the surface as a PNG of the same pixels, or as the BMP export through bitmap; the
 // name is used exactly as given.
 result<> save_surface(const std::string& file_name, const surface& image, image_kind kind,
-                      export_bitmap& bitmap);
+                      export_bitmap& bitmap, const write_options& options = {});

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-result<> write_png_file(const std::string& path, const surface& image) {
+result<> write_png_file(const std::string& path, const surface& image,
+                        const write_options& options) {
   if (!image.valid()) return failure{"Stream write error"};
   std::vector<uint8_t> rgb(static_cast<size_t>(image.width) * image.height * 3);
   for (size_t i = 0, o = 0; i < image.pixels.size(); ++i, o += 3) {
@@ -25,5 +26,5 @@ result<> write_png_file(const std::string& path, const surface& image) {
   if (!png_image_write_to_memory(&png, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
     return failure{"Stream write error"};
   const std::span<const uint8_t> parts[] = {std::span(encoded).first(size)};
-  return write_file_safely(path, parts);
+  return write_file_safely(path, parts, options);
 }

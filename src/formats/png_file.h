@@ -6,4 +6,5 @@
 #include "formats/safe_file_write.h"
 
 // Writes the surface as an 8-bit RGB PNG at path (replacing any file there).
-result<> write_png_file(const std::string& path, const surface& image);
+result<> write_png_file(const std::string& path, const surface& image,
+                        const write_options& options = {});

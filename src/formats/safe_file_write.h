@@ -6,8 +6,14 @@
 
 #include "base/result.h"
 
-// Writes the parts one after the other into a temporary file in the target's directory, flushes it
-// to disk and renames it over path; on failure the temporary file is removed and an existing target
-// is left untouched. Fails with "Cannot create file <path>" or "Stream write error".
-result<> write_file_safely(const std::string& path,
-                           std::span<const std::span<const uint8_t>> parts);
+struct write_options {
+  bool replace_existing = true;  // false: a file already at the path is left as it is
+  bool sync = true;              // false: the caller syncs the file system once for many files
+};
+
+// Writes the parts one after the other into a new file in the target's directory (created with
+// mode 0666 less the umask), flushes it to disk and renames it to path; on failure the new file
+// is removed and an existing target is left untouched. Fails with "Cannot create file <path>"
+// or "Stream write error", and the system's reason.
+result<> write_file_safely(const std::string& path, std::span<const std::span<const uint8_t>> parts,
+                           const write_options& options = {});

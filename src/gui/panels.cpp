@@ -63,8 +63,24 @@ void draw_display_mode_panel(surface& display_surface, const crt_settings& crt) 
 }
 
 void draw_status_line(surface& display_surface, std::string_view current_dir) {
-  clear_area(display_surface, 30, 560, 600, 575);
-  const std::string text = ascii_upper(current_dir);
+  constexpr rect panel{30, 560, 600, 575};
+  clear_area(display_surface, panel.x1, panel.y1, panel.x2, panel.y2);
   use_furniture_font(display_surface, text_colour);
-  draw_text(display_surface, 30, 560, text);
+  std::string text = ascii_upper(current_dir);
+  // A path too long for the panel shows its end.
+  constexpr std::string_view lead = "...";
+  const int room = panel.x2 - panel.x1;
+  if (text_width(display_surface, text) > room) {
+    size_t cut = 0;
+    const auto next_character = [&text](size_t at) {
+      do ++at;
+      while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
+      return at;
+    };
+    do cut = next_character(cut);
+    while (cut < text.size() &&
+           text_width(display_surface, std::string(lead) + text.substr(cut)) > room);
+    text = std::string(lead) + text.substr(cut);
+  }
+  draw_text_clipped(display_surface, panel, panel.x1, panel.y1, text);
 }

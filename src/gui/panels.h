@@ -22,5 +22,6 @@ void draw_interlace_panel(surface& display_surface, uint8_t interlace_rate);
 // The "Display mode:" panel at (634, 225)-(787, 260) with the display mode in words.
 void draw_display_mode_panel(surface& display_surface, const crt_settings& crt);
 
-// The upper-cased current directory at (30, 560) after clearing (30, 560)-(600, 575); not clipped.
+// The upper-cased current directory at (30, 560) after clearing (30, 560)-(600, 575), drawn
+// inside that area only; a path too long for it shows its end, led by "...".
 void draw_status_line(surface& display_surface, std::string_view current_dir);

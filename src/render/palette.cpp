@@ -1,33 +1,12 @@
 #include "render/palette.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
-#include <cstdio>
+#include "base/regular_file.h"
 
 namespace {
 
-// A byte reader that can tell the end of the file apart from a character.
-class file_byte_reader {
- public:
-  explicit file_byte_reader(std::FILE* file) : file_(file) {}
-  bool read(int& c) {
-    c = std::getc(file_);
-    return c != EOF;
-  }
-  bool at_end() {
-    const int c = std::getc(file_);
-    if (c == EOF) return true;
-    std::ungetc(c, file_);
-    return false;
-  }
-
- private:
-  std::FILE* file_;
-};
-
-// The same over bytes already in memory.
+// A byte reader over bytes in memory that can tell their end apart from a character.
 class memory_byte_reader {
  public:
   explicit memory_byte_reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
@@ -43,20 +22,6 @@ class memory_byte_reader {
   size_t next_ = 0;
 };
 
-// A regular file opened for reading, or null: a directory cannot be read as a configuration.
-std::FILE* open_regular_file(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return nullptr;
-  }
-  std::FILE* file = ::fdopen(fd, "rb");
-  if (!file) ::close(fd);
-  return file;
-}
-
 // Position of c in "0123456789abcdef" or "0123456789ABCDEF", or -1.
 int hex_digit_value(int c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -66,8 +31,7 @@ int hex_digit_value(int c) {
 }
 
 // Reads the six digit characters of an entry into the channels; false at the end of the file.
-template <typename byte_reader>
-bool read_entry_digits(byte_reader& in, uint8_t& red, uint8_t& green, uint8_t& blue) {
+bool read_entry_digits(memory_byte_reader& in, uint8_t& red, uint8_t& green, uint8_t& blue) {
   uint8_t* channels[3] = {&red, &green, &blue};
   for (uint8_t* channel : channels) {
     int c = 0;
@@ -79,8 +43,7 @@ bool read_entry_digits(byte_reader& in, uint8_t& red, uint8_t& green, uint8_t& b
   return true;
 }
 
-template <typename byte_reader>
-palette_load_status apply_entries(byte_reader& in, palette_colours& palette) {
+palette_load_status apply_entries(memory_byte_reader& in, palette_colours& palette) {
   // The channels carry over from one entry to the next; a digit position holding no digit
   // leaves its channel as the previous entry set it.
   uint8_t red = 0, green = 0, blue = 0;
@@ -102,12 +65,12 @@ palette_load_status apply_entries(byte_reader& in, palette_colours& palette) {
 
 palette_load_status load_palette(const std::string& path, palette_colours& palette) {
   palette = default_palette;
-  std::FILE* file = open_regular_file(path);
-  if (!file) return palette_load_status::no_file;
-  file_byte_reader in(file);
-  const palette_load_status status = apply_entries(in, palette);
-  std::fclose(file);
-  return status;
+  // A palette is a few hundred bytes; a file that goes on is taken to end here.
+  std::vector<uint8_t> bytes(palette_file_limit);
+  const result<size_t> read = read_file_start(path, bytes);
+  if (!read) return palette_load_status::no_file;
+  bytes.resize(*read);
+  return load_palette_from_bytes(bytes, palette);
 }
 
 palette_load_status load_palette_from_bytes(std::span<const uint8_t> bytes,

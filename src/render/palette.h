@@ -17,14 +17,17 @@ constexpr palette_colours default_palette = {
 constexpr std::string_view palette_config_name = "Velora2003.cfg";
 constexpr std::string_view read_beyond_end_of_file = "Read beyond end of file";
 
+// The most of a palette file that is read.
+constexpr size_t palette_file_limit = 64 * 1024;
+
 enum class palette_load_status : uint8_t {
   applied,          // the file was read to its end or up to its 16th entry
-  no_file,          // missing, a directory, or not readable: the defaults stand
+  no_file,          // missing, not a regular file, or not readable: the defaults stand
   read_beyond_end,  // the file is empty or ends inside an entry: completed entries stand
 };
 
 // Copies default_palette into palette, then applies the entries ("$", anything up to "=",
-// then RRGGBB) of the file at path in file order, at most 16.
+// then RRGGBB) of the file at path in file order, at most 16, from its first 64 KiB.
 palette_load_status load_palette(const std::string& path, palette_colours& palette);
 
 // The same reading over the bytes of a configuration file already in memory (never no_file).

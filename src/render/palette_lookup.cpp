@@ -11,11 +11,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file that can stand as a palette: anything that exists and is not a directory.
+// A file that can stand as a palette: a regular file (links followed).
 bool is_palette_file(const fs::path& path) {
   std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  return !ec && fs::exists(status) && !fs::is_directory(status);
+  return fs::is_regular_file(path, ec);
 }
 
 std::string env_value(const char* name) {
@@ -54,6 +53,9 @@ std::vector<std::string> palette_preset_names(const std::string& data_dir) {
 result<std::string> resolve_palette_argument(std::string_view value, const std::string& data_dir) {
   const std::string text(value);
   if (is_palette_file(text)) return text;
+  std::error_code ec;
+  if (fs::exists(text, ec) && !fs::is_directory(text, ec))
+    return failure{"--palette '" + text + "' is not a regular file"};
   if (is_preset_name(value)) {
     const std::string preset = palette_preset_dir(data_dir) + "/" + text + ".cfg";
     if (is_palette_file(preset)) return preset;

@@ -108,7 +108,7 @@ void TForm1::rename_selected_file() {
   modal_box_ran();
   // Cancel, or OK on the unchanged name, renames nothing.
   if (!new_name || *new_name == old_name) return;
-  if (const result<> renamed = rename_without_replacing(old_name, *new_name); !renamed) {
+  if (const result<> renamed = rename_in_folder(old_name, *new_name); !renamed) {
     tell(renamed.error());
     return;
   }

@@ -40,6 +40,7 @@ struct form_setup {
 // The large fixed buffers of the picture chain and the listed disk image, made once.
 struct picture_memory {
   file_buffer file;
+  file_buffer unpacked;  // a packed picture file's bytes, unpacked
   picture_model model;
   chunky_buffers chunky;
   d64_reader disk;

@@ -4,6 +4,7 @@
 
 #include "base/result.h"
 
-// Renames from to to (both relative to the current directory); fails with the host's error text
-// when it refuses, "File exists" when to is already taken.
-result<> rename_without_replacing(const std::string& from, const std::string& to);
+// Renames the file from in the current directory to the name to, in the same directory; fails
+// when to is empty or holds '/', with "File exists" when it is taken, and with the host's error
+// text when the host refuses.
+result<> rename_in_folder(const std::string& from, const std::string& to);

@@ -2,7 +2,6 @@
 #include <system_error>
 
 #include "browser/row_kind.h"
-#include "formats/format_table.h"
 #include "viewer/form.h"
 
 namespace {
@@ -13,8 +12,9 @@ bool is_file_row(const tdir& grid, int row) {
   return kind_of_row(grid, row) == row_kind::picture_file;
 }
 
+// The picture format of a row; 0 for a row that holds no picture or does not exist.
 uint8_t row_format(const tdir& grid, int row) {
-  return format_id_by_size_text(tdir_cell(grid, 2, row));
+  return tdir_has_row(grid, row) ? tdir_row(grid, row).format_id : 0;
 }
 
 }  // namespace

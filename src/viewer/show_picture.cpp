@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -25,6 +26,7 @@ bool TForm1::show_picture(int row, picture_source source) {
   if (format == nullptr || !tdir_has_row(tdir_browser.grid, row)) return false;
   const grid_row& shown_row = tdir_row(tdir_browser.grid, row);
 
+  uint32_t file_size = 0;
   if (source == picture_source::HOST_FILE) {
     // A file gone or shortened since the listing is refused rather than shown with the bytes
     // of the previous picture.
@@ -33,11 +35,19 @@ bool TForm1::show_picture(int row, picture_source source) {
       tell("Cannot read file " + shown_row.host_name);
       return false;
     }
+    file_size = *read;
   } else {
     const int record = record_of_row(row);
     if (record < 0 || record >= memory_.disk.dir_entry_count) return false;
     const dir_entry& entry = memory_.disk.dir_entries[record];
     read_file_chain(memory_.disk, entry.first_track, entry.first_sector, memory_.file);
+    file_size = static_cast<uint32_t>(std::clamp<int32_t>(entry.size_bytes, 0, 65536));
+  }
+  // A packed file that no longer unpacks cleanly is refused as an unreadable one is.
+  if (!load_picture(*format, memory_.file, file_size, memory_.unpacked, memory_.model)) {
+    tell("Cannot read file " +
+         (source == picture_source::HOST_FILE ? shown_row.host_name : shown_row.cells[0]));
+    return false;
   }
   state_.current_picture_name = shown_row.cells[0];
 
@@ -52,7 +62,7 @@ bool TForm1::show_picture(int row, picture_source source) {
                           work_surface_b_,
                           {state_.current_picture_name, format->name},
                           state_.two_surface_picture};
-  render_picture(*format, memory_.file, context);
+  render_picture(*format, context);
   state_.two_surface_picture = context.two_surface_picture;
 
   state_.picture_shown = false;

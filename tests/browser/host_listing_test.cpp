@@ -41,7 +41,7 @@ TEST_F(browser_test, PatternsMatchAnyCaseAndOnlyWholeExtensions) {
   write_file("C.D64", 174848);
   write_file("d.vicx", 10018);
   write_file("e.d64.bak", 174848);
-  write_file("fvic", 10018);
+  write_file("fvic", 12345);
   make_dir("g.vic");
   EXPECT_TRUE(list_directory(b));
   EXPECT_EQ(row_texts(), (rows{

@@ -113,7 +113,9 @@ TEST_F(browser_test, ADirectoryThatCannotBeListedLeavesTheBrowserWhereItWas) {
   list_directory(b);
   open_row("Locked");
   EXPECT_EQ(std::filesystem::current_path(), temp.path());
-  EXPECT_EQ(opened.text, temp.path().string());
+  EXPECT_EQ(opened.action, open_action::message);
+  EXPECT_EQ(opened.text, "Cannot read directory locked");
+  EXPECT_EQ(b.grid.selected_row, 2);
   EXPECT_EQ(tdir_cell(b.grid, 0, 2), "Locked");
   EXPECT_EQ(tdir_cell(b.grid, 0, 3), "Open");
 }

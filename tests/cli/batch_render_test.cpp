@@ -88,11 +88,12 @@ TEST_F(BatchRun, FolderWithABadFileConvertsTheRestLikeSingleRenders) {
   for (const unsigned threads : {1u, 2u}) {
     const batch_plan plan = plan_batch(inputs, at("out"), image_kind::bmp);
     std::vector<size_t> finished;
-    const batch_report report = run_batch(plan, image_kind::bmp, settings, threads,
-                                          [&](size_t done, size_t total, const std::string&) {
-                                            EXPECT_EQ(total, 6u);
-                                            finished.push_back(done);
-                                          });
+    const batch_report report =
+        run_batch(plan, {.kind = image_kind::bmp, .render = settings, .workers = threads},
+                  [&](size_t done, size_t total, const std::string&) {
+                    EXPECT_EQ(total, 6u);
+                    finished.push_back(done);
+                  });
     EXPECT_EQ(report.done, 4u);
     ASSERT_EQ(report.failed.size(), 2u);
     EXPECT_EQ(report.failed[0].input, at("bad.vic"));
@@ -117,7 +118,7 @@ TEST_F(BatchRun, DiskImageEntriesRenderLikeTheirSingleRenders) {
   std::filesystem::create_directories(dir / "out");
   const std::vector<std::string> inputs = {at("disk.d64")};
   const batch_plan plan = plan_batch(inputs, at("out"), image_kind::png);
-  const batch_report report = run_batch(plan, image_kind::png, {}, 2, nullptr);
+  const batch_report report = run_batch(plan, {.kind = image_kind::png, .render = {}, .workers = 2}, nullptr);
   EXPECT_EQ(report.done, 2u);
   EXPECT_TRUE(report.failed.empty());
   EXPECT_TRUE(read_file_bytes(dir / "out/disk-01-KOALA_PIC.png") ==

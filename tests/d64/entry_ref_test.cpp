@@ -40,27 +40,24 @@ class ReadD64Entry : public ::testing::Test {
     image.link(3, 0, 0, 101);
     write_file_bytes(dir / "disk.d64", image.bytes);
   }
-  d64_entry_result read(uint32_t index) {
+  result<d64_entry_read> read(uint32_t index) {
     return read_d64_entry(*reader, {dir.at("disk.d64"), index}, *file);
   }
 };
 
 TEST_F(ReadD64Entry, PrgEntryIsCopiedWithItsSizeAndName) {
-  const d64_entry_result result = read(1);
-  ASSERT_EQ(result.status, d64_entry_status::read);
-  EXPECT_EQ(result.size_bytes, 100);
-  EXPECT_EQ(result.name, "PIC             ");
+  const result<d64_entry_read> entry = read(1);
+  ASSERT_TRUE(entry) << entry.error();
+  EXPECT_EQ(entry->size_bytes, 100);
+  EXPECT_EQ(entry->name, "PIC             ");
   EXPECT_EQ((*file)[0], reader->disk_image[d64_kind.track_offsets[3] + 2]);
 }
 
 TEST_F(ReadD64Entry, FailuresAreTold) {
-  EXPECT_EQ(read(0).status, d64_entry_status::not_a_program);
-  EXPECT_EQ(read(2).status, d64_entry_status::no_such_entry);
-  EXPECT_EQ(read_d64_entry(*reader, {(dir / "none.d64").string(), 0}, *file).status,
-            d64_entry_status::image_unreadable);
-  EXPECT_EQ(d64_entry_message(d64_entry_status::not_a_program),
-            "the directory entry is not a PRG file");
-  EXPECT_EQ(d64_entry_message(d64_entry_status::read), "");
+  EXPECT_EQ(read(0).error(), "the directory entry is not a PRG file");
+  EXPECT_EQ(read(2).error(), no_such_entry_message);
+  EXPECT_EQ(read_d64_entry(*reader, {(dir / "none.d64").string(), 0}, *file).error(),
+            "cannot read the disk image: No such file or directory");
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(RealImages, ListWithoutFault) {
     EXPECT_LE(reader->dir_entry_count, max_dir_entries) << path;
     for (int k = 0; k < reader->dir_entry_count; ++k) {
       const dir_entry& entry = reader->dir_entries[k];
-      EXPECT_EQ(make_d64_row_texts(entry).name.size(), 16u);
+      EXPECT_EQ(make_d64_row_texts(*reader, entry).name.size(), 16u);
       read_file_chain(*reader, entry.first_track, entry.first_sector, *file);
     }
   }

@@ -1,5 +1,5 @@
-// Fuzz harness: arbitrary names through the listing's name handling and size-text lookup.
-// The input is split at zero bytes into names; each is also tried as a size column text.
+// Fuzz harness: arbitrary names through the listing's name handling, identification by name
+// and the escaping of names for text output. The input is split at zero bytes into names.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -7,21 +7,25 @@
 #include <string_view>
 
 #include "browser/name_list.h"
-#include "d64/d64_rows.h"
+#include "cli/escaped_text.h"
 #include "formats/format_table.h"
+#include "formats/identify.h"
 
 namespace {
 
 name_list names;
 
 void check_name(std::string_view name) {
-  const uint8_t id = format_id_by_size_text(name);
-  if (id > 17) __builtin_trap();
-  // A text that names a format is exactly the decimal form of one of its sizes.
-  if (id != 0 && format_id_by_size(std::stoll(std::string(name))) != id) __builtin_trap();
-  const std::string escaped = escape_d64_name(name);
-  for (const char c : escaped) {
-    if (c < 0x20 || c > 0x7E) __builtin_trap();
+  // The name's own bytes stand for the file's, so packed formats unpack them.
+  const auto bytes = reinterpret_cast<const uint8_t*>(name.data());
+  const uint8_t id = identify_file(name, static_cast<int64_t>(name.size()), [&](uint32_t count) {
+    return std::span<const uint8_t>(bytes, std::min<size_t>(count, name.size()));
+  });
+  if (id != 0 && format_by_id(id) == nullptr) __builtin_trap();
+  const std::string escaped = escaped_text(name);
+  for (size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] < 0x20 || escaped[i] > 0x7E) __builtin_trap();
+    if (escaped[i] == '\\' && escaped.compare(i, 2, "\\x") != 0) __builtin_trap();
   }
   if (compare_names(name, name) != 0) __builtin_trap();
 }

@@ -1,5 +1,5 @@
 // Fuzz harness: the first byte picks a format and a display mode, the rest is the picture file;
-// it is loaded, decoded and rendered as showing a picture does.
+// it is unpacked (for a packed format), loaded, decoded and rendered as showing a picture does.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +13,7 @@ namespace {
 picture_model model;
 chunky_buffers chunky;
 file_buffer file;
+file_buffer unpacked;
 crt_settings crt;
 surface work_surface_a = create_surface(screen_width, screen_height);
 surface work_surface_b = create_surface(screen_width, screen_height);
@@ -29,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t count = std::min<size_t>(size - 1, file.bytes.size());
   std::copy_n(data + 1, count, file.bytes.begin());
   std::fill(file.bytes.begin() + static_cast<ptrdiff_t>(count), file.bytes.end(), 0);
-  render_picture(format, file, context);
+  if (load_picture(format, file, static_cast<uint32_t>(count), unpacked, model))
+    render_picture(format, context);
   return 0;
 }

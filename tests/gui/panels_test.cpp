@@ -163,10 +163,20 @@ TEST(StatusLine, ShowsTheDirectoryUpperCasedAsciiOnly) {
   save_image_on_failure(shown, "status_line");
 }
 
-TEST(StatusLine, LongDirectoryRunsOnPastTheClearedArea) {
+TEST(StatusLine, LongDirectoryShowsItsEndInsideThePanel) {
   surface s = marked_screen();
-  draw_status_line(s, "/" + std::string(120, 'w'));
-  EXPECT_GT(count_pixels(s, 600, 560, 800, 575, white), 50);
+  draw_status_line(s, "/" + std::string(120, 'w') + "/end");
+  // Nothing beyond the panel, which the text fills to its right end.
+  EXPECT_EQ(count_pixels(s, 0, 540, 800, 600, marker), 800 * 60 - 570 * 15);
+  EXPECT_GT(count_pixels(s, 570, 560, 600, 575, white), 20);
+  surface expected = marked_screen();
+  clear_area(expected, 30, 560, 600, 575);
+  use_furniture_font(expected, text_colour);
+  const std::string tail = "/END";
+  std::string shown = "..." + std::string(120, 'W') + tail;
+  while (text_width(expected, shown) > 570) shown.erase(3, 1);
+  draw_text(expected, 30, 560, shown);
+  EXPECT_TRUE(s.pixels == expected.pixels);
 }
 
 }  // namespace

@@ -57,8 +57,7 @@ class AllocationTest : public testing::Test {
     std::vector<int> rows;
     const tdir& grid = form_->grid();
     for (int row = 1; row < grid.row_count; ++row) {
-      const format_entry* format =
-          format_by_id(format_id_by_size_text(tdir_row(grid, row).cells[2]));
+      const format_entry* format = format_by_id(tdir_row(grid, row).format_id);
       if (tdir_row(grid, row).cells[1] == "<File>" && format && format->shown())
         rows.push_back(row);
     }

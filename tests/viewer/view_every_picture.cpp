@@ -24,7 +24,7 @@ void press(TForm1& form, int key) {
 
 bool is_picture_row(const grid_row& row) {
   const bool file_row = row.cells[1] == "<File>" || row.cells[1] == "PRG";
-  const format_entry* format = format_by_id(format_id_by_size_text(row.cells[2]));
+  const format_entry* format = format_by_id(row.format_id);
   return file_row && format != nullptr && format->shown();
 }
 
@@ -41,7 +41,7 @@ int show_every_picture(TForm1& form) {
     }
     for (int tick = 0; tick < 3; ++tick) form.DXTimerTimer();
     std::printf("%s\t%s\n", form.state().current_picture_name.c_str(),
-                std::string(format_names[form.state().format_id]).c_str());
+                std::string(format_name(form.state().format_id)).c_str());
     press(form, vk::enter);
     ++shown;
   }

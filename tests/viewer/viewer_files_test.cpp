@@ -44,15 +44,20 @@ TEST_F(FilesTest, RenameCancelledOrUnchangedRenamesNothing) {
   EXPECT_FALSE(exists("P1.vic"));
 }
 
-TEST_F(FilesTest, RenameOntoATakenNameIsRefusedAndLosesNothing) {
+TEST_F(FilesTest, RenameOntoATakenNameOrOutOfTheFolderIsRefusedAndLosesNothing) {
   select("P1.vic");
   write_file_bytes(folder / "p0.vic", counting_bytes(7));  // shows once the folder is listed again
-  boxes.text_answers = {"p2.vic", "no-such-dir/p1.vic"};
-  press('R');
-  press('R');
+  std::filesystem::create_directory(folder / "sub");
+  boxes.text_answers = {"p2.vic", "sub/moved.vic", "../escaped.vic", ""};
+  for (int k = 0; k < 4; ++k) press('R');
   EXPECT_EQ(asked(),
-            (std::vector<std::string>{"input: p1.vic", "message: File exists", "input: p1.vic",
-                                      "message: No such file or directory"}));
+            (std::vector<std::string>{
+                "input: p1.vic", "message: File exists", "input: p1.vic",
+                "message: Cannot rename to sub/moved.vic: a name cannot hold '/'", "input: p1.vic",
+                "message: Cannot rename to ../escaped.vic: a name cannot hold '/'", "input: p1.vic",
+                "message: Cannot rename to an empty name"}));
+  EXPECT_FALSE(std::filesystem::exists(folder / "sub/moved.vic"));
+  EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "escaped.vic"));
   EXPECT_EQ(read_file_bytes(folder / "p1.vic"), counting_bytes(10018));
   EXPECT_EQ(read_file_bytes(folder / "p2.vic"), counting_bytes(12345));
   // Not listed again after a refusal.

@@ -12,6 +12,8 @@ namespace {
 sample_workspace work;
 
 bool write_file(const std::filesystem::path& path, const file_buffer& file, uint32_t size) {
+  std::error_code error;
+  std::filesystem::create_directories(path.parent_path(), error);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(file.bytes.data()), size);
   out.close();

@@ -6,6 +6,7 @@
 
 #include "formats/format_table.h"
 #include "layout_store.h"
+#include "packers.h"
 #include "pixel_font.h"
 
 namespace {
@@ -35,7 +36,7 @@ scene_style style_for(const sample_format& sample, std::string_view subtitle) {
 
 // The format's name in capitals, cut at a space when it is wider than the picture.
 std::string subtitle_for(const sample_format& sample) {
-  std::string text(format_names[sample.format_id]);
+  std::string text(format_name(sample.format_id));
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
   const int scale = sample.limits.hires || sample.limits.frames == 2 ? 1 : 2;
@@ -45,7 +46,7 @@ std::string subtitle_for(const sample_format& sample) {
 
 }  // namespace
 
-const std::array<sample_format, 15> sample_formats = {{
+const std::array<sample_format, 17> sample_formats = {{
     {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
     {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
     {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
@@ -69,6 +70,8 @@ const std::array<sample_format, 15> sample_formats = {{
     {13, "13-fun-paint.vic", 0x3FF0, "FUN PAINT", fli_lace(bg::per_line)},
     {14, "14-art-studio.vic", 0x2000, "ART STUDIO", multicolour(bg::single)},
     {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single)},
+    {18, "formats/koala-painter.koa", 0x6000, "KOALA", multicolour(bg::single)},
+    {19, "formats/koala-painter-gg.gg", 0x6000, "KOALA GG", multicolour(bg::single)},
 }};
 
 const std::array<plain_sample, 3> plain_samples = {{
@@ -88,8 +91,16 @@ uint32_t make_sample(const sample_format& sample, sample_workspace& work) {
   paint_scene(style_for(sample, subtitle), work.picture);
   work.model = picture_model{};
   fit_picture(work.picture, sample.limits, work.model);
-  begin_file(work.file, sample.load_address);
   const format_entry& format = *format_by_id(sample.format_id);
-  store_picture(format, work.model, work.file);
-  return static_cast<uint32_t>(format.sizes[0]);
+  if (format.pack == packing::none) {
+    begin_file(work.file, sample.load_address);
+    store_picture(format, work.model, work.file);
+    return static_cast<uint32_t>(format.sizes[0]);
+  }
+  begin_file(work.plain, sample.load_address);
+  store_picture(format, work.model, work.plain);
+  work.file.bytes.fill(0);
+  return pack(format.pack,
+              std::span(work.plain.bytes).first(static_cast<size_t>(format.unpacked_size)),
+              work.file);
 }

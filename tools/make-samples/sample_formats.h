@@ -18,8 +18,9 @@ struct sample_format {
   picture_constraints limits;
 };
 
-// Formats 1..14 and 16, in format order.
-extern const std::array<sample_format, 15> sample_formats;
+// Every format that is shown, in format order; the seventeen sizes' formats at the top of the
+// samples folder, the further formats in its subfolder formats/, named with their extensions.
+extern const std::array<sample_format, 17> sample_formats;
 
 struct plain_sample {
   std::string_view file_name;
@@ -34,6 +35,7 @@ extern const std::array<plain_sample, 3> plain_samples;
 struct sample_workspace {
   target_picture picture;
   picture_model model;
+  file_buffer plain;  // a packed format's file before packing
   file_buffer file;
 };
 

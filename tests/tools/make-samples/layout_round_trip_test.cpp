@@ -48,14 +48,14 @@ TEST_P(LayoutRoundTrip, WrittenBytesComeBackAndTheRestKeepTheirSentinels) {
   fill_distinct(stored);
   file = {};
   store_picture(format, stored, file);
-  load_picture(format, file, stored);
+  load_layout(format.layout.view(), file, stored);
 
   file = {};
   store_picture(format, stored, file);
   fill_model(over_ff, 0xFF);
   fill_model(over_fe, 0xFE);
-  load_picture(format, file, over_ff);
-  load_picture(format, file, over_fe);
+  load_layout(format.layout.view(), file, over_ff);
+  load_layout(format.layout.view(), file, over_fe);
 
   uint32_t written = 0;
   for (model_part part : parts) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "formats/format_table.h"
+#include "formats/identify.h"
 #include "sample_formats.h"
 
 namespace {
@@ -71,20 +72,26 @@ double exact_share(const sample_format& sample) {
 
 class SampleRoundTrip : public testing::TestWithParam<sample_format> {};
 
-TEST_P(SampleRoundTrip, FileHasTheFormatsSizeAndLoadAddress) {
+TEST_P(SampleRoundTrip, FileIsIdentifiedByItsNameSizeAndLoadAddress) {
   const sample_format& sample = GetParam();
   const uint32_t size = make_sample(sample, work);
-  EXPECT_EQ(format_id_by_size(size), sample.format_id);
+  EXPECT_EQ(
+      identify_file(sample.file_name, size,
+                    [size](uint32_t count) {
+                      return std::span<const uint8_t>(work.file.bytes).first(std::min(count, size));
+                    }),
+      sample.format_id);
   EXPECT_EQ(work.file[0] | work.file[1] << 8, sample.load_address);
 }
 
 TEST_P(SampleRoundTrip, LoadingReadsBackTheFittedPicture) {
   const sample_format& sample = GetParam();
-  make_sample(sample, work);
+  const uint32_t size = make_sample(sample, work);
   loaded = picture_model{};
   const format_entry* format = format_by_id(sample.format_id);
   ASSERT_NE(format, nullptr);
-  load_picture(*format, work.file, loaded);
+  static file_buffer unpacked;
+  ASSERT_TRUE(load_picture(*format, work.file, size, unpacked, loaded));
 
   const auto shown = [](const auto& bytes, size_t count) {
     return std::span<const uint8_t>(bytes.data(), count);

@@ -1,0 +1,107 @@
+#include "cli/render_options.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// A whole number from 0 to last, written without sign or spaces.
+std::optional<unsigned> number_up_to(std::string_view text, unsigned last) {
+  if (text.empty() || text.size() > 3) return std::nullopt;
+  unsigned value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<unsigned>(c - '0');
+  }
+  if (value > last) return std::nullopt;
+  return value;
+}
+
+bool names_a_folder(const std::string& output) {
+  std::error_code ec;
+  return output.back() == '/' || std::filesystem::is_directory(output, ec);
+}
+
+constexpr unsigned most_jobs = 256;
+
+// Applies one option and its value; fails with why the value is not usable.
+result<> apply_option(std::string_view option, std::string_view value, render_options& options,
+                      std::optional<image_kind>& format) {
+  render_settings& settings = options.settings;
+  if (option == "-o") {
+    options.output = value;
+  } else if (option == "--mode") {
+    if (value != "static" && value != "interlaced")
+      return failure{"--mode is static or interlaced"};
+    settings.crt.display_mode = value == "static" ? display_static : display_interlaced;
+  } else if (option == "--frame") {
+    if (value != "a" && value != "b") return failure{"--frame is a or b"};
+    settings.frame = value == "a" ? render_target::a : render_target::b;
+  } else if (option == "--inertia") {
+    const auto index = number_up_to(value, 10);
+    if (!index) return failure{"--inertia is 0 to 10"};
+    settings.crt.set_inertia_index(static_cast<uint8_t>(*index));
+  } else if (option == "--scanline") {
+    const auto index = number_up_to(value, 9);
+    if (!index) return failure{"--scanline is 0 to 9"};
+    settings.crt.set_scanline_index(static_cast<uint8_t>(*index));
+  } else if (option == "--format") {
+    if (value != "bmp" && value != "png") return failure{"--format is bmp or png"};
+    format = value == "bmp" ? image_kind::bmp : image_kind::png;
+  } else if (option == "-j") {
+    const auto jobs = number_up_to(value, most_jobs);
+    if (!jobs || *jobs == 0) return failure{"-j is a number of workers from 1 to 256"};
+    options.jobs = *jobs;
+  } else {
+    options.palette_value = std::string(value);
+  }
+  return {};
+}
+
+bool takes_value(std::string_view arg) {
+  for (std::string_view option :
+       {"-o", "--mode", "--frame", "--inertia", "--scanline", "--palette", "--format", "-j"})
+    if (arg == option) return true;
+  return false;
+}
+
+}  // namespace
+
+result<render_options> parse_render_options(std::span<const std::string_view> args) {
+  render_options options;
+  std::optional<image_kind> format;
+  bool has_output = false;
+  bool options_ended = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (options_ended || arg == "-" || !arg.starts_with('-')) {
+      options.inputs.emplace_back(arg);
+    } else if (arg == "--") {
+      options_ended = true;
+    } else if (arg == "--overwrite") {
+      options.overwrite = true;
+    } else if (!takes_value(arg)) {
+      return failure{"unknown option " + std::string(arg)};
+    } else if (i + 1 == args.size()) {
+      return failure{std::string(arg) + " needs a value"};
+    } else {
+      has_output = has_output || arg == "-o";
+      if (const result<> applied = apply_option(arg, args[++i], options, format); !applied)
+        return failure{applied.error()};
+    }
+  }
+  if (options.inputs.empty()) return failure{"no INPUT"};
+  if (!has_output || options.output.empty()) return failure{"no -o OUTPUT"};
+  options.batch = options.inputs.size() > 1 || names_a_folder(options.output);
+  if (options.batch) {
+    if (options.inputs.size() > 1 && !names_a_folder(options.output))
+      return failure{"several inputs need an output folder (end OUTPUT with /)"};
+    options.kind = format.value_or(image_kind::bmp);
+    return options;
+  }
+  const std::optional<image_kind> kind = image_kind_of(options.output);
+  if (!kind) return failure{"OUTPUT must end in .bmp or .png"};
+  if (format && *format != *kind) return failure{"--format differs from OUTPUT's extension"};
+  options.kind = *kind;
+  return options;
+}

@@ -1,0 +1,89 @@
+#include "formats/identify.h"
+
+#include <array>
+
+#include "base/ascii_case.h"
+#include "formats/format_table.h"
+
+namespace {
+
+enum class name_kind : uint8_t { vic, names_formats, names_none, not_a_picture };
+
+// Extensions that C64 files of every kind carry, and names without an extension.
+constexpr std::array<std::string_view, 3> generic_extensions = {"pic", "prg", ""};
+
+std::string extension_of(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  // A leading dot starts a hidden file's name, not its extension.
+  if (dot == std::string_view::npos || dot == 0) return {};
+  return ascii_lower(name.substr(dot + 1));
+}
+
+bool any_format_named_by(std::string_view extension) {
+  for (const format_entry& format : format_table)
+    if (format.recognised.named_by(extension)) return true;
+  return false;
+}
+
+name_kind kind_of_name(std::string_view name) {
+  const std::string extension = extension_of(name);
+  if (extension == "vic") return name_kind::vic;
+  if (!extension.empty() && any_format_named_by(extension)) return name_kind::names_formats;
+  for (std::string_view generic : generic_extensions)
+    if (extension == generic) return name_kind::names_none;
+  return name_kind::not_a_picture;
+}
+
+std::optional<uint16_t> load_address(const file_peek& peek) {
+  const std::span<const uint8_t> bytes = peek(2);
+  if (bytes.size() < 2) return std::nullopt;
+  return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
+}
+
+// Whether a packed file unpacks cleanly to its format's size.
+bool unpacks(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (size <= 2 || size > 65536) return false;
+  thread_local file_buffer scratch;
+  const std::span<const uint8_t> packed = peek(static_cast<uint32_t>(size));
+  return packed.size() == static_cast<size_t>(size) &&
+         unpack(format.pack, packed, static_cast<uint32_t>(format.unpacked_size), scratch);
+}
+
+bool fits(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (format.pack == packing::none && !format.has_size(size)) return false;
+  const std::optional<uint16_t> address = load_address(peek);
+  if (!address || !format.recognised.takes_load_address(*address)) return false;
+  return format.pack == packing::none || unpacks(format, size, peek);
+}
+
+}  // namespace
+
+uint8_t identify_by_content(int64_t size, const file_peek& peek) {
+  if (const uint8_t id = format_id_by_size(size)) return id;
+  for (size_t k = size_table_formats; k < format_table.size(); ++k) {
+    const format_entry& format = format_table[k];
+    if (format.recognised.by_content && fits(format, size, peek)) return format.id;
+  }
+  return 0;
+}
+
+uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek) {
+  if (kind_of_name(name) != name_kind::names_formats) return identify_by_content(size, peek);
+  const std::string extension = extension_of(name);
+  for (const format_entry& format : format_table)
+    if (format.recognised.named_by(extension) && fits(format, size, peek)) return format.id;
+  return format_id_by_size(size);
+}
+
+picture_name picture_name_kind(std::string_view name) {
+  switch (kind_of_name(name)) {
+    case name_kind::vic:
+    case name_kind::names_formats:
+      return picture_name::always;
+    case name_kind::names_none:
+      return picture_name::if_identified;
+    case name_kind::not_a_picture:
+      break;
+  }
+  return picture_name::never;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Telling a picture file's format: by its exact size (the seventeen sizes), by its size and C64
+// load address (the further formats), and by the extension of its name.
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+
+// Gives the first count bytes of the file being identified: fewer when the file is shorter or
+// cannot be read. Identification asks only for what it needs: none when the size decides, the
+// two bytes of the load address, or a packed file whole.
+using file_peek = std::function<std::span<const uint8_t>(uint32_t count)>;
+
+// The format_id of a file of size bytes that is a ".vic" file, a disk image entry, or has a
+// name that names no format (".pic", ".prg", no extension): the seventeen sizes first, then the
+// further formats by size and load address; 0 when none fits.
+uint8_t identify_by_content(int64_t size, const file_peek& peek);
+
+// The format_id of a file of size bytes with this name: when the name's extension names
+// formats, the first of them that its size and load address fit (a packed one: that unpacks
+// cleanly), else the seventeen sizes, else 0; for any other name, identify_by_content.
+uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek);
+
+// What a file's name says about it being a picture, for the browser's listing.
+enum class picture_name : uint8_t {
+  always,         // ".vic", or an extension that names a format (any case): listed
+  if_identified,  // ".pic", ".prg" or no extension: listed when its content names a format
+  never,          // any other extension
+};
+picture_name picture_name_kind(std::string_view name);
