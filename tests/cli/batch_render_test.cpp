@@ -118,7 +118,8 @@ TEST_F(BatchRun, DiskImageEntriesRenderLikeTheirSingleRenders) {
   std::filesystem::create_directories(dir / "out");
   const std::vector<std::string> inputs = {at("disk.d64")};
   const batch_plan plan = plan_batch(inputs, at("out"), image_kind::png);
-  const batch_report report = run_batch(plan, {.kind = image_kind::png, .render = {}, .workers = 2}, nullptr);
+  const batch_report report =
+      run_batch(plan, {.kind = image_kind::png, .render = {}, .workers = 2}, nullptr);
   EXPECT_EQ(report.done, 2u);
   EXPECT_TRUE(report.failed.empty());
   EXPECT_TRUE(read_file_bytes(dir / "out/disk-01-KOALA_PIC.png") ==

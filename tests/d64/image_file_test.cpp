@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-
 #include "d64_test_image.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
