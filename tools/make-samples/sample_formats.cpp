@@ -46,7 +46,7 @@ std::string subtitle_for(const sample_format& sample) {
 
 }  // namespace
 
-const std::array<sample_format, 17> sample_formats = {{
+const std::array<sample_format, 24> sample_formats = {{
     {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
     {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
     {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
@@ -72,6 +72,22 @@ const std::array<sample_format, 17> sample_formats = {{
     {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single)},
     {18, "formats/koala-painter.koa", 0x6000, "KOALA", multicolour(bg::single)},
     {19, "formats/koala-painter-gg.gg", 0x6000, "KOALA GG", multicolour(bg::single)},
+    {39, "formats/doodle-jj.jj", 0x5C00, "DOODLE JJ", {.hires = true}},
+    {40, "formats/amica-paint.ami", 0x4000, "AMICA", multicolour(bg::single)},
+    {41,
+     "formats/draz-lace-packed.drl",
+     0x5800,
+     "DRAZ LACE RLE",
+     {.frames = 2, .shared_screen = true, .background = bg::single}},
+    {42, "formats/draz-paint-packed.drp", 0x5800, "DRAZ PAINT RLE", multicolour(bg::single)},
+    {43, "formats/fun-paint-packed.fun", 0x3FF0, "FUN PAINT RLE", fli_lace(bg::per_line)},
+    {44,
+     "formats/hires-manager-packed.him",
+     0x4000,
+     "HIRES MANAGER",
+     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
+    // The zlib header stands where the load address would be.
+    {45, "formats/koala-painter-zlib.vic", 0x9C78, "KOALA ZLIB", multicolour(bg::single)},
 }};
 
 const std::array<plain_sample, 3> plain_samples = {{
