@@ -12,8 +12,9 @@ constexpr bool table_in_order() {
 static_assert(table_in_order());
 
 // A format is shown exactly when it has frames, a layout and a decoding; every step of its
-// layout stays inside the model and reads nothing beyond the format's (unpacked) file; a
-// packed format has an unpacked size (and a longer one only beyond it) and no sizes of its own.
+// layout stays inside the model and reads nothing beyond the format's (unpacked) file, the
+// shorter one where it has two sizes; a packed format has an unpacked size (and a longer one
+// only beyond it) and no sizes of its own.
 constexpr bool layouts_consistent() {
   for (const format_entry& format : format_table) {
     if ((format.frames != 0) != format.shown()) return false;
@@ -22,7 +23,8 @@ constexpr bool layouts_consistent() {
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
     if (format.longer_unpacked_size != 0 && format.longer_unpacked_size <= format.unpacked_size)
       return false;
-    const int32_t file_size = packed ? format.unpacked_size : format.sizes[0];
+    int32_t file_size = packed ? format.unpacked_size : format.sizes[0];
+    if (format.sizes[1] != 0) file_size = std::min(file_size, format.sizes[1]);
     for (const layout_step& step : format.layout.view()) {
       if (!step_fits(step) || step.last >= file_size) return false;
     }
