@@ -195,6 +195,38 @@ const std::vector<format_probes> every_format = {
      {from(line_background, 0, 2), from(line_background, 199, 201), from(color_ram, 0, 258),
       from(screen_a, 349, 1282 + 5 * 1024 + 43), from(bitmap_a, 7999, 17473),
       fixed(bitmap_a, 8000, sentinel)}},
+    {39,
+     "devbrain__onyx_image__godot.JJ",
+     {from(screen_a, 0, 2), from(screen_a, 999 * 8 + 7, 1001), from(bitmap_a, 0, 1026),
+      from(bitmap_a, 7999, 9025), fixed(bitmap_a, 8000, sentinel)}},
+    {40,
+     "devbrain__onyx_image__64er.ami",
+     {from(bitmap_a, 7999, 8001), from(screen_a, 999 * 8 + 5, 9001), from(color_ram, 0, 9002),
+      from(line_background, 199, 10002)}},
+    {41,
+     "devbrain__onyx_image__RAYTRACE.DRL",
+     {from(color_ram, 0, 2), from(screen_b, 349, 1026 + 43), from(bitmap_a, 7999, 10049),
+      from(line_background, 255, 10050), from(bitmap_b, 0, 10242)}},
+    {42,
+     "",
+     {from(color_ram, 1023, 1025), from(screen_a, 1023 * 8 + 7, 2049), from(bitmap_a, 7999, 10049),
+      from(line_background, 0, 10050)}},
+    {43,
+     "devbrain__onyx_image__benz.fp",
+     {from(screen_a, 0, 18), from(line_background, 0, 16218), from(line_background, 199, 33693),
+      from(color_ram, 0, 16402), from(screen_b, 349, 17402 + 5 * 1024 + 43),
+      from(bitmap_b, 7999, 33593)}},
+    // Character row 0 is not pictured.
+    {44,
+     "",
+     {fixed(bitmap_a, 319, 0), from(bitmap_a, 320, 322), from(bitmap_a, 7999, 8001),
+      fixed(screen_a, 319, 0), from(screen_a, 320, 8194 + 40),
+      from(screen_a, 349, 8194 + 5 * 1024 + 43), from(screen_a, 1022 * 8 + 7, 16384)}},
+    // The real pictures are on a disk image; the packing test reads them.
+    {45,
+     "",
+     {from(bitmap_a, 0, 2), from(screen_a, 999 * 8 + 5, 9001), from(color_ram, 999, 10001),
+      from(line_background, 199, 10002)}},
 };
 
 constexpr std::array parts = {line_background, color_ram, screen_a, screen_b, bitmap_a, bitmap_b};
@@ -248,8 +280,8 @@ TEST(LayoutProbes, RealPictures) {
       expect_probes(format, file);
       continue;
     }
-    ASSERT_TRUE(unpack(entry.pack, std::span(file.bytes).first(*read),
-                       static_cast<uint32_t>(entry.unpacked_size), unpacked))
+    ASSERT_TRUE(
+        unpack(entry.pack, std::span(file.bytes).first(*read), entry.unpacks_to(), unpacked))
         << format.real_file;
     expect_probes(format, unpacked);
   }

@@ -175,6 +175,10 @@ void fit_picture(const target_picture& picture, const picture_constraints& limit
                  picture_model& model) {
   if (limits.hires) {
     for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, model);
+    if (limits.top_row_unused) {
+      std::fill_n(model.bitmap_a.begin(), 40 * 8, 0);
+      std::fill_n(model.screen_a.begin(), 40 * 8, 0);
+    }
     return;
   }
   fit_backgrounds(picture, limits, model);

@@ -22,6 +22,7 @@ struct picture_constraints {
   bool mono_colours = false;      // fixed black, grey 2, grey 1 and light grey
   bool single_color_ram = false;  // one colour RAM byte serves every cell
   bool white_on_black = false;    // hires without colours: set bits white, clear ones black
+  bool top_row_unused = false;    // hires: character row 0 is not pictured, its cells stay black
 };
 
 // Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,

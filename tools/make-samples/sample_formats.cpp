@@ -47,7 +47,7 @@ std::string subtitle_for(const sample_format& sample) {
 
 }  // namespace
 
-const std::array<sample_format, 34> sample_formats = {{
+const std::array<sample_format, 41> sample_formats = {{
     {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
     {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
     {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
@@ -98,6 +98,22 @@ const std::array<sample_format, 34> sample_formats = {{
      "HIRES BITMAP",
      {.hires = true, .white_on_black = true}},
     {36, "formats/fli-graph.bml", 0x3B00, "FLI GRAPH", fli(bg::per_line)},
+    {39, "formats/doodle-jj.jj", 0x5C00, "DOODLE JJ", {.hires = true}},
+    {40, "formats/amica-paint.ami", 0x4000, "AMICA", multicolour(bg::single)},
+    {41,
+     "formats/draz-lace-packed.drl",
+     0x5800,
+     "DRAZ LACE RLE",
+     {.frames = 2, .shared_screen = true, .background = bg::single}},
+    {42, "formats/draz-paint-packed.drp", 0x5800, "DRAZ PAINT RLE", multicolour(bg::single)},
+    {43, "formats/fun-paint-packed.fun", 0x3FF0, "FUN PAINT RLE", fli_lace(bg::per_line)},
+    {44,
+     "formats/hires-manager-packed.him",
+     0x4000,
+     "HIRES MANAGER",
+     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
+    // The zlib header stands where the load address would be.
+    {45, "formats/koala-painter-zlib.vic", 0x9C78, "KOALA ZLIB", multicolour(bg::single)},
 }};
 
 const std::array<plain_sample, 3> plain_samples = {{
