@@ -13,7 +13,7 @@
 // The name of every size, load address and extension that is no known format.
 inline constexpr std::string_view unknown_format_name = "Unknown VELORA format";
 
-enum class decoding : uint8_t { none, two_frame_multicolor, multicolor, hires };
+enum class decoding : uint8_t { none, two_frame_multicolor, multicolor, hires, ufli };
 
 // How a format's files are recognised beyond the seventeen sizes: the C64 load addresses its
 // files start with (none listed: any), the file name extensions that name it (lower case,
@@ -96,6 +96,29 @@ constexpr format_layout koala_layout = [] {
   return layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                 spread_screen_ram_0(screen_a), copy(9002, 10001, color_ram),
                 fill_from_file(line_background, 10002));
+}();
+
+// Hires FLI whose character row 0 is no part of the picture: the plain file fills it with
+// $FF bytes, the packed one leaves it out, and it shows black.
+constexpr format_layout hires_manager_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(322, 8001, bitmap_a, 320), screen_rams(8194, 16384, screen_a),
+                fill(bitmap_a, 0, 320), fill(screen_a, 0, 320));
+}();
+
+// The sprite bank first, then four screen RAMs, each for two raster lines of a cell (line y
+// takes screen (y / 2) & 3), then the bitmap.
+constexpr format_layout ufli_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  format_layout steps = layout(copy(2, 4097, sprite_bank), copy(8194, 16193, bitmap_a));
+  for (uint16_t ram = 0; ram < 8; ++ram) {
+    const auto first = static_cast<uint16_t>(4098 + ram / 2 * screen_ram_cells);
+    const auto last = static_cast<uint16_t>(first + screen_ram_cells - 1);
+    steps.steps[steps.count++] = screen_rams(first, last, screen_a, ram);
+  }
+  return steps;
 }();
 
 // Every format in order: entry k has id k + 1. Formats 1..17 are the ones the seventeen sizes
@@ -237,10 +260,15 @@ inline constexpr auto format_table = [] {
              .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                               spread_screen_ram_0(screen_a), fill_from_file(line_background, 9003),
                               copy(9018, 10017, color_ram))}),
+      // Offset 9002 may hold the border colour; it and 9003..9008 are not used.
       entry({.id = 15,
              .name = "Hires Art Studio 320x200",
              .sizes = {9009},
-             .recognised = named({"aas", "art", "hpi"})}),
+             .recognised = named({"aas", "art", "hpi"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
+                              spread_screen_ram_0(screen_a))}),
       entry({.id = 16,
              .name = "Draz Paint MultiColor 160x200",
              .sizes = {10241},
@@ -253,7 +281,10 @@ inline constexpr auto format_table = [] {
       entry({.id = 17,
              .name = "Crest Ufli 320x200",
              .sizes = {16194},
-             .recognised = named({"ufl", "ufli"})}),
+             .recognised = named({"ufl", "ufli"}),
+             .frames = 1,
+             .decode = ufli,
+             .layout = ufli_layout}),
       entry({.id = 18,
              .name = "Koala Painter 160x200",
              .sizes = {10003},
@@ -337,14 +368,22 @@ inline constexpr auto format_table = [] {
              .name = "FLI Graph 160x200",
              .sizes = {17474},
              .recognised = loaded_at({0x3B00}, {"bml", "fli", "flg"})}),
+      // The editor paints character rows 0..13 only, but the file holds all 25: they are
+      // shown as stored, which is black where the editor left them zero.
       entry({.id = 37,
              .name = "Crest Hires FLI 320x200",
              .sizes = {16386},
-             .recognised = loaded_at({0x4000}, {"hfc", "hfd"})}),
+             .recognised = loaded_at({0x4000}, {"hfc", "hfd"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 16385, screen_a))}),
       entry({.id = 38,
              .name = "Hires Manager 320x200",
              .sizes = {16385},
-             .recognised = loaded_at({0x4000}, {"him"})}),
+             .recognised = loaded_at({0x4000}, {"him"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = hires_manager_layout}),
   });
 }();
 

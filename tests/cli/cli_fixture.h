@@ -25,12 +25,19 @@ class CliTest : public testing::Test {
   void picture(const std::string& name, size_t size, unsigned seed = 0) {
     write_file_bytes(dir / name, counting_bytes(size, seed));
   }
-  // Entries: 0 a SEQ file, 1 a koala picture, 2 a size named but not shown, 3 a two-frame
+  // A file of a format that is named but not shown: Micro Illustrator's size and load address.
+  static std::vector<uint8_t> named_but_not_shown(unsigned seed) {
+    std::vector<uint8_t> bytes = counting_bytes(10022, seed);
+    bytes[0] = 0xDC;
+    bytes[1] = 0x18;
+    return bytes;
+  }
+  // Entries: 0 a SEQ file, 1 a koala picture, 2 a format named but not shown, 3 a two-frame
   // picture with a name that needs cleaning, 4 a file whose size names nothing.
   void disk_image(const std::string& name) {
     const std::vector<d64_file> files = {{"NOTES", 0x81, koala},
                                          {"KOALA PIC", 0x82, koala},
-                                         {"STUDIO", 0x82, named_only},
+                                         {"ILLUSTRATOR", 0x82, named_only},
                                          {"\x01SUN*SET ", 0x82, interlace},
                                          {"ODD", 0x82, odd}};
     write_file_bytes(dir / name, d64_image_of(files, "BATCH"));
@@ -63,7 +70,7 @@ class CliTest : public testing::Test {
   temp_folder dir{temp_folder::current::enter};
   std::string out, err;  // what the last subcommand wrote
   const std::vector<uint8_t> koala = counting_bytes(10018, 11);
-  const std::vector<uint8_t> named_only = counting_bytes(9009, 13);
+  const std::vector<uint8_t> named_only = named_but_not_shown(13);
   const std::vector<uint8_t> interlace = counting_bytes(19434, 12);
   const std::vector<uint8_t> odd = counting_bytes(500, 14);
 };

@@ -20,9 +20,12 @@ struct picture_constraints {
   bool shared_screen = false;    // frame B uses frame A's screen RAMs
   background_source background = background_source::black;
   bool mono_colours = false;  // fixed black, grey 2, grey 1 and light grey
+  // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
+  bool sprite_underlay = false;
+  uint8_t hidden_rows = 0;  // hires: character rows at the top that the format shows black
 };
 
 // Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,
-// copied where the format has one), colour RAM and line backgrounds 0..255.
+// copied where the format has one), colour RAM, line backgrounds 0..255 and the sprite bank.
 void fit_picture(const target_picture& picture, const picture_constraints& limits,
                  picture_model& model);

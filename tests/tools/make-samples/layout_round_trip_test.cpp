@@ -13,7 +13,8 @@
 namespace {
 
 using enum model_part;
-constexpr std::array parts = {line_background, color_ram, screen_a, screen_b, bitmap_a, bitmap_b};
+constexpr std::array parts = {line_background, color_ram, screen_a,   screen_b,
+                              bitmap_a,        bitmap_b,  sprite_bank};
 
 // Bytes that differ from their neighbours and from part to part, never 0xFE or 0xFF.
 void fill_distinct(picture_model& model) {
