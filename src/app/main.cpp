@@ -13,7 +13,7 @@
 #include "app/data_dir.h"
 #include "base/quit_signal.h"
 #include "cli/commands.h"
-#include "display/sdl_display.h"
+#include "display/sdl_screen.h"
 #include "display/text.h"
 #include "viewer/viewer.h"
 
@@ -49,12 +49,14 @@ int main(int argc, char** argv) {
                  cl.start_dir.c_str(), std::strerror(errno));
     return 2;
   }
-  int status = 0;
-  {
-    sdl_display screen(
-        {.windowed = cl.windowed, .scale = cl.scale, .integer_scale = cl.integer_scale});
-    status = run_viewer(screen, std::cerr, data_dir, cl.palette_file, cl.start);
+  result<std::unique_ptr<display>> screen = open_sdl_screen(
+      {.windowed = cl.windowed, .scale = cl.scale, .integer_scale = cl.integer_scale});
+  if (!screen) {
+    std::cerr << display_mode_error << '\n' << describe(screen.why()) << '\n';
+    return 1;
   }
+  const int status = run_viewer(**screen, std::cerr, data_dir, cl.palette_file, cl.start);
+  screen->reset();
   close_fonts();
   return status;
 }

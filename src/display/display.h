@@ -4,10 +4,15 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "display/canvas.h"
 #include "display/input.h"
 #include "display/surface.h"
+
+// What the viewer says when it gets no screen; a second line may say why.
+inline constexpr std::string_view display_mode_error =
+    "Display mode cannot be changed (800x600 32bit)";
 
 // A surface composed over display_surface at present time while it is visible
 // (the browser grid at (21, 72), a dialog box).
@@ -29,7 +34,7 @@ class display {
   surface display_surface;
 
   // Opens the screen and makes display_surface (cleared to 0); false with error() set
-  // ("Display mode cannot be changed (800x600 32bit)") when no screen can be had.
+  // (display_mode_error, perhaps with a line saying why) when no screen can be had.
   virtual bool initialize() = 0;
   bool initialized() const { return initialized_; }
   const std::string& error() const { return error_; }

@@ -5,7 +5,7 @@
 
 bool headless_display::initialize() {
   if (refuse_mode_) {
-    error_ = "Display mode cannot be changed (800x600 32bit)";
+    error_ = display_mode_error;
     return false;
   }
   return start_surfaces();

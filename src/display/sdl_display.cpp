@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
+#include <string>
+#include <utility>
 
 #include "display/canvas.h"
 #include "display/frame_compose.h"
@@ -12,7 +14,6 @@
 namespace {
 
 constexpr const char* window_title = "Velora2003 beta version";
-constexpr const char* mode_error = "Display mode cannot be changed (800x600 32bit)";
 
 // Appends one character event per code point of UTF-8 text.
 void push_characters(std::deque<input_event>& out, const char* text) {
@@ -39,14 +40,21 @@ void push_characters(std::deque<input_event>& out, const char* text) {
   }
 }
 
-// SDL falls back to its windowless drivers when no screen answers; the viewer would then
-// run unseen, so they count only when asked for by name (SDL_VIDEODRIVER=offscreen).
-bool windowless_fallback() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (!driver || (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0))
-    return false;
-  const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
-  return !requested || !std::strstr(requested, driver);
+// Left to itself SDL tries every driver it has, some noisily and the windowless ones last
+// (the viewer would then run unseen); unless SDL_VIDEODRIVER names drivers, it tries those
+// the environment names a display for.
+void choose_drivers() {
+  const char* named = std::getenv("SDL_VIDEODRIVER");
+  if (named && *named) return;
+  std::string drivers;
+  for (const auto& [variable, driver] :
+       {std::pair{"DISPLAY", "x11"}, std::pair{"WAYLAND_DISPLAY", "wayland"}}) {
+    const char* value = std::getenv(variable);
+    if (!value || !*value) continue;
+    if (!drivers.empty()) drivers += ',';
+    drivers += driver;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
 }
 
 input_event event_of(input_event::kind type) {
@@ -67,10 +75,9 @@ sdl_display::~sdl_display() {
 bool sdl_display::initialize() {
   // The program handles SIGINT and SIGTERM itself.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (!video_ready_) video_ready_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-  if (video_ready_ && windowless_fallback()) {
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    video_ready_ = false;
+  if (!video_ready_) {
+    choose_drivers();
+    video_ready_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   }
   const int scale = std::max(options_.scale, 1);
   fullscreen_ = !options_.windowed;
@@ -84,7 +91,9 @@ bool sdl_display::initialize() {
   }
   if (!renderer_ || SDL_RenderSetLogicalSize(renderer_, screen_width, screen_height) != 0 ||
       !create_texture()) {
-    error_ = mode_error;
+    const std::string why = SDL_GetError();
+    error_ = std::string(display_mode_error) + "\nThe screen could not be opened" +
+             (why.empty() ? "." : ": " + why);
     return false;
   }
   SDL_RenderSetIntegerScale(renderer_, options_.integer_scale ? SDL_TRUE : SDL_FALSE);

@@ -4,17 +4,12 @@
 #include <deque>
 
 #include "display/display.h"
+#include "display/sdl_screen.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 union SDL_Event;
-
-struct sdl_display_options {
-  bool windowed = false;       // an 800x600 window (times scale) instead of full screen
-  int scale = 1;               // window size factor
-  bool integer_scale = false;  // whole multiples only, nearest-neighbour
-};
 
 class sdl_display : public display {
  public:

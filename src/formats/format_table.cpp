@@ -12,15 +12,19 @@ constexpr bool table_in_order() {
 static_assert(table_in_order());
 
 // A format is shown exactly when it has frames, a layout and a decoding; every step of its
-// layout stays inside the model and reads nothing beyond the format's (unpacked) file; a
-// packed format has an unpacked size and no sizes of its own.
+// layout stays inside the model and reads nothing beyond the format's (unpacked) file, the
+// shorter one where it has two sizes; a packed format has an unpacked size (and a longer one
+// only beyond it) and no sizes of its own.
 constexpr bool layouts_consistent() {
   for (const format_entry& format : format_table) {
     if ((format.frames != 0) != format.shown()) return false;
     if ((format.decode != decoding::none) != format.shown()) return false;
     const bool packed = format.pack != packing::none;
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
-    const int32_t file_size = packed ? format.unpacked_size : format.sizes[0];
+    if (format.longer_unpacked_size != 0 && format.longer_unpacked_size <= format.unpacked_size)
+      return false;
+    int32_t file_size = packed ? format.unpacked_size : format.sizes[0];
+    if (format.sizes[1] != 0) file_size = std::min(file_size, format.sizes[1]);
     for (const layout_step& step : format.layout.view()) {
       if (!step_fits(step) || step.last >= file_size) return false;
     }
@@ -58,8 +62,7 @@ result<> load_picture(const format_entry& format, const file_buffer& file, uint3
   const file_buffer* bytes = &file;
   if (format.pack != packing::none) {
     const std::span<const uint8_t> packed(file.bytes.data(), std::min<size_t>(file_size, 65536));
-    const result<> done =
-        unpack(format.pack, packed, static_cast<uint32_t>(format.unpacked_size), unpacked);
+    const result<> done = unpack(format.pack, packed, format.unpacks_to(), unpacked);
     if (!done) return done;
     bytes = &unpacked;
   }

@@ -41,11 +41,13 @@ struct format_entry {
   uint8_t id = 0;
   std::string_view name{};  // the caption's second line, at most 30 characters
   // The file sizes of the format; an unused second size is 0. A packed format has none: its
-  // files unpack to unpacked_size bytes (load address included), laid out as layout says.
+  // files unpack to unpacked_size bytes (load address included), laid out as layout says, or
+  // to longer_unpacked_size where the format's files come in a longer size too.
   std::array<int32_t, 2> sizes{};
   format_names_and_addresses recognised{};
   packing pack = packing::none;
   int32_t unpacked_size = 0;
+  int32_t longer_unpacked_size = 0;
   uint8_t frames = 0;  // 0: recognised and named, but not shown
   // The value two_surface_picture takes; none leaves it as it was.
   std::optional<bool> two_surface_picture{};
@@ -54,6 +56,9 @@ struct format_entry {
   format_layout layout{};
 
   constexpr bool shown() const { return !layout.empty(); }
+  constexpr unpacked_sizes unpacks_to() const {
+    return {static_cast<uint32_t>(unpacked_size), static_cast<uint32_t>(longer_unpacked_size)};
+  }
   constexpr bool has_size(int64_t size) const {
     return size > 0 && (sizes[0] == size || sizes[1] == size);
   }
@@ -98,8 +103,52 @@ constexpr format_layout koala_layout = [] {
                 fill_from_file(line_background, 10002));
 }();
 
-// Hires FLI whose character row 0 is no part of the picture: the plain file fills it with
-// $FF bytes, the packed one leaves it out, and it shows black.
+// The bitmap's 8 KiB, then the screen RAM.
+constexpr format_layout hi_eddi_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 8001, bitmap_a), screen_rams(8194, 9193, screen_a),
+                spread_screen_ram_0(screen_a));
+}();
+
+// Hires: the screen RAM first, the bitmap 1 KiB after it.
+constexpr format_layout doodle_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(screen_rams(2, 1001, screen_a), spread_screen_ram_0(screen_a),
+                copy(1026, 9025, bitmap_a));
+}();
+
+// Both frames share one screen RAM and one background colour.
+constexpr format_layout draz_lace_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 1025, color_ram), screen_rams(1026, 2049, screen_a),
+                spread_screen_ram_0(screen_a), copy_part(screen_a, screen_b),
+                copy(2050, 10049, bitmap_a), fill_from_file(line_background, 10050),
+                copy(10242, 18241, bitmap_b));
+}();
+
+// The data begin after a 16-byte header at offsets 2..17.
+constexpr format_layout fun_paint_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(screen_rams(18, 8209, screen_a), copy(8210, 16209, bitmap_a),
+                copy(16218, 16317, line_background), copy(16402, 17401, color_ram),
+                screen_rams(17402, 25593, screen_b), copy(25594, 33593, bitmap_b),
+                copy(33594, 33693, line_background, 100));
+}();
+
+constexpr format_layout draz_paint_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 1025, color_ram), screen_rams(1026, 2049, screen_a),
+                spread_screen_ram_0(screen_a), copy(2050, 10049, bitmap_a),
+                fill_from_file(line_background, 10050));
+}();
+
+// Hires FLI: the bitmap, then eight screen RAMs. Only character rows 1..24 are pictured; row 0
+// holds fillers and shows black.
 constexpr format_layout hires_manager_layout = [] {
   using enum model_part;
   using namespace layout_steps;
@@ -177,17 +226,13 @@ inline constexpr auto format_table = [] {
              .decode = multicolor,
              .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
                               screen_rams(1026, 9217, screen_a), copy(9218, 17408, bitmap_a))}),
-      // Both frames share one screen RAM and one background colour.
       entry({.id = 6,
              .name = "Draz Lace 320x200",
              .sizes = {18242},
              .recognised = named({"drl", "dlp"}),
              .frames = 2,
              .decode = two_frame_multicolor,
-             .layout = layout(copy(2, 1025, color_ram), screen_rams(1026, 2049, screen_a),
-                              spread_screen_ram_0(screen_a), copy_part(screen_a, screen_b),
-                              copy(2050, 10049, bitmap_a), fill_from_file(line_background, 10050),
-                              copy(10242, 18241, bitmap_b))}),
+             .layout = draz_lace_layout}),
       entry({.id = 7,
              .name = "MultiColorInterlace 320x200",
              .sizes = {19434},
@@ -239,17 +284,13 @@ inline constexpr auto format_table = [] {
              .decode = multicolor,
              .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
                               screen_rams(1026, 9217, screen_a), copy(9218, 17217, bitmap_a))}),
-      // The data begin after a 16-byte header at offsets 2..17.
       entry({.id = 13,
              .name = "Fun Paint interlace 320x200",
              .sizes = {33694},
              .recognised = named({"fun", "fp2", "fp"}),
              .frames = 2,
              .decode = two_frame_multicolor,
-             .layout = layout(screen_rams(18, 8209, screen_a), copy(8210, 16209, bitmap_a),
-                              copy(16218, 16317, line_background), copy(16402, 17401, color_ram),
-                              screen_rams(17402, 25593, screen_b), copy(25594, 33593, bitmap_b),
-                              copy(33594, 33693, line_background, 100))}),
+             .layout = fun_paint_layout}),
       // Offset 9003 holds the background colour; 9002 and 9004..9017 are not used.
       entry({.id = 14,
              .name = "Advanced Art Studio 160x200",
@@ -275,9 +316,7 @@ inline constexpr auto format_table = [] {
              .recognised = named({"drz", "drp"}),
              .frames = 1,
              .decode = multicolor,
-             .layout = layout(copy(2, 1025, color_ram), screen_rams(1026, 2049, screen_a),
-                              spread_screen_ram_0(screen_a), copy(2050, 10049, bitmap_a),
-                              fill_from_file(line_background, 10050))}),
+             .layout = draz_paint_layout}),
       entry({.id = 17,
              .name = "Crest Ufli 320x200",
              .sizes = {16194},
@@ -303,71 +342,154 @@ inline constexpr auto format_table = [] {
       entry({.id = 20,
              .name = "Run Paint 160x200",
              .sizes = {10003, 10006},
-             .recognised = loaded_at({0x6000}, {"rpm"})}),
+             .recognised = loaded_at({0x6000}, {"rpm"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
       entry({.id = 21,
              .name = "Interpaint Multi 160x200",
              .sizes = {10003},
-             .recognised = loaded_at({0x4000}, {"ipt", "lre"})}),
+             .recognised = loaded_at({0x4000}, {"ipt", "lre"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
       entry({.id = 22,
              .name = "Interpaint Hires 320x200",
              .sizes = {9002},
-             .recognised = loaded_at({0x4000}, {"iph", "hre"})}),
+             .recognised = loaded_at({0x4000}, {"iph", "hre"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
+                              spread_screen_ram_0(screen_a))}),
+      // The background is the last byte of the colour RAM's kilobyte.
       entry({.id = 23,
              .name = "Artist 64 160x200",
              .sizes = {10242},
-             .recognised = loaded_at({0x4000}, {"a64", "wig"})}),
+             .recognised = loaded_at({0x4000}, {"a64", "wig"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 9193, screen_a),
+                              spread_screen_ram_0(screen_a), copy(9218, 10217, color_ram),
+                              fill_from_file(line_background, 10241))}),
+      // No background colour is stored: black.
       entry({.id = 24,
              .name = "Rainbow Painter 160x200",
              .sizes = {10242},
-             .recognised = loaded_at({0x5C00}, {"rp"})}),
+             .recognised = loaded_at({0x5C00}, {"rp"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(screen_rams(2, 1001, screen_a), spread_screen_ram_0(screen_a),
+                              copy(1026, 9025, bitmap_a), copy(9218, 10217, color_ram),
+                              fill(line_background, 0))}),
+      // Koala's blocks; the byte after the background is not used.
       entry({.id = 25,
              .name = "Face Painter 160x200",
              .sizes = {10004},
-             .recognised = loaded_at({0x4000}, {"fpt", "fcp"})}),
+             .recognised = loaded_at({0x4000}, {"fpt", "fcp"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
       entry({.id = 26,
              .name = "Image System Hires 320x200",
              .sizes = {9194},
-             .recognised = loaded_at({0x4000}, {"ish"})}),
+             .recognised = loaded_at({0x4000}, {"ish"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = hi_eddi_layout}),
+      // The background is the last byte of the bitmap's 8 KiB.
       entry({.id = 27,
              .name = "Image System Multi 160x200",
              .sizes = {10218},
-             .recognised = loaded_at({0x3C00}, {"ism"})}),
+             .recognised = loaded_at({0x3C00}, {"ism"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(copy(2, 1001, color_ram), copy(1026, 9025, bitmap_a),
+                              fill_from_file(line_background, 9217),
+                              screen_rams(9218, 10217, screen_a), spread_screen_ram_0(screen_a))}),
+      // The background is the first byte after the screen RAM's 1000.
       entry({.id = 28,
              .name = "Vidcom 64 160x200",
              .sizes = {10050},
-             .recognised = loaded_at({0x5800}, {"vid"})}),
+             .recognised = loaded_at({0x5800}, {"vid"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                              spread_screen_ram_0(screen_a), fill_from_file(line_background, 2026),
+                              copy(2050, 10049, bitmap_a))}),
       entry({.id = 29,
              .name = "Hi-Eddi 320x200",
              .sizes = {9218},
-             .recognised = loaded_at({0x2000}, {"hed"})}),
+             .recognised = loaded_at({0x2000}, {"hed"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = hi_eddi_layout}),
+      // The shorter files end after the bitmap.
       entry({.id = 30,
              .name = "Doodle 320x200",
              .sizes = {9218, 9026},
-             .recognised = loaded_at({0x5C00, 0x1C00}, {"dd", "ddl", "ddp"})}),
+             .recognised = loaded_at({0x5C00, 0x1C00}, {"dd", "ddl", "ddp"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = doodle_layout}),
+      // The file starts with its own viewer; one colour RAM byte serves every cell, and the
+      // byte after it is the border colour.
       entry({.id = 31,
              .name = "Paint Magic 160x200",
              .sizes = {9332},
-             .recognised = loaded_at({0x3F8E}, {"pmg"})}),
+             .recognised = loaded_at({0x3F8E}, {"pmg"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(copy(116, 8115, bitmap_a), fill_from_file(line_background, 8116),
+                              fill_from_file(color_ram, 8119), screen_rams(8308, 9307, screen_a),
+                              spread_screen_ram_0(screen_a))}),
+      // The background sits in the unused bytes after the screen RAM's 1000.
       entry({.id = 32,
              .name = "Saracen Paint 160x200",
              .sizes = {10219},
-             .recognised = loaded_at({0x7800}, {"sar"})}),
+             .recognised = loaded_at({0x7800}, {"sar"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(screen_rams(2, 1001, screen_a), spread_screen_ram_0(screen_a),
+                              fill_from_file(line_background, 1010), copy(1026, 9025, bitmap_a),
+                              copy(9218, 10217, color_ram))}),
+      // Koala's blocks after a viewer program of 273 bytes.
       entry({.id = 33,
              .name = "CDU-Paint 160x200",
              .sizes = {10277},
-             .recognised = loaded_at({0x7EEF}, {"cdu"})}),
+             .recognised = loaded_at({0x7EEF}, {"cdu"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(copy(275, 8274, bitmap_a), screen_rams(8275, 9274, screen_a),
+                              spread_screen_ram_0(screen_a), copy(9275, 10274, color_ram),
+                              fill_from_file(line_background, 10275))}),
+      // A 20-byte header holds the background colour at offset 8; files packed by the program
+      // itself have other sizes.
       entry({.id = 34,
              .name = "Micro Illustrator 160x200",
              .sizes = {10022},
-             .recognised = loaded_at({0x18DC}, {"mil"})}),
+             .recognised = loaded_at({0x18DC}, {"mil"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(fill_from_file(line_background, 8), screen_rams(22, 1021, screen_a),
+                              spread_screen_ram_0(screen_a), copy(1022, 2021, color_ram),
+                              copy(2022, 10021, bitmap_a))}),
+      // The bitmap alone: set pixels white, clear ones black.
       entry({.id = 35,
              .name = "Hires bitmap 320x200",
              .sizes = {8002},
-             .recognised = named({"hbm", "hir", "fgs"})}),
+             .recognised = named({"hbm", "hir", "fgs"}),
+             .frames = 1,
+             .decode = hires,
+             .layout = layout(copy(2, 8001, bitmap_a), fill(screen_a, 0x10))}),
+      // A background colour for each raster line, in front of the colour RAM.
       entry({.id = 36,
              .name = "FLI Graph 160x200",
              .sizes = {17474},
-             .recognised = loaded_at({0x3B00}, {"bml", "fli", "flg"})}),
+             .recognised = loaded_at({0x3B00}, {"bml", "fli", "flg"}),
+             .frames = 1,
+             .decode = multicolor,
+             .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
+                              screen_rams(1282, 9473, screen_a), copy(9474, 17473, bitmap_a))}),
       // The editor paints character rows 0..13 only, but the file holds all 25: they are
       // shown as stored, which is black where the editor left them zero.
       entry({.id = 37,
@@ -384,6 +506,66 @@ inline constexpr auto format_table = [] {
              .frames = 1,
              .decode = hires,
              .layout = hires_manager_layout}),
+      // Files of 9024 data bytes end after the bitmap; those of 9216 run on to $7FFF.
+      entry({.id = 39,
+             .name = "Doodle JJ 320x200",
+             .recognised = packed_at(0x5C00, {"jj"}),
+             .pack = packing::fe_runs,
+             .unpacked_size = 9026,
+             .longer_unpacked_size = 9218,
+             .frames = 1,
+             .decode = hires,
+             .layout = doodle_layout}),
+      // A Koala picture and a 256-byte colour cycling table, which the picture does not need.
+      entry({.id = 40,
+             .name = "Amica Paint 160x200",
+             .recognised = packed_at(0x4000, {"ami"}),
+             .pack = packing::amica_runs,
+             .unpacked_size = 10259,
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
+      entry({.id = 41,
+             .name = "Draz Lace packed 320x200",
+             .recognised = packed_at(0x5800, {"drl", "dlp"}),
+             .pack = packing::drazlace_runs,
+             .unpacked_size = 18242,
+             .frames = 2,
+             .decode = two_frame_multicolor,
+             .layout = draz_lace_layout}),
+      entry({.id = 42,
+             .name = "Draz Paint packed 160x200",
+             .recognised = packed_at(0x5800, {"drp", "dp", "drz"}),
+             .pack = packing::drazpaint_runs,
+             .unpacked_size = 10051,
+             .frames = 1,
+             .decode = multicolor,
+             .layout = draz_paint_layout}),
+      entry({.id = 43,
+             .name = "Fun Paint packed 320x200",
+             .recognised = packed_at(0x3FF0, {"fun", "fp2", "fp"}),
+             .pack = packing::funpaint_runs,
+             .unpacked_size = 33694,
+             .frames = 2,
+             .decode = two_frame_multicolor,
+             .layout = fun_paint_layout}),
+      entry({.id = 44,
+             .name = "Hires Manager packed 320x200",
+             .recognised = packed_at(0x4000, {"him"}),
+             .pack = packing::hires_manager_backwards,
+             .unpacked_size = 16385,
+             .frames = 1,
+             .decode = hires,
+             .layout = hires_manager_layout}),
+      // A Koala picture without its load address, deflated whole: no C64 program wrote these.
+      entry({.id = 45,
+             .name = "Koala Painter zlib 160x200",
+             .recognised = loaded_at({0x9C78}),
+             .pack = packing::zlib,
+             .unpacked_size = 10003,
+             .frames = 1,
+             .decode = multicolor,
+             .layout = koala_layout}),
   });
 }();
 

@@ -46,7 +46,7 @@ bool unpacks(const format_entry& format, int64_t size, const file_peek& peek) {
   thread_local file_buffer scratch;
   const std::span<const uint8_t> packed = peek(static_cast<uint32_t>(size));
   return packed.size() == static_cast<size_t>(size) &&
-         unpack(format.pack, packed, static_cast<uint32_t>(format.unpacked_size), scratch);
+         unpack(format.pack, packed, format.unpacks_to(), scratch);
 }
 
 bool fits(const format_entry& format, int64_t size, const file_peek& peek) {

@@ -19,10 +19,10 @@ result<> write_png_file(const std::string& path, const surface& image,
   png.width = static_cast<png_uint_32>(image.width);
   png.height = static_cast<png_uint_32>(image.height);
   png.format = PNG_FORMAT_RGB;
-  png_alloc_size_t size = 0;
-  if (!png_image_write_get_memory_size(png, size, 0, rgb.data(), 0, nullptr))
-    return failure{"Stream write error"};
-  std::vector<uint8_t> encoded(size);
+  png.flags = PNG_IMAGE_FLAG_FAST;
+  // One pass into room for the worst case: asking libpng for the size first encodes twice.
+  std::vector<uint8_t> encoded(PNG_IMAGE_PNG_SIZE_MAX(png));
+  png_alloc_size_t size = encoded.size();
   if (!png_image_write_to_memory(&png, encoded.data(), &size, 0, rgb.data(), 0, nullptr))
     return failure{"Stream write error"};
   const std::span<const uint8_t> parts[] = {std::span(encoded).first(size)};

@@ -166,9 +166,19 @@ void TForm1::handle_input(const input_event& event) {
 }
 
 void TForm1::open_start(const start_target& start) {
-  if (start.kind == start_kind::folder || !select_start_row(tdir_browser, start)) return;
-  tdirKeyDown(vk::enter, false);
-  paint_browser_grid();
+  if (start.kind == start_kind::folder) return;
+  if (select_start_row(tdir_browser, start)) {
+    tdirKeyDown(vk::enter, false);
+    paint_browser_grid();
+    return;
+  }
+  // What the command line named is not listed: say why it cannot be opened.
+  if (start.kind == start_kind::disk_image) {
+    const result<> read = read_directory(memory_.disk, start.file_name);
+    tell("Cannot read disk image " + start.file_name + (read ? "" : ": " + read.error()));
+  } else {
+    tell("Cannot show " + start.file_name + ": it is no picture of a known format");
+  }
 }
 
 void TForm1::show_pending_messages() {

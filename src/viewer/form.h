@@ -86,7 +86,7 @@ class TForm1 final : public frame_client {
   // message box.
   void export_bmp(const std::string& file_name);
   // Opens what the command line named: selects a picture file's or disk image's row and
-  // opens it as Enter would; a folder needs nothing.
+  // opens it as Enter would, or says why it cannot; a folder needs nothing.
   void open_start(const start_target& start);
   // Selects a list row (clamped to the list) and scrolls it into view, as a click would.
   void select_row(int row);

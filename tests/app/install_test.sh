@@ -27,6 +27,7 @@ for f in bin/velora2003 share/velora2003/data/gfx/title_bar.png \
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/velora2003" ] || fail "bin/velora2003 is not executable"
+[ -n "$(find "$prefix/lib" -name velora2003-sdl.so)" ] || fail "the display module is not installed"
 
 # The icon is a 256x256 PNG: signature, then IHDR width and height big-endian.
 icon=$prefix/share/icons/hicolor/256x256/apps/velora2003.png
@@ -54,6 +55,14 @@ XDG_CONFIG_HOME=$work/config "$build/velora2003" render pic.vic -o expected.bmp 
 cmp -s probe.bmp expected.bmp || fail "the prefix's render differs from the build tree's"
 XDG_CONFIG_HOME=$work/config "$program" render pic.vic -o plain.bmp || fail "plain render"
 cmp -s probe.bmp plain.bmp && fail "the preset changed nothing"
+
+# The viewer finds its display module in the moved prefix; without a display it says so.
+"$source_dir/tests/app/program_smoke_test.sh" "$program" || fail "the viewer from the prefix"
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$program" 2>"$work/no-display.err"
+[ $? -eq 1 ] || fail "exit status without a display"
+printf '%s\n' "Display mode cannot be changed (800x600 32bit)" \
+  "No display was found: neither DISPLAY nor WAYLAND_DISPLAY is set" | cmp -s - "$work/no-display.err" \
+  || fail "without a display: $(cat "$work/no-display.err")"
 
 # Desktop entry and manual page.
 if command -v desktop-file-validate >/dev/null; then

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "browser_fixture.h"
+#include "formats/format_table.h"
 #include "support/d64_image.h"
 #include "support/files.h"
 
@@ -38,6 +39,30 @@ TEST_F(disk_image_test, EnteringAnImageListsItsDirectory) {
                              "ODD\xC1            |PRG|500|Unknown VELORA format",
                          }));
   EXPECT_EQ(b.grid.selected_row, 1);
+}
+
+// A D71 and a D81 written by our writer, with a Koala picture that its load address tells.
+TEST_F(disk_image_test, D71AndD81ImagesOpenAndTellAKoalaPictureByItsLoadAddress) {
+  std::vector<uint8_t> koala(10003, 0x55);
+  koala[0] = 0x00;
+  koala[1] = 0x60;
+  const std::vector<d64_file> pictures = {{"KOALA", 0x82, koala}};
+  for (const disk_kind* kind : {&d71_kind, &d81_kind}) {
+    std::vector<uint8_t> image(static_cast<size_t>(kind->image_size));
+    ASSERT_TRUE(build_disk_image(*kind, "KINDS", "K1", pictures, image).ok);
+    const std::string name = "x." + std::string(kind->name);
+    write_file_bytes(temp / name, image);
+    list_directory(b);
+    open_row("X." + std::string(kind->name));
+    ASSERT_EQ(opened.action, open_action::entered_disk_image) << kind->name;
+    EXPECT_EQ(tdir_cell(b.grid, 3, 2), "Koala Painter 160x200");
+    tdir_select_row(b.grid, 2);
+    open_selected();
+    EXPECT_EQ(opened.action, open_action::show_picture);
+    EXPECT_EQ(format_name(opened.format_id), "Koala Painter 160x200");
+    open_row("..");
+    std::filesystem::remove(temp / name);
+  }
 }
 
 TEST_F(disk_image_test, PrgRowsShowTheirPictureFromTheImageAndOtherTypesDoNothing) {

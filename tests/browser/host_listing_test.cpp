@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "browser_fixture.h"
+#include "support/files.h"
 
 namespace {
 
@@ -33,6 +34,35 @@ TEST_F(browser_test, TheExampleFolderListsAsStated) {
   EXPECT_EQ(tdir_row(b.grid, 5).host_name, "pic.vic");
   EXPECT_EQ(tdir_row(b.grid, 6).host_name, "/");
   EXPECT_EQ(tdir_row(b.grid, 7).host_name, "/home/ann");
+}
+
+// Pictures by extension are listed whatever they hold; names that name no format only when
+// their size and load address do; disk images by their kind's size and extension.
+TEST_F(browser_test, FurtherPicturesAndDiskImagesOfEveryKindAreListed) {
+  std::vector<uint8_t> koala(10003, 0);
+  koala[1] = 0x60;
+  write_file_bytes(temp / "koala.pic", koala);
+  write_file_bytes(temp / "KOALA", koala);
+  write_file_bytes(temp / "koala.txt", koala);
+  write_file("odd.koa", 999);
+  write_file("odd.prg", 999);
+  write_file("two.d71", 349696);
+  write_file("eight.D81", 822400);
+  write_file("forty.d64", 196608);
+  write_file("wrong.d71", 174848);
+  EXPECT_TRUE(list_directory(b));
+  EXPECT_EQ(row_texts(), (rows{
+                             "File name|Type|Size|GFX format",
+                             "..|<DIR>||",
+                             "Eight.D81|<D81>||",
+                             "Forty.d64|<D64>||",
+                             "Two.d71|<D71>||",
+                             "KOALA|<File>|10003|Koala Painter 160x200",
+                             "Koala.pic|<File>|10003|Koala Painter 160x200",
+                             "Odd.koa|<File>|999|Unknown VELORA format",
+                             "Drive / [ext4]|<Drive>||",
+                             "Drive /home/ann [home]|<Drive>||",
+                         }));
 }
 
 TEST_F(browser_test, PatternsMatchAnyCaseAndOnlyWholeExtensions) {

@@ -71,9 +71,9 @@ TEST_F(RenderCommand, PaletteEndingInsideAnEntryReportsAndGoesOn) {
 
 TEST_F(RenderCommand, InputsThatCannotBeShownExitWithOneAndWriteNothing) {
   picture("odd.pic", 10000);
-  write_file_bytes(dir / "named.pic", named_only);
+  write_file_bytes(dir / "basic.pic", misplaced);
   fs::create_directory(dir / "folder");
-  for (const std::string input : {"missing.pic", "folder", "odd.pic", "named.pic"}) {
+  for (const std::string input : {"missing.pic", "folder", "odd.pic", "basic.pic"}) {
     EXPECT_EQ(render({at(input), "-o", at("out.bmp")}), 1) << input;
     const std::string message = err;
     EXPECT_NE(message.find(at(input)), std::string::npos) << message;

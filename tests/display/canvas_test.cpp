@@ -76,6 +76,16 @@ TEST(DrawRect, ClearBrushDrawsOnlyTheBorder) {
   EXPECT_EQ(s.at(6, 6), 0x00010203u);
 }
 
+// Text set far beyond the surface: nothing is drawn, and no pointer past a row is formed.
+TEST(DrawRect, FarOutsideTheSurfaceDrawsNothing) {
+  surface s = create_surface(10, 10);
+  fill_surface(s, 0x00010203);
+  for (const rect r :
+       {rect{100000, 2, 100050, 8}, rect{-100050, 2, -100000, 8}, rect{2, 100000, 8, 100050}})
+    draw_rect(s, r.x1, r.y1, r.x2, r.y2);
+  for (uint32_t p : s.pixels) ASSERT_EQ(p, 0x00010203u);
+}
+
 TEST(DrawText, PutsPixelsOfTheFontColourInsideItsCellOnly) {
   surface s = create_surface(200, 60);
   fill_surface(s, 0x00102030);

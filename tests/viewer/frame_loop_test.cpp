@@ -121,21 +121,24 @@ TEST_F(ViewerTest, AQuitInsideAModalWaitEndsBothLoops) {
   EXPECT_FALSE(modal_result);
 }
 
-TEST(QuitSignal, SigtermEndsTheLoop) {
-  EXPECT_EXIT(
-      {
-        headless_display screen;
-        TForm1 form(screen,
-                    {.data_dir = "/nonexistent", .report_error = [](const std::string&) {}});
-        if (!screen.initialize()) std::exit(3);
-        install_quit_signal_handlers();
-        std::raise(SIGTERM);
-        std::exit(run_until(
-                      form, [] { return false; }, ignore)
-                      ? 4
-                      : 0);
-      },
-      ::testing::ExitedWithCode(0), "");
+TEST(QuitSignal, SigtermSigintAndSighupEndTheLoop) {
+  for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+    EXPECT_EXIT(
+        {
+          headless_display screen;
+          TForm1 form(screen,
+                      {.data_dir = "/nonexistent", .report_error = [](const std::string&) {}});
+          if (!screen.initialize()) std::exit(3);
+          install_quit_signal_handlers();
+          std::raise(number);
+          std::exit(run_until(
+                        form, [] { return false; }, ignore)
+                        ? 4
+                        : 0);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << number;
+  }
 }
 
 TEST(Viewer, EndsWithStatus0WhenTheWindowIsClosed) {

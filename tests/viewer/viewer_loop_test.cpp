@@ -20,4 +20,28 @@ TEST_F(ViewerTest, RunViewerShowsTheQueuedMessageFirstAndEndsAfterTheExitQuestio
   EXPECT_GT(screen.frames_presented(), 0);
 }
 
+// Every printable character typed reaches the save prompt, also the first one and one whose
+// key has no virtual-key code (its key_down comes as key 0).
+TEST_F(ViewerTest, TheSavePromptTakesEveryCharacterTyped) {
+  write_file_bytes(folder / "p.vic", sample_file(14));
+  std::vector<input_event> events = {key_down_event(vk::down), key_down_event(vk::enter),
+                                     character_event(13), key_down_event('S'),
+                                     character_event('s')};
+  for (const char c : std::string(".dot2.bmp")) {
+    const bool letter = c >= 'a' && c <= 'z';
+    const bool digit = c >= '0' && c <= '9';
+    events.push_back(key_down_event(letter ? c - 'a' + 'A' : digit ? c : 0));
+    events.push_back(character_event(static_cast<uint32_t>(c)));
+  }
+  for (const input_event& e :
+       {key_down_event(vk::enter), character_event(13), key_down_event(vk::escape),
+        character_event(27), key_down_event(vk::escape), character_event(27),
+        key_down_event(vk::enter), character_event(13)})
+    events.push_back(e);
+  for (const input_event& e : events) screen.push_event(e);
+  captured_console console;
+  EXPECT_EQ(run_viewer(screen, console.err_stream, VELORA_DATA_DIR), 0);
+  EXPECT_EQ(std::filesystem::file_size(folder / ".dot2.bmp"), 1440054u);
+}
+
 }  // namespace

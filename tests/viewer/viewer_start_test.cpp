@@ -33,6 +33,18 @@ TEST_F(ViewerTest, StartDiskImageIsEntered) {
   EXPECT_EQ(cell(1, 2), "PRG");
 }
 
+TEST_F(ViewerTest, AStartThatCannotBeOpenedSaysWhy) {
+  write_file_bytes(folder / "short.d64", counting_bytes(1000));
+  write_file_bytes(folder / "notes.txt", counting_bytes(10));
+  start();
+  form->open_start(*classify_start((folder / "short.d64").string()));
+  form->open_start(*classify_start((folder / "notes.txt").string()));
+  EXPECT_FALSE(form->state().in_disk_image);
+  ASSERT_EQ(asked().size(), 2u);
+  EXPECT_TRUE(asked()[0].starts_with("message: Cannot read disk image short.d64: is 1000 bytes"));
+  EXPECT_EQ(asked()[1], "message: Cannot show notes.txt: it is no picture of a known format");
+}
+
 TEST_F(ViewerTest, PaletteComesFromTheChoiceElseFromTheStartDirectory) {
   std::ofstream(folder / "Velora2003.cfg") << "$0=123456";
   std::ofstream(folder / "chosen.cfg") << "$0=aBcDeF";

@@ -1,5 +1,6 @@
 // make-samples: writes one picture file of every showable format, computed here, into a
-// folder; with --all also a file of a size that names no format.
+// folder, and prints the format_id and file name of each; with --all also a file of a size
+// that names no format.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -54,6 +55,8 @@ int main(int argc, char** argv) {
   for (const sample_format& sample : sample_formats) {
     const uint32_t size = make_sample(sample, work);
     if (!write_file(folder / sample.file_name, work.file, size)) return 1;
+    std::printf("%d %.*s\n", sample.format_id, static_cast<int>(sample.file_name.size()),
+                sample.file_name.data());
   }
   if (all) {
     begin_file(work.file, unknown_size_sample.load_address);

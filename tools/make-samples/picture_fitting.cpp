@@ -97,7 +97,9 @@ void fit_multicolour_cell(const target_picture& picture, const picture_constrain
                           int cell, picture_model& model) {
   const int last_frame = limits.frames - 1;
   uint8_t color_ram = mono_color_ram;
-  if (!limits.mono_colours) {
+  if (limits.single_color_ram) {
+    color_ram = model.color_ram[0];
+  } else if (!limits.mono_colours) {
     color_ram = most_used(count_cell(picture, model, limits, cell, 0, 7, 0, last_frame, -1), 0);
   }
   model.color_ram[cell] = color_ram;
@@ -191,7 +193,8 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
       }
     }
     // A set bitmap bit shows the high nibble, a clear one the low nibble.
-    const auto [high, low] = two_most_used(counts, c64::black);
+    const auto [high, low] = limits.white_on_black ? std::array<uint8_t, 2>{c64::white, c64::black}
+                                                   : two_most_used(counts, c64::black);
     for (int line = first; line < first + lines_per_group; ++line) {
       const int y = cell_top(cell) + line;
       model.screen_a[cell * 8 + line] = static_cast<uint8_t>(high << 4 | low);
@@ -215,10 +218,21 @@ void fit_picture(const target_picture& picture, const picture_constraints& limit
   if (limits.hires) {
     if (limits.sprite_underlay) fit_sprites(picture, model);
     for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, model);
-    std::fill_n(model.bitmap_a.begin(), limits.hidden_rows * 320, 0);
-    std::fill_n(model.screen_a.begin(), limits.hidden_rows * 320, 0);
+    if (limits.top_row_unused) {
+      std::fill_n(model.bitmap_a.begin(), 40 * 8, 0);
+      std::fill_n(model.screen_a.begin(), 40 * 8, 0);
+    }
     return;
   }
   fit_backgrounds(picture, limits, model);
+  if (limits.single_color_ram) {
+    // The colour the backgrounds leave most often, over the whole picture.
+    colour_counts counts{};
+    for (int cell = 0; cell < cells; ++cell) {
+      const colour_counts in_cell = count_cell(picture, model, limits, cell, 0, 7, 0, 0, -1);
+      for (int colour = 0; colour < 16; ++colour) counts[colour] += in_cell[colour];
+    }
+    model.color_ram.fill(most_used(counts, c64::black));
+  }
   for (int cell = 0; cell < cells; ++cell) fit_multicolour_cell(picture, limits, cell, model);
 }

@@ -19,10 +19,12 @@ struct picture_constraints {
   bool screen_per_line = false;  // FLI: a screen RAM for each raster line of a cell
   bool shared_screen = false;    // frame B uses frame A's screen RAMs
   background_source background = background_source::black;
-  bool mono_colours = false;  // fixed black, grey 2, grey 1 and light grey
+  bool mono_colours = false;      // fixed black, grey 2, grey 1 and light grey
+  bool single_color_ram = false;  // one colour RAM byte serves every cell
+  bool white_on_black = false;    // hires without colours: set bits white, clear ones black
+  bool top_row_unused = false;    // hires: character row 0 is not pictured, its cells stay black
   // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
   bool sprite_underlay = false;
-  uint8_t hidden_rows = 0;  // hires: character rows at the top that the format shows black
 };
 
 // Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,

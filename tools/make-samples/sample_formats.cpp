@@ -32,7 +32,8 @@ scene_style style_for(const sample_format& sample, std::string_view subtitle) {
           .fine_colour =
               limits.screen_per_line || limits.sprite_underlay || limits.background == bg::per_line,
           .line_backgrounds = limits.background == bg::per_line,
-          .greys = limits.mono_colours};
+          .greys = limits.mono_colours,
+          .black_and_white = limits.white_on_black};
 }
 
 // The format's name in capitals, cut at a space when it is wider than the picture.
@@ -47,7 +48,7 @@ std::string subtitle_for(const sample_format& sample) {
 
 }  // namespace
 
-const std::array<sample_format, 21> sample_formats = {{
+const std::array<sample_format, 45> sample_formats = {{
     {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
     {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
     {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
@@ -75,6 +76,31 @@ const std::array<sample_format, 21> sample_formats = {{
     {17, "17-crest-ufli.vic", 0x4000, "CREST UFLI", {.hires = true, .sprite_underlay = true}},
     {18, "formats/koala-painter.koa", 0x6000, "KOALA", multicolour(bg::single)},
     {19, "formats/koala-painter-gg.gg", 0x6000, "KOALA GG", multicolour(bg::single)},
+    {20, "formats/run-paint.rpm", 0x6000, "RUN PAINT", multicolour(bg::single)},
+    {21, "formats/interpaint-multi.ipt", 0x4000, "INTERPAINT MULTI", multicolour(bg::single)},
+    {22, "formats/interpaint-hires.iph", 0x4000, "INTERPAINT HIRES", {.hires = true}},
+    {23, "formats/artist-64.a64", 0x4000, "ARTIST 64", multicolour(bg::single)},
+    {24, "formats/rainbow-painter.rp", 0x5C00, "RAINBOW PAINTER", multicolour(bg::black)},
+    {25, "formats/face-painter.fpt", 0x4000, "FACE PAINTER", multicolour(bg::single)},
+    {26, "formats/image-system-hires.ish", 0x4000, "IMAGE SYSTEM HIRES", {.hires = true}},
+    {27, "formats/image-system-multi.ism", 0x3C00, "IMAGE SYSTEM MULTI", multicolour(bg::single)},
+    {28, "formats/vidcom-64.vid", 0x5800, "VIDCOM 64", multicolour(bg::single)},
+    {29, "formats/hi-eddi.hed", 0x2000, "HI-EDDI", {.hires = true}},
+    {30, "formats/doodle.dd", 0x5C00, "DOODLE", {.hires = true}},
+    {31,
+     "formats/paint-magic.pmg",
+     0x3F8E,
+     "PAINT MAGIC",
+     {.background = bg::single, .single_color_ram = true}},
+    {32, "formats/saracen-paint.sar", 0x7800, "SARACEN PAINT", multicolour(bg::single)},
+    {33, "formats/cdu-paint.cdu", 0x7EEF, "CDU-PAINT", multicolour(bg::single)},
+    {34, "formats/micro-illustrator.mil", 0x18DC, "MICRO ILLUSTRATOR", multicolour(bg::single)},
+    {35,
+     "formats/hires-bitmap.hbm",
+     0x2000,
+     "HIRES BITMAP",
+     {.hires = true, .white_on_black = true}},
+    {36, "formats/fli-graph.bml", 0x3B00, "FLI GRAPH", fli(bg::per_line)},
     {37,
      "formats/crest-hires-fli.hfc",
      0x4000,
@@ -84,7 +110,23 @@ const std::array<sample_format, 21> sample_formats = {{
      "formats/hires-manager.him",
      0x4000,
      "HIRES MANAGER",
-     {.hires = true, .screen_per_line = true, .hidden_rows = 1}},
+     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
+    {39, "formats/doodle-jj.jj", 0x5C00, "DOODLE JJ", {.hires = true}},
+    {40, "formats/amica-paint.ami", 0x4000, "AMICA", multicolour(bg::single)},
+    {41,
+     "formats/draz-lace-packed.drl",
+     0x5800,
+     "DRAZ LACE RLE",
+     {.frames = 2, .shared_screen = true, .background = bg::single}},
+    {42, "formats/draz-paint-packed.drp", 0x5800, "DRAZ PAINT RLE", multicolour(bg::single)},
+    {43, "formats/fun-paint-packed.fun", 0x3FF0, "FUN PAINT RLE", fli_lace(bg::per_line)},
+    {44,
+     "formats/hires-manager-packed.him",
+     0x4000,
+     "HIRES MANAGER",
+     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
+    // The zlib header stands where the load address would be.
+    {45, "formats/koala-painter-zlib.vic", 0x9C78, "KOALA ZLIB", multicolour(bg::single)},
 }};
 
 const plain_sample unknown_size_sample = {"00-unknown-size.vic", 12345, 0x0801};

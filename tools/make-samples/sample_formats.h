@@ -20,7 +20,7 @@ struct sample_format {
 
 // Every format that is shown, in format order; the seventeen sizes' formats at the top of the
 // samples folder, the further formats in its subfolder formats/, named with their extensions.
-extern const std::array<sample_format, 21> sample_formats;
+extern const std::array<sample_format, 45> sample_formats;
 
 struct plain_sample {
   std::string_view file_name;

@@ -35,6 +35,9 @@ double sky_position(int y) {
 }
 
 uint8_t sky_colour(const scene_style& style, int x, int y) {
+  // Without colours the sky lightens towards the horizon by the density of its dots.
+  if (style.black_and_white)
+    return 0.6 * (y + 0.5) / horizon > dither_threshold(x, y) ? white : black;
   const int band = y / band_lines;
   const bool upper = sky_position(y) > dither_threshold(dither_column(style, x), y);
   return sky_ramp[band + (upper ? 1 : 0)];
@@ -136,6 +139,11 @@ void paint_scene(const scene_style& style, target_picture& picture) {
   if (style.greys) {
     for (int frame = 0; frame < 2; ++frame) {
       for (uint8_t& colour : picture.frames[frame]) colour = grey_for(colour, frame);
+    }
+  }
+  if (style.black_and_white) {
+    for (auto& pixels : picture.frames) {
+      for (uint8_t& colour : pixels) colour = colour == black ? black : white;
     }
   }
   for (int y = 0; y < picture_height; ++y) {

@@ -17,6 +17,7 @@ struct scene_style {
   bool fine_colour = false;       // colours may change on every raster line
   bool line_backgrounds = false;  // the sky is also the background colour of its lines
   bool greys = false;             // only black, dark grey, grey and light grey
+  bool black_and_white = false;   // white on black, the sky in dots
 };
 
 struct target_picture {

@@ -1,0 +1,82 @@
+// Telling a file's format from its name, size and first bytes: one test per rule.
+#include "formats/identify.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "formats/format_table.h"
+
+namespace {
+
+// A file's bytes for identification: the load address, then the data; counts the reads.
+struct peeked_file {
+  std::vector<uint8_t> bytes;
+  int reads = 0;
+
+  explicit peeked_file(uint16_t load_address, const std::vector<uint8_t>& data = {})
+      : bytes(data.size() + 2) {
+    bytes[0] = static_cast<uint8_t>(load_address);
+    bytes[1] = static_cast<uint8_t>(load_address >> 8);
+    std::copy(data.begin(), data.end(), bytes.begin() + 2);
+  }
+  file_peek peek() {
+    return [this](uint32_t count) {
+      ++reads;
+      return std::span<const uint8_t>(bytes).first(std::min<size_t>(count, bytes.size()));
+    };
+  }
+};
+
+std::string_view name_of(uint8_t id) {
+  return format_name(id);
+}
+
+TEST(IdentifyByContent, TheSeventeenSizesFirstWithoutReadingThenSizeAndLoadAddress) {
+  peeked_file artist(0x4000);
+  EXPECT_EQ(name_of(identify_by_content(10242, artist.peek())), "Multi Color BPaddles 160x200");
+  EXPECT_EQ(artist.reads, 0);
+  peeked_file koala(0x6000), interpaint(0x4000), other(0x1234);
+  EXPECT_EQ(name_of(identify_by_content(10003, koala.peek())), "Koala Painter 160x200");
+  EXPECT_EQ(name_of(identify_by_content(10003, interpaint.peek())), "Interpaint Multi 160x200");
+  EXPECT_EQ(identify_by_content(10003, other.peek()), 0);
+  peeked_file hi_eddi(0x2000), doodle(0x5C00);
+  EXPECT_EQ(name_of(identify_by_content(9218, hi_eddi.peek())), "Hi-Eddi 320x200");
+  EXPECT_EQ(name_of(identify_by_content(9218, doodle.peek())), "Doodle 320x200");
+}
+
+TEST(IdentifyFile, AnExtensionNamesItsFormatWhenSizeAndLoadAddressFitElseTheSeventeenSizes) {
+  peeked_file artist(0x4000), paddles(0xA000), studio(0x2000);
+  EXPECT_EQ(name_of(identify_file("a.A64", 10242, artist.peek())), "Artist 64 160x200");
+  EXPECT_EQ(name_of(identify_file("a.a64", 10242, paddles.peek())), "Multi Color BPaddles 160x200");
+  EXPECT_EQ(name_of(identify_file("pic.koala", 10018, studio.peek())),
+            "Advanced Art Studio 160x200");
+  EXPECT_EQ(identify_file("pic.koa", 9999, studio.peek()), 0);
+}
+
+TEST(IdentifyFile, APackedFormatIsItsExtensionsWhenItUnpacksCleanly) {
+  // Koala's 10001 data bytes as runs "0xFE value count", 39 runs of 255 and one of 56.
+  std::vector<uint8_t> packed;
+  for (int run = 0; run < 39; ++run) packed.insert(packed.end(), {0xFE, 0x11, 255});
+  packed.insert(packed.end(), {0xFE, 0x22, 56});
+  peeked_file gg(0x6000, packed);
+  const auto size = static_cast<int64_t>(gg.bytes.size());
+  EXPECT_EQ(name_of(identify_file("x.gg", size, gg.peek())), "Koala Painter GG 160x200");
+  gg.bytes.resize(gg.bytes.size() - 3);  // ends early
+  EXPECT_EQ(identify_file("x.gg", size - 3, gg.peek()), 0);
+}
+
+TEST(PictureName, WhatANameSaysAboutBeingListed) {
+  EXPECT_EQ(picture_name_kind("a.vic"), picture_name::always);
+  EXPECT_EQ(picture_name_kind("A.KOA"), picture_name::always);
+  EXPECT_EQ(picture_name_kind("x.pic"), picture_name::if_identified);
+  EXPECT_EQ(picture_name_kind("X.PRG"), picture_name::if_identified);
+  EXPECT_EQ(picture_name_kind("no-extension"), picture_name::if_identified);
+  EXPECT_EQ(picture_name_kind(".hidden"), picture_name::if_identified);
+  EXPECT_EQ(picture_name_kind("notes.txt"), picture_name::never);
+  peeked_file koala(0x6000);
+  EXPECT_EQ(name_of(identify_file("x.pic", 10003, koala.peek())), "Koala Painter 160x200");
+}
+
+}  // namespace

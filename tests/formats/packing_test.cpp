@@ -1,0 +1,216 @@
+// Each packing scheme on short streams written out by hand, and on the real packed pictures.
+#include "formats/packing.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "d64/d64_entry.h"
+#include "formats/format_table.h"
+#include "formats/identify.h"
+#include "support/files.h"
+
+namespace {
+
+using bytes = std::vector<uint8_t>;
+
+// A load address, then text, then the bytes.
+bytes file_of(uint16_t load, std::string_view text, std::initializer_list<uint8_t> rest) {
+  bytes out(2 + text.size() + rest.size());
+  out[0] = static_cast<uint8_t>(load & 0xFF);
+  out[1] = static_cast<uint8_t>(load >> 8);
+  std::copy(rest.begin(), rest.end(), std::copy(text.begin(), text.end(), out.begin() + 2));
+  return out;
+}
+
+file_buffer out;
+
+bool unpacks(packing scheme, const bytes& packed, unpacked_sizes sizes) {
+  return static_cast<bool>(unpack(scheme, packed, sizes, out));
+}
+
+TEST(Packing, RunsBetweenPlainBytes) {
+  // Each scheme: a stream of "1, a run of three 7s, 2", then the same ending early, running
+  // past the output and coming out short.
+  EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x6000, "", {1, 0xFE, 7, 3, 2}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin(), out.bytes.begin() + 7), bytes({0x00, 0x60, 1, 7, 7, 7, 2}));
+  EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x6000, "", {1, 0xFE, 7}), {7}));
+  EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x6000, "", {1, 0xFE, 7, 9}), {7}));
+  EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x6000, "", {1, 2}), {7}));
+  // A stream may end at the shorter size or reach the longer one, and nothing between.
+  EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 3, 2}), {7, 9}));
+  EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 5, 2}), {7, 9}));
+  EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 4, 2}), {7, 9}));
+
+  EXPECT_TRUE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2, 0xC2, 0}), {7}));
+  EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2}), {7}));
+  EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 9, 7, 0xC2, 0}), {7}));
+  EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 2, 0xC2, 0}), {7}));
+
+  const std::string lace = "DRAZLACE! 1.0\x99";
+  EXPECT_TRUE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 3, 7, 2}), {7}));
+  EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 3}), {7}));
+  EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 9, 7}), {7}));
+  EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 2}), {7}));
+  EXPECT_FALSE(unpacks(packing::drazlace_runs, file_of(0x5800, lace, {1, 0x99, 0, 7, 2}), {7}));
+
+  for (std::string_view mark : {"DRAZPAINT 1.4\x99", "DRAZPAINT 2.0\x99"})
+    EXPECT_TRUE(unpacks(packing::drazpaint_runs, file_of(0x5800, mark, {1, 0x99, 3, 7, 2}), {7}));
+  EXPECT_FALSE(unpacks(packing::drazpaint_runs, file_of(0x5800, lace, {1, 0x99, 3, 7, 2}), {7}));
+
+  // Fun Paint keeps its header, with the packed flag cleared.
+  const std::string fun = std::string("FUNPAINT (MT) \x80\x99", 16);
+  EXPECT_TRUE(
+      unpacks(packing::funpaint_runs, file_of(0x3FF0, fun, {1, 0x99, 3, 7, 2, 0x99, 0}), {23}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 15, out.bytes.begin() + 23),
+            bytes({' ', 0, 0x99, 1, 7, 7, 7, 2}));
+  EXPECT_FALSE(unpacks(packing::funpaint_runs, file_of(0x3FF0, fun, {1, 0x99, 3, 7, 2}), {23}));
+  EXPECT_FALSE(
+      unpacks(packing::funpaint_runs, file_of(0x3FF0, fun, {1, 0x99, 9, 7, 0x99, 0}), {23}));
+  EXPECT_FALSE(unpacks(packing::funpaint_runs, file_of(0x3FF0, fun, {1, 2, 0x99, 0}), {23}));
+  const std::string plain = std::string("FUNPAINT (MT) \0\x99", 16);
+  EXPECT_FALSE(
+      unpacks(packing::funpaint_runs, file_of(0x3FF0, plain, {1, 0x99, 3, 7, 2, 0x99, 0}), {23}));
+}
+
+// The commands of a Hires Manager picture in the order they are read, from the file's end:
+// three plain bytes (written at the top), then runs filling the rest of its 16050 bytes.
+bytes hires_manager_commands() {
+  bytes commands = {4, 9, 8, 7, 0, 252, 1};
+  for (int k = 1; k < 62; ++k) commands.insert(commands.end(), {0, 255, 3});
+  commands.insert(commands.end(), {0, 240, 5});
+  return commands;
+}
+
+bytes hires_manager_file(const bytes& commands) {
+  bytes file = {0x00, 0x40, 0, 0, 0xF2, 0x7F};
+  file.resize(18);
+  file.insert(file.end(), commands.rbegin(), commands.rend());
+  const auto last = static_cast<uint16_t>(0x4000 - 3 + file.size());
+  file[2] = static_cast<uint8_t>(last & 0xFF);
+  file[3] = static_cast<uint8_t>(last >> 8);
+  return file;
+}
+
+TEST(Packing, HiresManagerReadBackwards) {
+  const bytes commands = hires_manager_commands();
+  ASSERT_TRUE(unpacks(packing::hires_manager_backwards, hires_manager_file(commands), {16385}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 16368, out.bytes.begin() + 16373), bytes({1, 7, 8, 9, 0}));
+  EXPECT_EQ(out[322], 5);
+  EXPECT_EQ(out[3], 0xFF);  // row 0 as a plain file holds it
+  bytes no_address = hires_manager_file(commands);
+  ++no_address[2];
+  EXPECT_FALSE(unpacks(packing::hires_manager_backwards, no_address, {16385}));
+  const bytes early(commands.begin(), commands.end() - 3);
+  EXPECT_FALSE(unpacks(packing::hires_manager_backwards, hires_manager_file(early), {16385}));
+  bytes over = commands;
+  over[over.size() - 2] = 241;
+  EXPECT_FALSE(unpacks(packing::hires_manager_backwards, hires_manager_file(over), {16385}));
+  bytes longer = commands;
+  longer.push_back(1);  // a command after the picture is full
+  EXPECT_FALSE(unpacks(packing::hires_manager_backwards, hires_manager_file(longer), {16385}));
+}
+
+bytes deflated(size_t size) {
+  const bytes body = counting_bytes(size);
+  bytes packed(compressBound(size));
+  uLongf packed_size = packed.size();
+  compress2(packed.data(), &packed_size, body.data(), body.size(), Z_DEFAULT_COMPRESSION);
+  packed.resize(packed_size);
+  return packed;
+}
+
+TEST(Packing, ZlibStreamOfExactlyTheBody) {
+  const bytes packed = deflated(10001);
+  ASSERT_TRUE(unpacks(packing::zlib, packed, {10003}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 10003), counting_bytes(10001));
+  EXPECT_FALSE(unpacks(packing::zlib, deflated(10000), {10003}));
+  EXPECT_FALSE(unpacks(packing::zlib, deflated(10002), {10003}));
+  EXPECT_FALSE(unpacks(packing::zlib, bytes(packed.begin(), packed.end() - 1), {10003}));
+  bytes padded = packed;
+  padded.push_back(0);
+  EXPECT_FALSE(unpacks(packing::zlib, padded, {10003}));
+}
+
+struct real_packed {
+  std::string_view file;
+  uint8_t format_id;   // what its name, size and load address say it is
+  packing scheme;      // a scheme to try it with
+  uint32_t size;       // what the scheme unpacks it to, load address included
+  bool packed = true;  // false: the scheme refuses it
+};
+
+const real_packed real_files[] = {
+    {"devbrain__onyx_image__abydos.gg", 19, packing::fe_runs, 10003},
+    {"devbrain__onyx_image__godot.JJ", 39, packing::fe_runs, 9218},
+    {"devbrain__onyx_image__64er.ami", 40, packing::amica_runs, 10259},
+    {"devbrain__onyx_image__kugel.ami", 40, packing::amica_runs, 10259},
+    {"devbrain__onyx_image__AIRPORT.AMI", 40, packing::amica_runs, 10259},
+    {"devbrain__onyx_image__RAYTRACE.DRL", 41, packing::drazlace_runs, 18242},
+    {"devbrain__onyx_image__madhead.drl", 41, packing::drazlace_runs, 18242},
+    {"devbrain__onyx_image__benz.fp", 43, packing::funpaint_runs, 33694},
+    // Plain files of the same extensions stay plain.
+    {"monstergdc__CommodoreC64-Delphi__tyrant_1.drl", 6, packing::drazlace_runs, 18242, false},
+    {"monstergdc__CommodoreC64-Delphi__logo1.him", 38, packing::hires_manager_backwards, 16385,
+     false},
+    {"monstergdc__CommodoreC64-Delphi__Valsary.fun", 13, packing::funpaint_runs, 33694, false},
+};
+
+std::span<const uint8_t> peek_into(const bytes& file, uint32_t count) {
+  return std::span(file).first(std::min<size_t>(count, file.size()));
+}
+
+TEST(Packing, RealPackedPictures) {
+  const std::filesystem::path folder = VELORA_REAL_PICTURES_DIR;
+  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no real pictures at hand";
+  for (const real_packed& real : real_files) {
+    const bytes file = read_file_bytes(folder / real.file);
+    EXPECT_EQ(identify_file(real.file, static_cast<int64_t>(file.size()),
+                            [&](uint32_t count) { return peek_into(file, count); }),
+              real.format_id)
+        << real.file;
+    EXPECT_EQ(unpacks(real.scheme, file, {real.size}), real.packed) << real.file;
+  }
+  // What the unpacked files hold, where a plain file tells it.
+  const bytes koala = read_file_bytes(folder / "devbrain__onyx_image__abydos.koa");
+  ASSERT_TRUE(unpacks(packing::fe_runs, read_file_bytes(folder / "devbrain__onyx_image__abydos.gg"),
+                      {10003}));
+  EXPECT_TRUE(std::equal(koala.begin() + 2, koala.end(), out.bytes.begin() + 2));
+  // Draz Lace's flag for shifting frame 2: off in one picture, on in the other.
+  ASSERT_TRUE(unpacks(packing::drazlace_runs,
+                      read_file_bytes(folder / "devbrain__onyx_image__RAYTRACE.DRL"), {18242}));
+  EXPECT_EQ(out[10052], 0);
+  ASSERT_TRUE(unpacks(packing::drazlace_runs,
+                      read_file_bytes(folder / "devbrain__onyx_image__madhead.drl"), {18242}));
+  EXPECT_EQ(out[10052], 1);
+}
+
+TEST(Packing, ZlibKoalaPicturesOnARealDisk) {
+  const std::filesystem::path image =
+      std::filesystem::path(VELORA_REAL_PICTURES_DIR) / "mad4j__c64-sweet80s__sweet80s.d64";
+  if (!std::filesystem::exists(image)) GTEST_SKIP() << "no real disk image at hand";
+  auto reader = std::make_unique<d64_reader>();
+  static file_buffer file;
+  for (uint32_t index = 1; index <= 7; ++index) {
+    const result<d64_entry_read> entry = read_d64_entry(*reader, {image.string(), index}, file);
+    ASSERT_TRUE(entry) << index;
+    const auto size = static_cast<uint32_t>(entry->size_bytes);
+    EXPECT_EQ(identify_by_content(size,
+                                  [&](uint32_t count) {
+                                    return std::span(file.bytes).first(std::min(count, size));
+                                  }),
+              45)
+        << entry->name;
+    EXPECT_TRUE(
+        unpacks(packing::zlib, bytes(file.bytes.begin(), file.bytes.begin() + size), {10003}))
+        << entry->name;
+  }
+}
+
+}  // namespace
