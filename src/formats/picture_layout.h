@@ -158,7 +158,7 @@ constexpr layout_step lead_in(uint16_t first, uint16_t last, model_part part) {
 
 constexpr size_t max_layout_steps = 12;
 
-// A format's steps, held in its table entry; no steps: the format is named but not shown.
+// A format's steps, held in its table entry.
 struct format_layout {
   std::array<layout_step, max_layout_steps> steps{};
   size_t count = 0;

@@ -106,8 +106,6 @@ void decode_ufli(picture_context& context) {
 
 void run_decoding(decoding kind, picture_context& context) {
   switch (kind) {
-    case decoding::none:
-      break;
     case decoding::two_frame_multicolor:
       decode_two_frame_multicolor(context);
       break;

@@ -44,5 +44,5 @@ void decode_hires(picture_context& context);
 // byte's low nibble. Into chunky_a, rendered and captioned on work surface A.
 void decode_ufli(picture_context& context);
 
-// Runs the given decoding (nothing for decoding::none).
+// Runs the given decoding.
 void run_decoding(decoding kind, picture_context& context);

@@ -189,15 +189,4 @@ TEST(DecodeTwoFrameMulticolor, InterlacedGivesEachFrameItsBufferAndSurface) {
   EXPECT_EQ(f->work_surface_b.at(600, 530), caption_grey);
 }
 
-TEST(RunDecoding, NoneChangesNothing) {
-  auto f = make_render_fixture();
-  f->model.bitmap_a.fill(0xFF);
-  f->model.color_ram.fill(1);
-  run_decoding(decoding::none, f->context);
-  EXPECT_EQ(f->chunky.chunky_a[0], 0);
-  EXPECT_EQ(f->work_surface_a.at(600, 530), 0u);
-  run_decoding(decoding::multicolor, f->context);
-  EXPECT_EQ(f->chunky.chunky_a[0], 1);
-}
-
 }  // namespace

@@ -18,7 +18,7 @@ struct sample_format {
   picture_constraints limits;
 };
 
-// Every format that is shown, in format order; the seventeen sizes' formats at the top of the
+// Every format, in format order; the seventeen sizes' formats at the top of the
 // samples folder, the further formats in its subfolder formats/, named with their extensions.
 extern const std::array<sample_format, 45> sample_formats;
 
