@@ -30,7 +30,7 @@ void render_format(benchmark::State& run, uint8_t format_id, uint8_t display_mod
   b->crt.display_mode = display_mode;
   b->context.caption = {"Benchmark.vic", format.name};
   for (auto _ : run) {
-    b->context.two_surface_picture = *format.two_surface_picture;
+    b->context.two_surface_picture = format.two_surface_picture();
     load_layout(format.layout.view(), b->file, b->model);
     run_decoding(format.decode, b->context);
     benchmark::DoNotOptimize(b->work_surface_a.pixels.data());
@@ -40,7 +40,6 @@ void render_format(benchmark::State& run, uint8_t format_id, uint8_t display_mod
 
 void register_formats() {
   for (const format_entry& format : format_table) {
-    if (!format.shown()) continue;
     const std::string name = "Render/" + std::to_string(format.id) + "/";
     benchmark::RegisterBenchmark((name + "static").c_str(), render_format, format.id,
                                  display_static)

@@ -40,8 +40,7 @@ std::string entry_stem(std::string_view image, uint32_t index, const dir_entry& 
 
 bool is_showable_picture(d64_reader& reader, const dir_entry& entry) {
   if (!is_program_file(entry.file_type)) return false;
-  const format_entry* format = format_by_id(identify_d64_entry(reader, entry));
-  return format != nullptr && format->shown();
+  return format_by_id(identify_d64_entry(reader, entry)) != nullptr;
 }
 
 // Hands out output names, keeping each one unique within the run.

@@ -28,12 +28,6 @@ result<> render_to_file(std::string_view input, const std::string& output, image
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr)
     return failure{"a size of " + std::to_string(read->size) + " bytes names no format"};
-  if (!format->shown()) {
-    // Built by appending: GCC 12 warns falsely about a literal + string here.
-    std::string reason = "\"";
-    reason.append(format->name).append("\" cannot be shown");
-    return failure{std::move(reason)};
-  }
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
   if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))

@@ -11,14 +11,15 @@ constexpr bool table_in_order() {
 }
 static_assert(table_in_order());
 
-// A format is shown exactly when it has frames, a layout and a decoding; every step of its
-// layout stays inside the model and reads nothing beyond the format's (unpacked) file, the
-// shorter one where it has two sizes; a packed format has an unpacked size (and a longer one
-// only beyond it) and no sizes of its own.
+// Every format has one or two frames, the two-frame decoding exactly when it has two, and a
+// layout; every step of its layout stays inside the model and reads nothing beyond the
+// format's (unpacked) file, the shorter one where it has two sizes; a packed format has an
+// unpacked size (and a longer one only beyond it) and no sizes of its own.
 constexpr bool layouts_consistent() {
   for (const format_entry& format : format_table) {
-    if ((format.frames != 0) != format.shown()) return false;
-    if ((format.decode != decoding::none) != format.shown()) return false;
+    if (format.frames != 1 && format.frames != 2) return false;
+    if ((format.frames == 2) != (format.decode == decoding::two_frame_multicolor)) return false;
+    if (format.layout.empty()) return false;
     const bool packed = format.pack != packing::none;
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
     if (format.longer_unpacked_size != 0 && format.longer_unpacked_size <= format.unpacked_size)

@@ -16,6 +16,7 @@ enum class model_part : uint8_t {
   screen_b,
   bitmap_a,
   bitmap_b,
+  sprite_bank,
 };
 
 constexpr uint32_t screen_ram_cells = 1024;
@@ -26,6 +27,8 @@ constexpr uint32_t part_size(model_part part) {
       return 256;
     case model_part::color_ram:
       return 1024;
+    case model_part::sprite_bank:
+      return 4096;
     default:
       return 8192;
   }
@@ -50,8 +53,10 @@ std::span<std::conditional_t<std::is_const_v<Model>, const uint8_t, uint8_t>> pa
       return model.screen_b;
     case model_part::bitmap_a:
       return model.bitmap_a;
-    default:
+    case model_part::bitmap_b:
       return model.bitmap_b;
+    default:
+      return model.sprite_bank;
   }
 }
 
@@ -153,7 +158,7 @@ constexpr layout_step lead_in(uint16_t first, uint16_t last, model_part part) {
 
 constexpr size_t max_layout_steps = 12;
 
-// A format's steps, held in its table entry; no steps: the format is named but not shown.
+// A format's steps, held in its table entry.
 struct format_layout {
   std::array<layout_step, max_layout_steps> steps{};
   size_t count = 0;

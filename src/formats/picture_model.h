@@ -14,6 +14,9 @@ struct picture_model {
   // C64 bitmaps: byte r of cell c (pixel row r of the cell) at c * 8 + r.
   std::array<uint8_t, 8192> bitmap_a{};
   std::array<uint8_t, 8192> bitmap_b{};
+  // A 4 KB video bank of sprite blocks, 64 bytes each, with a format's sprite colours in its
+  // unused bytes (Crest UFLI's sprites under the bitmap).
+  std::array<uint8_t, 4096> sprite_bank{};
 };
 
 // Addressed with a 16-bit index, so it can never be indexed outside its 65536 bytes.

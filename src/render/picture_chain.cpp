@@ -6,7 +6,6 @@
 void render_picture(const format_entry& format, picture_context& context) {
   fill_surface(context.work_surface_a, 0);
   fill_surface(context.work_surface_b, 0);
-  if (!format.shown()) return;
-  if (format.two_surface_picture) context.two_surface_picture = *format.two_surface_picture;
+  context.two_surface_picture = format.two_surface_picture();
   run_decoding(format.decode, context);
 }

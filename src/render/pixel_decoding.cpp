@@ -1,5 +1,6 @@
 #include "render/pixel_decoding.h"
 
+#include "formats/ufli_sprites.h"
 #include "render/caption.h"
 #include "render/crt_renderer.h"
 
@@ -29,6 +30,18 @@ void decode_multicolor_frame(const picture_model& model, const video_bank& bitma
                                 model.color_ram[at.cell]};
     for (unsigned j = 0; j < 4; ++j)
       out[(i + j) * stride + offset] = colours[(bits >> (6 - 2 * j)) & 3] & 0x0F;
+  }
+}
+
+// Every hires pixel into chunky_a (320 wide). Four pairs share one bitmap byte: set bits take
+// the screen byte's high nibble, clear ones its low nibble.
+void decode_hires_pixels(const picture_model& model, std::array<uint8_t, 65536>& chunky_a) {
+  for (unsigned i = 0; i < 32000; i += 4) {
+    const pixel_pair_location at = locate_pixel_pair(static_cast<uint16_t>(i));
+    const uint8_t bits = model.bitmap_a[bitmap_offset(at.position)];
+    const uint8_t screen = screen_byte(model.screen_a, at);
+    for (unsigned p = 0; p < 8; ++p)
+      chunky_a[at.position + p] = ((bits & bit_masks[p]) ? screen >> 4 : screen) & 0x0F;
   }
 }
 
@@ -66,15 +79,26 @@ void decode_multicolor(picture_context& context) {
 }
 
 void decode_hires(picture_context& context) {
+  decode_hires_pixels(context.model, context.chunky.chunky_a);
+  render_320_wide(context, render_target::a);
+  caption_work_surface(context, context.work_surface_a);
+}
+
+void decode_ufli(picture_context& context) {
   const picture_model& model = context.model;
   auto& chunky_a = context.chunky.chunky_a;
-  // Four pairs share one bitmap byte: set bits take the screen byte's high nibble.
-  for (unsigned i = 0; i < 32000; i += 4) {
-    const pixel_pair_location at = locate_pixel_pair(static_cast<uint16_t>(i));
-    const uint8_t bits = model.bitmap_a[bitmap_offset(at.position)];
-    const uint8_t screen = screen_byte(model.screen_a, at);
-    for (unsigned p = 0; p < 8; ++p)
-      chunky_a[at.position + p] = ((bits & bit_masks[p]) ? screen >> 4 : screen) & 0x0F;
+  decode_hires_pixels(model, chunky_a);
+  // The sprites lie under the bitmap: they show only where its bit is clear.
+  for (uint16_t y = 0; y < 200; ++y) {
+    for (int x = ufli_sprites::first_x; x < ufli_sprites::end_x; ++x) {
+      const auto position = static_cast<uint16_t>(y * 320 + x);
+      if (model.bitmap_a[bitmap_offset(position)] & bit_masks[x % 8]) continue;
+      const ufli_sprites::sprite_bit sprite = ufli_sprites::bit_under(x, y);
+      if (model.sprite_bank[sprite.offset] & sprite.mask) {
+        chunky_a[position] =
+            ufli_sprites::colour_of_column(model.sprite_bank, ufli_sprites::column_of(x)) & 0x0F;
+      }
+    }
   }
   render_320_wide(context, render_target::a);
   caption_work_surface(context, context.work_surface_a);
@@ -82,8 +106,6 @@ void decode_hires(picture_context& context) {
 
 void run_decoding(decoding kind, picture_context& context) {
   switch (kind) {
-    case decoding::none:
-      break;
     case decoding::two_frame_multicolor:
       decode_two_frame_multicolor(context);
       break;
@@ -92,6 +114,9 @@ void run_decoding(decoding kind, picture_context& context) {
       break;
     case decoding::hires:
       decode_hires(context);
+      break;
+    case decoding::ufli:
+      decode_ufli(context);
       break;
   }
 }

@@ -39,5 +39,10 @@ void decode_multicolor(picture_context& context);
 // A hires picture into chunky_a (320 wide), rendered and captioned on work surface A.
 void decode_hires(picture_context& context);
 
-// Runs the given decoding (nothing for decoding::none).
+// A hires picture with Crest UFLI's sprites under it: where a bitmap bit is clear and the
+// sprite bit under the pixel is set, the pixel takes the sprite colour instead of the screen
+// byte's low nibble. Into chunky_a, rendered and captioned on work surface A.
+void decode_ufli(picture_context& context);
+
+// Runs the given decoding.
 void run_decoding(decoding kind, picture_context& context);

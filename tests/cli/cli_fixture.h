@@ -25,12 +25,13 @@ class CliTest : public testing::Test {
   void picture(const std::string& name, size_t size, unsigned seed = 0) {
     write_file_bytes(dir / name, counting_bytes(size, seed));
   }
-  // Entries: 0 a SEQ file, 1 a koala picture, 2 a size named but not shown, 3 a two-frame
-  // picture with a name that needs cleaning, 4 a file whose size names nothing.
+  // Entries: 0 a SEQ file, 1 a koala picture, 2 a picture's size at a load address that no
+  // format of that size has, 3 a two-frame picture with a name that needs cleaning, 4 a file
+  // whose size names nothing.
   void disk_image(const std::string& name) {
     const std::vector<d64_file> files = {{"NOTES", 0x81, koala},
                                          {"KOALA PIC", 0x82, koala},
-                                         {"STUDIO", 0x82, named_only},
+                                         {"BASIC", 0x82, misplaced},
                                          {"\x01SUN*SET ", 0x82, interlace},
                                          {"ODD", 0x82, odd}};
     write_file_bytes(dir / name, d64_image_of(files, "BATCH"));
@@ -63,7 +64,13 @@ class CliTest : public testing::Test {
   temp_folder dir{temp_folder::current::enter};
   std::string out, err;  // what the last subcommand wrote
   const std::vector<uint8_t> koala = counting_bytes(10018, 11);
-  const std::vector<uint8_t> named_only = counting_bytes(9009, 13);
+  // A Koala Painter file's size, loaded at $0801.
+  const std::vector<uint8_t> misplaced = [] {
+    std::vector<uint8_t> bytes = counting_bytes(10003, 13);
+    bytes[0] = 0x01;
+    bytes[1] = 0x08;
+    return bytes;
+  }();
   const std::vector<uint8_t> interlace = counting_bytes(19434, 12);
   const std::vector<uint8_t> odd = counting_bytes(500, 14);
 };

@@ -102,6 +102,49 @@ TEST(DecodeHires, RowsOfACellUseTheirOwnBytes) {
   EXPECT_EQ(f->chunky.chunky_a[12 * 320 + 31], 0);
 }
 
+TEST(DecodeUfli, SpritePixelsShowUnderClearBitmapBitsOnly) {
+  auto f = make_render_fixture();
+  // Line 0, x 24 and 25 (cell 3): bit 7 of the first byte of sprite block 0.
+  f->model.sprite_bank[0] = 0x80;
+  f->model.sprite_bank[0xFF0] = 0xF7;  // the one sprite colour: yellow
+  f->model.screen_a[3 * 8] = 0x5C;
+  f->model.bitmap_a[3 * 8] = 0x40;  // x 25 set
+  decode_ufli(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[24], 7);
+  EXPECT_EQ(f->chunky.chunky_a[25], 5);
+  EXPECT_EQ(f->chunky.chunky_a[26], 12);
+  EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
+}
+
+TEST(DecodeUfli, ModeFlagGivesEachSpriteColumnItsOwnColour) {
+  auto f = make_render_fixture();
+  // Line 42 lies in the second band and takes the second set of six: sprite column 5
+  // (x 264..311) is block 12 + 6 + 5, and its row is (42 + 1) / 2 mod 21 = 0.
+  f->model.sprite_bank[(12 + 6 + 5) * 64] = 0x80;
+  f->model.sprite_bank[0xFF0] = 7;
+  f->model.sprite_bank[0xFF2 + 5] = 13;
+  decode_ufli(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[42 * 320 + 264], 7);
+  f->model.sprite_bank[0xFEF] = 1;
+  decode_ufli(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[42 * 320 + 264], 13);
+  EXPECT_EQ(f->chunky.chunky_a[42 * 320 + 265], 13);
+  EXPECT_EQ(f->chunky.chunky_a[42 * 320 + 266], 0);
+  EXPECT_EQ(f->chunky.chunky_a[43 * 320 + 264], 0);
+}
+
+TEST(DecodeUfli, SpritesCoverX24To311OnEveryLine) {
+  auto f = make_render_fixture();
+  f->model.sprite_bank.fill(0xFF);
+  decode_ufli(f->context);
+  for (int y = 0; y < 200; ++y) {
+    EXPECT_EQ(f->chunky.chunky_a[y * 320 + 23], 0) << y;
+    EXPECT_EQ(f->chunky.chunky_a[y * 320 + 24], 15) << y;
+    EXPECT_EQ(f->chunky.chunky_a[y * 320 + 311], 15) << y;
+    EXPECT_EQ(f->chunky.chunky_a[y * 320 + 312], 0) << y;
+  }
+}
+
 // Frame A is colour 1 on every pixel, frame B colour 4.
 void fill_two_frames(render_fixture& f) {
   f.model.bitmap_a.fill(0x55);
@@ -144,17 +187,6 @@ TEST(DecodeTwoFrameMulticolor, InterlacedGivesEachFrameItsBufferAndSurface) {
   EXPECT_EQ(f->work_surface_b.at(2, 0), 0x31012Du);  // purple 164, 5, 153 at 0.3
   EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
   EXPECT_EQ(f->work_surface_b.at(600, 530), caption_grey);
-}
-
-TEST(RunDecoding, NoneChangesNothing) {
-  auto f = make_render_fixture();
-  f->model.bitmap_a.fill(0xFF);
-  f->model.color_ram.fill(1);
-  run_decoding(decoding::none, f->context);
-  EXPECT_EQ(f->chunky.chunky_a[0], 0);
-  EXPECT_EQ(f->work_surface_a.at(600, 530), 0u);
-  run_decoding(decoding::multicolor, f->context);
-  EXPECT_EQ(f->chunky.chunky_a[0], 1);
 }
 
 }  // namespace

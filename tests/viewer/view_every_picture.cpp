@@ -24,11 +24,10 @@ void press(TForm1& form, int key) {
 
 bool is_picture_row(const grid_row& row) {
   const bool file_row = row.cells[1] == "<File>" || row.cells[1] == "PRG";
-  const format_entry* format = format_by_id(row.format_id);
-  return file_row && format != nullptr && format->shown();
+  return file_row && format_by_id(row.format_id) != nullptr;
 }
 
-// Shows every showable picture row of the listing on screen, with a few frame ticks each.
+// Shows every picture row of the listing on screen, with a few frame ticks each.
 int show_every_picture(TForm1& form) {
   int shown = 0;
   for (int row = 1; row < form.grid().row_count; ++row) {

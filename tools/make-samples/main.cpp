@@ -1,6 +1,6 @@
 // make-samples: writes one picture file of every showable format, computed here, into a
-// folder, and prints the format_id and file name of each; with --all also files that are
-// listed but not shown.
+// folder, and prints the format_id and file name of each; with --all also a file of a size
+// that names no format.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -59,10 +59,9 @@ int main(int argc, char** argv) {
                 sample.file_name.data());
   }
   if (all) {
-    for (const plain_sample& sample : plain_samples) {
-      begin_file(work.file, sample.load_address);
-      if (!write_file(folder / sample.file_name, work.file, sample.size)) return 1;
-    }
+    begin_file(work.file, unknown_size_sample.load_address);
+    if (!write_file(folder / unknown_size_sample.file_name, work.file, unknown_size_sample.size))
+      return 1;
   }
   return 0;
 }

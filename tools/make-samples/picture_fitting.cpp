@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "c64_colours.h"
+#include "formats/ufli_sprites.h"
 
 namespace {
 
@@ -141,15 +143,53 @@ void fit_multicolour_cell(const target_picture& picture, const picture_constrain
   }
 }
 
+// UFLI: whether the sprite bit under hires pixel (x, y) is set.
+bool under_sprite(const picture_constraints& limits, const picture_model& model, int x, int y) {
+  if (!limits.sprite_underlay || !ufli_sprites::covers(x)) return false;
+  const ufli_sprites::sprite_bit bit = ufli_sprites::bit_under(x, y);
+  return (model.sprite_bank[bit.offset] & bit.mask) != 0;
+}
+
+// Each sprite column takes the colour other than black that fills the most pixel pairs under
+// it, and its bits are set under those pairs; the cells' two colours are then fitted to the
+// pixels the sprites leave, so a sprite adds a third colour wherever it lies.
+void fit_sprites(const target_picture& picture, picture_model& model) {
+  namespace sprites = ufli_sprites;
+  const auto pair_colour = [&](int x, int y) -> std::optional<uint8_t> {
+    const uint8_t colour = picture.frames[0][y * picture_width + x];
+    if (colour == picture.frames[0][y * picture_width + x + 1]) return colour;
+    return std::nullopt;
+  };
+  std::array<colour_counts, sprites::columns> pairs{};
+  for (int y = 0; y < picture_height; ++y) {
+    for (int x = sprites::first_x; x < sprites::end_x; x += 2) {
+      if (const auto colour = pair_colour(x, y)) ++pairs[sprites::column_of(x)][*colour];
+    }
+  }
+  model.sprite_bank[sprites::mode_flag] = 1;
+  for (int column = 0; column < sprites::columns; ++column) {
+    pairs[column][c64::black] = 0;
+    model.sprite_bank[sprites::column_colours + column] = most_used(pairs[column], c64::white);
+  }
+  for (int y = 0; y < picture_height; ++y) {
+    for (int x = sprites::first_x; x < sprites::end_x; x += 2) {
+      const uint8_t colour = sprites::colour_of_column(model.sprite_bank, sprites::column_of(x));
+      if (pair_colour(x, y) != colour) continue;
+      const sprites::sprite_bit bit = sprites::bit_under(x, y);
+      model.sprite_bank[bit.offset] |= bit.mask;
+    }
+  }
+}
+
 void fit_hires_cell(const target_picture& picture, const picture_constraints& limits, int cell,
                     picture_model& model) {
-  const int lines_per_group = limits.screen_per_line ? 1 : 8;
+  const int lines_per_group = limits.screen_per_line ? 1 : limits.sprite_underlay ? 2 : 8;
   for (int first = 0; first < 8; first += lines_per_group) {
     colour_counts counts{};
     for (int line = first; line < first + lines_per_group; ++line) {
       const int y = cell_top(cell) + line;
       for (int x = cell_left(cell); x < cell_left(cell) + 8; ++x) {
-        ++counts[picture.frames[0][y * picture_width + x]];
+        if (!under_sprite(limits, model, x, y)) ++counts[picture.frames[0][y * picture_width + x]];
       }
     }
     // A set bitmap bit shows the high nibble, a clear one the low nibble.
@@ -161,7 +201,9 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
       const std::array<uint8_t, 4> choices = {low, high};
       uint8_t byte = 0;
       for (int column = 0; column < 8; ++column) {
-        const uint8_t colour = picture.frames[0][y * picture_width + cell_left(cell) + column];
+        const int x = cell_left(cell) + column;
+        if (under_sprite(limits, model, x, y)) continue;  // a clear bit shows the sprite
+        const uint8_t colour = picture.frames[0][y * picture_width + x];
         byte = static_cast<uint8_t>(byte | nearest(colour, choices, 2) << (7 - column));
       }
       model.bitmap_a[cell * 8 + line] = byte;
@@ -174,6 +216,7 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
 void fit_picture(const target_picture& picture, const picture_constraints& limits,
                  picture_model& model) {
   if (limits.hires) {
+    if (limits.sprite_underlay) fit_sprites(picture, model);
     for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, model);
     if (limits.top_row_unused) {
       std::fill_n(model.bitmap_a.begin(), 40 * 8, 0);

@@ -23,9 +23,11 @@ struct picture_constraints {
   bool single_color_ram = false;  // one colour RAM byte serves every cell
   bool white_on_black = false;    // hires without colours: set bits white, clear ones black
   bool top_row_unused = false;    // hires: character row 0 is not pictured, its cells stay black
+  // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
+  bool sprite_underlay = false;
 };
 
 // Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,
-// copied where the format has one), colour RAM and line backgrounds 0..255.
+// copied where the format has one), colour RAM, line backgrounds 0..255 and the sprite bank.
 void fit_picture(const target_picture& picture, const picture_constraints& limits,
                  picture_model& model);

@@ -29,7 +29,8 @@ scene_style style_for(const sample_format& sample, std::string_view subtitle) {
           .subtitle = subtitle,
           .hires = limits.hires,
           .two_frames = limits.frames == 2,
-          .fine_colour = limits.screen_per_line || limits.background == bg::per_line,
+          .fine_colour =
+              limits.screen_per_line || limits.sprite_underlay || limits.background == bg::per_line,
           .line_backgrounds = limits.background == bg::per_line,
           .greys = limits.mono_colours,
           .black_and_white = limits.white_on_black};
@@ -47,7 +48,7 @@ std::string subtitle_for(const sample_format& sample) {
 
 }  // namespace
 
-const std::array<sample_format, 41> sample_formats = {{
+const std::array<sample_format, 45> sample_formats = {{
     {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
     {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
     {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
@@ -70,7 +71,9 @@ const std::array<sample_format, 41> sample_formats = {{
     {12, "12-dolphin-fli.vic", 0x3C00, "DOLPHIN FLI", fli(bg::black)},
     {13, "13-fun-paint.vic", 0x3FF0, "FUN PAINT", fli_lace(bg::per_line)},
     {14, "14-art-studio.vic", 0x2000, "ART STUDIO", multicolour(bg::single)},
+    {15, "15-hires-art-studio.vic", 0x2000, "HIRES ART STUDIO", {.hires = true}},
     {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single)},
+    {17, "17-crest-ufli.vic", 0x4000, "CREST UFLI", {.hires = true, .sprite_underlay = true}},
     {18, "formats/koala-painter.koa", 0x6000, "KOALA", multicolour(bg::single)},
     {19, "formats/koala-painter-gg.gg", 0x6000, "KOALA GG", multicolour(bg::single)},
     {20, "formats/run-paint.rpm", 0x6000, "RUN PAINT", multicolour(bg::single)},
@@ -98,6 +101,16 @@ const std::array<sample_format, 41> sample_formats = {{
      "HIRES BITMAP",
      {.hires = true, .white_on_black = true}},
     {36, "formats/fli-graph.bml", 0x3B00, "FLI GRAPH", fli(bg::per_line)},
+    {37,
+     "formats/crest-hires-fli.hfc",
+     0x4000,
+     "CREST HIRES FLI",
+     {.hires = true, .screen_per_line = true}},
+    {38,
+     "formats/hires-manager.him",
+     0x4000,
+     "HIRES MANAGER",
+     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
     {39, "formats/doodle-jj.jj", 0x5C00, "DOODLE JJ", {.hires = true}},
     {40, "formats/amica-paint.ami", 0x4000, "AMICA", multicolour(bg::single)},
     {41,
@@ -116,11 +129,7 @@ const std::array<sample_format, 41> sample_formats = {{
     {45, "formats/koala-painter-zlib.vic", 0x9C78, "KOALA ZLIB", multicolour(bg::single)},
 }};
 
-const std::array<plain_sample, 3> plain_samples = {{
-    {"15-hires-art-studio.vic", 9009, 0x2000},
-    {"17-crest-ufli.vic", 16194, 0x4000},
-    {"00-unknown-size.vic", 12345, 0x0801},
-}};
+const plain_sample unknown_size_sample = {"00-unknown-size.vic", 12345, 0x0801};
 
 void begin_file(file_buffer& file, uint16_t load_address) {
   file.bytes.fill(0);

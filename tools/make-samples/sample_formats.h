@@ -1,7 +1,7 @@
 #pragma once
 // What make-samples writes: one sample per showable format, made by painting the scene in a
 // style that suits the format, fitting it into the format's limits and storing it by the
-// format's layout; and, on request, files that are listed but not shown.
+// format's layout; and, on request, a file of a size that names no format.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -18,9 +18,9 @@ struct sample_format {
   picture_constraints limits;
 };
 
-// Every format that is shown, in format order; the seventeen sizes' formats at the top of the
+// Every format, in format order; the seventeen sizes' formats at the top of the
 // samples folder, the further formats in its subfolder formats/, named with their extensions.
-extern const std::array<sample_format, 41> sample_formats;
+extern const std::array<sample_format, 45> sample_formats;
 
 struct plain_sample {
   std::string_view file_name;
@@ -28,8 +28,8 @@ struct plain_sample {
   uint16_t load_address = 0;
 };
 
-// Files of formats 15 and 17, which are named but not shown, and of a size no format has.
-extern const std::array<plain_sample, 3> plain_samples;
+// A file of a size no format has: listed, never shown.
+extern const plain_sample unknown_size_sample;
 
 // Scratch space for making one sample; nothing is allocated per sample.
 struct sample_workspace {

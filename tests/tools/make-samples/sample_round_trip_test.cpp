@@ -9,6 +9,7 @@
 
 #include "formats/format_table.h"
 #include "formats/identify.h"
+#include "formats/ufli_sprites.h"
 #include "sample_formats.h"
 
 namespace {
@@ -47,7 +48,19 @@ uint8_t multicolour_pixel(const picture_model& model, int frame, int m, int y) {
   }
 }
 
+// Whether a Crest UFLI sprite shows at hires pixel (x, y): its bit is set under a clear
+// bitmap bit.
+bool sprite_shows(const picture_model& model, int x, int y) {
+  if (!ufli_sprites::covers(x)) return false;
+  const int cell = y / 8 * 40 + x / 8;
+  const ufli_sprites::sprite_bit bit = ufli_sprites::bit_under(x, y);
+  return !(model.bitmap_a[cell * 8 + y % 8] >> (7 - x % 8) & 1) &&
+         model.sprite_bank[bit.offset] & bit.mask;
+}
+
 uint8_t hires_pixel(const picture_model& model, int x, int y) {
+  if (sprite_shows(model, x, y))
+    return ufli_sprites::colour_of_column(model.sprite_bank, ufli_sprites::column_of(x));
   const int cell = y / 8 * 40 + x / 8;
   const uint8_t screen_byte = model.screen_a[cell * 8 + y % 8];
   const bool set = model.bitmap_a[cell * 8 + y % 8] >> (7 - x % 8) & 1;
@@ -98,7 +111,8 @@ TEST_P(SampleRoundTrip, LoadingReadsBackTheFittedPicture) {
   };
   expect_same(shown(loaded.bitmap_a, 8000), shown(work.model.bitmap_a, 8000), "bitmap_a");
   expect_same(shown(loaded.screen_a, 8000), shown(work.model.screen_a, 8000), "screen_a");
-  if (format->decode == decoding::hires) return;
+  expect_same(loaded.sprite_bank, work.model.sprite_bank, "sprite_bank");
+  if (format->decode == decoding::hires || format->decode == decoding::ufli) return;
   expect_same(shown(loaded.color_ram, 1000), shown(work.model.color_ram, 1000), "color_ram");
   expect_same(shown(loaded.line_background, 200), shown(work.model.line_background, 200),
               "line_background");
@@ -122,12 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST(SampleFormats, CoverEveryShowableFormatOnce) {
+TEST(SampleFormats, CoverEveryFormatOnce) {
   for (const format_entry& format : format_table) {
     const auto count =
         std::count_if(sample_formats.begin(), sample_formats.end(),
                       [&](const sample_format& s) { return s.format_id == format.id; });
-    EXPECT_EQ(count, format.shown() ? 1 : 0) << int{format.id};
+    EXPECT_EQ(count, 1) << int{format.id};
   }
 }
 
@@ -164,10 +178,26 @@ TEST(SampleFormats, InterlaceFramesDiffer) {
   }
 }
 
-TEST(SampleFormats, PlainSamplesAreNamedButNotShown) {
-  EXPECT_EQ(format_id_by_size(plain_samples[0].size), 15);
-  EXPECT_EQ(format_id_by_size(plain_samples[1].size), 17);
-  EXPECT_EQ(format_id_by_size(plain_samples[2].size), 0);
+// The sprites add a third colour to cells: thousands of pixels show the scene's colour
+// through them.
+TEST(SampleFormats, UfliSpritesColourPartOfThePicture) {
+  const sample_format& ufli =
+      *std::find_if(sample_formats.begin(), sample_formats.end(),
+                    [](const sample_format& s) { return s.format_id == 17; });
+  make_sample(ufli, work);
+  int through_sprites = 0;
+  for (int y = 0; y < picture_height; ++y) {
+    for (int x = 0; x < picture_width; ++x) {
+      through_sprites +=
+          sprite_shows(work.model, x, y) &&
+          hires_pixel(work.model, x, y) == work.picture.frames[0][y * picture_width + x];
+    }
+  }
+  EXPECT_GT(through_sprites, 2000);
+}
+
+TEST(SampleFormats, UnknownSizeSampleNamesNoFormat) {
+  EXPECT_EQ(format_id_by_size(unknown_size_sample.size), 0);
 }
 
 }  // namespace
