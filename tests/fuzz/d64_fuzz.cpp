@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const disk_kind& kind = disk_kinds[data[0] % disk_kinds.size()];
   const std::span<const uint8_t> input(data + 1, size - 1);
   const bool is_image = disk_kind_by_size(input.size()) != nullptr;
-  if (read_directory_from_bytes(reader, input) != is_image) __builtin_trap();
+  if (read_directory_from_bytes(reader, input).ok() != is_image) __builtin_trap();
   if (!is_image && reader.dir_entry_count != 0) __builtin_trap();
 
   // Inputs shorter than the kind's image are laid over a blank one from the directory track on,
