@@ -34,10 +34,11 @@ command_line parse_command_line(std::span<const std::string_view> args) {
   command_line cl;
   if (!args.empty()) {
     const std::string_view first = args.front();
-    const program_action sub = first == "render" ? program_action::render
-                               : first == "info" ? program_action::info
-                               : first == "list" ? program_action::list
-                                                 : program_action::view;
+    const program_action sub = first == "render"      ? program_action::render
+                               : first == "thumbnail" ? program_action::thumbnail
+                               : first == "info"      ? program_action::info
+                               : first == "list"      ? program_action::list
+                                                      : program_action::view;
     if (sub != program_action::view) {
       cl.action = sub;
       cl.command_args.assign(args.begin() + 1, args.end());
@@ -127,9 +128,11 @@ std::string usage_text() {
          "                  [--palette FILE|PRESET] [START]\n"
          "       velora2003 render INPUT -o OUTPUT [--mode static|interlaced] [--frame a|b]\n"
          "                         [--inertia 0-10] [--scanline 0-9] [--palette FILE|PRESET]\n"
-         "       velora2003 render INPUT... -o DIR/ [--format bmp|png] [options as above]\n"
+         "       velora2003 render INPUT... -o DIR/ [--format bmp|png] [-j N] [--overwrite]\n"
+         "                         [options as above]\n"
+         "       velora2003 thumbnail [-s SIZE] INPUT OUTPUT.png\n"
          "       velora2003 info FILE...\n"
-         "       velora2003 list IMAGE.d64\n"
+         "       velora2003 list IMAGE\n"
          "       velora2003 --help | --version\n"
          "\n"
          "Shows Commodore 64 picture files as a C64 showed them on a CRT, browsing from\n"
@@ -143,9 +146,13 @@ std::string usage_text() {
          "  --palette P      read the colours from file P or the shipped preset P (default:\n"
          "                   Velora2003.cfg in the start folder, else\n"
          "                   $XDG_CONFIG_HOME/velora2003/Velora2003.cfg)\n"
-         "  render           write pictures as the viewer renders them, to BMP or PNG\n"
+         "  render           write pictures as the viewer renders them, to BMP or PNG; a batch\n"
+         "                   into DIR/ uses -j N workers (default: one per CPU) and leaves\n"
+         "                   existing files alone unless --overwrite is given\n"
+         "  thumbnail        write a PNG of the picture alone, its longer side at most SIZE\n"
+         "                   pixels (default 256), for file managers\n"
          "  info             print size and format of each picture file\n"
-         "  list             print the directory of a D64 disk image\n"
+         "  list             print the directory of a D64, D71 or D81 disk image\n"
          "\n"
          "Exit status: 0 done, 1 the input could not be read or shown, 2 bad usage.\n";
 }

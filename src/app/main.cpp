@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
       return 0;
     case program_action::render:
       return run_render_command(cl.command_args, find_data_dir(""), io);
+    case program_action::thumbnail:
+      return run_thumbnail_command(cl.command_args, io);
     case program_action::info:
       return run_info_command(cl.command_args, io);
     case program_action::list:

@@ -19,3 +19,5 @@ int run_render_command(std::span<const std::string_view> args, const std::string
                        console& io);
 int run_info_command(std::span<const std::string_view> args, console& io);
 int run_list_command(std::span<const std::string_view> args, console& io);
+// A small PNG of the picture alone, as file managers show it.
+int run_thumbnail_command(std::span<const std::string_view> args, console& io);

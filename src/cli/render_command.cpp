@@ -7,8 +7,8 @@
 #include "base/quit_signal.h"
 #include "cli/batch_render.h"
 #include "cli/commands.h"
+#include "cli/render_input.h"
 #include "cli/render_options.h"
-#include "d64/d64_entry.h"
 #include "render/palette_lookup.h"
 
 namespace {
@@ -49,17 +49,9 @@ bool load_render_palette(const render_options& options, const std::string& data_
   return true;
 }
 
-// The file an input reads: a host file, or the disk image an IMAGE:N names.
-std::optional<file_identity> input_file(const std::string& input) {
-  if (const std::optional<file_identity> file = identity_of(input)) return file;
-  if (const auto ref = parse_d64_entry_ref(input)) return identity_of(ref->image);
-  return std::nullopt;
-}
-
 int render_one(const render_options& options, console& io) {
   const std::string& input = options.inputs.front();
-  const std::optional<file_identity> output = identity_of(options.output);
-  if (output && output == input_file(input)) {
+  if (output_is_input(options.output, input)) {
     io.err << "velora2003: render: " << options.output
            << ": is the input file; it is not replaced\n";
     return 1;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "base/regular_file.h"
 #include "d64/d64_entry.h"
 #include "formats/identify.h"
 #include "formats/picture_file.h"
@@ -51,4 +52,12 @@ result<render_input> read_render_input(std::string_view input, file_buffer& file
   if (!read) return failure{read.error()};
   const uint8_t format_id = identify_file(path, info.st_size, peek_into(file, *read));
   return render_input{browser_picture_name(path), info.st_size, *read, format_id};
+}
+
+bool output_is_input(const std::string& output, const std::string& input) {
+  const std::optional<file_identity> written = identity_of(output);
+  if (!written) return false;
+  if (const std::optional<file_identity> file = identity_of(input)) return written == file;
+  if (const auto ref = parse_d64_entry_ref(input)) return written == identity_of(ref->image);
+  return false;
 }

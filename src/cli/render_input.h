@@ -21,3 +21,7 @@ std::string browser_picture_name(std::string_view path);
 // file of that exact name exists) whole into file and tells its format; fails with why it could
 // not be read.
 result<render_input> read_render_input(std::string_view input, file_buffer& file);
+
+// Whether output names the file that input reads (the host file, or the disk image an IMAGE:N
+// names), through any link: writing it would destroy the input.
+bool output_is_input(const std::string& output, const std::string& input);

@@ -19,9 +19,8 @@ void clear_workspace(render_workspace& work) {
 
 }  // namespace
 
-result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
-                        const render_settings& settings, render_workspace& work,
-                        const write_options& writing) {
+result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
+                                         render_workspace& work) {
   clear_workspace(work);
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
@@ -39,10 +38,15 @@ result<> render_to_file(std::string_view input, const std::string& output, image
                           settings.crt,
                           work.work_surface_a,
                           work.work_surface_b,
-                          {read->picture_name, format->name}};
+                          {read->picture_name, format->name, settings.caption}};
   render_picture(*format, context);
+  return settings.frame == render_target::a ? &work.work_surface_a : &work.work_surface_b;
+}
 
-  const surface& frame =
-      settings.frame == render_target::a ? work.work_surface_a : work.work_surface_b;
-  return save_surface(output, frame, kind, work.bitmap, writing);
+result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
+                        const render_settings& settings, render_workspace& work,
+                        const write_options& writing) {
+  const result<const surface*> frame = render_to_surface(input, settings, work);
+  if (!frame) return frame.why();
+  return save_surface(output, **frame, kind, work.bitmap, writing);
 }

@@ -18,6 +18,7 @@ struct render_settings {
   crt_settings crt;
   render_target frame = render_target::a;
   palette_colours palette = default_palette;
+  bool caption = true;  // the box with the picture's name under it
 };
 
 // Everything one render works on. Large: give each thread one, made once and reused.
@@ -31,9 +32,13 @@ struct render_workspace {
   export_bitmap bitmap;
 };
 
-// Reads input (a host file or IMAGE.d64:N), renders it from an all-zero model into the work
-// surfaces and writes the chosen frame to output as BMP or PNG. Fails with why the input could
-// not be shown or the output not be written.
+// Reads input (a host file or IMAGE.d64:N) and renders it from an all-zero model into the work
+// surfaces; gives the frame the settings choose, or why the input could not be shown.
+result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
+                                         render_workspace& work);
+
+// Renders input as render_to_surface does and writes the frame to output as BMP or PNG. Fails
+// with why the input could not be shown or the output not be written.
 result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,
                         const render_settings& settings, render_workspace& work,
                         const write_options& writing = {});

@@ -17,10 +17,11 @@ struct chunky_buffers {
   std::array<uint8_t, 65536> chunky_b{};
 };
 
-// The two lines of the box under the picture.
+// The two lines of the box under the picture; a thumbnail shows the picture alone.
 struct picture_caption {
   std::string_view name;
   std::string_view format_name;
+  bool shown = true;
 };
 
 struct picture_context {

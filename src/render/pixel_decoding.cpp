@@ -46,7 +46,8 @@ void decode_hires_pixels(const picture_model& model, std::array<uint8_t, 65536>&
 }
 
 void caption_work_surface(picture_context& context, surface& work_surface) {
-  draw_caption(context.caption.name, context.caption.format_name, work_surface);
+  if (context.caption.shown)
+    draw_caption(context.caption.name, context.caption.format_name, work_surface);
 }
 
 }  // namespace

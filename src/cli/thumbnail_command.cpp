@@ -1,0 +1,91 @@
+#include <charconv>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/render_input.h"
+#include "cli/render_job.h"
+#include "display/surface_shrink.h"
+#include "formats/png_file.h"
+#include "render/palette_lookup.h"
+
+namespace {
+
+constexpr const char* usage = "usage: velora2003 thumbnail [-s SIZE] INPUT OUTPUT.png\n";
+constexpr int default_longest_side = 256;
+constexpr int most_longest_side = 4096;
+
+// Where the picture lies on a work surface: 320 x 200 pixels drawn 2 x 2.
+constexpr rect picture_area{0, 0, 640, 400};
+
+int bad_usage(console& io, const std::string& reason) {
+  io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
+  return 2;
+}
+
+std::optional<int> parse_size(std::string_view text) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < 1 || value > most_longest_side) return std::nullopt;
+  return value;
+}
+
+// The palette the viewer would show the picture with, opened in the picture's own folder.
+void load_viewer_palette(const std::string& input, palette_colours& palette) {
+  const std::string folder = std::filesystem::path(input).parent_path().string();
+  const std::optional<std::string> path = palette_file_to_load(
+      std::nullopt, folder.empty() ? "." : folder, palette_environment_from_process());
+  if (path) (void)load_palette(*path, palette);
+}
+
+}  // namespace
+
+int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
+  int longest = default_longest_side;
+  std::vector<std::string> names;
+  bool options_ended = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (!options_ended && arg == "--") {
+      options_ended = true;
+    } else if (!options_ended && arg == "-s") {
+      if (i + 1 == args.size()) return bad_usage(io, "-s needs a size");
+      const std::optional<int> size = parse_size(args[++i]);
+      if (!size) return bad_usage(io, "-s is a number of pixels from 1 to 4096");
+      longest = *size;
+    } else if (!options_ended && arg.size() > 1 && arg.starts_with('-')) {
+      return bad_usage(io, "unknown option '" + std::string(arg) + "'");
+    } else {
+      names.emplace_back(arg);
+    }
+  }
+  if (names.size() != 2) return bad_usage(io, "an input and an output file are needed");
+  const std::string& input = names[0];
+  const std::string& output = names[1];
+  if (output_is_input(output, input)) {
+    io.err << "velora2003: thumbnail: " << output << ": is the input file; it is not replaced\n";
+    return 1;
+  }
+
+  const auto work = std::make_unique<render_workspace>();
+  render_settings settings;
+  settings.caption = false;
+  load_viewer_palette(input, settings.palette);
+  const result<const surface*> frame = render_to_surface(input, settings, *work);
+  if (!frame) {
+    io.err << "velora2003: thumbnail: " << input << ": " << describe(frame.why()) << '\n';
+    return 1;
+  }
+  const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
+  surface thumbnail = create_surface(size.width, size.height);
+  shrink_area(**frame, picture_area, thumbnail);
+  const result<> written = write_png_file(output, thumbnail);
+  if (!written) {
+    io.err << "velora2003: thumbnail: " << output << ": " << describe(written.why()) << '\n';
+    return 1;
+  }
+  return 0;
+}
