@@ -10,6 +10,10 @@ FLOORS = [
     (re.compile(r"^(Render/|RenderOnly)"), "Floor"),
     (re.compile(r"^BM_(list_directory|enumerate_only)"), "BM_bare_readdir"),
     (re.compile(r"^BM_.*PresentingTick"), "BM_BareCopy659x549"),
+    # A batch converts the same picture as Render/1/static, and writes it besides.
+    (re.compile(r"^Process/batch per picture"), "Render/1/static"),
+    # Below 1: two workers take that share of one worker's time.
+    (re.compile(r"^Process/batch of 100 -j2"), "Process/batch of 100 -j1 wall"),
 ]
 SCALE = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 

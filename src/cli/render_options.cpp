@@ -80,6 +80,10 @@ result<render_options> parse_render_options(std::span<const std::string_view> ar
       options_ended = true;
     } else if (arg == "--overwrite") {
       options.overwrite = true;
+    } else if (arg.starts_with("-j") && arg.size() > 2) {
+      // -j4 as make takes it.
+      if (const result<> applied = apply_option("-j", arg.substr(2), options, format); !applied)
+        return failure{applied.error()};
     } else if (!takes_value(arg)) {
       return failure{"unknown option " + std::string(arg)};
     } else if (i + 1 == args.size()) {

@@ -75,7 +75,7 @@ TEST_F(CommandFaults, BatchFilesAreCreatedUnderTheUmask) {
   for (int k = 0; k < 8; ++k) picture("p" + std::to_string(k) + ".vic", 10018, k);
   const mode_t old = ::umask(027);
   const int status = render({"p0.vic", "p1.vic", "p2.vic", "p3.vic", "p4.vic", "p5.vic", "p6.vic",
-                             "p7.vic", "-o", "out/", "-j", "4"});
+                             "p7.vic", "-o", "out/", "-j4"});
   ::umask(old);
   ASSERT_EQ(status, 0) << err;
   for (const auto& entry : fs::directory_iterator(dir / "out"))
