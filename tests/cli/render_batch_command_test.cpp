@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "cli_fixture.h"
+#include "support/sync_counter.h"
 
 namespace {
 
@@ -17,6 +18,19 @@ TEST_F(RenderBatchCommand, SeveralInputsGoIntoTheFolderWithASummary) {
   EXPECT_TRUE(read_file_bytes(dir / "out/new/one.bmp") == single(at("one.vic"), "e1.bmp"));
   EXPECT_TRUE(read_file_bytes(dir / "out/new/two.bmp") == single(at("two.vic"), "e2.bmp"));
   EXPECT_EQ(err, "velora2003: render: 2 done, 0 skipped\n");
+}
+
+// A batch syncs its file system once at the end instead of each file; a single render syncs
+// the one file it wrote.
+TEST_F(RenderBatchCommand, SyncsOnceAtTheEnd) {
+  for (int k = 0; k < 3; ++k) picture("p" + std::to_string(k) + ".vic", 10018, k);
+  const sync_counts before = sync_calls();
+  ASSERT_EQ(render({"p0.vic", "p1.vic", "p2.vic", "-o", "out/", "-j", "2"}), 0) << err;
+  const sync_counts batch = sync_calls();
+  EXPECT_EQ(batch.file_syncs, before.file_syncs);
+  EXPECT_EQ(batch.file_system_syncs, before.file_system_syncs + 1);
+  ASSERT_EQ(render({"p0.vic", "-o", "one.bmp"}), 0) << err;
+  EXPECT_EQ(sync_calls().file_syncs, batch.file_syncs + 1);
 }
 
 TEST_F(RenderBatchCommand, BadInputIsReportedAndTheOthersStillConvert) {
