@@ -1,11 +1,15 @@
 // A whole picture from file bytes to captioned work surfaces (load, decode, render, caption),
 // per format and display mode, against the floor: the smoothing steps and pixel stores that no
-// render can avoid.
+// render can avoid. Packed formats also from their sample file, unpacking included.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "formats/identify.h"
 #include "render/crt_renderer.h"
 #include "render/pixel_decoding.h"
 
@@ -50,7 +54,46 @@ void register_formats() {
   }
 }
 
-const bool registered = (register_formats(), true);
+// Unpacking the packed sample of a format, then rendering it as above.
+void render_packed(benchmark::State& run, std::filesystem::path sample) {
+  auto b = std::make_unique<bench_state>();
+  auto unpacked = std::make_unique<file_buffer>();
+  std::ifstream in(sample, std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+  std::copy(bytes.begin(), bytes.end(), b->file.bytes.begin());
+  const auto size = static_cast<uint32_t>(bytes.size());
+  const uint8_t id = identify_file(sample.filename().string(), size, [&](uint32_t count) {
+    return std::span<const uint8_t>(b->file.bytes.data(), std::min(count, size));
+  });
+  const format_entry& format = *format_by_id(id);
+  b->context.caption = {"Benchmark.vic", format.name};
+  for (auto _ : run) {
+    b->context.two_surface_picture = format.two_surface_picture();
+    if (!load_picture(format, b->file, size, *unpacked, b->model)) run.SkipWithError("unpacking");
+    run_decoding(format.decode, b->context);
+    benchmark::DoNotOptimize(b->work_surface_a.pixels.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+void register_packed_samples() {
+  for (const auto& entry : std::filesystem::directory_iterator(VELORA_SAMPLES_DIR "/formats")) {
+    if (entry.path().extension() == ".d64") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+    const auto size = static_cast<uint32_t>(bytes.size());
+    const uint8_t id = identify_file(entry.path().filename().string(), size, [&](uint32_t count) {
+      return std::span(reinterpret_cast<const uint8_t*>(bytes.data()), std::min(count, size));
+    });
+    const format_entry* format = format_by_id(id);
+    if (format == nullptr || format->pack == packing::none) continue;
+    benchmark::RegisterBenchmark(("RenderUnpacked/" + std::to_string(id) + "/static").c_str(),
+                                 render_packed, entry.path())
+        ->Unit(benchmark::kMicrosecond);
+  }
+}
+
+const bool registered = (register_formats(), register_packed_samples(), true);
 
 void RenderOnly160(benchmark::State& run) {
   auto b = std::make_unique<bench_state>();
