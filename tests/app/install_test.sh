@@ -23,7 +23,8 @@ for f in bin/velora2003 share/velora2003/data/gfx/title_bar.png \
   share/velora2003/data/gfx/bottom_bar.png share/velora2003/data/cbm-directory-charset.bdf \
   share/velora2003/data/palettes/default.cfg share/velora2003/data/palettes/pepto.cfg \
   share/applications/velora2003.desktop share/icons/hicolor/256x256/apps/velora2003.png \
-  share/man/man1/velora2003.1.gz share/doc/velora2003/copyright \
+  share/man/man1/velora2003.1.gz share/mime/packages/velora2003.xml \
+  share/thumbnailers/velora2003.thumbnailer share/doc/velora2003/copyright \
   share/doc/velora2003/changelog.Debian.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
