@@ -4,9 +4,9 @@
 # Usage: package_test.sh PACKAGE.deb|BUILD_DIR TEMP_PARENT SOURCE_DIR
 # Given a build folder, the package is made from it first, with CPack, in a temporary folder.
 set -u
-source_dir=$3
+source_dir=$(realpath "$3")
 mkdir -p "$2"
-work=$(mktemp -d "$2/package-XXXXXX")
+work=$(mktemp -d "$(realpath "$2")/package-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 failed=0
 fail() {
