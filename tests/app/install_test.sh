@@ -23,7 +23,9 @@ for f in bin/velora2003 share/velora2003/data/gfx/title_bar.png \
   share/velora2003/data/gfx/bottom_bar.png share/velora2003/data/cbm-directory-charset.bdf \
   share/velora2003/data/palettes/default.cfg share/velora2003/data/palettes/pepto.cfg \
   share/applications/velora2003.desktop share/icons/hicolor/256x256/apps/velora2003.png \
-  share/man/man1/velora2003.1.gz; do
+  share/man/man1/velora2003.1.gz share/mime/packages/velora2003.xml \
+  share/thumbnailers/velora2003.thumbnailer share/doc/velora2003/copyright \
+  share/doc/velora2003/changelog.Debian.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/velora2003" ] || fail "bin/velora2003 is not executable"
@@ -42,6 +44,10 @@ program=$prefix/bin/velora2003
 
 "$program" --help | grep -q '^Usage: velora2003' || fail "--help from the prefix"
 "$program" --version | grep -q '^velora2003 ' || fail "--version from the prefix"
+version=$("$program" --version | sed -n 's/^velora2003 //p')
+zcat "$prefix/share/doc/velora2003/changelog.Debian.gz" | head -n 1 \
+  | grep -q "^velora2003 ($version-[0-9]*) unstable; urgency=medium\$" \
+  || fail "the package changelog has no entry for $version"
 
 # A preset that exists only in this prefix's data folder.
 printf '$0=123456\n' >"$data/palettes/probe.cfg"
