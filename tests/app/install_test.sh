@@ -62,6 +62,16 @@ cmp -s probe.bmp expected.bmp || fail "the prefix's render differs from the buil
 XDG_CONFIG_HOME=$work/config "$program" render pic.vic -o plain.bmp || fail "plain render"
 cmp -s probe.bmp plain.bmp && fail "the preset changed nothing"
 
+# A file manager runs the thumbnailer's Exec line, the program found on PATH, with %s the size,
+# %i the input and %o the PNG to write.
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/thumbnailers/velora2003.thumbnailer")
+command=${exec_line//%s/128}
+command=${command//%i/$PWD/pic.vic}
+command=${command//%o/$PWD/thumb.png}
+PATH=$prefix/bin:$PATH XDG_CONFIG_HOME=$work/config $command || fail "the thumbnailer: $command"
+[ "$(od -An -tx1 -j16 -N8 thumb.png | tr -d ' \n')" = 0000008000000050 ] \
+  || fail "the thumbnail is no 128x80 PNG"
+
 # The viewer finds its display module in the moved prefix; without a display it says so.
 "$source_dir/tests/app/program_smoke_test.sh" "$program" || fail "the viewer from the prefix"
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$program" 2>"$work/no-display.err"
