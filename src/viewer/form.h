@@ -71,7 +71,8 @@ class TForm1 final : public frame_client {
   void DXTimerTimer();
 
   // Routes one input event: keys to the browser or the picture screen, characters only to the
-  // picture screen (frame_loop.h tells which characters).
+  // picture screen (frame_loop.h tells which characters); a double click on a list row opens
+  // it as Enter would.
   void handle_input(const input_event& event);
   // Browser keys; handle_input lets the grid's own navigation follow.
   void tdirKeyDown(int key, bool ctrl);

@@ -183,6 +183,16 @@ TEST_F(KeysTest, GridNavigationWheelAndClickMoveTheSelectionAndRepaintTheGrid) {
   EXPECT_TRUE(asked().empty());
 }
 
+TEST_F(KeysTest, ADoubleClickOpensTheListRowItLandsOn) {
+  std::filesystem::create_directory(folder / "sub");
+  start();
+  const int sub_y = grid_top + 15 * 2 + 2;  // rows: "..", Sub, the drive
+  form->handle_input(click_event(grid_left + 10, sub_y));
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
+  form->handle_input(click_event(grid_left + 10, sub_y, 2));
+  EXPECT_EQ(std::filesystem::current_path(), folder / "sub");
+}
+
 TEST_F(KeysTest, ScrollIndicatorFollowsTheSelectionOfALongList) {
   for (int i = 0; i < 57; ++i)
     std::filesystem::create_directory(folder / ("d" + std::to_string(10 + i)));
