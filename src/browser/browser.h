@@ -53,6 +53,10 @@ struct open_outcome {
 // image (disk_image_name is the one listed now), or names the picture to show.
 open_outcome open_entry(browser& b, d64_reader& disk, const std::string& disk_image_name);
 
+// The row that leads up, for opening as Enter would: ".." in a host listing, the row that leaves
+// a disk image in its listing; 0 at the top of the file system, which has neither.
+int parent_row(const tdir& grid);
+
 // Fills the grid with the directory of the D64 image file (relative to the current directory)
 // and selects row 1; false, with the grid unchanged, when the image cannot be read whole.
 bool list_disk_image(browser& b, d64_reader& disk, const std::string& file_name);

@@ -75,3 +75,13 @@ open_outcome open_entry(browser& b, d64_reader& disk, const std::string& disk_im
   }
   return {};
 }
+
+int parent_row(const tdir& grid) {
+  for (int row = 1; row < grid.row_count; ++row) {
+    const row_kind kind = kind_of_row(grid, row);
+    if (kind == row_kind::leave_image ||
+        (kind == row_kind::directory && tdir_row(grid, row).host_name == ".."))
+      return row;
+  }
+  return 0;
+}

@@ -123,10 +123,12 @@ void tdir_wheel(tdir& grid, int wheel) {
   if (wheel < 0) tdir_select_row(grid, grid.selected_row + 1);
 }
 
-void tdir_click(tdir& grid, int x, int y) {
+bool tdir_click(tdir& grid, int x, int y) {
   const int columns_width =
       std::accumulate(grid_column_widths.begin(), grid_column_widths.end(), 0);
-  if (x < 0 || x >= columns_width || y < grid_row_height || y >= grid_height) return;
+  if (x < 0 || x >= columns_width || y < grid_row_height || y >= grid_height) return false;
   const int row = grid.top_row + (y - grid_row_height) / grid_row_height;
-  if (tdir_has_row(grid, row)) tdir_select_row(grid, row);
+  if (!tdir_has_row(grid, row)) return false;
+  tdir_select_row(grid, row);
+  return true;
 }

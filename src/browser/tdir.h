@@ -58,5 +58,5 @@ void tdir_navigate(tdir& grid, int key, bool ctrl);
 // The mouse wheel: +1 (up) selects the row above, -1 (down) the row below.
 void tdir_wheel(tdir& grid, int wheel);
 
-// A left click at grid-local coordinates selects the list row under it.
-void tdir_click(tdir& grid, int x, int y);
+// A left click at grid-local coordinates selects the list row under it; false when it hit none.
+bool tdir_click(tdir& grid, int x, int y);

@@ -17,7 +17,7 @@ struct input_event {
     key_down,   // key: virtual-key code, 0 for a key that has none; ctrl: a Ctrl key is held
     character,  // character: 13 for Enter, 27 for Escape, 8 for BackSpace, else printable text
     wheel,      // wheel: +1 up, -1 down
-    click,      // x, y: screen coordinates of a left click
+    click,      // x, y: screen coordinates of a left click; clicks: 2 for a double click
     quit,       // window closed, SIGINT or SIGTERM
     focus_gained,
     focus_lost,
@@ -30,6 +30,7 @@ struct input_event {
   int wheel = 0;
   int x = 0;
   int y = 0;
+  int clicks = 1;  // presses in quick succession at one place, this one included
 };
 
 inline input_event key_down_event(int key, bool ctrl = false) {
@@ -44,5 +45,14 @@ inline input_event character_event(uint32_t character) {
   input_event e;
   e.type = input_event::kind::character;
   e.character = character;
+  return e;
+}
+
+inline input_event click_event(int x, int y, int clicks = 1) {
+  input_event e;
+  e.type = input_event::kind::click;
+  e.x = x;
+  e.y = y;
+  e.clicks = clicks;
   return e;
 }

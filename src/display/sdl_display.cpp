@@ -221,6 +221,7 @@ void sdl_display::translate(const SDL_Event& e) {
         input_event click = event_of(input_event::kind::click);
         click.x = e.button.x;
         click.y = e.button.y;
+        click.clicks = e.button.clicks;
         pending_.push_back(click);
       }
       break;

@@ -1,6 +1,7 @@
 #include "gui/dialog_box.h"
 
 #include <algorithm>
+#include <array>
 
 #include "base/utf8.h"
 #include "display/canvas.h"
@@ -42,7 +43,112 @@ size_t next_boundary(const std::string& s, size_t i) {
   return i;
 }
 
+bool is_editing(const dialog_box& box) {
+  return box.kind == dialog_kind::input || box.kind == dialog_kind::save_prompt;
+}
+
+void set_font(surface& s, uint32_t colour, bool bold) {
+  s.canvas.font = canvas_font{"Arial", 8, bold, colour};
+}
+
+// Where the parts of a box lie in its own surface.
+struct dialog_layout {
+  int width = 0;
+  int height = 0;
+  int text_y = 0;
+  rect field;  // only in an input box or save prompt
+  std::array<rect, 2> buttons;
+  int button_count = 2;
+};
+
+dialog_layout lay_out(const dialog_box& box) {
+  surface probe;
+  set_font(probe, light_text, true);
+  dialog_layout l;
+  l.width = std::max({text_width(probe, box.text), text_width(probe, box.caption),
+                      text_width(probe, box.hint), is_editing(box) ? 420 : 0});
+  l.width = std::clamp(l.width + 2 * margin, 260, screen_width - 40);
+  l.text_y = caption_height + margin;
+  int y = l.text_y + line_height;
+  if (!box.hint.empty()) y += line_height;
+  if (is_editing(box)) {
+    y += 8;
+    l.field = {margin, y, l.width - margin, y + field_height};
+    y += field_height;
+  }
+  y += margin;
+  const auto button_at = [y](int x) { return rect{x, y, x + button_width, y + button_height}; };
+  if (box.kind == dialog_kind::message) {
+    l.buttons[0] = button_at((l.width - button_width) / 2);
+    l.button_count = 1;
+  } else {
+    l.buttons = {button_at(l.width / 2 - button_width - 6), button_at(l.width / 2 + 6)};
+  }
+  l.height = y + button_height + margin;
+  return l;
+}
+
+std::array<const char*, 2> button_labels(dialog_kind kind) {
+  if (kind == dialog_kind::confirm) return {"Yes", "No"};
+  if (kind == dialog_kind::save_prompt) return {"Save", "Cancel"};
+  return {"OK", "Cancel"};  // a message box has OK only
+}
+
+// Boxes are centred on the screen.
+int centred(int room, int size) {
+  return (room - size) / 2;
+}
+
+bool contains(const rect& r, int x, int y) {
+  return x >= r.x1 && x < r.x2 && y >= r.y1 && y < r.y2;
+}
+
+void press_button(dialog_box& box, int button) {
+  switch (box.kind) {
+    case dialog_kind::message:
+      box.result = dialog_result::ok;
+      break;
+    case dialog_kind::confirm:
+      box.result = button == 0 ? dialog_result::yes : dialog_result::no;
+      break;
+    case dialog_kind::input:
+    case dialog_kind::save_prompt:
+      // A save prompt needs a name.
+      if (button == 1)
+        box.result = dialog_result::cancel;
+      else if (box.kind == dialog_kind::input || !box.value.empty())
+        box.result = dialog_result::ok;
+      break;
+  }
+}
+
+void click(dialog_box& box, int x, int y) {
+  const dialog_layout l = lay_out(box);
+  x -= centred(screen_width, l.width);
+  y -= centred(screen_height, l.height);
+  if (is_editing(box) && contains(l.field, x, y)) box.focus = -1;
+  for (int i = 0; i < l.button_count; ++i)
+    if (contains(l.buttons[static_cast<size_t>(i)], x, y)) press_button(box, i);
+}
+
 void edit_key(dialog_box& box, const input_event& e) {
+  if (e.type == input_event::kind::key_down) {
+    switch (e.key) {
+      case vk::tab:  // from the field to each button and back to the field
+        box.focus = box.focus == 1 ? -1 : box.focus + 1;
+        return;
+      case vk::enter:
+        press_button(box, std::max(box.focus, 0));
+        return;
+      case vk::escape:
+        box.result = dialog_result::cancel;
+        return;
+      default:
+        break;
+    }
+  }
+  // Text and the editing keys go to the field only while it has the focus.
+  if (box.focus != -1) return;
   if (e.type == input_event::kind::character) {
     if (e.character < 32 || e.character == 127 || e.character > 0x10FFFF) return;
     std::string bytes;
@@ -74,12 +180,6 @@ void edit_key(dialog_box& box, const input_event& e) {
     case vk::end:
       box.cursor = box.value.size();
       break;
-    case vk::enter:
-      if (box.kind == dialog_kind::input || !box.value.empty()) box.result = dialog_result::ok;
-      break;
-    case vk::escape:
-      box.result = dialog_result::cancel;
-      break;
     default:
       break;
   }
@@ -88,7 +188,7 @@ void edit_key(dialog_box& box, const input_event& e) {
 void confirm_key(dialog_box& box, int key) {
   switch (key) {
     case vk::enter:
-      box.result = box.focus == 0 ? dialog_result::yes : dialog_result::no;
+      press_button(box, box.focus);
       break;
     case 'Y':
       box.result = dialog_result::yes;
@@ -107,10 +207,6 @@ void confirm_key(dialog_box& box, int key) {
   }
 }
 
-void set_font(surface& s, uint32_t colour, bool bold) {
-  s.canvas.font = canvas_font{"Arial", 8, bold, colour};
-}
-
 void fill(surface& s, const rect& r, uint32_t colour, uint32_t pen) {
   s.canvas.brush = brush_style::solid;
   s.canvas.brush_colour = colour;
@@ -118,15 +214,15 @@ void fill(surface& s, const rect& r, uint32_t colour, uint32_t pen) {
   draw_rect(s, r.x1, r.y1, r.x2, r.y2);
 }
 
-void paint_button(surface& s, int x, int y, const char* label, bool focused) {
-  fill(s, {x, y, x + button_width, y + button_height}, button_colour, border_colour);
+void paint_button(surface& s, const rect& r, const char* label, bool focused) {
+  fill(s, r, button_colour, border_colour);
   if (focused) {
     s.canvas.brush = brush_style::clear;
-    draw_rect(s, x + 1, y + 1, x + button_width - 1, y + button_height - 1);
+    draw_rect(s, r.x1 + 1, r.y1 + 1, r.x2 - 1, r.y2 - 1);
   }
   set_font(s, dark_text, true);
   s.canvas.brush = brush_style::clear;
-  draw_text(s, x + (button_width - text_width(s, label)) / 2, y + 4, label);
+  draw_text(s, r.x1 + (button_width - text_width(s, label)) / 2, r.y1 + 4, label);
 }
 
 }  // namespace
@@ -148,6 +244,7 @@ dialog_box make_confirm_box(std::string caption, std::string question) {
 dialog_box make_input_box(std::string caption, std::string prompt, std::string initial) {
   dialog_box box = make_message_box(std::move(caption), std::move(prompt));
   box.kind = dialog_kind::input;
+  box.focus = -1;
   box.value = std::move(initial);
   box.cursor = box.value.size();
   return box;
@@ -156,12 +253,17 @@ dialog_box make_input_box(std::string caption, std::string prompt, std::string i
 dialog_box make_save_prompt(std::string directory) {
   dialog_box box = make_message_box("Save picture as", "File name (in " + directory + "):");
   box.kind = dialog_kind::save_prompt;
-  box.hint = "Bitmap files (*.bmp)";
+  box.focus = -1;
+  box.hint = "Bitmap or PNG files (*.bmp, *.png)";
   return box;
 }
 
 void dialog_key(dialog_box& box, const input_event& event) {
   if (box.result != dialog_result::open) return;
+  if (event.type == input_event::kind::click) {
+    click(box, event.x, event.y);
+    return;
+  }
   const bool key = event.type == input_event::kind::key_down;
   switch (box.kind) {
     case dialog_kind::message:
@@ -179,34 +281,17 @@ void dialog_key(dialog_box& box, const input_event& event) {
 }
 
 void paint_dialog(const dialog_box& box, surface& image) {
-  const bool editing = box.kind == dialog_kind::input || box.kind == dialog_kind::save_prompt;
-  surface probe;
-  set_font(probe, light_text, true);
-  int width = std::max({text_width(probe, box.text), text_width(probe, box.caption),
-                        text_width(probe, box.hint), editing ? 420 : 0});
-  width = std::clamp(width + 2 * margin, 260, screen_width - 40);
-  int height = caption_height + margin + line_height;
-  if (!box.hint.empty()) height += line_height;
-  if (editing) height += 8 + field_height;
-  height += margin + button_height + margin;
-
-  image = create_surface(width, height);
-  fill(image, {0, 0, width, height}, body_colour, border_colour);
-  fill(image, {1, 1, width - 1, caption_height}, caption_colour, caption_colour);
+  const dialog_layout l = lay_out(box);
+  image = create_surface(l.width, l.height);
+  fill(image, {0, 0, l.width, l.height}, body_colour, border_colour);
+  fill(image, {1, 1, l.width - 1, caption_height}, caption_colour, caption_colour);
   image.canvas.brush = brush_style::clear;
   set_font(image, light_text, true);
   draw_text(image, 8, 3, box.caption);
-
-  int y = caption_height + margin;
-  draw_text(image, margin, y, box.text);
-  y += line_height;
-  if (!box.hint.empty()) {
-    draw_text(image, margin, y, box.hint);
-    y += line_height;
-  }
-  if (editing) {
-    y += 8;
-    const rect field{margin, y, width - margin, y + field_height};
+  draw_text(image, margin, l.text_y, box.text);
+  if (!box.hint.empty()) draw_text(image, margin, l.text_y + line_height, box.hint);
+  if (is_editing(box)) {
+    const rect& field = l.field;
     fill(image, field, field_colour, border_colour);
     image.canvas.brush = brush_style::clear;
     set_font(image, dark_text, false);
@@ -217,31 +302,21 @@ void paint_dialog(const dialog_box& box, surface& image) {
            text_width(image, std::string_view(box.value).substr(first, box.cursor - first)) > room)
       first = next_boundary(box.value, first);
     const std::string_view shown = std::string_view(box.value).substr(first);
-    draw_text(image, field.x1 + 4, y + 3, shown);
-    const int cursor_x = field.x1 + 4 + text_width(image, shown.substr(0, box.cursor - first));
-    image.canvas.pen_colour = dark_text;
-    draw_line(image, cursor_x, y + 3, cursor_x, y + field_height - 3);
-    y += field_height;
+    draw_text(image, field.x1 + 4, field.y1 + 3, shown);
+    if (box.focus == -1) {
+      const int cursor_x = field.x1 + 4 + text_width(image, shown.substr(0, box.cursor - first));
+      image.canvas.pen_colour = dark_text;
+      draw_line(image, cursor_x, field.y1 + 3, cursor_x, field.y2 - 3);
+    }
   }
-  y += margin;
-  switch (box.kind) {
-    case dialog_kind::message:
-      paint_button(image, (width - button_width) / 2, y, "OK", true);
-      break;
-    case dialog_kind::confirm:
-      paint_button(image, width / 2 - button_width - 6, y, "Yes", box.focus == 0);
-      paint_button(image, width / 2 + 6, y, "No", box.focus == 1);
-      break;
-    case dialog_kind::input:
-    case dialog_kind::save_prompt:
-      paint_button(image, width / 2 - button_width - 6, y,
-                   box.kind == dialog_kind::input ? "OK" : "Save", true);
-      paint_button(image, width / 2 + 6, y, "Cancel", false);
-      break;
-  }
+  const std::array<const char*, 2> labels = button_labels(box.kind);
+  // While the field has the focus, the first button is the one Enter presses.
+  for (int i = 0; i < l.button_count; ++i)
+    paint_button(image, l.buttons[static_cast<size_t>(i)], labels[static_cast<size_t>(i)],
+                 box.focus == i || (box.focus == -1 && i == 0));
 }
 
 void place_dialog(const surface& image, int& x, int& y) {
-  x = (screen_width - image.width) / 2;
-  y = (screen_height - image.height) / 2;
+  x = centred(screen_width, image.width);
+  y = centred(screen_height, image.height);
 }

@@ -18,18 +18,22 @@ struct dialog_box {
   std::string hint;   // a second line under the prompt (the save prompt's filter)
   std::string value;  // the edited text of an input or save prompt, UTF-8
   size_t cursor = 0;  // byte position in value, always at a character boundary
-  int focus = 0;      // confirmation: 0 Yes, 1 No
+  // The focused button: 0 the first (OK, Yes, Save), 1 the second (No, Cancel); -1 the text
+  // field of an input box or save prompt, where Enter presses the first button.
+  int focus = 0;
   dialog_result result = dialog_result::open;
 };
 
 dialog_box make_message_box(std::string caption, std::string text);
 // Yes has the focus at first.
 dialog_box make_confirm_box(std::string caption, std::string question);
-// The cursor starts at the end of the initial text.
+// The text field has the focus, the cursor at the end of the initial text.
 dialog_box make_input_box(std::string caption, std::string prompt, std::string initial);
 dialog_box make_save_prompt(std::string directory);
 
-// Applies one input event; sets result when the box is answered.
+// Applies one input event; sets result when the box is answered. Tab moves the focus on, Enter
+// presses the focused button, and so does a click on a button (screen coordinates, the box
+// placed by place_dialog); a click on the text field gives it the focus.
 void dialog_key(dialog_box& box, const input_event& event);
 
 // Paints the box into a surface of its own, made to fit its texts; place_dialog centres it.

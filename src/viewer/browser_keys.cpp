@@ -18,6 +18,7 @@ constexpr unsigned every_second_frame_without_rate_ms = 28;
 void TForm1::tdirKeyDown(int key, bool) {
   surface& screen = DXDraw.display_surface;
   if (key == vk::enter) open_selected_row();
+  if (key == vk::back) open_parent();
   if (key == vk::escape && ask("Are you sure to exit the Velora?")) Close();
   if (key == vk::f1) {
     grid_visible_ = false;
@@ -68,6 +69,14 @@ void TForm1::open_selected_row() {
       tell(opened.text);
       break;
   }
+}
+
+// BackSpace goes up a folder, or out of a disk image, as opening that row would.
+void TForm1::open_parent() {
+  const int row = parent_row(tdir_browser.grid);
+  if (row == 0) return;
+  tdir_select_row(tdir_browser.grid, row);
+  open_selected_row();
 }
 
 // The status line follows the directory the browser now lists.

@@ -156,7 +156,10 @@ void TForm1::handle_input(const input_event& event) {
       break;
     case input_event::kind::click:
       if (grid_visible_) {
-        tdir_click(tdir_browser.grid, event.x - grid_left, event.y - grid_top);
+        // Every second press of a series is a double click: a triple click opens only once.
+        if (tdir_click(tdir_browser.grid, event.x - grid_left, event.y - grid_top) &&
+            event.clicks % 2 == 0)
+          open_selected_row();
         paint_browser_grid();
       }
       break;

@@ -71,9 +71,11 @@ class TForm1 final : public frame_client {
   void DXTimerTimer();
 
   // Routes one input event: keys to the browser or the picture screen, characters only to the
-  // picture screen (frame_loop.h tells which characters).
+  // picture screen (frame_loop.h tells which characters); a double click on a list row opens
+  // it as Enter would.
   void handle_input(const input_event& event);
-  // Browser keys; handle_input lets the grid's own navigation follow.
+  // Browser keys; handle_input lets the grid's own navigation follow. BackSpace goes up, as
+  // opening the ".." row or the row that leaves a disk image does.
   void tdirKeyDown(int key, bool ctrl);
   // Picture-screen keys: S saves, PageDown and PageUp step through the host listing.
   void FormKeyDown(int key);
@@ -124,6 +126,7 @@ class TForm1 final : public frame_client {
   void modal_box_ran() { characters_to_form_ = false; }
 
   void open_selected_row();
+  void open_parent();
   void apply_directory_change(const std::string& current_dir);
   void redraw_frame();
   void paint_browser_grid();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The viewer as a user meets it, in a window on its own X server: browse the samples, show
-# a picture, step to the next one, save it as BMP, go back and leave. What the window shows
-# and the saved file are compared with the headless `render` of the same pictures.
+# a picture, step to the next one, save it as BMP, go back, open it again with a double click
+# and leave. What the window shows and the saved file are compared with the headless `render`
+# of the same pictures.
 #   e2e_test.sh VIEWER SAMPLES_DIR WORK_DIR
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -uo pipefail
@@ -182,6 +183,11 @@ cmp "$saved" "$work/expected.bmp" || fail "the saved BMP differs from render's"
 xdotool key Escape
 wait_until 10 browser_shown || fail "Escape does not return to the browser"
 wait_until 10 row_selected "$((row + 1))" || fail "the selection is not on $second"
+
+xdotool mousemove --window "$window" 100 $((72 + 15 * (row + 1) + 7)) click --repeat 2 --delay 80 1
+wait_until 10 picture_shown "$work/$second.rgb" || fail "a double click does not show $second"
+xdotool key Escape
+wait_until 10 browser_shown || fail "Escape does not return to the browser after the double click"
 
 before_exit="$shot"
 xdotool key Escape

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 input_event key(int code) {
@@ -73,6 +75,43 @@ TEST(DialogBox, SavePromptNeedsANameAndEscapeCancels) {
   EXPECT_EQ(box.result, dialog_result::ok);
   box = make_save_prompt("/tmp");
   dialog_key(box, key(vk::escape));
+  EXPECT_EQ(box.result, dialog_result::cancel);
+}
+
+// Where the rightmost pixel of the last button's face lies on the screen. The caption bar is
+// skipped: its text has grey edges, some of them the face's grey.
+std::pair<int, int> last_button_face(const dialog_box& box) {
+  surface image;
+  paint_dialog(box, image);
+  std::pair<int, int> found{-1, -1};
+  for (int y = 0; y < image.height; ++y) {
+    if (image.at(1, y) == canvas_to_pixel(0x333333)) continue;
+    for (int x = 0; x < image.width; ++x)
+      if (image.at(x, y) == canvas_to_pixel(0xC0C0C0) && x > found.first) found = {x, y};
+  }
+  int left = 0, top = 0;
+  place_dialog(image, left, top);
+  return {left + found.first, top + found.second};
+}
+
+TEST(DialogBox, AClickOnAButtonPressesIt) {
+  dialog_box box = make_confirm_box("Confirm", "q");
+  const auto [x, y] = last_button_face(box);
+  dialog_key(box, click_event(x, y - 30));  // on the box, above the buttons
+  EXPECT_EQ(box.result, dialog_result::open);
+  dialog_key(box, click_event(x, y));
+  EXPECT_EQ(box.result, dialog_result::no);
+}
+
+TEST(DialogBox, TabMovesTheFocusFromTheFieldToTheButtonsAndEnterPressesIt) {
+  dialog_box box = make_input_box("Change file name", "New file name", "a.vic");
+  const int cancel_face = last_button_face(box).first;
+  dialog_key(box, key(vk::tab));
+  dialog_key(box, key(vk::tab));
+  EXPECT_EQ(last_button_face(box).first, cancel_face - 1);  // Cancel's focus frame
+  dialog_key(box, typed('x'));                              // the field has lost the focus
+  dialog_key(box, key(vk::enter));
+  EXPECT_EQ(box.value, "a.vic");
   EXPECT_EQ(box.result, dialog_result::cancel);
 }
 

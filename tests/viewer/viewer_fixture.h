@@ -53,7 +53,7 @@ class ViewerTest : public ::testing::Test {
   // A key as the SDL screen sends it: key_down, then the character it types, if any.
   void press(int key, bool ctrl = false) {
     form->handle_input(key_down_event(key, ctrl));
-    if (key == vk::enter || key == vk::escape) type(static_cast<uint32_t>(key));
+    if (key == vk::enter || key == vk::escape || key == vk::back) type(static_cast<uint32_t>(key));
     if (key >= 'A' && key <= 'Z') type(static_cast<uint32_t>(key - 'A' + 'a'));
   }
 

@@ -3,6 +3,7 @@
 #include "gui/help_screen.h"
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
+#include "support/d64_image.h"
 #include "viewer_fixture.h"
 
 namespace {
@@ -181,6 +182,37 @@ TEST_F(KeysTest, GridNavigationWheelAndClickMoveTheSelectionAndRepaintTheGrid) {
   form->handle_input(click);
   EXPECT_EQ(selected(), 4);
   EXPECT_TRUE(asked().empty());
+}
+
+TEST_F(KeysTest, BackspaceGoesUpAFolderAndOutOfADiskImageButNotAboveTheRoot) {
+  std::filesystem::create_directory(folder / "sub");
+  const std::vector<d64_file> files = {{"ART", 0x82, sample_file(14)}};
+  write_file_bytes(folder / "disk.d64", d64_image_of(files));
+  start();
+  select("Sub");
+  press(vk::enter);
+  press(vk::back);
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
+  EXPECT_EQ(cell(0, selected()), "Sub");
+  select("Disk.d64");
+  press(vk::enter);
+  press(vk::back);
+  EXPECT_FALSE(form->state().in_disk_image);
+  EXPECT_EQ(cell(0, selected()), "Disk.d64");
+  select("Drive / [ext4]");
+  press(vk::enter);
+  press(vk::back);
+  EXPECT_EQ(std::filesystem::current_path(), "/");
+}
+
+TEST_F(KeysTest, ADoubleClickOpensTheListRowItLandsOn) {
+  std::filesystem::create_directory(folder / "sub");
+  start();
+  const int sub_y = grid_top + 15 * 2 + 2;  // rows: "..", Sub, the drive
+  form->handle_input(click_event(grid_left + 10, sub_y));
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
+  form->handle_input(click_event(grid_left + 10, sub_y, 2));
+  EXPECT_EQ(std::filesystem::current_path(), folder / "sub");
 }
 
 TEST_F(KeysTest, ScrollIndicatorFollowsTheSelectionOfALongList) {

@@ -44,4 +44,19 @@ TEST_F(ViewerTest, TheSavePromptTakesEveryCharacterTyped) {
   EXPECT_EQ(std::filesystem::file_size(folder / ".dot2.bmp"), 1440054u);
 }
 
+// In the rename box BackSpace deletes a character, once; the browser behind it stays put.
+TEST_F(ViewerTest, BackspaceInTheRenameBoxDeletesACharacterOnly) {
+  write_file_bytes(folder / "p.vic", counting_bytes(5));
+  for (const input_event& e :
+       {key_down_event(vk::down), key_down_event('R'), character_event('r'),
+        key_down_event(vk::back), character_event(8), key_down_event('X'), character_event('x'),
+        key_down_event(vk::enter), character_event(13), key_down_event(vk::escape),
+        character_event(27), key_down_event(vk::enter), character_event(13)})
+    screen.push_event(e);
+  captured_console console;
+  EXPECT_EQ(run_viewer(screen, console.err_stream, VELORA_DATA_DIR), 0);
+  EXPECT_EQ(std::filesystem::current_path(), folder.path());
+  EXPECT_TRUE(std::filesystem::exists(folder / "p.vix"));
+}
+
 }  // namespace
