@@ -27,8 +27,9 @@ result<render_input> read_d64_render_input(const d64_entry_ref& ref, file_buffer
   const result<d64_entry_read> entry = read_d64_entry(*reader, ref, file);
   if (!entry) return failure{entry.error()};
   const uint32_t bytes = std::clamp<int32_t>(entry->size_bytes, 0, 65536);
-  return render_input{entry->name, entry->size_bytes, bytes,
-                      identify_by_content(entry->size_bytes, peek_into(file, bytes))};
+  return render_input{
+      entry->name, entry->size_bytes, bytes,
+      identify_by_content(entry->size_bytes, peek_into(file, bytes), file_place::disk_image)};
 }
 
 }  // namespace

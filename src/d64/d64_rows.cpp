@@ -9,12 +9,15 @@ uint8_t identify_d64_entry(d64_reader& reader, const dir_entry& entry) {
   // The file's bytes are read along its chain only when its size does not decide.
   static file_buffer file;
   bool read = false;
-  return identify_by_content(entry.size_bytes, [&](uint32_t count) {
-    if (!read) read_file_chain(reader, entry.first_track, entry.first_sector, file);
-    read = true;
-    const uint32_t size = std::clamp<int32_t>(entry.size_bytes, 0, 65536);
-    return std::span<const uint8_t>(file.bytes.data(), std::min(count, size));
-  });
+  return identify_by_content(
+      entry.size_bytes,
+      [&](uint32_t count) {
+        if (!read) read_file_chain(reader, entry.first_track, entry.first_sector, file);
+        read = true;
+        const uint32_t size = std::clamp<int32_t>(entry.size_bytes, 0, 65536);
+        return std::span<const uint8_t>(file.bytes.data(), std::min(count, size));
+      },
+      file_place::disk_image);
 }
 
 d64_row_texts make_d64_row_texts(d64_reader& reader, const dir_entry& entry) {

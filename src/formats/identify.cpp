@@ -58,17 +58,19 @@ bool fits(const format_entry& format, int64_t size, const file_peek& peek) {
 
 }  // namespace
 
-uint8_t identify_by_content(int64_t size, const file_peek& peek) {
+uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place place) {
   if (const uint8_t id = format_id_by_size(size)) return id;
   for (size_t k = size_table_formats; k < format_table.size(); ++k) {
     const format_entry& format = format_table[k];
+    if (format.pack != packing::none && place == file_place::host) continue;
     if (format.recognised.by_content && fits(format, size, peek)) return format.id;
   }
   return 0;
 }
 
 uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek) {
-  if (kind_of_name(name) != name_kind::names_formats) return identify_by_content(size, peek);
+  if (kind_of_name(name) != name_kind::names_formats)
+    return identify_by_content(size, peek, file_place::host);
   const std::string extension = extension_of(name);
   for (const format_entry& format : format_table)
     if (format.recognised.named_by(extension) && fits(format, size, peek)) return format.id;

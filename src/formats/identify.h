@@ -11,10 +11,16 @@
 // two bytes of the load address, or a packed file whole.
 using file_peek = std::function<std::span<const uint8_t>(uint32_t count)>;
 
+// Where the file being identified lies. A disk image is read whole before its entries are
+// listed, so an entry's bytes cost nothing more; a host file's cost opening and reading it.
+enum class file_place : uint8_t { host, disk_image };
+
 // The format_id of a file of size bytes that is a ".vic" file, a disk image entry, or has a
 // name that names no format (".pic", ".prg", no extension): the seventeen sizes first, then the
-// further formats by size and load address; 0 when none fits.
-uint8_t identify_by_content(int64_t size, const file_peek& peek);
+// further formats by size and load address; 0 when none fits. A packed format without an
+// extension of its own is told by unpacking the whole file, so only in a disk image: on the
+// host, a listing would have to read every file whose size names no format.
+uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place place);
 
 // The format_id of a file of size bytes with this name: when the name's extension names
 // formats, the first of them that its size and load address fit (a packed one: that unpacks

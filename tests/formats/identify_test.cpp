@@ -2,6 +2,7 @@
 #include "formats/identify.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <vector>
@@ -35,15 +36,35 @@ std::string_view name_of(uint8_t id) {
 
 TEST(IdentifyByContent, TheSeventeenSizesFirstWithoutReadingThenSizeAndLoadAddress) {
   peeked_file artist(0x4000);
-  EXPECT_EQ(name_of(identify_by_content(10242, artist.peek())), "Multi Color BPaddles 160x200");
+  EXPECT_EQ(name_of(identify_by_content(10242, artist.peek(), file_place::host)),
+            "Multi Color BPaddles 160x200");
   EXPECT_EQ(artist.reads, 0);
   peeked_file koala(0x6000), interpaint(0x4000), other(0x1234);
-  EXPECT_EQ(name_of(identify_by_content(10003, koala.peek())), "Koala Painter 160x200");
-  EXPECT_EQ(name_of(identify_by_content(10003, interpaint.peek())), "Interpaint Multi 160x200");
-  EXPECT_EQ(identify_by_content(10003, other.peek()), 0);
+  EXPECT_EQ(name_of(identify_by_content(10003, koala.peek(), file_place::host)),
+            "Koala Painter 160x200");
+  EXPECT_EQ(name_of(identify_by_content(10003, interpaint.peek(), file_place::host)),
+            "Interpaint Multi 160x200");
+  EXPECT_EQ(identify_by_content(10003, other.peek(), file_place::host), 0);
   peeked_file hi_eddi(0x2000), doodle(0x5C00);
-  EXPECT_EQ(name_of(identify_by_content(9218, hi_eddi.peek())), "Hi-Eddi 320x200");
-  EXPECT_EQ(name_of(identify_by_content(9218, doodle.peek())), "Doodle 320x200");
+  EXPECT_EQ(name_of(identify_by_content(9218, hi_eddi.peek(), file_place::host)),
+            "Hi-Eddi 320x200");
+  EXPECT_EQ(name_of(identify_by_content(9218, doodle.peek(), file_place::host)), "Doodle 320x200");
+}
+
+// A deflated Koala picture has no extension of its own: it is told by unpacking it whole, which
+// a disk image entry costs nothing, and a host file is not read for.
+TEST(IdentifyByContent, APackedFormatWithoutExtensionOnlyInADiskImage) {
+  std::vector<uint8_t> body(10001, 0x11), deflated(compressBound(body.size()));
+  uLongf size = deflated.size();
+  ASSERT_EQ(compress2(deflated.data(), &size, body.data(), body.size(), Z_DEFAULT_COMPRESSION),
+            Z_OK);
+  deflated.resize(size);
+  peeked_file file(0x9C78, std::vector<uint8_t>(deflated.begin() + 2, deflated.end()));
+  EXPECT_EQ(name_of(identify_by_content(size, file.peek(), file_place::disk_image)),
+            "Koala Painter zlib 160x200");
+  file.reads = 0;
+  EXPECT_EQ(identify_by_content(size, file.peek(), file_place::host), 0);
+  EXPECT_EQ(file.reads, 0);
 }
 
 TEST(IdentifyFile, AnExtensionNamesItsFormatWhenSizeAndLoadAddressFitElseTheSeventeenSizes) {

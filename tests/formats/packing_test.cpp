@@ -201,11 +201,12 @@ TEST(Packing, ZlibKoalaPicturesOnARealDisk) {
     const result<d64_entry_read> entry = read_d64_entry(*reader, {image.string(), index}, file);
     ASSERT_TRUE(entry) << index;
     const auto size = static_cast<uint32_t>(entry->size_bytes);
-    EXPECT_EQ(identify_by_content(size,
-                                  [&](uint32_t count) {
-                                    return std::span(file.bytes).first(std::min(count, size));
-                                  }),
-              45)
+    EXPECT_EQ(
+        identify_by_content(
+            size,
+            [&](uint32_t count) { return std::span(file.bytes).first(std::min(count, size)); },
+            file_place::disk_image),
+        45)
         << entry->name;
     EXPECT_TRUE(
         unpacks(packing::zlib, bytes(file.bytes.begin(), file.bytes.begin() + size), {10003}))
