@@ -186,7 +186,8 @@ TEST_F(KeysTest, GridNavigationWheelAndClickMoveTheSelectionAndRepaintTheGrid) {
 
 TEST_F(KeysTest, BackspaceGoesUpAFolderAndOutOfADiskImageButNotAboveTheRoot) {
   std::filesystem::create_directory(folder / "sub");
-  const std::vector<d64_file> files = {{"ART", 0x82, sample_file(14)}};
+  const std::vector<uint8_t> art = sample_file(14);
+  const std::vector<d64_file> files = {{"ART", 0x82, art}};
   write_file_bytes(folder / "disk.d64", d64_image_of(files));
   start();
   select("Sub");
