@@ -9,6 +9,7 @@
 
 #include "base/regular_file.h"
 #include "d64/d64_entry.h"
+#include "d64/d64_geometry.h"
 #include "formats/identify.h"
 #include "formats/picture_file.h"
 
@@ -49,6 +50,8 @@ result<render_input> read_render_input(std::string_view input, file_buffer& file
     return read_d64_render_input(*ref, file);
   if (!exists) return failure{std::strerror(errno)};
   if (S_ISDIR(info.st_mode)) return failure{"is a directory"};
+  if (has_disk_image_extension(path) && disk_kind_by_size(static_cast<uintmax_t>(info.st_size)))
+    return failure{"is a disk image: name one of its pictures as " + path + ":N (see list)"};
   const result<uint32_t> read = read_picture_file(path, file);
   if (!read) return failure{read.error()};
   const uint8_t format_id = identify_file(path, info.st_size, peek_into(file, *read));

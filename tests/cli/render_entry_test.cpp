@@ -40,6 +40,9 @@ TEST_F(RenderEntry, OtherEntriesCannotBeShown) {
   EXPECT_EQ(render_interlaced("disk.d64:2", "basic.bmp"), 1);  // no format loads there
   EXPECT_EQ(render_interlaced("disk.d64:5", "none.bmp"), 1);   // no such entry
   EXPECT_EQ(render_interlaced("other.d64:0", "gone.bmp"), 1);  // no such image
+  EXPECT_EQ(render_interlaced("disk.d64", "whole.bmp"), 1);    // the image, not an entry
+  EXPECT_NE(err.find("disk.d64: is a disk image: name one of its pictures as "), std::string::npos)
+      << err;
   EXPECT_FALSE(std::filesystem::exists(dir / "seq.bmp"));
 }
 
