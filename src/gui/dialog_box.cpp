@@ -18,12 +18,9 @@ constexpr uint32_t field_colour = 0xFFFFFF;
 constexpr uint32_t dark_text = 0x102030;
 constexpr uint32_t light_text = 0xFFFFFF;
 
-constexpr int caption_height = 20;
-constexpr int margin = 16;
-constexpr int line_height = 16;
-constexpr int button_width = 76;
-constexpr int button_height = 22;
-constexpr int field_height = 20;
+// Sizes in pixels.
+constexpr int caption_height = 20, margin = 16, line_height = 16;
+constexpr int button_width = 76, button_height = 22, field_height = 20;
 
 bool is_continuation(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
