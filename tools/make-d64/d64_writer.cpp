@@ -89,6 +89,19 @@ void put_padded(uint8_t* out, std::string_view text, size_t length) {
     out[i] = i < text.size() ? static_cast<uint8_t>(text[i]) : pad_byte;
 }
 
+// The header's name, two pad bytes, the disk id, a pad byte and the DOS type, as every drive
+// lays them out, each at its own offset.
+void put_name_and_id(uint8_t* out, std::string_view disk_name, std::string_view disk_id,
+                     std::string_view dos_type) {
+  put_padded(out, disk_name, 16);
+  out[16] = pad_byte;
+  out[17] = pad_byte;
+  put_padded(out + 18, disk_id, 2);
+  out[20] = pad_byte;
+  out[21] = static_cast<uint8_t>(dos_type[0]);
+  out[22] = static_cast<uint8_t>(dos_type[1]);
+}
+
 // Writes the file's chain and returns its first sector.
 sector_ref write_chain(std::span<uint8_t> image, allocator& sectors,
                        std::span<const uint8_t> data) {
@@ -158,13 +171,7 @@ void write_1541_header(const disk_kind& kind, std::span<uint8_t> image, std::str
   bam[1] = kind.directory_sector;
   bam[2] = 0x41;                          // DOS version "A"
   if (&kind == &d71_kind) bam[3] = 0x80;  // double-sided
-  put_padded(bam + 0x90, disk_name, 16);
-  bam[0xA0] = pad_byte;
-  bam[0xA1] = pad_byte;
-  put_padded(bam + 0xA2, disk_id, 2);
-  bam[0xA4] = pad_byte;
-  bam[0xA5] = '2';
-  bam[0xA6] = 'A';
+  put_name_and_id(bam + 0x90, disk_name, disk_id, "2A");
   put_padded(bam + 0xA7, {}, 4);
 }
 
@@ -176,13 +183,7 @@ void write_1581_header(const disk_kind& kind, std::span<uint8_t> image, std::str
   header[0] = track;
   header[1] = kind.directory_sector;
   header[2] = 'D';  // DOS version
-  put_padded(header + 0x04, disk_name, 16);
-  header[0x14] = pad_byte;
-  header[0x15] = pad_byte;
-  put_padded(header + 0x16, disk_id, 2);
-  header[0x18] = pad_byte;
-  header[0x19] = '3';
-  header[0x1A] = 'D';
+  put_name_and_id(header + 0x04, disk_name, disk_id, "3D");
   header[0x1B] = pad_byte;
   header[0x1C] = pad_byte;
   for (uint8_t s = 1; s <= 2; ++s) {
