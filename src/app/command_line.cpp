@@ -1,23 +1,14 @@
 #include "app/command_line.h"
 
-#include <charconv>
 #include <filesystem>
 #include <system_error>
 
 #include "app/data_dir.h"
 #include "app/start_argument.h"
+#include "base/whole_number.h"
 #include "render/palette_lookup.h"
 
 namespace {
-
-bool parse_scale(std::string_view text, int& scale) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return false;
-  if (value < 1 || value > max_window_scale) return false;
-  scale = value;
-  return true;
-}
 
 std::string in_quotes(std::string_view text) {
   std::string quoted;
@@ -84,7 +75,9 @@ command_line parse_command_line(std::span<const std::string_view> args) {
     } else if (arg == "--integer-scale") {
       cl.integer_scale = true;
     } else if (value_of("--scale", value)) {
-      if (cl.error.empty() && !parse_scale(value, cl.scale))
+      const std::optional<int> scale = whole_number_in(value, 1, max_window_scale);
+      if (scale) cl.scale = *scale;
+      if (cl.error.empty() && !scale)
         cl.error = "--scale needs a whole number from 1 to " + std::to_string(max_window_scale) +
                    ", not " + in_quotes(value);
     } else if (value_of("--data-dir", value)) {

@@ -3,26 +3,16 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
+#include "base/whole_number.h"
 
-// A whole number from 0 to last, written without sign or spaces.
-std::optional<unsigned> number_up_to(std::string_view text, unsigned last) {
-  if (text.empty() || text.size() > 3) return std::nullopt;
-  unsigned value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<unsigned>(c - '0');
-  }
-  if (value > last) return std::nullopt;
-  return value;
-}
+namespace {
 
 bool names_a_folder(const std::string& output) {
   std::error_code ec;
   return output.back() == '/' || std::filesystem::is_directory(output, ec);
 }
 
-constexpr unsigned most_jobs = 256;
+constexpr int most_jobs = 256;
 
 // Applies one option and its value; fails with why the value is not usable.
 result<> apply_option(std::string_view option, std::string_view value, render_options& options,
@@ -38,20 +28,20 @@ result<> apply_option(std::string_view option, std::string_view value, render_op
     if (value != "a" && value != "b") return failure{"--frame is a or b"};
     settings.frame = value == "a" ? render_target::a : render_target::b;
   } else if (option == "--inertia") {
-    const auto index = number_up_to(value, 10);
+    const auto index = whole_number_in(value, 0, 10);
     if (!index) return failure{"--inertia is 0 to 10"};
     settings.crt.set_inertia_index(static_cast<uint8_t>(*index));
   } else if (option == "--scanline") {
-    const auto index = number_up_to(value, 9);
+    const auto index = whole_number_in(value, 0, 9);
     if (!index) return failure{"--scanline is 0 to 9"};
     settings.crt.set_scanline_index(static_cast<uint8_t>(*index));
   } else if (option == "--format") {
     if (value != "bmp" && value != "png") return failure{"--format is bmp or png"};
     format = value == "bmp" ? image_kind::bmp : image_kind::png;
   } else if (option == "-j") {
-    const auto jobs = number_up_to(value, most_jobs);
-    if (!jobs || *jobs == 0) return failure{"-j is a number of workers from 1 to 256"};
-    options.jobs = *jobs;
+    const auto jobs = whole_number_in(value, 1, most_jobs);
+    if (!jobs) return failure{"-j is a number of workers from 1 to 256"};
+    options.jobs = static_cast<unsigned>(*jobs);
   } else {
     options.palette_value = std::string(value);
   }

@@ -1,9 +1,9 @@
-#include <charconv>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "base/whole_number.h"
 #include "cli/commands.h"
 #include "cli/render_input.h"
 #include "cli/render_job.h"
@@ -23,14 +23,6 @@ constexpr rect picture_area{0, 0, 640, 400};
 int bad_usage(console& io, const std::string& reason) {
   io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
   return 2;
-}
-
-std::optional<int> parse_size(std::string_view text) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (value < 1 || value > most_longest_side) return std::nullopt;
-  return value;
 }
 
 // The palette the viewer would show the picture with, opened in the picture's own folder.
@@ -53,7 +45,7 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
       options_ended = true;
     } else if (!options_ended && arg == "-s") {
       if (i + 1 == args.size()) return bad_usage(io, "-s needs a size");
-      const std::optional<int> size = parse_size(args[++i]);
+      const std::optional<int> size = whole_number_in(args[++i], 1, most_longest_side);
       if (!size) return bad_usage(io, "-s is a number of pixels from 1 to 4096");
       longest = *size;
     } else if (!options_ended && arg.size() > 1 && arg.starts_with('-')) {
