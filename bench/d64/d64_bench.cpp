@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "d64/d64_read.h"
-#include "d64/d64_rows.h"
+#include "containers/d64/d64_read.h"
+#include "listing/d64_rows.h"
 #include "tools/make-d64/d64_writer.h"
 
 namespace {

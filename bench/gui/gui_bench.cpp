@@ -2,9 +2,9 @@
 // every settings key.
 #include <benchmark/benchmark.h>
 
-#include "display/canvas.h"
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
+#include "surface/canvas.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <cstring>
 
-#include "display/canvas.h"
 #include "display/headless_display.h"
 #include "display/sdl_display.h"
+#include "surface/canvas.h"
 #include "viewer/form.h"
 
 namespace {

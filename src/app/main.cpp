@@ -14,7 +14,7 @@
 #include "base/quit_signal.h"
 #include "cli/commands.h"
 #include "display/sdl_screen.h"
-#include "display/text.h"
+#include "text/text.h"
 #include "viewer/viewer.h"
 
 int main(int argc, char** argv) {

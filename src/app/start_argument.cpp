@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "d64/d64_entry.h"
+#include "containers/d64/d64_entry.h"
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,7 @@
 #include "browser/browser.h"
 #include "browser/row_kind.h"
-#include "d64/d64_read.h"
-#include "d64/d64_rows.h"
+#include "containers/d64/d64_read.h"
+#include "listing/d64_rows.h"
 
 bool list_disk_image(browser& b, d64_reader& disk, const std::string& file_name) {
   if (!read_directory(disk, file_name)) return false;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "browser/row_kind.h"
-#include "display/canvas.h"
-#include "display/text.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "browser/tdir.h"
-#include "display/surface.h"
+#include "surface/surface.h"
 
 inline constexpr uint32_t grid_header_colour = 0xC0C0C0;
 inline constexpr uint32_t grid_background_colour = 0x8B8B9B;

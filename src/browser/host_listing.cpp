@@ -6,7 +6,7 @@
 #include "base/regular_file.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
-#include "d64/d64_geometry.h"
+#include "containers/d64/d64_geometry.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 

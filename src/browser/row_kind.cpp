@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "d64/d64_file_type.h"
+#include "containers/d64/d64_file_type.h"
 
 namespace {
 

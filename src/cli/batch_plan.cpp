@@ -8,10 +8,10 @@
 #include <optional>
 #include <set>
 
-#include "d64/d64_entry.h"
-#include "d64/d64_read.h"
-#include "d64/d64_rows.h"
+#include "containers/d64/d64_entry.h"
+#include "containers/d64/d64_read.h"
 #include "formats/format_table.h"
+#include "listing/d64_rows.h"
 
 namespace {
 

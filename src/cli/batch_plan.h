@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/regular_file.h"
-#include "formats/image_export.h"
+#include "output/image_export.h"
 
 struct batch_item {
   std::string input;   // a host file or IMAGE:N

@@ -4,8 +4,8 @@
 #include "base/quit_signal.h"
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
-#include "d64/d64_read.h"
-#include "d64/d64_rows.h"
+#include "containers/d64/d64_read.h"
+#include "listing/d64_rows.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "base/regular_file.h"
-#include "d64/d64_entry.h"
-#include "d64/d64_geometry.h"
+#include "containers/d64/d64_entry.h"
+#include "containers/d64/d64_geometry.h"
 #include "formats/identify.h"
 #include "formats/picture_file.h"
 

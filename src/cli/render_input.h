@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/file_buffer.h"
 #include "base/result.h"
-#include "formats/picture_model.h"
 
 struct render_input {
   std::string picture_name;  // the name the browser shows, used in the caption

@@ -5,13 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "display/export_bitmap.h"
-#include "display/surface.h"
-#include "formats/image_export.h"
+#include "base/file_buffer.h"
 #include "formats/picture_model.h"
+#include "output/export_bitmap.h"
+#include "output/image_export.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
 #include "render/picture_context.h"
+#include "surface/surface.h"
 
 // The viewer's settings a render uses; the defaults are the viewer's at start.
 struct render_settings {

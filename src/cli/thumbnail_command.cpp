@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "cli/render_input.h"
 #include "cli/render_job.h"
-#include "display/surface_shrink.h"
-#include "formats/png_file.h"
+#include "output/png_file.h"
 #include "render/palette_lookup.h"
+#include "surface/surface_shrink.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/result.h"
-#include "display/surface.h"
+#include "surface/surface.h"
 
 struct artwork_picture {
   std::string name;

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "display/canvas.h"
 #include "display/input.h"
-#include "display/surface.h"
+#include "surface/canvas.h"
+#include "surface/surface.h"
 
 // What the viewer says when it gets no screen; a second line may say why.
 inline constexpr std::string_view display_mode_error =

@@ -1,7 +1,7 @@
 #include "display/headless_display.h"
 
-#include "display/canvas.h"
 #include "display/frame_compose.h"
+#include "surface/canvas.h"
 
 bool headless_display::initialize() {
   if (refuse_mode_) {

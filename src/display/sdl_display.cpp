@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "display/canvas.h"
 #include "display/frame_compose.h"
 #include "display/sdl_keys.h"
+#include "surface/canvas.h"
 
 namespace {
 

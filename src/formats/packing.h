@@ -7,8 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "base/file_buffer.h"
 #include "base/result.h"
-#include "formats/picture_model.h"
 
 enum class packing : uint8_t {
   none,

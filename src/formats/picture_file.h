@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/file_buffer.h"
 #include "base/result.h"
-#include "formats/picture_model.h"
 
 // The largest number of bytes a picture file contributes.
 constexpr uint32_t file_buffer_size = 65536;

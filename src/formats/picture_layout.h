@@ -7,6 +7,7 @@
 #include <span>
 #include <type_traits>
 
+#include "base/file_buffer.h"
 #include "formats/picture_model.h"
 
 enum class model_part : uint8_t {

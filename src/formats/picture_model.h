@@ -1,6 +1,6 @@
 #pragma once
-// The C64 video memory image that loaders fill and decoders read, and the raw file bytes.
-// Neither is cleared between pictures: a loader writes only what its format supplies.
+// The C64 video memory image that loaders fill and decoders read. It is not cleared between
+// pictures: a loader writes only what its format supplies.
 #include <array>
 #include <cstdint>
 
@@ -17,12 +17,4 @@ struct picture_model {
   // A 4 KB video bank of sprite blocks, 64 bytes each, with a format's sprite colours in its
   // unused bytes (Crest UFLI's sprites under the bitmap).
   std::array<uint8_t, 4096> sprite_bank{};
-};
-
-// Addressed with a 16-bit index, so it can never be indexed outside its 65536 bytes.
-struct file_buffer {
-  std::array<uint8_t, 65536> bytes{};
-
-  uint8_t& operator[](uint16_t i) { return bytes[i]; }
-  uint8_t operator[](uint16_t i) const { return bytes[i]; }
 };

@@ -4,8 +4,8 @@
 #include <array>
 
 #include "base/utf8.h"
-#include "display/canvas.h"
-#include "display/text.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "display/input.h"
-#include "display/surface.h"
+#include "surface/surface.h"
 
 enum class dialog_kind : uint8_t { message, confirm, input, save_prompt };
 enum class dialog_result : uint8_t { open, yes, no, ok, cancel };

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "display/canvas.h"
-#include "display/text.h"
 #include "gui/furniture_style.h"
 #include "gui/panels.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "display/artwork.h"
-#include "display/surface.h"
 #include "render/crt_settings.h"
+#include "surface/surface.h"
 
 // Draws the artwork picture of that name with its top-left corner at (x, y) on the surface;
 // fails with "Image '%s' not found" when there is no such picture.

@@ -1,6 +1,6 @@
 #include "gui/furniture_style.h"
 
-#include "display/canvas.h"
+#include "surface/canvas.h"
 
 void use_furniture_font(surface& s, uint32_t colour) {
   s.canvas.font.face = "Arial";

@@ -2,7 +2,7 @@
 // Colours and font of the screen furniture. Canvas colours are 0x00BBGGRR.
 #include <cstdint>
 
-#include "display/surface.h"
+#include "surface/surface.h"
 
 constexpr uint32_t background_colour = 0x008B8B9B;  // greyish rose
 constexpr uint32_t background_pixel = 0x009B8B8B;   // the same colour as a raw surface pixel

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "display/canvas.h"
-#include "display/text.h"
 #include "gui/furniture_style.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "base/ascii_case.h"
-#include "display/canvas.h"
-#include "display/text.h"
 #include "gui/furniture_style.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "display/surface.h"
 #include "render/crt_settings.h"
+#include "surface/surface.h"
 
 // How often the frames of an interlace picture alternate.
 constexpr uint8_t rate_each_frame = 0;

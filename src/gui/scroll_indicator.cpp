@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "display/canvas.h"
 #include "gui/furniture_style.h"
+#include "surface/canvas.h"
 
 namespace {
 

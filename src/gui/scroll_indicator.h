@@ -1,6 +1,6 @@
 #pragma once
 // The scroll track and thumb beside the browser list, at x 592..602, rows 87..521.
-#include "display/surface.h"
+#include "surface/surface.h"
 
 // Rows of the thumb on the track; bottom excluded, at least one row.
 struct scroll_thumb_rows {

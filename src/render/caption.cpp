@@ -1,7 +1,7 @@
 #include "render/caption.h"
 
-#include "display/canvas.h"
-#include "display/text.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 void draw_caption(std::string_view name, std::string_view format_name, surface& work_surface) {
   canvas_state& canvas = work_surface.canvas;

@@ -1,6 +1,6 @@
 #include "render/crt_renderer.h"
 
-#include "display/turbopixels.h"
+#include "surface/turbopixels.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "render/picture_chain.h"
 
-#include "display/canvas.h"
 #include "render/pixel_decoding.h"
+#include "surface/canvas.h"
 
 void render_picture(const format_entry& format, picture_context& context) {
   fill_surface(context.work_surface_a, 0);

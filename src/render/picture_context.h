@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "display/surface.h"
 #include "formats/picture_model.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
+#include "surface/surface.h"
 
 // Colour indexes between decoding and rendering: 160 entries per line (multicolour pairs)
 // or 320 (hires pixels, or frames A and B alternating in STATIC mode).

@@ -4,12 +4,12 @@
 #include <cstdio>
 
 #include "browser/grid_painter.h"
-#include "display/canvas.h"
-#include "display/text.h"
 #include "gui/frame.h"
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
 #include "render/palette_lookup.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 #include "viewer/frame_tick.h"
 
 namespace {

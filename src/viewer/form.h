@@ -5,14 +5,15 @@
 #include <functional>
 #include <string>
 
+#include "base/file_buffer.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
-#include "d64/d64_read.h"
+#include "containers/d64/d64_read.h"
 #include "display/artwork.h"
 #include "display/display.h"
-#include "display/export_bitmap.h"
 #include "display/frame_timer.h"
 #include "formats/picture_model.h"
+#include "output/export_bitmap.h"
 #include "render/palette.h"
 #include "render/picture_context.h"
 #include "viewer/app_state.h"

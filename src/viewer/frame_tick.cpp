@@ -1,6 +1,6 @@
 #include "viewer/frame_tick.h"
 
-#include "display/canvas.h"
+#include "surface/canvas.h"
 
 namespace {
 constexpr int interval_without_rate_ms = 25;

@@ -1,6 +1,6 @@
 #pragma once
 // What a frame tick does with a picture on screen, and the tick's interval.
-#include "display/surface.h"
+#include "surface/surface.h"
 #include "viewer/app_state.h"
 
 // The work surfaces' picture and caption, and where a tick puts them on the screen.

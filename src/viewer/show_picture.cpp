@@ -3,11 +3,11 @@
 #include <string>
 
 #include "browser/row_kind.h"
-#include "display/canvas.h"
 #include "formats/format_table.h"
-#include "formats/image_export.h"
 #include "formats/picture_file.h"
+#include "output/image_export.h"
 #include "render/picture_chain.h"
+#include "surface/canvas.h"
 #include "viewer/form.h"
 
 namespace {

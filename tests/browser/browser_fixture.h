@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "browser/browser.h"
-#include "d64/d64_read.h"
+#include "containers/d64/d64_read.h"
 #include "support/temp_folder.h"
 
 class fixed_drive_provider final : public drive_provider {

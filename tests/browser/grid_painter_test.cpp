@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "display/canvas.h"
-#include "display/text.h"
 #include "support/surfaces.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <vector>
 
-#include "display/canvas.h"
 #include "support/temp_folder.h"
+#include "surface/canvas.h"
 
 namespace {
 

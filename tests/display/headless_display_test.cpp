@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "display/canvas.h"
+#include "surface/canvas.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "d64/d64_entry.h"
+#include "containers/d64/d64_entry.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 #include "support/files.h"

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "d64/d64_read.h"
+#include "containers/d64/d64_read.h"
 
 namespace {
 

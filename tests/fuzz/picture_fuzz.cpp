@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "display/surface.h"
 #include "render/picture_chain.h"
+#include "surface/surface.h"
 
 namespace {
 

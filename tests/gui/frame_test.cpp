@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "display/canvas.h"
-#include "display/text.h"
 #include "gui/panels.h"
+#include "surface/canvas.h"
 #include "surface_probe.h"
+#include "text/text.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "display/canvas.h"
-#include "display/text.h"
+#include "surface/canvas.h"
 #include "surface_probe.h"
+#include "text/text.h"
 
 namespace {
 

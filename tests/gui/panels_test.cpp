@@ -5,10 +5,10 @@
 #include <array>
 #include <string>
 
-#include "display/canvas.h"
-#include "display/text.h"
 #include "gui/furniture_style.h"
+#include "surface/canvas.h"
 #include "surface_probe.h"
+#include "text/text.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // The furniture's colours as pixels, and a screen on which untouched pixels show.
 #include <cstdint>
 
-#include "display/canvas.h"
 #include "support/surfaces.h"
+#include "surface/canvas.h"
 
 constexpr uint32_t background = 0x9B8B8B;
 constexpr uint32_t white = 0xFFFFFF;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "display/surface.h"
+#include "surface/surface.h"
 
 namespace {
 

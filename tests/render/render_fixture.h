@@ -2,8 +2,8 @@
 // A complete set of rendering state, zeroed as at program start, for the render tests.
 #include <memory>
 
-#include "display/surface.h"
 #include "render/picture_context.h"
+#include "surface/surface.h"
 
 struct render_fixture {
   picture_model model;

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "display/surface.h"
+#include "surface/surface.h"
 
 // How many pixels of exactly that value lie in columns x1..x2-1, rows y1..y2-1.
 inline int count_pixels(const surface& s, int x1, int y1, int x2, int y2, uint32_t value) {

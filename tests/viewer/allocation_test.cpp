@@ -8,11 +8,11 @@
 
 #include "browser/host_directory.h"
 #include "display/headless_display.h"
-#include "display/text.h"
 #include "formats/format_table.h"
 #include "render/caption.h"
 #include "support/allocation_counter.h"
 #include "support/scripted_dialogs.h"
+#include "text/text.h"
 #include "viewer/form.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "display/canvas.h"
+#include "surface/canvas.h"
 #include "viewer_fixture.h"
 
 namespace {

@@ -1,12 +1,12 @@
 #include <string_view>
 
 #include "cli/commands.h"
-#include "display/canvas.h"
-#include "display/export_bitmap.h"
-#include "formats/bmp_file.h"
 #include "gui/frame.h"
+#include "output/bmp_file.h"
+#include "output/export_bitmap.h"
 #include "support/captured_console.h"
 #include "support/d64_image.h"
+#include "surface/canvas.h"
 #include "viewer_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "d64/d64_geometry.h"
+#include "containers/d64/d64_geometry.h"
 
 struct d64_file {
   std::string name;          // at most 16 bytes as stored on the disk; padded with 0xA0

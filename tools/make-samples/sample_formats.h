@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/file_buffer.h"
 #include "formats/picture_model.h"
 #include "picture_fitting.h"
 #include "sample_picture.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <set>
 
-#include "d64/d64_test_image.h"
+#include "containers/d64/d64_test_image.h"
 #include "support/files.h"
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include "bdf_writer.h"
 #include "charset_glyphs.h"
-#include "display/canvas.h"
-#include "display/text.h"
 #include "support/temp_folder.h"
+#include "surface/canvas.h"
+#include "text/text.h"
 
 namespace {
 

@@ -1,0 +1,40 @@
+#include "output/export_bitmap.h"
+
+#include <bit>
+#include <cstring>
+
+static_assert(std::endian::native == std::endian::little, "pixels are stored as they lie");
+
+namespace {
+
+void store_u32(uint8_t* out, uint32_t value) {
+  std::memcpy(out, &value, 4);
+}
+
+// Four pixels 0x00RRGGBB as twelve bytes blue, green, red: three 4-byte little-endian stores.
+void pack_four(const uint32_t* in, uint8_t* out) {
+  store_u32(out, (in[0] & 0xFFFFFF) | in[1] << 24);
+  store_u32(out + 4, (in[1] >> 8 & 0xFFFF) | in[2] << 16);
+  store_u32(out + 8, (in[2] >> 16 & 0xFF) | in[3] << 8);
+}
+
+}  // namespace
+
+void export_bitmap::take_surface(const surface& source) {
+  width = source.valid() ? source.width : 0;
+  height = source.valid() ? source.height : 0;
+  const size_t stride = row_bytes();
+  rows.resize(stride * static_cast<size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    uint8_t* out = rows.data() + static_cast<size_t>(height - 1 - y) * stride;
+    const uint32_t* in = &source.pixels[static_cast<size_t>(y) * source.width];
+    int x = 0;
+    for (; x + 4 <= width; x += 4, out += 12) pack_four(in + x, out);
+    for (; x < width; ++x) {
+      *out++ = static_cast<uint8_t>(in[x]);
+      *out++ = static_cast<uint8_t>(in[x] >> 8);
+      *out++ = static_cast<uint8_t>(in[x] >> 16);
+    }
+    std::memset(out, 0, stride - static_cast<size_t>(width) * 3);
+  }
+}

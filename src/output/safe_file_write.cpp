@@ -1,0 +1,84 @@
+#include "output/safe_file_write.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+std::string directory_of(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool write_all(int fd, std::span<const uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes = bytes.subspan(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+// A new file beside the target under a name no other writer of this process or another takes.
+// Made with mode 0666, so that the kernel applies the umask: nothing process-wide is touched,
+// as several threads write at once.
+int create_temporary(const std::string& directory, std::string& name) {
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name =
+        directory + "/.velora2003-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Moves the written file to its place; without replacing, an existing target makes it fail.
+bool move_into_place(const std::string& temp, const std::string& path, bool replace) {
+  if (replace) return ::rename(temp.c_str(), path.c_str()) == 0;
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+    return true;
+  // File systems without the no-replace flag: a hard link does not replace either.
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  if (::link(temp.c_str(), path.c_str()) != 0) return false;
+  ::unlink(temp.c_str());
+  return true;
+}
+
+failure system_failure(std::string text) {
+  return {std::move(text), std::strerror(errno)};
+}
+
+}  // namespace
+
+result<> write_file_safely(const std::string& path, std::span<const std::span<const uint8_t>> parts,
+                           const write_options& options) {
+  const std::string cannot_create = "Cannot create file " + path;
+  if (path.empty() || path.back() == '/') return failure{cannot_create, "no file name"};
+  std::string temp;
+  const int fd = create_temporary(directory_of(path), temp);
+  if (fd < 0) return system_failure(cannot_create);
+
+  bool written = true;
+  for (const std::span<const uint8_t> part : parts) written = written && write_all(fd, part);
+  written = written && (!options.sync || ::fsync(fd) == 0);
+  const failure write_error = system_failure("Stream write error");
+  const bool closed = ::close(fd) == 0;
+  if (!written || !closed) {
+    ::unlink(temp.c_str());
+    return written ? system_failure("Stream write error") : write_error;
+  }
+  if (!move_into_place(temp, path, options.replace_existing)) {
+    const failure refused = system_failure(cannot_create);
+    ::unlink(temp.c_str());
+    return refused;
+  }
+  return {};
+}

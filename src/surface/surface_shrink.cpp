@@ -1,0 +1,80 @@
+#include "surface/surface_shrink.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// How the source pixels of one axis fall into the target pixels: target pixel t covers source
+// pixels first[t] .. first[t] + count[t] - 1, pixel first[t] + k with the weight
+// weights[start[t] + k]. Weights are in units where a source pixel is target_size long, so
+// that each target pixel's weights add up to source_size.
+struct axis_weights {
+  std::vector<int> first, count, start;
+  std::vector<uint32_t> weights;
+
+  axis_weights(int source_size, int target_size) {
+    for (int t = 0; t < target_size; ++t) {
+      const int64_t begin = int64_t{t} * source_size, end = begin + source_size;
+      first.push_back(static_cast<int>(begin / target_size));
+      start.push_back(static_cast<int>(weights.size()));
+      for (int s = first.back(); int64_t{s} * target_size < end; ++s) {
+        const int64_t from = std::max(begin, int64_t{s} * target_size);
+        const int64_t to = std::min(end, int64_t{s + 1} * target_size);
+        weights.push_back(static_cast<uint32_t>(to - from));
+      }
+      count.push_back(static_cast<int>(weights.size()) - start.back());
+    }
+  }
+};
+
+}  // namespace
+
+shrunk_size fit_within(int width, int height, int longest) {
+  if (width <= 0 || height <= 0) return {};
+  longest = std::max(longest, 1);
+  if (std::max(width, height) <= longest) return {width, height};
+  if (width >= height)
+    return {longest,
+            std::max(1, static_cast<int>((int64_t{height} * longest + width / 2) / width))};
+  return {std::max(1, static_cast<int>((int64_t{width} * longest + height / 2) / height)), longest};
+}
+
+void shrink_area(const surface& source, const rect& from, surface& out) {
+  const int source_width = from.x2 - from.x1;
+  const int source_height = from.y2 - from.y1;
+  if (!out.valid() || source_width < out.width || source_height < out.height) return;
+  const axis_weights across(source_width, out.width);
+  const axis_weights down(source_height, out.height);
+  // Each sum is at most 255 times the area's width times its height: well inside 32 bits for
+  // any area of a screen-sized surface.
+  const uint32_t total = static_cast<uint32_t>(source_width) * static_cast<uint32_t>(source_height);
+  std::vector<uint32_t> sums(static_cast<size_t>(out.width) * 3);
+  for (int t = 0; t < out.height; ++t) {
+    std::fill(sums.begin(), sums.end(), 0);
+    for (int k = 0; k < down.count[t]; ++k) {
+      const uint32_t row_weight = down.weights[down.start[t] + k];
+      const uint32_t* line =
+          &source.pixels[static_cast<size_t>(from.y1 + down.first[t] + k) * source.width + from.x1];
+      for (int x = 0; x < out.width; ++x) {
+        uint32_t red = 0, green = 0, blue = 0;
+        const uint32_t* pixel = line + across.first[x];
+        const uint32_t* weight = &across.weights[across.start[x]];
+        for (int j = 0; j < across.count[x]; ++j) {
+          red += ((pixel[j] >> 16) & 0xFF) * weight[j];
+          green += ((pixel[j] >> 8) & 0xFF) * weight[j];
+          blue += (pixel[j] & 0xFF) * weight[j];
+        }
+        sums[x * 3] += red * row_weight;
+        sums[x * 3 + 1] += green * row_weight;
+        sums[x * 3 + 2] += blue * row_weight;
+      }
+    }
+    for (int x = 0; x < out.width; ++x) {
+      uint32_t pixel = 0;
+      for (int c = 0; c < 3; ++c) pixel = (pixel << 8) | ((sums[x * 3 + c] + total / 2) / total);
+      out.pixels[static_cast<size_t>(t) * out.width + x] = pixel;
+    }
+  }
+}

@@ -1,0 +1,238 @@
+#include "text/font_face.h"
+
+#include FT_ADVANCES_H
+#include FT_SIZES_H
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "base/regular_file.h"
+#include "text/unicode_fallbacks.h"
+
+namespace {
+
+constexpr FT_UInt dpi = 96;
+
+int floor_px(FT_Pos v) {
+  return static_cast<int>(v >> 6);
+}
+int ceil_px(FT_Pos v) {
+  return static_cast<int>((v + 63) >> 6);
+}
+
+bool read_whole_file(const std::string& path, std::vector<FT_Byte>& bytes) {
+  const result<file_descriptor> fd = open_regular_file(path);
+  struct stat st {};
+  if (!fd || ::fstat(fd->get(), &st) != 0) return false;
+  bytes.resize(static_cast<size_t>(st.st_size));
+  const result<size_t> read = read_up_to(*fd, bytes);
+  return read && *read == bytes.size();
+}
+
+// A UCS-4 Windows map if there is one, else the first Unicode or symbol map the file lists.
+void select_charmap(FT_Face face) {
+  FT_CharMap found = nullptr;
+  for (int i = 0; i < face->num_charmaps && !found; ++i) {
+    const FT_CharMap map = face->charmaps[i];
+    if (map->platform_id == 3 && map->encoding_id == 10) found = map;
+  }
+  for (int i = 0; i < face->num_charmaps && !found; ++i) {
+    const FT_CharMap map = face->charmaps[i];
+    if ((map->platform_id == 3 && (map->encoding_id == 1 || map->encoding_id == 0)) ||
+        (map->platform_id == 2 && map->encoding_id == 1) || map->platform_id == 0)
+      found = map;
+  }
+  if (found) FT_Set_Charmap(face, found);
+}
+
+// The ink box of the glyph just loaded: FreeType presets the bitmap it would render.
+void take_box(FT_GlyphSlot slot, glyph_entry& g) {
+  g.left = slot->bitmap_left;
+  g.top = slot->bitmap_top;
+  g.width = static_cast<int>(slot->bitmap.width);
+  g.rows = static_cast<int>(slot->bitmap.rows);
+}
+
+// The coverage of a rendered bitmap at (column, row): 1-bit bitmaps (BDF) are full or empty.
+uint8_t coverage_at(const FT_Bitmap& b, unsigned column, unsigned row) {
+  const FT_Byte* line = b.buffer + static_cast<ptrdiff_t>(row) * b.pitch;
+  if (b.pixel_mode == FT_PIXEL_MODE_MONO)
+    return (line[column / 8] >> (7 - column % 8)) & 1 ? 255 : 0;
+  return line[column];
+}
+
+// The advance of a glyph as a shaper takes it, in 26.6.
+FT_Pos shaper_advance(FT_Face face, FT_UInt glyph) {
+  FT_Fixed advance = 0;
+  if (FT_Get_Advance(face, glyph, FT_LOAD_DEFAULT, &advance) != 0) return 0;
+  return (advance + 0x200) >> 10;
+}
+
+FT_Pos fallback_space_advance(const sized_font& font, fallback_space space, FT_UInt space_glyph) {
+  FT_Face face = font.file->face;
+  const auto advance_of_first = [face](const char* characters) -> FT_Pos {
+    for (const char* c = characters; *c; ++c)
+      if (const FT_UInt glyph = FT_Get_Char_Index(face, static_cast<unsigned char>(*c)))
+        return shaper_advance(face, glyph);
+    return 0;
+  };
+  switch (space.kind) {
+    case space_kind::em_part:
+      return (font.em + space.em_divisor / 2) / space.em_divisor;
+    case space_kind::four_eighteenths_em:
+      return font.em * 4 / 18;
+    case space_kind::figure:
+      return advance_of_first("0123456789");
+    case space_kind::punctuation:
+      return advance_of_first(".,");
+    case space_kind::narrow:
+      return shaper_advance(face, space_glyph) / 2;
+    case space_kind::none:
+      break;
+  }
+  return 0;
+}
+
+// How a shaper sets the character: its own glyph, an equivalent character's, the space for
+// an ignorable character or a space the face lacks, else the face's missing-glyph box.
+void set_in_line(const sized_font& font, uint32_t code_point, glyph_entry& g) {
+  FT_Face face = font.file->face;
+  const FT_UInt space_glyph = FT_Get_Char_Index(face, ' ');
+  g.line_glyph = g.index;
+  if (default_ignorable(code_point)) {
+    g.ignorable = true;
+    g.line_glyph = space_glyph;
+    g.in_line = space_glyph != 0;
+    return;
+  }
+  if (g.index == 0) {
+    const uint32_t equivalent = singleton_decomposition(code_point);
+    g.line_glyph = equivalent ? FT_Get_Char_Index(face, equivalent) : 0;
+    const fallback_space space = space_fallback(code_point);
+    if (g.line_glyph == 0 && space.kind != space_kind::none && space_glyph != 0) {
+      g.line_glyph = space_glyph;
+      g.line_advance = fallback_space_advance(font, space, space_glyph);
+      return;
+    }
+  }
+  g.line_advance = shaper_advance(face, g.line_glyph);
+}
+
+}  // namespace
+
+font_file::~font_file() {
+  if (face) FT_Done_Face(face);
+}
+
+std::unique_ptr<font_file> open_font_file(FT_Library library, const std::string& path) {
+  auto file = std::make_unique<font_file>();
+  if (!read_whole_file(path, file->bytes) ||
+      FT_New_Memory_Face(library, file->bytes.data(), static_cast<FT_Long>(file->bytes.size()), 0,
+                         &file->face) != 0) {
+    return nullptr;
+  }
+  select_charmap(file->face);
+  return file;
+}
+
+sized_font::~sized_font() {
+  if (size) FT_Done_Size(size);
+}
+
+std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt) {
+  FT_Face face = file.face;
+  auto font = std::make_unique<sized_font>();
+  font->file = &file;
+  if (FT_New_Size(face, &font->size) != 0 || FT_Activate_Size(font->size) != 0) return nullptr;
+  if (FT_IS_SCALABLE(face)) {
+    if (FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(size_pt) * 64, dpi, dpi) != 0)
+      return nullptr;
+    const FT_Fixed y_scale = face->size->metrics.y_scale;
+    font->ascent = ceil_px(FT_MulFix(face->ascender, y_scale));
+    font->height = ceil_px(FT_MulFix(face->ascender - face->descender, y_scale));
+    // A shaper scales font units by the size in 26.6 per em, rounded, then per unit in 16.16.
+    const uint64_t upem = face->units_per_EM;
+    const uint64_t em = (static_cast<uint64_t>(face->size->metrics.x_scale) * upem + 0x8000) >> 16;
+    font->em = static_cast<FT_Pos>(em);
+    font->kerning_scale = static_cast<int64_t>((em << 16) / upem);
+  } else {
+    // A bitmap face (BDF) holds one strike.
+    if (face->num_fixed_sizes <= 0 || FT_Select_Size(face, 0) != 0) return nullptr;
+    font->ascent = ceil_px(face->size->metrics.ascender);
+    font->height = ceil_px(face->size->metrics.height);
+  }
+  return font;
+}
+
+glyph_entry& glyph_of(sized_font& font, uint32_t code_point) {
+  const auto [it, added] = font.glyphs.try_emplace(code_point);
+  glyph_entry& g = it->second;
+  if (!added) return g;
+  FT_Face face = font.file->face;
+  FT_Activate_Size(font.size);
+  g.index = FT_Get_Char_Index(face, code_point);
+  if (FT_Load_Glyph(face, g.index, FT_LOAD_DEFAULT) == 0)
+    g.advance = ceil_px(face->glyph->metrics.horiAdvance);
+  set_in_line(font, code_point, g);
+  if (!g.in_line) return g;
+  if (FT_Load_Glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) {
+    g.in_line = false;
+    return g;
+  }
+  take_box(face->glyph, g);
+  return g;
+}
+
+const glyph_image& image_of(sized_font& font, glyph_entry& g) {
+  glyph_image& image = g.image;
+  if (g.imaged) return image;
+  g.imaged = true;
+  if (!g.in_line) return image;
+  // The cell of a line holding just this character: it starts at the pen or at the ink's
+  // left edge if that is further left, and spans the line height or the ink if taller.
+  const int min_x = std::min(0, g.left);
+  const int max_x = std::max({0, g.left + g.width, floor_px(g.line_advance)});
+  const int ink_y = font.ascent - g.top;
+  const int min_y = std::min(0, ink_y);
+  const int max_y = std::max(font.height, ink_y + g.rows);
+  if (max_x == min_x) return image;
+  FT_Face face = font.file->face;
+  FT_Activate_Size(font.size);
+  if (FT_Load_Glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) return image;
+  FT_GlyphSlot slot = face->glyph;
+  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+    return image;
+  image.width = max_x - min_x;
+  image.height = max_y - min_y;
+  image.coverage.assign(static_cast<size_t>(image.width) * image.height, 0);
+  const FT_Bitmap& bitmap = slot->bitmap;
+  const int x0 = slot->bitmap_left - min_x;
+  const int y0 = font.ascent - slot->bitmap_top - min_y;
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    const int y = y0 + static_cast<int>(row);
+    if (y < 0 || y >= image.height) continue;
+    for (unsigned column = 0; column < bitmap.width; ++column) {
+      const int x = x0 + static_cast<int>(column);
+      if (x < 0 || x >= image.width) continue;
+      image.coverage[static_cast<size_t>(y) * image.width + x] = coverage_at(bitmap, column, row);
+    }
+  }
+  return image;
+}
+
+int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right) {
+  FT_Vector delta{};
+  FT_Activate_Size(font.size);
+  if (FT_Get_Kerning(font.file->face, left.index, right.index, FT_KERNING_DEFAULT, &delta) != 0)
+    return 0;
+  return static_cast<int>(delta.x >> 6);
+}
+
+FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right) {
+  FT_Vector delta{};
+  if (!FT_HAS_KERNING(font.file->face) ||
+      FT_Get_Kerning(font.file->face, left.line_glyph, right.line_glyph, FT_KERNING_UNSCALED,
+                     &delta) != 0)
+    return 0;
+  return static_cast<FT_Pos>((delta.x * font.kerning_scale + 0x8000) >> 16);
+}

@@ -1,0 +1,272 @@
+#include "text/text.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <tuple>
+
+#include "surface/canvas.h"
+#include "text/font_face.h"
+
+namespace {
+
+struct font_registry {
+  std::mutex mutex;
+  FT_Library library = nullptr;
+  std::map<std::string, std::string> registered;            // family name -> file
+  std::map<std::string, std::unique_ptr<font_file>> files;  // by path, each read once
+  // The face and size of each canvas font asked for; null when no face was found.
+  std::map<std::tuple<std::string, int, bool>, std::unique_ptr<sized_font>> open;
+
+  void close_all() {
+    open.clear();
+    files.clear();
+    registered.clear();
+    if (library) FT_Done_FreeType(library);
+    library = nullptr;
+    // Fontconfig keeps its configuration until told; a later lookup loads it again.
+    FcFini();
+  }
+  // The registry lives until exit: whatever is still open then is closed with it.
+  ~font_registry() { close_all(); }
+};
+
+font_registry& fonts() {
+  static font_registry registry;
+  return registry;
+}
+
+bool ensure_library(font_registry& r) {
+  if (!r.library && FT_Init_FreeType(&r.library) != 0) r.library = nullptr;
+  return r.library != nullptr;
+}
+
+std::string fontconfig_file(const std::string& face, bool bold) {
+  std::string file;
+  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(face.c_str()));
+  if (!pattern) return file;
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result;
+  if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+    FcChar8* path = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+      file = reinterpret_cast<const char*>(path);
+    FcPatternDestroy(match);
+  }
+  FcPatternDestroy(pattern);
+  return file;
+}
+
+// The font file at a path, read and opened on first use; null when it is no font.
+font_file* file_at(font_registry& r, const std::string& path) {
+  if (const auto it = r.files.find(path); it != r.files.end()) return it->second.get();
+  std::unique_ptr<font_file> file = open_font_file(r.library, path);
+  return file ? r.files.emplace(path, std::move(file)).first->second.get() : nullptr;
+}
+
+// The face at the size of a canvas font, or null when no face can be found.
+sized_font* font_for(font_registry& r, const canvas_font& f) {
+  if (!ensure_library(r)) return nullptr;
+  const auto [it, added] = r.open.try_emplace(std::make_tuple(f.face, f.size_pt, f.bold));
+  if (!added) return it->second.get();
+  const auto reg = r.registered.find(f.face);
+  const std::string path =
+      reg != r.registered.end() ? reg->second : fontconfig_file(f.face, f.bold);
+  font_file* file = path.empty() ? nullptr : file_at(r, path);
+  if (file) it->second = open_sized_font(*file, f.size_pt);
+  return it->second.get();
+}
+
+struct decoded_char {
+  uint32_t code_point;  // 0 for a zero byte, which draws nothing
+  size_t length;        // bytes of text it takes
+};
+
+// The character at text[i]: a valid UTF-8 sequence, or else the byte itself as a Latin-1
+// character. A face registered by file takes every byte as its own glyph.
+decoded_char decode_char(std::string_view text, size_t i, bool byte_glyphs) {
+  const auto b = static_cast<unsigned char>(text[i]);
+  if (byte_glyphs) return {b, 1};
+  int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+  bool ok = len > 0 && i + len <= text.size();
+  uint32_t cp = len == 1 ? b : len == 2 ? b & 0x1F : len == 3 ? b & 0x0F : b & 0x07;
+  for (int k = 1; ok && k < len; ++k) {
+    const auto c = static_cast<unsigned char>(text[i + k]);
+    ok = (c >> 6) == 2;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  static constexpr uint32_t min_for_len[] = {0, 0, 0x80, 0x800, 0x10000};
+  ok = ok && cp >= min_for_len[len] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) && cp != 0;
+  if (ok) return {cp, static_cast<size_t>(len)};
+  return {b, 1};
+}
+
+// The characters of a text in order, zero bytes left out.
+class char_reader {
+ public:
+  char_reader(std::string_view text, bool byte_glyphs) : text_(text), byte_glyphs_(byte_glyphs) {}
+  bool next(uint32_t& code_point) {
+    while (i_ < text_.size()) {
+      const decoded_char c = decode_char(text_, i_, byte_glyphs_);
+      i_ += c.length;
+      code_point = c.code_point;
+      if (code_point != 0) return true;
+    }
+    return false;
+  }
+
+ private:
+  std::string_view text_;
+  bool byte_glyphs_;
+  size_t i_ = 0;
+};
+
+bool byte_glyphs(font_registry& r, const canvas_font& f) {
+  return r.registered.count(f.face) > 0;
+}
+
+// Blends the glyph in the colour (0x00RRGGBB) into s with its top left corner at (x, y),
+// inside clip only (clip lies within s).
+void blend_glyph(surface& s, const rect& clip, int x, int y, const glyph_image& glyph,
+                 uint32_t colour) {
+  const uint32_t cr = (colour >> 16) & 0xFF, cg = (colour >> 8) & 0xFF, cb = colour & 0xFF;
+  for (int gy = 0; gy < glyph.height; ++gy) {
+    const int ty = y + gy;
+    if (ty < clip.y1 || ty >= clip.y2) continue;
+    for (int gx = 0; gx < glyph.width; ++gx) {
+      const int tx = x + gx;
+      const uint32_t a = glyph.coverage[static_cast<size_t>(gy) * glyph.width + gx];
+      if (tx < clip.x1 || tx >= clip.x2 || a == 0) continue;
+      uint32_t& d = s.pixels[static_cast<size_t>(ty) * s.width + tx];
+      const uint32_t na = 255 - a;
+      const uint32_t dr = (d >> 16) & 0xFF, dg = (d >> 8) & 0xFF, db = d & 0xFF;
+      d = (((cr * a + dr * na) / 255) << 16) | (((cg * a + dg * na) / 255) << 8) |
+          ((cb * a + db * na) / 255);
+    }
+  }
+}
+
+// The width of the text set as one line: from the leftmost ink or the start to the rightmost
+// ink or the end of the last advance. Kerning reaches past characters that are not shown.
+int line_width(sized_font& font, std::string_view text, bool byte_glyphs) {
+  FT_Pos x = 0;
+  int min_x = 0, max_x = 0;
+  char_reader chars(text, byte_glyphs);
+  uint32_t code_point = 0;
+  while (chars.next(code_point)) {
+    const glyph_entry& g = glyph_of(font, code_point);
+    if (!g.in_line) continue;
+    const int ink_x = static_cast<int>(x >> 6) + g.left;
+    min_x = std::min(min_x, ink_x);
+    max_x = std::max(max_x, ink_x + g.width);
+    x += g.line_advance;
+    if (g.ignorable) continue;
+    char_reader after = chars;
+    uint32_t next = 0;
+    while (after.next(next)) {
+      const glyph_entry& n = glyph_of(font, next);
+      if (!n.in_line || n.ignorable) continue;
+      x += line_kerning(font, g, n);
+      break;
+    }
+  }
+  return std::max(max_x, static_cast<int>(x >> 6)) - min_x;
+}
+
+}  // namespace
+
+bool register_font_file(const std::string& path) {
+  font_registry& r = fonts();
+  std::lock_guard lock(r.mutex);
+  if (!ensure_library(r)) return false;
+  font_file* file = file_at(r, path);
+  if (!file || !file->face->family_name) return false;
+  r.registered[file->face->family_name] = path;
+  return true;
+}
+
+void unregister_font_file(const std::string& path) {
+  font_registry& r = fonts();
+  std::lock_guard lock(r.mutex);
+  const auto file = r.files.find(path);
+  if (file == r.files.end()) return;
+  std::erase_if(r.open, [&](const auto& open) {
+    const auto family = r.registered.find(std::get<0>(open.first));
+    return (open.second && open.second->file == file->second.get()) ||
+           (family != r.registered.end() && family->second == path);
+  });
+  std::erase_if(r.registered, [&](const auto& family) { return family.second == path; });
+  r.files.erase(file);
+}
+
+void close_fonts() {
+  font_registry& r = fonts();
+  std::lock_guard lock(r.mutex);
+  r.close_all();
+}
+
+int text_width(const surface& s, std::string_view text) {
+  font_registry& r = fonts();
+  std::lock_guard lock(r.mutex);
+  sized_font* font = font_for(r, s.canvas.font);
+  return font ? line_width(*font, text, byte_glyphs(r, s.canvas.font)) : 0;
+}
+
+int text_height(const surface& s) {
+  font_registry& r = fonts();
+  std::lock_guard lock(r.mutex);
+  sized_font* font = font_for(r, s.canvas.font);
+  return font ? font->height : 0;
+}
+
+void draw_text(surface& s, int x, int y, std::string_view text) {
+  draw_text_clipped(s, {0, 0, s.width, s.height}, x, y, text);
+}
+
+void draw_text_clipped(surface& s, const rect& clip_area, int x, int y, std::string_view text) {
+  const rect clip{std::max(clip_area.x1, 0), std::max(clip_area.y1, 0),
+                  std::min(clip_area.x2, s.width), std::min(clip_area.y2, s.height)};
+  if (clip.x2 <= clip.x1 || clip.y2 <= clip.y1) return;
+  font_registry& r = fonts();
+  std::lock_guard lock(r.mutex);
+  sized_font* font = font_for(r, s.canvas.font);
+  if (!font) return;
+  const bool bytes = byte_glyphs(r, s.canvas.font);
+  // The pen advances by each character's advance and the kerning of each pair.
+  int width = 0, last_width = 0;
+  const glyph_entry* previous = nullptr;
+  char_reader chars(text, bytes);
+  uint32_t code_point = 0;
+  while (chars.next(code_point)) {
+    glyph_entry& glyph = glyph_of(*font, code_point);
+    if (previous) width += drawn_kerning(*font, *previous, glyph);
+    last_width = width + image_of(*font, glyph).width;
+    width += glyph.advance;
+    previous = &glyph;
+  }
+  if (!previous) return;
+  if (s.canvas.brush == brush_style::solid) {
+    canvas_state saved = s.canvas;
+    s.canvas.pen_colour = s.canvas.brush_colour;
+    draw_rect(s, std::max(x, clip.x1), std::max(y, clip.y1),
+              std::min(x + std::max(width, last_width), clip.x2),
+              std::min(y + font->height, clip.y2));
+    s.canvas = saved;
+  }
+  const uint32_t colour = canvas_to_pixel(s.canvas.font.colour);
+  int pen_x = x;
+  previous = nullptr;
+  chars = char_reader(text, bytes);
+  while (chars.next(code_point)) {
+    glyph_entry& glyph = glyph_of(*font, code_point);
+    if (previous) pen_x += drawn_kerning(*font, *previous, glyph);
+    blend_glyph(s, clip, pen_x, y, image_of(*font, glyph), colour);
+    pen_x += glyph.advance;
+    previous = &glyph;
+  }
+}

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "output/image_export.h"
+#include "support/files.h"
+#include "support/png_pixels.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// The pixels of an 800x600 24-bit BMP, rows bottom-up, as 0x00RRGGBB top-down.
+std::vector<uint32_t> bmp_pixels(const std::vector<uint8_t>& bmp) {
+  std::vector<uint32_t> pixels(screen_width * screen_height);
+  for (int y = 0; y < screen_height; ++y)
+    for (int x = 0; x < screen_width; ++x) {
+      const uint8_t* p = bmp.data() + 54 + (screen_height - 1 - y) * screen_width * 3 + x * 3;
+      pixels[y * screen_width + x] = (p[2] << 16) | (p[1] << 8) | p[0];
+    }
+  return pixels;
+}
+
+class PictureExport : public testing::Test {
+ protected:
+  void SetUp() override {
+    // Every pixel's channels tell its position apart.
+    for (int y = 0; y < screen_height; ++y)
+      for (int x = 0; x < screen_width; ++x)
+        picture.pixels[y * screen_width + x] =
+            ((x & 0xFF) << 16) | ((y & 0xFF) << 8) | (((x >> 8) * 16 + (y >> 8) * 64 + 3) & 0xFF);
+  }
+
+  // Saves as the viewer's S does: PNG for a ".png" name, else BMP.
+  result<> export_picture(const std::string& name) {
+    return save_surface(name, picture, image_kind_of(name).value_or(image_kind::bmp), bitmap);
+  }
+
+  temp_folder dir;
+  surface picture = create_surface(screen_width, screen_height);
+  export_bitmap bitmap;
+};
+
+TEST_F(PictureExport, PngNameSavesTheSamePixelsAsPng) {
+  ASSERT_TRUE(export_picture(dir.at("shot.PNG")).ok());
+  const std::vector<uint8_t> bytes = read_file_bytes(dir / "shot.PNG");
+  ASSERT_GE(bytes.size(), 8u);
+  EXPECT_EQ(bytes[1], 'P');
+  int width = 0, height = 0;
+  EXPECT_TRUE(png_pixels(dir / "shot.PNG", &width, &height) == picture.pixels);
+  EXPECT_EQ(width, screen_width);
+  EXPECT_EQ(height, screen_height);
+}
+
+TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
+  for (const std::string name : {"shot", "shot.bmp", "shot.png.bmp", "shot.pngx"}) {
+    ASSERT_TRUE(export_picture(dir.at(name)).ok()) << name;
+    const std::vector<uint8_t> bytes = read_file_bytes(dir / name);
+    ASSERT_EQ(bytes.size(), 1440054u) << name;
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_TRUE(bmp_pixels(bytes) == picture.pixels) << name;
+  }
+}
+
+TEST_F(PictureExport, UnwritableNameReportsCannotCreate) {
+  const std::string name = dir.at("no-dir/shot.png");
+  const result<> written = export_picture(name);
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(written.error(), "Cannot create file " + name);
+}
+
+}  // namespace
