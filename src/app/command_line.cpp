@@ -29,6 +29,7 @@ command_line parse_command_line(std::span<const std::string_view> args) {
                                : first == "thumbnail" ? program_action::thumbnail
                                : first == "info"      ? program_action::info
                                : first == "list"      ? program_action::list
+                               : first == "formats"   ? program_action::formats
                                                       : program_action::view;
     if (sub != program_action::view) {
       cl.action = sub;
@@ -126,6 +127,7 @@ std::string usage_text() {
          "       velora2003 thumbnail [-s SIZE] INPUT OUTPUT.png\n"
          "       velora2003 info FILE...\n"
          "       velora2003 list IMAGE\n"
+         "       velora2003 formats\n"
          "       velora2003 --help | --version\n"
          "\n"
          "Shows Commodore 64 picture files as a C64 showed them on a CRT, browsing from\n"
@@ -146,6 +148,8 @@ std::string usage_text() {
          "                   pixels (default 256), for file managers\n"
          "  info             print size and format of each picture file\n"
          "  list             print the directory of a D64, D71 or D81 disk image\n"
+         "  formats          print the picture formats it knows: id, name, sizes, load\n"
+         "                   addresses, extensions, packed or not, frames\n"
          "\n"
          "Exit status: 0 done, 1 the input could not be read or shown, 2 bad usage.\n";
 }

@@ -7,7 +7,7 @@
 
 #include "viewer/start_target.h"
 
-enum class program_action { view, help, version, render, thumbnail, info, list };
+enum class program_action { view, help, version, render, thumbnail, info, list, formats };
 
 struct command_line {
   program_action action = program_action::view;

@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
       return run_info_command(cl.command_args, io);
     case program_action::list:
       return run_list_command(cl.command_args, io);
+    case program_action::formats:
+      return run_formats_command(cl.command_args, io);
     case program_action::view:
       break;
   }

@@ -24,8 +24,7 @@ constexpr bool layouts_consistent() {
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
     if (format.longer_unpacked_size != 0 && format.longer_unpacked_size <= format.unpacked_size)
       return false;
-    int32_t file_size = packed ? format.unpacked_size : format.sizes[0];
-    if (format.sizes[1] != 0) file_size = std::min(file_size, format.sizes[1]);
+    const int32_t file_size = packed ? format.unpacked_size : format.shortest_size();
     for (const layout_step& step : format.layout.view()) {
       if (!step_fits(step) || step.last >= file_size) return false;
     }

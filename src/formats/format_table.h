@@ -14,10 +14,12 @@ inline constexpr std::string_view unknown_format_name = "Unknown VELORA format";
 
 enum class decoding : uint8_t { two_frame_multicolor, multicolor, hires, ufli };
 
-// How a format's files are recognised beyond the seventeen sizes: the C64 load addresses its
-// files start with (none listed: any), the file name extensions that name it (lower case,
-// without the dot), and whether size and load address alone tell it in a ".vic" file or a disk
-// image entry (a packed format with no mark of its own is told by its extension only).
+// How a format's files are recognised: the C64 load addresses its files start with (the first
+// is the one its program writes), the file name extensions that name it (lower case, without
+// the dot), and whether size and load address alone tell it in a ".vic" file or a disk image
+// entry (a packed format with no mark of its own is told by its extension only). The seventeen
+// sizes name their formats whatever the load address; for a file whose extension names
+// formats, the load address decides only between those that have its size.
 struct format_names_and_addresses {
   std::array<uint16_t, 3> load_addresses{};
   size_t load_address_count = 0;
@@ -39,10 +41,11 @@ struct format_names_and_addresses {
 struct format_entry {
   uint8_t id = 0;
   std::string_view name{};  // the caption's second line, at most 30 characters
-  // The file sizes of the format; an unused second size is 0. A packed format has none: its
-  // files unpack to unpacked_size bytes (load address included), laid out as layout says, or
-  // to longer_unpacked_size where the format's files come in a longer size too.
-  std::array<int32_t, 2> sizes{};
+  // The file sizes of the format, unused ones 0; the layout reads nothing beyond the shortest.
+  // A packed format has none: its files unpack to unpacked_size bytes (load address included),
+  // laid out as layout says, or to longer_unpacked_size where the format's files come in a
+  // longer size too.
+  std::array<int32_t, 4> sizes{};
   format_names_and_addresses recognised{};
   packing pack = packing::none;
   int32_t unpacked_size = 0;
@@ -58,7 +61,15 @@ struct format_entry {
     return {static_cast<uint32_t>(unpacked_size), static_cast<uint32_t>(longer_unpacked_size)};
   }
   constexpr bool has_size(int64_t size) const {
-    return size > 0 && (sizes[0] == size || sizes[1] == size);
+    for (int32_t own : sizes)
+      if (size > 0 && own == size) return true;
+    return false;
+  }
+  constexpr int32_t shortest_size() const {
+    int32_t shortest = sizes[0];
+    for (int32_t own : sizes)
+      if (own != 0 && own < shortest) shortest = own;
+    return shortest;
   }
 };
 
@@ -71,14 +82,10 @@ constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> a
   return r;
 }
 
-// A format told by its extension alone.
-constexpr format_names_and_addresses named(std::array<std::string_view, 4> extensions) {
-  return {.extensions = extensions, .by_content = false};
-}
-
-// A packed format told by its extension and load address alone.
-constexpr format_names_and_addresses packed_at(uint16_t address,
-                                               std::array<std::string_view, 4> extensions) {
+// A format told by its extension alone, never by content: a packed format without a mark of
+// its own, or a layout whose size and load address other files share.
+constexpr format_names_and_addresses named(uint16_t address,
+                                           std::array<std::string_view, 4> extensions) {
   format_names_and_addresses r = loaded_at({address}, extensions);
   r.by_content = false;
   return r;
@@ -168,7 +175,6 @@ constexpr format_layout ufli_layout = [] {
 inline constexpr auto format_table = [] {
   using format_detail::loaded_at;
   using format_detail::named;
-  using format_detail::packed_at;
   using enum model_part;
   using enum decoding;
   using namespace layout_steps;
@@ -176,7 +182,7 @@ inline constexpr auto format_table = [] {
       {.id = 1,
        .name = "Gun Paint interlace 320x200",
        .sizes = {33602, 33603},
-       .recognised = named({"gun", "ifl"}),
+       .recognised = loaded_at({0x4000}, {"gun", "ifl"}),
        .frames = 2,
        .decode = two_frame_multicolor,
        .layout = layout(fill(line_background, 0), screen_rams(2, 8193, screen_a),
@@ -187,6 +193,7 @@ inline constexpr auto format_table = [] {
       {.id = 2,
        .name = "PC64 fli interlace 320x200",
        .sizes = {34050},
+       .recognised = loaded_at({0x3B00}),
        .frames = 2,
        .decode = two_frame_multicolor,
        .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
@@ -195,6 +202,7 @@ inline constexpr auto format_table = [] {
       {.id = 3,
        .name = "PC64 fli 160x200",
        .sizes = {17666},
+       .recognised = loaded_at({0x3B00}),
        .frames = 1,
        .decode = multicolor,
        .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
@@ -203,6 +211,7 @@ inline constexpr auto format_table = [] {
       {.id = 4,
        .name = "Saga Editor fli 160x200",
        .sizes = {17665},
+       .recognised = loaded_at({0x3B00}),
        .frames = 1,
        .decode = multicolor,
        .layout = layout(lead_in(2, 7, line_background), copy(8, 257, line_background),
@@ -211,7 +220,7 @@ inline constexpr auto format_table = [] {
       {.id = 5,
        .name = "3C00 colors fli 160x200",
        .sizes = {17409, 17410},
-       .recognised = named({"fli"}),
+       .recognised = loaded_at({0x3C00}, {"fli"}),
        .frames = 1,
        .decode = multicolor,
        .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
@@ -219,14 +228,14 @@ inline constexpr auto format_table = [] {
       {.id = 6,
        .name = "Draz Lace 320x200",
        .sizes = {18242},
-       .recognised = named({"drl", "dlp"}),
+       .recognised = loaded_at({0x5800}, {"drl", "dlp"}),
        .frames = 2,
        .decode = two_frame_multicolor,
        .layout = draz_lace_layout},
       {.id = 7,
        .name = "MultiColorInterlace 320x200",
        .sizes = {19434},
-       .recognised = named({"mci"}),
+       .recognised = loaded_at({0x4000, 0x9C00}, {"mci"}),
        .frames = 2,
        .decode = two_frame_multicolor,
        .layout = layout(screen_rams(2, 1025, screen_a), copy(1026, 9217, bitmap_a),
@@ -236,13 +245,14 @@ inline constexpr auto format_table = [] {
       {.id = 8,
        .name = "Topaz editor Afli 320x200",
        .sizes = {16385},
-       .recognised = named({"afl"}),
+       .recognised = loaded_at({0x4000}, {"afl"}),
        .frames = 1,
        .decode = hires,
        .layout = layout(screen_rams(2, 8193, screen_a), copy(8194, 16384, bitmap_a))},
       {.id = 9,
        .name = "Topaz editor Hires 320x200",
        .sizes = {9217},
+       .recognised = loaded_at({0x5C00}),
        .frames = 1,
        .decode = hires,
        .layout = layout(screen_rams(2, 1025, screen_a), copy(1026, 9216, bitmap_a),
@@ -252,6 +262,7 @@ inline constexpr auto format_table = [] {
       {.id = 10,
        .name = "Mono MCI 160x200",
        .sizes = {16386},
+       .recognised = loaded_at({0x2000}),
        .frames = 2,
        .decode = two_frame_multicolor,
        .layout =
@@ -261,7 +272,7 @@ inline constexpr auto format_table = [] {
       {.id = 11,
        .name = "Multi Color BPaddles 160x200",
        .sizes = {10242},
-       .recognised = named({"pi", "bpl"}),
+       .recognised = loaded_at({0x6000}, {"pi", "bpl"}),
        .frames = 1,
        .decode = multicolor,
        .layout = layout(copy(2, 8193, bitmap_a), screen_rams(8194, 9217, screen_a),
@@ -270,6 +281,7 @@ inline constexpr auto format_table = [] {
       {.id = 12,
        .name = "Dolphins Fli 160x200",
        .sizes = {17218},
+       .recognised = loaded_at({0x3C00}),
        .frames = 1,
        .decode = multicolor,
        .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
@@ -277,7 +289,7 @@ inline constexpr auto format_table = [] {
       {.id = 13,
        .name = "Fun Paint interlace 320x200",
        .sizes = {33694},
-       .recognised = named({"fun", "fp2", "fp"}),
+       .recognised = loaded_at({0x3FF0}, {"fun", "fp2", "fp"}),
        .frames = 2,
        .decode = two_frame_multicolor,
        .layout = fun_paint_layout},
@@ -285,7 +297,7 @@ inline constexpr auto format_table = [] {
       {.id = 14,
        .name = "Advanced Art Studio 160x200",
        .sizes = {10018},
-       .recognised = named({"ocp", "mpic", "mpi"}),
+       .recognised = loaded_at({0x2000}, {"ocp", "mpic", "mpi"}),
        .frames = 1,
        .decode = multicolor,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
@@ -295,7 +307,7 @@ inline constexpr auto format_table = [] {
       {.id = 15,
        .name = "Hires Art Studio 320x200",
        .sizes = {9009},
-       .recognised = named({"aas", "art", "hpi"}),
+       .recognised = loaded_at({0x2000}, {"aas", "art", "hpi"}),
        .frames = 1,
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
@@ -303,27 +315,27 @@ inline constexpr auto format_table = [] {
       {.id = 16,
        .name = "Draz Paint MultiColor 160x200",
        .sizes = {10241},
-       .recognised = named({"drz", "drp"}),
+       .recognised = loaded_at({0x5800}, {"drz", "drp"}),
        .frames = 1,
        .decode = multicolor,
        .layout = draz_paint_layout},
       {.id = 17,
        .name = "Crest Ufli 320x200",
        .sizes = {16194},
-       .recognised = named({"ufl", "ufli"}),
+       .recognised = loaded_at({0x4000}, {"ufl", "ufli"}),
        .frames = 1,
        .decode = ufli,
        .layout = ufli_layout},
       {.id = 18,
        .name = "Koala Painter 160x200",
-       .sizes = {10003},
+       .sizes = {10003, 10006},
        .recognised = loaded_at({0x6000, 0x4400}, {"koa", "kla", "koala"}),
        .frames = 1,
        .decode = multicolor,
        .layout = koala_layout},
       {.id = 19,
        .name = "Koala Painter GG 160x200",
-       .recognised = packed_at(0x6000, {"gg"}),
+       .recognised = named(0x6000, {"gg"}),
        .pack = packing::fe_runs,
        .unpacked_size = 10003,
        .frames = 1,
@@ -332,7 +344,7 @@ inline constexpr auto format_table = [] {
       {.id = 20,
        .name = "Run Paint 160x200",
        .sizes = {10003, 10006},
-       .recognised = loaded_at({0x6000}, {"rpm"}),
+       .recognised = named(0x6000, {"rpm"}),
        .frames = 1,
        .decode = multicolor,
        .layout = koala_layout},
@@ -467,7 +479,7 @@ inline constexpr auto format_table = [] {
       {.id = 35,
        .name = "Hires bitmap 320x200",
        .sizes = {8002},
-       .recognised = named({"hbm", "hir", "fgs"}),
+       .recognised = named(0x2000, {"hbm", "hir", "fgs"}),
        .frames = 1,
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), fill(screen_a, 0x10))},
@@ -499,7 +511,7 @@ inline constexpr auto format_table = [] {
       // Files of 9024 data bytes end after the bitmap; those of 9216 run on to $7FFF.
       {.id = 39,
        .name = "Doodle JJ 320x200",
-       .recognised = packed_at(0x5C00, {"jj"}),
+       .recognised = named(0x5C00, {"jj"}),
        .pack = packing::fe_runs,
        .unpacked_size = 9026,
        .longer_unpacked_size = 9218,
@@ -509,7 +521,7 @@ inline constexpr auto format_table = [] {
       // A Koala picture and a 256-byte colour cycling table, which the picture does not need.
       {.id = 40,
        .name = "Amica Paint 160x200",
-       .recognised = packed_at(0x4000, {"ami"}),
+       .recognised = named(0x4000, {"ami"}),
        .pack = packing::amica_runs,
        .unpacked_size = 10259,
        .frames = 1,
@@ -517,7 +529,7 @@ inline constexpr auto format_table = [] {
        .layout = koala_layout},
       {.id = 41,
        .name = "Draz Lace packed 320x200",
-       .recognised = packed_at(0x5800, {"drl", "dlp"}),
+       .recognised = named(0x5800, {"drl", "dlp"}),
        .pack = packing::drazlace_runs,
        .unpacked_size = 18242,
        .frames = 2,
@@ -525,7 +537,7 @@ inline constexpr auto format_table = [] {
        .layout = draz_lace_layout},
       {.id = 42,
        .name = "Draz Paint packed 160x200",
-       .recognised = packed_at(0x5800, {"drp", "dp", "drz"}),
+       .recognised = named(0x5800, {"drp", "dp", "drz"}),
        .pack = packing::drazpaint_runs,
        .unpacked_size = 10051,
        .frames = 1,
@@ -533,7 +545,7 @@ inline constexpr auto format_table = [] {
        .layout = draz_paint_layout},
       {.id = 43,
        .name = "Fun Paint packed 320x200",
-       .recognised = packed_at(0x3FF0, {"fun", "fp2", "fp"}),
+       .recognised = named(0x3FF0, {"fun", "fp2", "fp"}),
        .pack = packing::funpaint_runs,
        .unpacked_size = 33694,
        .frames = 2,
@@ -541,7 +553,7 @@ inline constexpr auto format_table = [] {
        .layout = fun_paint_layout},
       {.id = 44,
        .name = "Hires Manager packed 320x200",
-       .recognised = packed_at(0x4000, {"him"}),
+       .recognised = named(0x4000, {"him"}),
        .pack = packing::hires_manager_backwards,
        .unpacked_size = 16385,
        .frames = 1,

@@ -49,11 +49,20 @@ bool unpacks(const format_entry& format, int64_t size, const file_peek& peek) {
          unpack(format.pack, packed, format.unpacks_to(), scratch);
 }
 
+// Whether the file has the format's size, or unpacks to it.
+bool fits_size(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (format.pack == packing::none) return format.has_size(size);
+  return unpacks(format, size, peek);
+}
+
+bool takes_load_address(const format_entry& format, const file_peek& peek) {
+  const std::optional<uint16_t> address = load_address(peek);
+  return address && format.recognised.takes_load_address(*address);
+}
+
 bool fits(const format_entry& format, int64_t size, const file_peek& peek) {
   if (format.pack == packing::none && !format.has_size(size)) return false;
-  const std::optional<uint16_t> address = load_address(peek);
-  if (!address || !format.recognised.takes_load_address(*address)) return false;
-  return format.pack == packing::none || unpacks(format, size, peek);
+  return takes_load_address(format, peek) && fits_size(format, size, peek);
 }
 
 }  // namespace
@@ -71,10 +80,16 @@ uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place plac
 uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek) {
   if (kind_of_name(name) != name_kind::names_formats)
     return identify_by_content(size, peek, file_place::host);
+  // A file that has a size of a format its extension names is that format; the load address
+  // decides only between such formats.
   const std::string extension = extension_of(name);
-  for (const format_entry& format : format_table)
-    if (format.recognised.named_by(extension) && fits(format, size, peek)) return format.id;
-  return format_id_by_size(size);
+  uint8_t first_fitting = 0;
+  for (const format_entry& format : format_table) {
+    if (!format.recognised.named_by(extension) || !fits_size(format, size, peek)) continue;
+    if (takes_load_address(format, peek)) return format.id;
+    if (first_fitting == 0) first_fitting = format.id;
+  }
+  return first_fitting != 0 ? first_fitting : format_id_by_size(size);
 }
 
 picture_name picture_name_kind(std::string_view name) {

@@ -23,8 +23,9 @@ enum class file_place : uint8_t { host, disk_image };
 uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place place);
 
 // The format_id of a file of size bytes with this name: when the name's extension names
-// formats, the first of them that its size and load address fit (a packed one: that unpacks
-// cleanly), else the seventeen sizes, else 0; for any other name, identify_by_content.
+// formats, the one among them that has its size (a packed one: that unpacks cleanly to its
+// size), whatever its load address, which decides only between several such formats; else
+// the seventeen sizes, else 0. For any other name, identify_by_content.
 uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek);
 
 // What a file's name says about it being a picture, for the browser's listing.

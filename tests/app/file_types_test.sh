@@ -2,9 +2,10 @@
 # The file types the desktop learns from us: the MIME package file is valid shared-mime-info
 # XML, the database made from it alone maps our extensions to our types, and the desktop entry
 # and the thumbnailer name only types it defines (the thumbnailer only pictures).
-# Usage: file_types_test.sh SOURCE_DIR TEMP_PARENT
+# Usage: file_types_test.sh SOURCE_DIR TEMP_PARENT MIME_XML (the one the build writes)
 set -u
 data=$1/data
+mime_xml=$3
 mkdir -p "$2"
 work=$(mktemp -d "$2/file-types-XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -19,13 +20,13 @@ desktop_types=/usr/share/mime/packages/freedesktop.org.xml
 if [ -f "$desktop_types" ]; then
   sed -n '/^<!DOCTYPE mime-info \[/,/^\]>/p' "$desktop_types" | sed '1d;$d' >"$work/mime.dtd"
   [ -s "$work/mime.dtd" ] || fail "no DTD in $desktop_types"
-  xmllint --noout --dtdvalid "$work/mime.dtd" "$data/velora2003-mime.xml" || fail "MIME file vs DTD"
+  xmllint --noout --dtdvalid "$work/mime.dtd" "$mime_xml" || fail "MIME file vs DTD"
 else
-  xmllint --noout "$data/velora2003-mime.xml" || fail "MIME file is no well-formed XML"
+  xmllint --noout "$mime_xml" || fail "MIME file is no well-formed XML"
 fi
 
 mkdir -p "$work/mime/packages"
-cp "$data/velora2003-mime.xml" "$work/mime/packages/velora2003.xml"
+cp "$mime_xml" "$work/mime/packages/velora2003.xml"
 XDG_DATA_HOME=$work XDG_DATA_DIRS=$work update-mime-database "$work/mime" || fail "update-mime-database"
 globs=$work/mime/globs2
 for mapping in image/x-c64-picture:'*.vic' image/x-c64-picture:'*.koa' \

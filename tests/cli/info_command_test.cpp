@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cli_fixture.h"
+#include "formats/format_table.h"
 
 namespace {
 
@@ -25,6 +28,22 @@ TEST_F(InfoCommand, UnreadableFilesAreReportedAndTheRestListed) {
   EXPECT_NE(err.find(at("missing.pic")), std::string::npos);
   EXPECT_NE(err.find(dir.path().string()), std::string::npos);
   EXPECT_EQ(run(run_info_command, {}), 2);
+}
+
+// One line per format, from the table itself; the lines of a plain, a packed and a two-frame
+// format spelled out.
+TEST_F(InfoCommand, FormatsPrintsTheTable) {
+  EXPECT_EQ(run(run_formats_command, {}), 0);
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = out.find('\n', at)) != std::string::npos; at = end + 1)
+    lines.push_back(out.substr(at, end - at));
+  ASSERT_EQ(lines.size(), format_table.size());
+  for (const std::string& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 6);
+  EXPECT_EQ(lines[0], "1\tGun Paint interlace 320x200\t33602,33603\t$4000\tgun,ifl\tno\t2");
+  EXPECT_EQ(lines[17], "18\tKoala Painter 160x200\t10003,10006\t$6000,$4400\tkoa,kla,koala\tno\t1");
+  EXPECT_EQ(lines[38], "39\tDoodle JJ 320x200\tany\t$5C00\tjj\tunpacks to 9026,9218\t1");
+  EXPECT_EQ(run(run_formats_command, {"extra"}), 2);
+  EXPECT_NE(err.find("usage: velora2003 formats"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 TEST(FormatIdentification, SizesOfEveryFormat) {
@@ -86,3 +89,37 @@ TEST(FormatTable, LookupOutsideTheTable) {
 }
 
 }  // namespace
+
+// Two formats that a file of one size, load address and extension (or content alone, among the
+// further formats) could both fit must tell themselves apart otherwise: a packed one by
+// unpacking, so by scheme.
+bool could_claim_one_file(const format_entry& a, const format_entry& b) {
+  if (a.pack != b.pack) return false;
+  const auto share = [](const auto& left, const auto& right) {
+    for (const auto& value : left)
+      if (value != decltype(value){} && std::find(right.begin(), right.end(), value) != right.end())
+        return true;
+    return false;
+  };
+  const bool packed = a.pack != packing::none;
+  const auto sizes = [packed](const format_entry& f) {
+    return packed ? std::array{f.unpacked_size, f.longer_unpacked_size, 0, 0} : f.sizes;
+  };
+  const auto addresses = [](const format_entry& f) {
+    return std::vector(f.recognised.load_addresses.begin(),
+                       f.recognised.load_addresses.begin() + f.recognised.load_address_count);
+  };
+  const bool by_content = a.recognised.by_content && b.recognised.by_content &&
+                          a.id > size_table_formats && b.id > size_table_formats;
+  return share(sizes(a), sizes(b)) && share(addresses(a), addresses(b)) &&
+         (by_content || share(a.recognised.extensions, b.recognised.extensions));
+}
+
+TEST(FormatTable, NoTwoFormatsCouldClaimOneFile) {
+  for (const format_entry& a : format_table) {
+    for (const format_entry& b : format_table) {
+      if (a.id >= b.id) continue;
+      EXPECT_FALSE(could_claim_one_file(a, b)) << a.name << " and " << b.name;
+    }
+  }
+}

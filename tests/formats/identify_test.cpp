@@ -67,10 +67,11 @@ TEST(IdentifyByContent, APackedFormatWithoutExtensionOnlyInADiskImage) {
   EXPECT_EQ(file.reads, 0);
 }
 
-TEST(IdentifyFile, AnExtensionNamesItsFormatWhenSizeAndLoadAddressFitElseTheSeventeenSizes) {
+TEST(IdentifyFile, AnExtensionNamesItsFormatWhenTheSizeFitsWhateverTheLoadAddress) {
   peeked_file artist(0x4000), paddles(0xA000), studio(0x2000);
   EXPECT_EQ(name_of(identify_file("a.A64", 10242, artist.peek())), "Artist 64 160x200");
-  EXPECT_EQ(name_of(identify_file("a.a64", 10242, paddles.peek())), "Multi Color BPaddles 160x200");
+  EXPECT_EQ(name_of(identify_file("a.a64", 10242, paddles.peek())), "Artist 64 160x200");
+  EXPECT_EQ(name_of(identify_file("a.vic", 10242, paddles.peek())), "Multi Color BPaddles 160x200");
   EXPECT_EQ(name_of(identify_file("pic.koala", 10018, studio.peek())),
             "Advanced Art Studio 160x200");
   EXPECT_EQ(identify_file("pic.koa", 9999, studio.peek()), 0);

@@ -316,7 +316,7 @@ TEST(Layouts, TrailingByteOfTheLongerSizeIsNotRead) {
     if (format.sizes[1] == 0) continue;
     picture_model shorter, longer;
     load_layout(format.layout.view(), file, shorter);
-    file[static_cast<uint16_t>(std::min(format.sizes[0], format.sizes[1]))] ^= 0x5A;
+    file[static_cast<uint16_t>(format.shortest_size())] ^= 0x5A;
     load_layout(format.layout.view(), file, longer);
     EXPECT_TRUE(same_model(shorter, longer)) << int{format.id};
   }

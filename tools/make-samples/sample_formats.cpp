@@ -13,16 +13,6 @@ namespace {
 
 using bg = background_source;
 
-constexpr picture_constraints fli_lace(bg background) {
-  return {.frames = 2, .screen_per_line = true, .background = background};
-}
-constexpr picture_constraints fli(bg background) {
-  return {.screen_per_line = true, .background = background};
-}
-constexpr picture_constraints multicolour(bg background) {
-  return {.background = background};
-}
-
 scene_style style_for(const sample_format& sample, std::string_view subtitle) {
   const picture_constraints& limits = sample.limits;
   return {.title = sample.title,
@@ -36,98 +26,168 @@ scene_style style_for(const sample_format& sample, std::string_view subtitle) {
           .black_and_white = limits.white_on_black};
 }
 
+std::string upper(std::string_view text) {
+  std::string out(text);
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  return out;
+}
+
 // The format's name in capitals, cut at a space when it is wider than the picture.
 std::string subtitle_for(const sample_format& sample) {
-  std::string text(format_name(sample.format_id));
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  std::string text = upper(format_name(sample.format_id));
   const int scale = sample.limits.hires || sample.limits.frames == 2 ? 1 : 2;
   while (text_width(text) * scale > picture_width) text.erase(text.rfind(' '));
   return text;
 }
 
+// What a format's layout and decoding let a picture use.
+picture_constraints limits_of(const format_entry& format) {
+  using enum model_part;
+  picture_constraints limits{.hires = format.decode == decoding::hires ||
+                                      format.decode == decoding::ufli,
+                             .frames = format.frames,
+                             .sprite_underlay = format.decode == decoding::ufli};
+  bool background_from_file = false;
+  for (const layout_step& step : format.layout.view()) {
+    const bool screen = is_screen(step.part);
+    switch (step.kind) {
+      case step_kind::copy:
+      case step_kind::lead_in:
+        if (step.part == line_background) limits.background = bg::per_line;
+        break;
+      case step_kind::screen_rams:
+        limits.screen_per_line |= format.decode != decoding::ufli &&
+                                  (step.at > 0 || uint32_t{step.last} - step.first >= screen_ram_cells);
+        break;
+      case step_kind::fill_from_file:
+        background_from_file |= step.part == line_background;
+        limits.single_color_ram |= step.part == color_ram;
+        break;
+      case step_kind::fill:
+        // Screens of one fixed byte give fixed colours.
+        limits.white_on_black |= screen && step.value != 0 && limits.hires;
+        limits.mono_colours |= screen && step.value != 0 && !limits.hires;
+        limits.top_row_unused |= step.part == bitmap_a && step.count < part_size(bitmap_a);
+        break;
+      case step_kind::copy_part:
+        limits.shared_screen |= screen;
+        break;
+      case step_kind::spread_screen_ram_0:
+        break;
+    }
+  }
+  if (background_from_file && limits.background != bg::per_line) limits.background = bg::single;
+  return limits;
+}
+
+// The samples of the first formats keep the names and scene titles they were first made with,
+// so that the samples folder stays as it was; later formats' samples are named after their
+// format.
+struct first_sample {
+  uint8_t format_id;
+  std::string_view file_name;  // empty: named after the format
+  std::string_view title;
+};
+
+constexpr first_sample first_samples[] = {
+    {1, "01-gun-paint.vic", "GUN PAINT"},
+    {2, "02-pc64-fli-interlace.vic", "PC64 FLI LACE"},
+    {3, "03-pc64-fli.vic", "PC64 FLI"},
+    {4, "04-saga-fli.vic", "SAGA FLI"},
+    {5, "05-3c00-fli.vic", "3C00 FLI"},
+    {6, "06-draz-lace.vic", "DRAZ LACE"},
+    {7, "07-multicolor-interlace.vic", "MULTICOLOR LACE"},
+    {8, "08-topaz-afli.vic", "TOPAZ AFLI"},
+    {9, "09-topaz-hires.vic", "TOPAZ HIRES"},
+    {10, "10-mono-mci.vic", "MONO MCI"},
+    {11, "11-bpaddles.vic", "BPADDLES"},
+    {12, "12-dolphin-fli.vic", "DOLPHIN FLI"},
+    {13, "13-fun-paint.vic", "FUN PAINT"},
+    {14, "14-art-studio.vic", "ART STUDIO"},
+    {15, "15-hires-art-studio.vic", "HIRES ART STUDIO"},
+    {16, "16-draz-paint.vic", "DRAZ PAINT"},
+    {17, "17-crest-ufli.vic", "CREST UFLI"},
+    {18, "", "KOALA"},
+    {19, "", "KOALA GG"},
+    {20, "", "RUN PAINT"},
+    {21, "", "INTERPAINT MULTI"},
+    {22, "", "INTERPAINT HIRES"},
+    {23, "", "ARTIST 64"},
+    {24, "", "RAINBOW PAINTER"},
+    {25, "", "FACE PAINTER"},
+    {26, "", "IMAGE SYSTEM HIRES"},
+    {27, "", "IMAGE SYSTEM MULTI"},
+    {28, "", "VIDCOM 64"},
+    {29, "", "HI-EDDI"},
+    {30, "", "DOODLE"},
+    {31, "", "PAINT MAGIC"},
+    {32, "", "SARACEN PAINT"},
+    {33, "", "CDU-PAINT"},
+    {34, "", "MICRO ILLUSTRATOR"},
+    {35, "", "HIRES BITMAP"},
+    {36, "", "FLI GRAPH"},
+    {37, "", "CREST HIRES FLI"},
+    {38, "", "HIRES MANAGER"},
+    {39, "", "DOODLE JJ"},
+    {40, "", "AMICA"},
+    {41, "", "DRAZ LACE RLE"},
+    {42, "", "DRAZ PAINT RLE"},
+    {43, "", "FUN PAINT RLE"},
+    {44, "", "HIRES MANAGER"},
+    {45, "", "KOALA ZLIB"},
+};
+
+// The format's name without its size ("Koala Painter 160x200": "Koala Painter").
+std::string_view plain_name(const format_entry& format) {
+  return format.name.substr(0, format.name.rfind(' '));
+}
+
+// "Koala Painter" as "koala-painter".
+std::string file_stem(std::string_view name) {
+  std::string stem;
+  for (const char ch : name) {
+    if (std::isalnum(static_cast<unsigned char>(ch)))
+      stem += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    else if (!stem.empty() && stem.back() != '-')
+      stem += '-';
+  }
+  return stem;
+}
+
+std::string file_name_for(const format_entry& format) {
+  const std::string stem = file_stem(plain_name(format));
+  if (format.id <= size_table_formats) {
+    const char number[3] = {static_cast<char>('0' + format.id / 10),
+                            static_cast<char>('0' + format.id % 10), 0};
+    return number + ("-" + stem) + ".vic";
+  }
+  // A format with no extension of its own is told by its content: a ".vic" file.
+  const std::string_view extension = format.recognised.extensions[0];
+  return "formats/" + stem + "." + std::string(extension.empty() ? "vic" : extension);
+}
+
 }  // namespace
 
-const std::array<sample_format, 45> sample_formats = {{
-    {1, "01-gun-paint.vic", 0x4000, "GUN PAINT", fli_lace(bg::per_line)},
-    {2, "02-pc64-fli-interlace.vic", 0x3B00, "PC64 FLI LACE", fli_lace(bg::per_line)},
-    {3, "03-pc64-fli.vic", 0x3B00, "PC64 FLI", fli(bg::per_line)},
-    {4, "04-saga-fli.vic", 0x3B00, "SAGA FLI", fli(bg::per_line)},
-    {5, "05-3c00-fli.vic", 0x3C00, "3C00 FLI", fli(bg::black)},
-    {6,
-     "06-draz-lace.vic",
-     0x5800,
-     "DRAZ LACE",
-     {.frames = 2, .shared_screen = true, .background = bg::single}},
-    {7,
-     "07-multicolor-interlace.vic",
-     0x4000,
-     "MULTICOLOR LACE",
-     {.frames = 2, .background = bg::black}},
-    {8, "08-topaz-afli.vic", 0x4000, "TOPAZ AFLI", {.hires = true, .screen_per_line = true}},
-    {9, "09-topaz-hires.vic", 0x5C00, "TOPAZ HIRES", {.hires = true}},
-    {10, "10-mono-mci.vic", 0x2000, "MONO MCI", {.frames = 2, .mono_colours = true}},
-    {11, "11-bpaddles.vic", 0x6000, "BPADDLES", multicolour(bg::black)},
-    {12, "12-dolphin-fli.vic", 0x3C00, "DOLPHIN FLI", fli(bg::black)},
-    {13, "13-fun-paint.vic", 0x3FF0, "FUN PAINT", fli_lace(bg::per_line)},
-    {14, "14-art-studio.vic", 0x2000, "ART STUDIO", multicolour(bg::single)},
-    {15, "15-hires-art-studio.vic", 0x2000, "HIRES ART STUDIO", {.hires = true}},
-    {16, "16-draz-paint.vic", 0x5800, "DRAZ PAINT", multicolour(bg::single)},
-    {17, "17-crest-ufli.vic", 0x4000, "CREST UFLI", {.hires = true, .sprite_underlay = true}},
-    {18, "formats/koala-painter.koa", 0x6000, "KOALA", multicolour(bg::single)},
-    {19, "formats/koala-painter-gg.gg", 0x6000, "KOALA GG", multicolour(bg::single)},
-    {20, "formats/run-paint.rpm", 0x6000, "RUN PAINT", multicolour(bg::single)},
-    {21, "formats/interpaint-multi.ipt", 0x4000, "INTERPAINT MULTI", multicolour(bg::single)},
-    {22, "formats/interpaint-hires.iph", 0x4000, "INTERPAINT HIRES", {.hires = true}},
-    {23, "formats/artist-64.a64", 0x4000, "ARTIST 64", multicolour(bg::single)},
-    {24, "formats/rainbow-painter.rp", 0x5C00, "RAINBOW PAINTER", multicolour(bg::black)},
-    {25, "formats/face-painter.fpt", 0x4000, "FACE PAINTER", multicolour(bg::single)},
-    {26, "formats/image-system-hires.ish", 0x4000, "IMAGE SYSTEM HIRES", {.hires = true}},
-    {27, "formats/image-system-multi.ism", 0x3C00, "IMAGE SYSTEM MULTI", multicolour(bg::single)},
-    {28, "formats/vidcom-64.vid", 0x5800, "VIDCOM 64", multicolour(bg::single)},
-    {29, "formats/hi-eddi.hed", 0x2000, "HI-EDDI", {.hires = true}},
-    {30, "formats/doodle.dd", 0x5C00, "DOODLE", {.hires = true}},
-    {31,
-     "formats/paint-magic.pmg",
-     0x3F8E,
-     "PAINT MAGIC",
-     {.background = bg::single, .single_color_ram = true}},
-    {32, "formats/saracen-paint.sar", 0x7800, "SARACEN PAINT", multicolour(bg::single)},
-    {33, "formats/cdu-paint.cdu", 0x7EEF, "CDU-PAINT", multicolour(bg::single)},
-    {34, "formats/micro-illustrator.mil", 0x18DC, "MICRO ILLUSTRATOR", multicolour(bg::single)},
-    {35,
-     "formats/hires-bitmap.hbm",
-     0x2000,
-     "HIRES BITMAP",
-     {.hires = true, .white_on_black = true}},
-    {36, "formats/fli-graph.bml", 0x3B00, "FLI GRAPH", fli(bg::per_line)},
-    {37,
-     "formats/crest-hires-fli.hfc",
-     0x4000,
-     "CREST HIRES FLI",
-     {.hires = true, .screen_per_line = true}},
-    {38,
-     "formats/hires-manager.him",
-     0x4000,
-     "HIRES MANAGER",
-     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
-    {39, "formats/doodle-jj.jj", 0x5C00, "DOODLE JJ", {.hires = true}},
-    {40, "formats/amica-paint.ami", 0x4000, "AMICA", multicolour(bg::single)},
-    {41,
-     "formats/draz-lace-packed.drl",
-     0x5800,
-     "DRAZ LACE RLE",
-     {.frames = 2, .shared_screen = true, .background = bg::single}},
-    {42, "formats/draz-paint-packed.drp", 0x5800, "DRAZ PAINT RLE", multicolour(bg::single)},
-    {43, "formats/fun-paint-packed.fun", 0x3FF0, "FUN PAINT RLE", fli_lace(bg::per_line)},
-    {44,
-     "formats/hires-manager-packed.him",
-     0x4000,
-     "HIRES MANAGER",
-     {.hires = true, .screen_per_line = true, .top_row_unused = true}},
-    // The zlib header stands where the load address would be.
-    {45, "formats/koala-painter-zlib.vic", 0x9C78, "KOALA ZLIB", multicolour(bg::single)},
-}};
+sample_format sample_for(const format_entry& format) {
+  sample_format sample{.format_id = format.id,
+                       .file_name = file_name_for(format),
+                       .load_address = format.recognised.load_addresses[0],
+                       .title = upper(plain_name(format)),
+                       .limits = limits_of(format)};
+  for (const first_sample& first : first_samples) {
+    if (first.format_id != format.id) continue;
+    if (!first.file_name.empty()) sample.file_name = first.file_name;
+    sample.title = first.title;
+  }
+  return sample;
+}
+
+const std::vector<sample_format> sample_formats = [] {
+  std::vector<sample_format> samples;
+  for (const format_entry& format : format_table) samples.push_back(sample_for(format));
+  return samples;
+}();
 
 const plain_sample unknown_size_sample = {"00-unknown-size.vic", 12345, 0x0801};
 

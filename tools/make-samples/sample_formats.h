@@ -1,27 +1,34 @@
 #pragma once
-// What make-samples writes: one sample per showable format, made by painting the scene in a
-// style that suits the format, fitting it into the format's limits and storing it by the
+// What make-samples writes: one sample per format of the table, made by painting the scene in
+// a style that suits the format, fitting it into the format's limits and storing it by the
 // format's layout; and, on request, a file of a size that names no format.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/file_buffer.h"
+#include "formats/format_table.h"
 #include "formats/picture_model.h"
 #include "picture_fitting.h"
 #include "sample_picture.h"
 
 struct sample_format {
   uint8_t format_id = 0;
-  std::string_view file_name;
+  std::string file_name;
   uint16_t load_address = 0;
-  std::string_view title;
+  std::string title;
   picture_constraints limits;
 };
 
-// Every format, in format order; the seventeen sizes' formats at the top of the
-// samples folder, the further formats in its subfolder formats/, named with their extensions.
-extern const std::array<sample_format, 45> sample_formats;
+// The sample of a format: written at its format's first load address, fitted into the limits
+// its layout and decoding set; the seventeen sizes' formats at the top of the samples folder,
+// the further formats in its subfolder formats/, named after the format and its extension.
+sample_format sample_for(const format_entry& format);
+
+// One sample per format of the table, in format order.
+extern const std::vector<sample_format> sample_formats;
 
 struct plain_sample {
   std::string_view file_name;
