@@ -19,6 +19,73 @@ std::string in_quotes(std::string_view text) {
   return quoted;
 }
 
+// Whether args[i] is the option name, with its value after "=" or in the next argument
+// (which i then moves to); an option without its value sets error.
+bool option_value(std::span<const std::string_view> args, size_t& i, std::string_view name,
+                  std::string_view& value, std::string& error) {
+  const std::string_view arg = args[i];
+  if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+    value = arg.substr(name.size() + 1);
+    return true;
+  }
+  if (arg != name) return false;
+  if (i + 1 >= args.size()) {
+    error = std::string(name) + " needs a value";
+    return true;
+  }
+  value = args[++i];
+  return true;
+}
+
+std::optional<int> window_scale(std::string_view value, std::string& error) {
+  const std::optional<int> scale = whole_number_in(value, 1, max_window_scale);
+  if (!scale)
+    error = "--scale needs a whole number from 1 to " + std::to_string(max_window_scale) +
+            ", not " + in_quotes(value);
+  return scale;
+}
+
+// The viewer's options and start folder, into cl; a palette named by --palette into palette.
+// Whether a start folder or file was given.
+bool read_viewer_arguments(std::span<const std::string_view> args, command_line& cl,
+                           std::optional<std::string_view>& palette) {
+  bool have_start_dir = false;
+  bool options_ended = false;
+  for (size_t i = 0; i < args.size() && cl.error.empty() && cl.action == program_action::view;
+       ++i) {
+    const std::string_view arg = args[i];
+    const bool option = !options_ended && arg.size() > 1 && arg.starts_with('-');
+    std::string_view value;
+    if (!option) {
+      if (have_start_dir)
+        cl.error = "only one start folder or file may be given, not also " + in_quotes(arg);
+      have_start_dir = true;
+      cl.start_dir = arg;
+    } else if (arg == "--") {
+      options_ended = true;
+    } else if (arg == "--help" || arg == "-h") {
+      cl.action = program_action::help;
+    } else if (arg == "--version") {
+      cl.action = program_action::version;
+    } else if (arg == "--windowed") {
+      cl.windowed = true;
+    } else if (arg == "--integer-scale") {
+      cl.integer_scale = true;
+    } else if (option_value(args, i, "--scale", value, cl.error)) {
+      if (cl.error.empty()) cl.scale = window_scale(value, cl.error).value_or(cl.scale);
+    } else if (option_value(args, i, "--data-dir", value, cl.error)) {
+      if (cl.error.empty() && value.empty()) cl.error = "--data-dir needs a directory";
+      cl.data_dir = value;
+    } else if (option_value(args, i, "--palette", value, cl.error)) {
+      if (cl.error.empty() && value.empty()) cl.error = "--palette needs a file or a preset name";
+      palette = value;
+    } else {
+      cl.error = "unknown option " + in_quotes(arg) + " (see --help)";
+    }
+  }
+  return have_start_dir;
+}
+
 }  // namespace
 
 command_line parse_command_line(std::span<const std::string_view> args) {
@@ -37,62 +104,9 @@ command_line parse_command_line(std::span<const std::string_view> args) {
       return cl;
     }
   }
-  bool have_start_dir = false;
-  std::string palette_value;
-  bool have_palette = false;
-  bool options_ended = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    const bool option = !options_ended && arg.size() > 1 && arg.starts_with('-');
-    auto value_of = [&](std::string_view name, std::string_view& value) {
-      if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
-        value = arg.substr(name.size() + 1);
-        return true;
-      }
-      if (arg != name) return false;
-      if (i + 1 >= args.size()) {
-        cl.error = std::string(name) + " needs a value";
-        return true;
-      }
-      value = args[++i];
-      return true;
-    };
-    std::string_view value;
-    if (!option) {
-      if (have_start_dir)
-        cl.error = "only one start folder or file may be given, not also " + in_quotes(arg);
-      have_start_dir = true;
-      cl.start_dir = arg;
-    } else if (arg == "--") {
-      options_ended = true;
-    } else if (arg == "--help" || arg == "-h") {
-      cl.action = program_action::help;
-      return cl;
-    } else if (arg == "--version") {
-      cl.action = program_action::version;
-      return cl;
-    } else if (arg == "--windowed") {
-      cl.windowed = true;
-    } else if (arg == "--integer-scale") {
-      cl.integer_scale = true;
-    } else if (value_of("--scale", value)) {
-      const std::optional<int> scale = whole_number_in(value, 1, max_window_scale);
-      if (scale) cl.scale = *scale;
-      if (cl.error.empty() && !scale)
-        cl.error = "--scale needs a whole number from 1 to " + std::to_string(max_window_scale) +
-                   ", not " + in_quotes(value);
-    } else if (value_of("--data-dir", value)) {
-      if (cl.error.empty() && value.empty()) cl.error = "--data-dir needs a directory";
-      cl.data_dir = value;
-    } else if (value_of("--palette", value)) {
-      if (cl.error.empty() && value.empty()) cl.error = "--palette needs a file or a preset name";
-      palette_value = value;
-      have_palette = true;
-    } else {
-      cl.error = "unknown option " + in_quotes(arg) + " (see --help)";
-    }
-    if (!cl.error.empty()) return cl;
-  }
+  std::optional<std::string_view> palette;
+  const bool have_start_dir = read_viewer_arguments(args, cl, palette);
+  if (!cl.error.empty() || cl.action != program_action::view) return cl;
   if (have_start_dir) {
     const result<start_target> start = classify_start(cl.start_dir);
     if (!start) {
@@ -102,10 +116,10 @@ command_line parse_command_line(std::span<const std::string_view> args) {
     cl.start = *start;
     cl.start_dir = cl.start.folder;
   }
-  if (have_palette) {
+  if (palette) {
     // Resolved now, before the change to the start folder, so a relative path means what it said.
     const result<std::string> choice =
-        resolve_palette_argument(palette_value, find_data_dir(cl.data_dir));
+        resolve_palette_argument(*palette, find_data_dir(cl.data_dir));
     if (!choice) {
       cl.error = choice.error();
       return cl;

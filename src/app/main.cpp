@@ -1,4 +1,4 @@
-// The program entry (Project2): the command line, then the viewer on the SDL screen or
+// The program entry: the command line, then the viewer on the SDL screen or
 // one of the headless subcommands.
 #include <unistd.h>
 

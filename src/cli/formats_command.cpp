@@ -40,8 +40,8 @@ void print_format(const format_entry& format, std::ostream& out) {
   out << unsigned{format.id} << '\t' << format.name << '\t'
       << (packed ? "any" : sizes_text(format.sizes)) << '\t' << addresses_text(format.recognised)
       << '\t' << (extensions.empty() ? "-" : extensions) << '\t'
-      << (packed ? "unpacks to " + sizes_text(unpacked) : "no") << '\t'
-      << unsigned{format.frames} << '\n';
+      << (packed ? "unpacks to " + sizes_text(unpacked) : "no") << '\t' << unsigned{format.frames()}
+      << '\n';
 }
 
 }  // namespace

@@ -178,31 +178,61 @@ bool sdl_display::wait_event(int timeout_ms, input_event& event) {
   return true;
 }
 
+void sdl_display::translate_key(const SDL_KeyboardEvent& e) {
+  if (e.keysym.sym == SDLK_F11) {
+    if (!e.repeat) toggle_fullscreen();
+    return;
+  }
+  // A key with no virtual-key code still comes as key 0: the character it types is paired
+  // with it, as every other key's is.
+  const int vk = vk_from_sdl_keycode(e.keysym.sym);
+  input_event key = event_of(input_event::kind::key_down);
+  key.key = vk;
+  key.ctrl = (e.keysym.mod & KMOD_CTRL) != 0;
+  pending_.push_back(key);
+  // These keys produce characters that SDL's text input does not report.
+  if (vk == vk::enter || vk == vk::escape || vk == vk::back) {
+    input_event ch = event_of(input_event::kind::character);
+    ch.character = static_cast<uint32_t>(vk);
+    pending_.push_back(ch);
+  }
+}
+
+void sdl_display::translate_window(const SDL_WindowEvent& e) {
+  switch (e.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      active_ = true;
+      pending_.push_back(event_of(input_event::kind::focus_gained));
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      active_ = false;
+      pending_.push_back(event_of(input_event::kind::focus_lost));
+      break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+      active_ = false;
+      break;
+    case SDL_WINDOWEVENT_RESTORED:
+      active_ = true;
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      choose_filtering();
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      pending_.push_back(event_of(input_event::kind::expose));
+      break;
+    default:
+      break;
+  }
+}
+
 void sdl_display::translate(const SDL_Event& e) {
   switch (e.type) {
     case SDL_QUIT:
       pending_.push_back(event_of(input_event::kind::quit));
       break;
-    case SDL_KEYDOWN: {
-      if (e.key.keysym.sym == SDLK_F11) {
-        if (!e.key.repeat) toggle_fullscreen();
-        break;
-      }
-      // A key with no virtual-key code still comes as key 0: the character it types is paired
-      // with it, as every other key's is.
-      const int vk = vk_from_sdl_keycode(e.key.keysym.sym);
-      input_event key = event_of(input_event::kind::key_down);
-      key.key = vk;
-      key.ctrl = (e.key.keysym.mod & KMOD_CTRL) != 0;
-      pending_.push_back(key);
-      // These keys produce characters that SDL's text input does not report.
-      if (vk == vk::enter || vk == vk::escape || vk == vk::back) {
-        input_event ch = event_of(input_event::kind::character);
-        ch.character = static_cast<uint32_t>(vk);
-        pending_.push_back(ch);
-      }
+    case SDL_KEYDOWN:
+      translate_key(e.key);
       break;
-    }
     case SDL_TEXTINPUT:
       push_characters(pending_, e.text.text);
       break;
@@ -226,30 +256,7 @@ void sdl_display::translate(const SDL_Event& e) {
       }
       break;
     case SDL_WINDOWEVENT:
-      switch (e.window.event) {
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-          active_ = true;
-          pending_.push_back(event_of(input_event::kind::focus_gained));
-          break;
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-          active_ = false;
-          pending_.push_back(event_of(input_event::kind::focus_lost));
-          break;
-        case SDL_WINDOWEVENT_MINIMIZED:
-          active_ = false;
-          break;
-        case SDL_WINDOWEVENT_RESTORED:
-          active_ = true;
-          break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-          choose_filtering();
-          break;
-        case SDL_WINDOWEVENT_EXPOSED:
-          pending_.push_back(event_of(input_event::kind::expose));
-          break;
-        default:
-          break;
-      }
+      translate_window(e.window);
       break;
     case SDL_RENDER_DEVICE_RESET:
       create_texture();

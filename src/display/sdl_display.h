@@ -10,6 +10,8 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 union SDL_Event;
+struct SDL_KeyboardEvent;
+struct SDL_WindowEvent;
 
 class sdl_display : public display {
  public:
@@ -35,6 +37,8 @@ class sdl_display : public display {
   void toggle_fullscreen();
   void choose_filtering();
   void translate(const SDL_Event& e);
+  void translate_key(const SDL_KeyboardEvent& e);
+  void translate_window(const SDL_WindowEvent& e);
 
   sdl_display_options options_;
   SDL_Window* window_ = nullptr;

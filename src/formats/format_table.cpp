@@ -11,14 +11,11 @@ constexpr bool table_in_order() {
 }
 static_assert(table_in_order());
 
-// Every format has one or two frames, the two-frame decoding exactly when it has two, and a
-// layout; every step of its layout stays inside the model and reads nothing beyond the
-// format's (unpacked) file, the shorter one where it has two sizes; a packed format has an
-// unpacked size (and a longer one only beyond it) and no sizes of its own.
+// Every format has a layout; every step of its layout stays inside the model and reads nothing
+// beyond the format's (unpacked) file, the shortest where it has several sizes; a packed format
+// has an unpacked size (and a longer one only beyond it) and no sizes of its own.
 constexpr bool layouts_consistent() {
   for (const format_entry& format : format_table) {
-    if (format.frames != 1 && format.frames != 2) return false;
-    if ((format.frames == 2) != (format.decode == decoding::two_frame_multicolor)) return false;
     if (format.layout.empty()) return false;
     const bool packed = format.pack != packing::none;
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
@@ -62,7 +59,7 @@ result<> load_picture(const format_entry& format, const file_buffer& file, uint3
   const file_buffer* bytes = &file;
   if (format.pack != packing::none) {
     const std::span<const uint8_t> packed(file.bytes.data(), std::min<size_t>(file_size, 65536));
-    const result<> done = unpack(format.pack, packed, format.unpacks_to(), unpacked);
+    result<> done = unpack(format.pack, packed, format.unpacks_to(), unpacked);
     if (!done) return done;
     bytes = &unpacked;
   }

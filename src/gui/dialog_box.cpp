@@ -247,7 +247,7 @@ dialog_box make_input_box(std::string caption, std::string prompt, std::string i
   return box;
 }
 
-dialog_box make_save_prompt(std::string directory) {
+dialog_box make_save_prompt(const std::string& directory) {
   dialog_box box = make_message_box("Save picture as", "File name (in " + directory + "):");
   box.kind = dialog_kind::save_prompt;
   box.focus = -1;

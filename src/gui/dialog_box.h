@@ -29,7 +29,7 @@ dialog_box make_message_box(std::string caption, std::string text);
 dialog_box make_confirm_box(std::string caption, std::string question);
 // The text field has the focus, the cursor at the end of the initial text.
 dialog_box make_input_box(std::string caption, std::string prompt, std::string initial);
-dialog_box make_save_prompt(std::string directory);
+dialog_box make_save_prompt(const std::string& directory);
 
 // Applies one input event; sets result when the box is answered. Tab moves the focus on, Enter
 // presses the focused button, and so does a click on a button (screen coordinates, the box

@@ -88,7 +88,7 @@ std::optional<std::string> palette_file_to_load(const std::optional<std::string>
   if (chosen) return chosen;
   const std::string in_start_dir = start_dir + "/" + std::string(palette_config_name);
   if (is_palette_file(in_start_dir)) return in_start_dir;
-  const std::optional<std::string> user = user_palette_path(env);
+  std::optional<std::string> user = user_palette_path(env);
   if (user && is_palette_file(*user)) return user;
   return std::nullopt;
 }

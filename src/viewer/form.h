@@ -1,5 +1,5 @@
 #pragma once
-// The main form (unit Unit1): the viewer's state, its work surfaces, the frame timer, the
+// The main form: the viewer's state, its work surfaces, the frame timer, the
 // artwork and the browser, with the form's event handlers.
 #include <deque>
 #include <functional>

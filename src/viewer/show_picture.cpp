@@ -65,7 +65,6 @@ bool TForm1::show_picture(int row, picture_source source) {
   render_picture(*format, context);
   state_.two_surface_picture = context.two_surface_picture;
 
-  state_.picture_shown = false;
   grid_visible_ = false;
   state_.picture_shown = true;
   return true;

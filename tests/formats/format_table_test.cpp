@@ -76,7 +76,7 @@ TEST(FormatTable, DispatchOfEveryFormat) {
     ASSERT_NE(format, nullptr) << int{id};
     const expected_dispatch& want = expected[id - 1];
     EXPECT_EQ(format->id, id);
-    EXPECT_EQ(format->frames, want.frames) << int{id};
+    EXPECT_EQ(format->frames(), want.frames) << int{id};
     EXPECT_EQ(format->decode, want.decode) << int{id};
     EXPECT_EQ(format->two_surface_picture(), want.frames == 2) << int{id};
   }

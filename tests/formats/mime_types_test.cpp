@@ -62,7 +62,7 @@ TEST(MimeTypes, EveryPictureGlobIsAnExtensionTheBrowserListsAsAPicture) {
 
 // Left out of ours, as a second claim would make the desktop guess between two types.
 const std::map<std::string, std::string> taken_by_the_desktop = {
-    {"fli", "video/x-flic"},             // Autodesk animations
+    {"fli", "video/x-flic"},               // Autodesk animations
     {"gg", "application/x-gamegear-rom"},  // Game Gear cartridges
     {"rp", "image/vnd.rn-realpix"},        // RealPix presentations
     {"rpm", "application/x-rpm"},          // RPM packages
@@ -71,7 +71,8 @@ const std::map<std::string, std::string> taken_by_the_desktop = {
 TEST(MimeTypes, EveryExtensionOfTheTableIsOursButThoseTheDesktopGivesAnotherType) {
   const std::set<std::string> ours = picture_extensions();
   for (const std::string& extension : table_extensions())
-    EXPECT_NE(ours.contains(extension), taken_by_the_desktop.contains(extension)) << "*." << extension;
+    EXPECT_NE(ours.contains(extension), taken_by_the_desktop.contains(extension))
+        << "*." << extension;
   if (!std::filesystem::exists(desktop_types)) GTEST_SKIP() << desktop_types << " is absent";
   const std::string theirs = read_text(desktop_types);
   for (const auto& [extension, type] : taken_by_the_desktop) {

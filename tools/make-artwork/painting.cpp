@@ -21,10 +21,15 @@ int lerp(int a, int b, int t, int span) {
   return span <= 0 ? a : a + (b - a) * t / span;
 }
 
+// Channel c (16 red, 8 green, 0 blue) of a 0xRRGGBB colour.
+int channel(uint32_t colour, int shift) {
+  return static_cast<int>((colour >> shift) & 0xFF);
+}
+
 rgba mix_rgb(uint32_t top, uint32_t bottom, int t, int span) {
-  return {static_cast<uint8_t>(lerp((top >> 16) & 0xFF, (bottom >> 16) & 0xFF, t, span)),
-          static_cast<uint8_t>(lerp((top >> 8) & 0xFF, (bottom >> 8) & 0xFF, t, span)),
-          static_cast<uint8_t>(lerp(top & 0xFF, bottom & 0xFF, t, span)), 255};
+  return {static_cast<uint8_t>(lerp(channel(top, 16), channel(bottom, 16), t, span)),
+          static_cast<uint8_t>(lerp(channel(top, 8), channel(bottom, 8), t, span)),
+          static_cast<uint8_t>(lerp(channel(top, 0), channel(bottom, 0), t, span)), 255};
 }
 
 bool glyph_pixel(char c, int column, int row) {

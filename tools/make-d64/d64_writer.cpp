@@ -112,7 +112,7 @@ sector_ref write_chain(std::span<uint8_t> image, allocator& sectors,
     uint8_t* out = sector_at(sectors.kind, image, current);
     const size_t start = static_cast<size_t>(b) * data_per_sector;
     const size_t count = std::min<size_t>(data_per_sector, data.size() - start);
-    std::copy_n(data.begin() + start, count, out + 2);
+    std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(start), count, out + 2);
     if (b + 1 < blocks) {
       const sector_ref next = sectors.next();
       out[0] = next.track;
@@ -203,20 +203,20 @@ int d64_blocks_for(size_t length) {
   return length == 0 ? 1 : static_cast<int>((length + data_per_sector - 1) / data_per_sector);
 }
 
-d64_build_result build_disk_image(const disk_kind& kind, std::string_view disk_name,
-                                  std::string_view disk_id, std::span<const d64_file> files,
-                                  std::span<uint8_t> image) {
-  if (image.size() != static_cast<size_t>(kind.image_size))
-    return {false, "image buffer is not " + std::to_string(kind.image_size) + " bytes"};
-  if (disk_name.size() > 16) return {false, "disk name longer than 16 bytes"};
-  if (disk_id.size() > 2) return {false, "disk id longer than 2 bytes"};
+namespace {
+
+// Why the files cannot go on a disk of this kind, or nothing.
+std::string why_files_do_not_fit(const disk_kind& kind, std::string_view disk_name,
+                                 std::string_view disk_id, std::span<const d64_file> files) {
+  if (disk_name.size() > 16) return "disk name longer than 16 bytes";
+  if (disk_id.size() > 2) return "disk id longer than 2 bytes";
   const int max_files = disk_max_files(kind);
   if (files.size() > static_cast<size_t>(max_files))
-    return {false, "directory full: at most " + std::to_string(max_files) + " files"};
+    return "directory full: at most " + std::to_string(max_files) + " files";
   const int free_sectors = disk_file_sectors(kind);
   size_t needed = 0;
   for (const d64_file& file : files) {
-    if (file.name.size() > 16) return {false, "file name longer than 16 bytes: " + file.name};
+    if (file.name.size() > 16) return "file name longer than 16 bytes: " + file.name;
     // Compared before summing so that a huge file cannot overflow the total.
     if (file.data.size() > static_cast<size_t>(free_sectors) * data_per_sector)
       needed = free_sectors + 1;
@@ -224,8 +224,43 @@ d64_build_result build_disk_image(const disk_kind& kind, std::string_view disk_n
       needed += d64_blocks_for(file.data.size());
   }
   if (needed > static_cast<size_t>(free_sectors))
-    return {false, "disk full: the files need " + std::to_string(needed) + " blocks, " +
-                       std::to_string(free_sectors) + " are free"};
+    return "disk full: the files need " + std::to_string(needed) + " blocks, " +
+           std::to_string(free_sectors) + " are free";
+  return {};
+}
+
+// Takes the directory's sectors for this many files and links them; returns them in order.
+std::array<uint8_t, max_track_count> write_directory_chain(std::span<uint8_t> image,
+                                                           allocator& sectors, size_t files) {
+  const disk_kind& kind = sectors.kind;
+  const uint8_t directory_track = kind.directory_track;
+  const int directory_sectors = std::max<int>(1, (static_cast<int>(files) + 7) / 8);
+  std::array<uint8_t, max_track_count> order{};
+  order[0] = kind.directory_sector;
+  sectors.mark(directory_track, kind.directory_sector);
+  for (int d = 1; d < directory_sectors; ++d) {
+    const int sector = sectors.free_after(directory_track, order[d - 1], sectors.spacing.directory);
+    order[d] = static_cast<uint8_t>(sector);
+    sectors.mark(directory_track, sector);
+  }
+  for (int d = 0; d < directory_sectors; ++d) {
+    uint8_t* out = sector_at(kind, image, {directory_track, order[d]});
+    const bool last = d + 1 == directory_sectors;
+    out[0] = last ? 0 : directory_track;
+    out[1] = last ? 0xFF : order[d + 1];
+  }
+  return order;
+}
+
+}  // namespace
+
+d64_build_result build_disk_image(const disk_kind& kind, std::string_view disk_name,
+                                  std::string_view disk_id, std::span<const d64_file> files,
+                                  std::span<uint8_t> image) {
+  if (image.size() != static_cast<size_t>(kind.image_size))
+    return {false, "image buffer is not " + std::to_string(kind.image_size) + " bytes"};
+  if (std::string why = why_files_do_not_fit(kind, disk_name, disk_id, files); !why.empty())
+    return {false, why};
 
   std::fill(image.begin(), image.end(), 0);
   allocator sectors(kind);
@@ -237,23 +272,8 @@ d64_build_result build_disk_image(const disk_kind& kind, std::string_view disk_n
     if (track == directory_track || !is_reserved_track(kind, track)) continue;
     for (int s = 0; s < kind.sectors_per_track[track]; ++s) sectors.mark(track, s);
   }
-
-  const int directory_sectors = std::max<int>(1, (static_cast<int>(files.size()) + 7) / 8);
-  std::array<uint8_t, max_track_count> directory_order{};
-  directory_order[0] = kind.directory_sector;
-  sectors.mark(directory_track, kind.directory_sector);
-  for (int d = 1; d < directory_sectors; ++d) {
-    const int sector =
-        sectors.free_after(directory_track, directory_order[d - 1], sectors.spacing.directory);
-    directory_order[d] = static_cast<uint8_t>(sector);
-    sectors.mark(directory_track, sector);
-  }
-  for (int d = 0; d < directory_sectors; ++d) {
-    uint8_t* out = sector_at(kind, image, {directory_track, directory_order[d]});
-    const bool last = d + 1 == directory_sectors;
-    out[0] = last ? 0 : directory_track;
-    out[1] = last ? 0xFF : directory_order[d + 1];
-  }
+  const std::array<uint8_t, max_track_count> directory_order =
+      write_directory_chain(image, sectors, files.size());
 
   for (size_t f = 0; f < files.size(); ++f) {
     const d64_file& file = files[f];

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -115,46 +116,52 @@ bool write_image(const std::string& output, std::span<const uint8_t> image) {
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string_view> args(argv + 1, argv + argc);
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    std::fputs(usage_text, stdout);
-    return 0;
-  }
-  if (args.empty()) return usage_error("no output file given");
-  const std::string output(args[0]);
+// What the command line asks for: the disk's name, id and kind, and its files in order.
+struct image_request {
   std::string disk_name;
   std::string disk_id = "00";
   const disk_kind* kind = &d64_kind;
-  std::optional<std::string> next_name;
-  uint8_t next_type = 0x82;
   std::vector<std::vector<uint8_t>> contents;
   std::vector<d64_file> files;
-  for (size_t i = 1; i < args.size(); ++i) {
+};
+
+// The file after --as and --type: the name and type its directory entry gets.
+struct next_file {
+  std::optional<std::string> name;
+  uint8_t type = 0x82;
+};
+
+// Takes an option's value; 0, or the exit status of a bad value.
+int read_option(std::string_view option, std::string_view value, image_request& request,
+                next_file& next) {
+  if (option == "--kind") {
+    const auto named = parse_kind(value);
+    if (!named) return usage_error("unknown kind " + std::string(value));
+    request.kind = *named;
+    return 0;
+  }
+  if (option == "--type") {
+    const auto type = parse_type(value);
+    if (!type) return usage_error("unknown type " + std::string(value));
+    next.type = *type;
+    return 0;
+  }
+  const auto text = unescape(value);
+  if (!text) return usage_error("bad \\x escape in " + std::string(value));
+  if (option == "--name") request.disk_name = *text;
+  if (option == "--id") request.disk_id = *text;
+  if (option == "--as") next.name = *text;
+  return 0;
+}
+
+// Reads the options and files that follow the output name; 0, or the exit status of a failure.
+int read_request(std::span<const std::string_view> args, image_request& request) {
+  next_file next;
+  for (size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const bool has_value = i + 1 < args.size();
     if (arg == "--name" || arg == "--id" || arg == "--as" || arg == "--type" || arg == "--kind") {
-      if (!has_value) return usage_error(std::string(arg) + " needs a value");
-      const std::string_view value = args[++i];
-      if (arg == "--kind") {
-        const auto named = parse_kind(value);
-        if (!named) return usage_error("unknown kind " + std::string(value));
-        kind = *named;
-        continue;
-      }
-      if (arg == "--type") {
-        const auto type = parse_type(value);
-        if (!type) return usage_error("unknown type " + std::string(value));
-        next_type = *type;
-        continue;
-      }
-      const auto text = unescape(value);
-      if (!text) return usage_error("bad \\x escape in " + std::string(value));
-      if (arg == "--name") disk_name = *text;
-      if (arg == "--id") disk_id = *text;
-      if (arg == "--as") next_name = *text;
+      if (i + 1 >= args.size()) return usage_error(std::string(arg) + " needs a value");
+      if (const int status = read_option(arg, args[++i], request, next)) return status;
       continue;
     }
     if (arg.starts_with("--")) return usage_error("unknown option " + std::string(arg));
@@ -164,16 +171,31 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "make-d64: cannot read %s\n", path.c_str());
       return 1;
     }
-    contents.push_back(std::move(*bytes));
-    files.push_back({next_name.value_or(default_name(path)), next_type, {}});
-    next_name.reset();
-    next_type = 0x82;
+    request.contents.push_back(std::move(*bytes));
+    request.files.push_back({next.name.value_or(default_name(path)), next.type, {}});
+    next = {};
   }
-  for (size_t f = 0; f < files.size(); ++f) files[f].data = contents[f];
+  for (size_t f = 0; f < request.files.size(); ++f) request.files[f].data = request.contents[f];
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(usage_text, stdout);
+    return 0;
+  }
+  if (args.empty()) return usage_error("no output file given");
+  const std::string output(args[0]);
+  image_request request;
+  if (const int status = read_request(std::span(args).subspan(1), request)) return status;
 
   static std::array<uint8_t, max_image_file_size> buffer;
-  const std::span<uint8_t> image = std::span(buffer).first(kind->image_size);
-  const d64_build_result result = build_disk_image(*kind, disk_name, disk_id, files, image);
+  const std::span<uint8_t> image = std::span(buffer).first(request.kind->image_size);
+  const d64_build_result result =
+      build_disk_image(*request.kind, request.disk_name, request.disk_id, request.files, image);
   if (!result.ok) {
     std::fprintf(stderr, "make-d64: %s\n", result.error.c_str());
     return 1;

@@ -44,10 +44,10 @@ std::string subtitle_for(const sample_format& sample) {
 // What a format's layout and decoding let a picture use.
 picture_constraints limits_of(const format_entry& format) {
   using enum model_part;
-  picture_constraints limits{.hires = format.decode == decoding::hires ||
-                                      format.decode == decoding::ufli,
-                             .frames = format.frames,
-                             .sprite_underlay = format.decode == decoding::ufli};
+  picture_constraints limits{
+      .hires = format.decode == decoding::hires || format.decode == decoding::ufli,
+      .frames = format.frames(),
+      .sprite_underlay = format.decode == decoding::ufli};
   bool background_from_file = false;
   for (const layout_step& step : format.layout.view()) {
     const bool screen = is_screen(step.part);
@@ -57,8 +57,9 @@ picture_constraints limits_of(const format_entry& format) {
         if (step.part == line_background) limits.background = bg::per_line;
         break;
       case step_kind::screen_rams:
-        limits.screen_per_line |= format.decode != decoding::ufli &&
-                                  (step.at > 0 || uint32_t{step.last} - step.first >= screen_ram_cells);
+        limits.screen_per_line |=
+            format.decode != decoding::ufli &&
+            (step.at > 0 || uint32_t{step.last} - step.first >= screen_ram_cells);
         break;
       case step_kind::fill_from_file:
         background_from_file |= step.part == line_background;
@@ -185,6 +186,7 @@ sample_format sample_for(const format_entry& format) {
 
 const std::vector<sample_format> sample_formats = [] {
   std::vector<sample_format> samples;
+  samples.reserve(format_table.size());
   for (const format_entry& format : format_table) samples.push_back(sample_for(format));
   return samples;
 }();
