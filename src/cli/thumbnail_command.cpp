@@ -5,6 +5,7 @@
 
 #include "base/whole_number.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "cli/render_job.h"
 #include "output/png_file.h"
@@ -21,7 +22,7 @@ constexpr int most_longest_side = 4096;
 constexpr rect picture_area{0, 0, 640, 400};
 
 int bad_usage(console& io, const std::string& reason) {
-  io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
+  io.err << "velora2003: thumbnail: " << escaped_text(reason) << '\n' << usage;
   return 2;
 }
 
@@ -58,7 +59,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   const std::string& input = names[0];
   const std::string& output = names[1];
   if (output_is_input(output, input)) {
-    io.err << "velora2003: thumbnail: " << output << ": is the input file; it is not replaced\n";
+    io.err << "velora2003: thumbnail: " << escaped_text(output)
+           << ": is the input file; it is not replaced\n";
     return 1;
   }
 
@@ -68,7 +70,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   load_viewer_palette(input, settings.palette);
   const result<const surface*> frame = render_to_surface(input, settings, *work);
   if (!frame) {
-    io.err << "velora2003: thumbnail: " << input << ": " << describe(frame.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
+           << escaped_text(describe(frame.why())) << '\n';
     return 1;
   }
   const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
@@ -76,7 +79,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   shrink_area(**frame, picture_area, thumbnail);
   const result<> written = write_png_file(output, thumbnail);
   if (!written) {
-    io.err << "velora2003: thumbnail: " << output << ": " << describe(written.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(output) << ": "
+           << escaped_text(describe(written.why())) << '\n';
     return 1;
   }
   return 0;
