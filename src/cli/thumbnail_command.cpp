@@ -5,6 +5,7 @@
 
 #include "base/whole_number.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "cli/render_job.h"
 #include "output/png_file.h"
@@ -18,7 +19,7 @@ constexpr int default_longest_side = 256;
 constexpr int most_longest_side = 4096;
 
 int bad_usage(console& io, const std::string& reason) {
-  io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
+  io.err << "velora2003: thumbnail: " << escaped_text(reason) << '\n' << usage;
   return 2;
 }
 
@@ -55,7 +56,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   const std::string& input = names[0];
   const std::string& output = names[1];
   if (output_is_input(output, input)) {
-    io.err << "velora2003: thumbnail: " << output << ": is the input file; it is not replaced\n";
+    io.err << "velora2003: thumbnail: " << escaped_text(output)
+           << ": is the input file; it is not replaced\n";
     return 1;
   }
 
@@ -65,7 +67,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   load_viewer_palette(input, settings.palette);
   const result<const surface*> frame = render_to_surface(input, settings, *work);
   if (!frame) {
-    io.err << "velora2003: thumbnail: " << input << ": " << describe(frame.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
+           << escaped_text(describe(frame.why())) << '\n';
     return 1;
   }
   // The picture lies on the work surface from (0, 0), each of its pixels drawn 2 x 2.
@@ -75,7 +78,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   shrink_area(**frame, picture_area, thumbnail);
   const result<> written = write_png_file(output, thumbnail);
   if (!written) {
-    io.err << "velora2003: thumbnail: " << output << ": " << describe(written.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(output) << ": "
+           << escaped_text(describe(written.why())) << '\n';
     return 1;
   }
   return 0;
