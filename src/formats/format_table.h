@@ -135,6 +135,15 @@ constexpr format_names_and_addresses named(uint16_t address,
   return r;
 }
 
+// A format told by its extension alone whose load address no source gives: its files are taken
+// at any.
+constexpr format_names_and_addresses named(std::array<std::string_view, 4> extensions) {
+  format_names_and_addresses r{};
+  r.extensions = extensions;
+  r.by_content = false;
+  return r;
+}
+
 }  // namespace format_detail
 
 // Layouts that several formats share.
