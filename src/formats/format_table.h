@@ -629,6 +629,15 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 10003,
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Cheese decoder.
+      {.id = 46,
+       .name = "Cheese 160x200",
+       .sizes = {20482},
+       .recognised = named({"che"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(16898, 17897, screen_a),
+                        spread_screen_ram_0(screen_a), copy(18434, 19433, color_ram),
+                        fill_from_file(line_background, 20479))},
   });
 }();
 

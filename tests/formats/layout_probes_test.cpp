@@ -251,6 +251,10 @@ const std::vector<format_probes> every_format = {
      "",
      {from(bitmap_a, 0, 2), from(screen_a, 999 * 8 + 5, 9001), from(color_ram, 999, 10001),
       from(line_background, 199, 10002)}},
+    {46,
+     "",
+     {from(bitmap_a, 7999, 8001), from(screen_a, 349, 16898 + 43), from(color_ram, 0, 18434),
+      from(line_background, 0, 20479), from(line_background, 199, 20479)}},
 };
 
 constexpr std::array parts = {line_background, color_ram, screen_a,   screen_b,
