@@ -10,7 +10,7 @@ namespace {
 // Every render starts as the program starts: zero model and buffers, fresh canvases. A workspace
 // reused for the next picture must not let the last one show through.
 void clear_workspace(render_workspace& work) {
-  work.model = picture_model{};
+  clear_picture_model(work.model);
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);

@@ -18,9 +18,6 @@ constexpr const char* usage = "usage: velora2003 thumbnail [-s SIZE] INPUT OUTPU
 constexpr int default_longest_side = 256;
 constexpr int most_longest_side = 4096;
 
-// Where the picture lies on a work surface: 320 x 200 pixels drawn 2 x 2.
-constexpr rect picture_area{0, 0, 640, 400};
-
 int bad_usage(console& io, const std::string& reason) {
   io.err << "velora2003: thumbnail: " << escaped_text(reason) << '\n' << usage;
   return 2;
@@ -74,6 +71,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
            << escaped_text(describe(frame.why())) << '\n';
     return 1;
   }
+  // The picture lies on the work surface from (0, 0), each of its pixels drawn 2 x 2.
+  const rect picture_area{0, 0, 2 * work->model.canvas.width, 2 * work->model.canvas.height};
   const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
   surface thumbnail = create_surface(size.width, size.height);
   shrink_area(**frame, picture_area, thumbnail);
