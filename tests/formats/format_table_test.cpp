@@ -92,9 +92,9 @@ TEST(FormatTable, LookupOutsideTheTable) {
 
 // Two formats that a file of one size, load address and extension (or content alone, among the
 // further formats) could both fit must tell themselves apart otherwise: a packed one by
-// unpacking, so by scheme.
+// unpacking, so by scheme, or by its mark.
 bool could_claim_one_file(const format_entry& a, const format_entry& b) {
-  if (a.pack != b.pack) return false;
+  if (a.pack != b.pack || a.mark.text != b.mark.text) return false;
   const auto share = [](const auto& left, const auto& right) {
     for (const auto& value : left)
       if (value != decltype(value){} && std::find(right.begin(), right.end(), value) != right.end())

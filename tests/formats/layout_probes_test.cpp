@@ -322,6 +322,22 @@ TEST(Layouts, TrailingByteOfTheLongerSizeIsNotRead) {
   }
 }
 
+TEST(Layouts, AFileWithoutItsLoadAddressLoadsAsOneWithIt) {
+  static file_buffer headless, unpacked;
+  for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
+  std::copy(file.bytes.begin() + 2, file.bytes.end(), headless.bytes.begin());
+  for (const format_entry& format : format_table) {
+    if (format.size_without_load_address == 0) continue;
+    picture_model with, without;
+    fill_model(with, sentinel);
+    fill_model(without, sentinel);
+    const auto size = static_cast<uint32_t>(format.shortest_size());
+    ASSERT_TRUE(load_picture(format, file, size, unpacked, with));
+    ASSERT_TRUE(load_picture(format, headless, size - 2, unpacked, without));
+    EXPECT_TRUE(same_model(with, without)) << int{format.id};
+  }
+}
+
 TEST(Layouts, OneFramePictureAfterATwoFrameOneKeepsFrameB) {
   for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
   picture_model model;
