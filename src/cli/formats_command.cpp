@@ -23,8 +23,9 @@ std::string without_load_address_text(const format_entry& format) {
   return "," + std::to_string(format.size_without_load_address) + " without load address";
 }
 
-// C64 addresses as "$6000,$4400".
+// C64 addresses as "$6000,$4400"; "-" where the format takes any.
 std::string addresses_text(const format_names_and_addresses& recognised) {
+  if (recognised.load_address_count == 0) return "-";
   std::string text;
   for (size_t k = 0; k < recognised.load_address_count; ++k) {
     char hex[7];

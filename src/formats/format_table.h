@@ -35,7 +35,7 @@ enum class decoding : uint8_t {
 struct format_names_and_addresses {
   std::array<uint16_t, 3> load_addresses{};
   size_t load_address_count = 0;
-  std::array<std::string_view, 4> extensions{};
+  std::array<std::string_view, 6> extensions{};
   bool by_content = true;
 
   constexpr bool takes_load_address(uint16_t address) const {
@@ -119,7 +119,7 @@ struct format_entry {
 
 namespace format_detail {
 constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> addresses,
-                                               std::array<std::string_view, 4> extensions = {}) {
+                                               std::array<std::string_view, 6> extensions = {}) {
   format_names_and_addresses r{};
   for (uint16_t address : addresses) r.load_addresses[r.load_address_count++] = address;
   r.extensions = extensions;
@@ -129,8 +129,17 @@ constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> a
 // A format told by its extension alone, never by content: a packed format without a mark of
 // its own, or a layout whose size and load address other files share.
 constexpr format_names_and_addresses named(uint16_t address,
-                                           std::array<std::string_view, 4> extensions) {
+                                           std::array<std::string_view, 6> extensions) {
   format_names_and_addresses r = loaded_at({address}, extensions);
+  r.by_content = false;
+  return r;
+}
+
+// A format told by its extension alone whose load address no source gives: its files are taken
+// at any.
+constexpr format_names_and_addresses named(std::array<std::string_view, 6> extensions) {
+  format_names_and_addresses r{};
+  r.extensions = extensions;
   r.by_content = false;
   return r;
 }
@@ -152,6 +161,15 @@ constexpr format_layout hi_eddi_layout = [] {
   using namespace layout_steps;
   return layout(copy(2, 8001, bitmap_a), screen_rams(8194, 9193, screen_a),
                 spread_screen_ram_0(screen_a));
+}();
+
+// The colour RAM, the screen RAM with the background after it, then the bitmap.
+constexpr format_layout vidcom_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                spread_screen_ram_0(screen_a), fill_from_file(line_background, 2026),
+                copy(2050, 10049, bitmap_a));
 }();
 
 // Hires: the screen RAM first, the bitmap 1 KiB after it.
@@ -462,9 +480,7 @@ inline constexpr auto format_table = [] {
        .sizes = {10050},
        .recognised = loaded_at({0x5800}, {"vid"}),
        .decode = multicolor,
-       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
-                        spread_screen_ram_0(screen_a), fill_from_file(line_background, 2026),
-                        copy(2050, 10049, bitmap_a))},
+       .layout = vidcom_layout},
       // Offsets: RECOIL's Hi-Eddi decoder.
       {.id = 29,
        .name = "Hi-Eddi 320x200",
@@ -523,12 +539,12 @@ inline constexpr auto format_table = [] {
        .layout = layout(fill_from_file(line_background, 8), screen_rams(22, 1021, screen_a),
                         spread_screen_ram_0(screen_a), copy(1022, 2021, color_ram),
                         copy(2022, 10021, bitmap_a))},
-      // Offsets: RECOIL's hires bitmap decoder (.hbm, .fgs, .hir).
+      // Offsets: RECOIL's hires bitmap decoder (.hbm, .fgs, .hir, .mon, .gcd).
       // The bitmap alone: set pixels white, clear ones black.
       {.id = 35,
        .name = "Hires bitmap 320x200",
-       .sizes = {8002},
-       .recognised = named(0x2000, {"hbm", "hir", "fgs"}),
+       .sizes = {8002, 8194},
+       .recognised = named(0x2000, {"hbm", "hir", "fgs", "mon", "gcd", "hpi"}),
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), fill(screen_a, 0x10))},
       // Offsets: RECOIL's FLI Graph decoder.
@@ -620,6 +636,97 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 10003,
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Cheese decoder.
+      {.id = 46,
+       .name = "Cheese 160x200",
+       .sizes = {20482},
+       .recognised = named({"che"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(16898, 17897, screen_a),
+                        spread_screen_ram_0(screen_a), copy(18434, 19433, color_ram),
+                        fill_from_file(line_background, 20479))},
+      // Offsets: RECOIL's CWG decoder. Koala Painter's blocks, but the background comes one
+      // byte later.
+      {.id = 47,
+       .name = "Create with Garfield 160x200",
+       .sizes = {10007},
+       .recognised = named({"cwg"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
+                        spread_screen_ram_0(screen_a), copy(9002, 10001, color_ram),
+                        fill_from_file(line_background, 10003))},
+      // Offsets: RECOIL's Picasso 64 decoder; the load address as GrafX2 (c64formats.c) has it.
+      // The background is the byte before the bitmap.
+      {.id = 48,
+       .name = "Picasso 64 160x200",
+       .sizes = {10050},
+       .recognised = loaded_at({0x1800}, {"p64", "fly"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                        spread_screen_ram_0(screen_a), fill_from_file(line_background, 2049),
+                        copy(2050, 10049, bitmap_a))},
+      // Offsets: RECOIL's Dolphin Ed decoder: Vidcom 64's layout, in files of three sizes.
+      {.id = 49,
+       .name = "Dolphin Ed 160x200",
+       .sizes = {10242, 10241, 10050},
+       .recognised = named(0x5800, {"dol", "bed"}),
+       .decode = multicolor,
+       .layout = vidcom_layout},
+      // Offsets: RECOIL's Centauri Logo Editor decoder. Four colours serve the whole picture:
+      // the screen byte's two, the colour RAM's and the background.
+      {.id = 50,
+       .name = "Centauri Logo Editor 160x200",
+       .sizes = {8194},
+       .recognised = named({"cle"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), fill_from_file(screen_a, 8002),
+                        fill_from_file(color_ram, 8003), fill_from_file(line_background, 8004))},
+      // Offsets: RECOIL's hires bitmap decoder (.gih, .rpo). The bitmap alone: set pixels
+      // black, clear ones white.
+      {.id = 51,
+       .name = "Gigapaint Hires 320x200",
+       .sizes = {8002},
+       .recognised = named(0x6000, {"gih", "rpo"}),
+       .decode = hires,
+       .layout = layout(copy(2, 8001, bitmap_a), fill(screen_a, 0x01))},
+      // Offsets: RECOIL's CFLI Designer decoder. Eight screen RAMs and no bitmap: every cell line
+      // alternates the two colours of its screen byte, the high nibble first.
+      {.id = 52,
+       .name = "CFLI Designer 320x200",
+       .sizes = {8170},
+       .recognised = named({"cfli"}),
+       .decode = hires,
+       .layout = layout(screen_rams(2, 8169, screen_a), fill(bitmap_a, 0xAA))},
+      // Offsets: RECOIL's EMC-editor decoder. The editor shows raster lines 4..195; the file
+      // holds all 200, shown as stored.
+      {.id = 53,
+       .name = "EMC Editor 160x200",
+       .sizes = {17412},
+       .recognised = named({"emc"}),
+       .decode = multicolor,
+       .layout = layout(screen_rams(2, 8193, screen_a), copy(8194, 16193, bitmap_a),
+                        copy(16386, 17385, color_ram), fill_from_file(line_background, 17411))},
+      // Offsets: RECOIL's FuckPaint decoder. Frame B's screen RAM and bitmap follow frame A's;
+      // the background sits between the bitmaps.
+      {.id = 54,
+       .name = "FuckPaint interlace 320x200",
+       .sizes = {19266},
+       .recognised = named({"fp"}),
+       .decode = two_frame_multicolor,
+       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                        spread_screen_ram_0(screen_a), screen_rams(2050, 3049, screen_b),
+                        spread_screen_ram_0(screen_b), copy(3074, 11073, bitmap_a),
+                        fill_from_file(line_background, 11074), copy(11266, 19265, bitmap_b))},
+      // Offsets: RECOIL's Pixel Perfect decoder; the load address as MANGO (image_c64.cpp) has
+      // it. IFLI: eight screen RAMs for each frame, one background.
+      {.id = 55,
+       .name = "Pixel Perfect 320x200",
+       .sizes = {33602},
+       .recognised = named(0x3C00, {"pp", "ppp"}),
+       .decode = two_frame_multicolor,
+       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 9217, screen_a),
+                        copy(9218, 17217, bitmap_a), fill_from_file(line_background, 17281),
+                        screen_rams(17410, 25601, screen_b), copy(25602, 33601, bitmap_b))},
   });
 }();
 

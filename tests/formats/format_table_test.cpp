@@ -109,9 +109,13 @@ bool could_claim_one_file(const format_entry& a, const format_entry& b) {
     return std::vector(f.recognised.load_addresses.begin(),
                        f.recognised.load_addresses.begin() + f.recognised.load_address_count);
   };
+  // A format that lists no load address takes any.
+  const bool share_addresses = a.recognised.load_address_count == 0 ||
+                               b.recognised.load_address_count == 0 ||
+                               share(addresses(a), addresses(b));
   const bool by_content = a.recognised.by_content && b.recognised.by_content &&
                           a.id > size_table_formats && b.id > size_table_formats;
-  return share(sizes(a), sizes(b)) && share(addresses(a), addresses(b)) &&
+  return share(sizes(a), sizes(b)) && share_addresses &&
          (by_content || share(a.recognised.extensions, b.recognised.extensions));
 }
 
