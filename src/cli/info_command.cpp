@@ -1,12 +1,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
+#include "base/escaped_text.h"
 #include "base/quit_signal.h"
 #include "base/regular_file.h"
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
+#include "cli/render_input.h"
+#include "containers/container_path.h"
+#include "containers/container_stack.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 #include "formats/picture_model.h"
@@ -29,6 +33,22 @@ result<uint8_t> file_format(const std::string& path, int64_t& size) {
   });
 }
 
+// The format of an entry of a container, or of a PC64 file's payload: read whole, as render
+// reads it.
+result<uint8_t> entry_format(const std::string& input, int64_t& size) {
+  static file_buffer file;
+  static const auto opened = std::make_unique<container_stack>();
+  const result<render_input> read = read_render_input(input, file, *opened);
+  if (!read) return read.why();
+  size = read->size;
+  return read->format_id;
+}
+
+bool names_an_entry(const std::string& input) {
+  const std::optional<container_type> type = container_type_of(input);
+  return parse_container_path(input) || (type && type->kind == container_kind::pc64);
+}
+
 }  // namespace
 
 int run_info_command(std::span<const std::string_view> args, console& io) {
@@ -42,9 +62,10 @@ int run_info_command(std::span<const std::string_view> args, console& io) {
     if (quit_signal_received()) return quit_signal_exit_status();
     const std::string path(arg);
     int64_t size = 0;
-    const result<uint8_t> id = file_format(path, size);
+    const result<uint8_t> id =
+        names_an_entry(path) ? entry_format(path, size) : file_format(path, size);
     if (!id) {
-      io.err << "velora2003: info: " << escaped_text(path) << ": " << id.error() << '\n';
+      io.err << "velora2003: info: " << escaped_text(path) << ": " << describe(id.why()) << '\n';
       status = 1;
       continue;
     }

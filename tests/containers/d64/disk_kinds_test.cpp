@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "containers/d64/d64_entry.h"
 #include "d64_test_image.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
@@ -146,15 +145,6 @@ TEST(D81Chains, ChainLoopingOverMoreThan683SectorsEnds) {
   ASSERT_EQ(reader->dir_entry_count, 1);
   // 1600 sectors walked once each; the last one's byte 1 is its link's sector, 0.
   EXPECT_EQ(reader->dir_entries[0].size_bytes, 254 * 1599 + 0 - 1);
-}
-
-TEST(DiskImageExtension, D64D71AndD81InAnyCase) {
-  for (const char* name : {"a.d64", "a.D71", "a.d81", "dir/A.D81"})
-    EXPECT_TRUE(has_disk_image_extension(name)) << name;
-  for (const char* name : {"a.d65", "a.d7", "a.x81", "d81", "a.d811"})
-    EXPECT_FALSE(has_disk_image_extension(name)) << name;
-  EXPECT_EQ(parse_d64_entry_ref("x.D71:3")->index, 3u);
-  EXPECT_EQ(parse_d64_entry_ref("x.d81:0")->image, "x.d81");
 }
 
 }  // namespace
