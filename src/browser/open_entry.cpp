@@ -1,5 +1,7 @@
+#include <optional>
 #include <string>
 
+#include "base/ascii_case.h"
 #include "base/escaped_text.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
@@ -114,6 +116,14 @@ open_outcome open_container_row(browser& b, int row) {
   return enter_host_container(b, tdir_row(b.grid, row).host_name);
 }
 
+// Why the disk image entry of the row cannot be opened, as a sentence.
+open_outcome unreadable_entry(const browser& b, int row) {
+  std::optional<std::string> why = b.opened->why_unreadable(tdir_row(b.grid, row).entry);
+  if (!why || why->empty()) return {};
+  (*why)[0] = ascii_upper_char((*why)[0]);
+  return {open_action::message, std::move(*why)};
+}
+
 }  // namespace
 
 open_outcome enter_host_container(browser& b, const std::string& file_name) {
@@ -155,6 +165,8 @@ open_outcome open_entry(browser& b) {
       return picture_row(b, row, entry_source);
     case row_kind::image_program:
       return picture_row(b, row, picture_source::DISK_IMAGE_ENTRY);
+    case row_kind::image_unreadable:
+      return unreadable_entry(b, row);
     case row_kind::image_other:
     case row_kind::none:
       break;

@@ -7,16 +7,17 @@
 #include "browser/tdir.h"
 
 enum class row_kind : uint8_t {
-  none,           // the header, a row that does not exist, or a marker of no kind below
-  directory,      // "<DIR>", ".." included
-  disk_image,     // "<D64>", "<D71>" or "<D81>"
-  container,      // a tape or an archive: "<T64>", "<ZIP>", "<7Z>", "<TAR>", "<LHA>", "<GZ>"
-  picture_file,   // "<File>"
-  pc64_file,      // "<PC64>": a PC64 file, shown as the picture it holds
-  drive,          // "<Drive>"
-  leave_image,    // "<WIN>", the first row of a container's listing, which steps out
-  image_program,  // a program file inside a disk image or tape ("PRG")
-  image_other,    // any other file inside a disk image or tape ("SEQ", "DEL", ...)
+  none,              // the header, a row that does not exist, or a marker of no kind below
+  directory,         // "<DIR>", ".." included
+  disk_image,        // "<D64>", "<D71>" or "<D81>"
+  container,         // a tape or an archive: "<T64>", "<ZIP>", "<7Z>", "<TAR>", "<LHA>", "<GZ>"
+  picture_file,      // "<File>"
+  pc64_file,         // "<PC64>": a PC64 file, shown as the picture it holds
+  drive,             // "<Drive>"
+  leave_image,       // "<WIN>", the first row of a container's listing, which steps out
+  image_program,     // a program file inside a disk image or tape ("PRG")
+  image_unreadable,  // a program file whose sector chain breaks ("PRG<"), a partition ("CBM")
+  image_other,       // any other file inside a disk image or tape ("SEQ", "DEL", ...)
 };
 
 // Rows that open as containers: disk images, tapes and archives.

@@ -127,6 +127,9 @@ class batch_planner {
       const std::string entry_input = input + ":" + std::to_string(row.entry);
       const std::string entry_stem =
           stem + entry_part(row.entry, row.name, row.role == row_role::c64_file);
+      // A program file that cannot be read whole may be a picture: the batch says so.
+      if (row.role == row_role::c64_file && row.type.ends_with(broken_chain_mark))
+        skip(entry_input, opened_->why_unreadable(row.entry).value_or(""));
       if (is_showable(row)) plan_.items.push_back({entry_input, names_.take(entry_stem)});
       if (row.role != row_role::container) continue;
       if (const result<> entered = opened_->enter(row.entry); !entered) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/escaped_text.h"
@@ -14,6 +15,7 @@
 #include "formats/format_table.h"
 #include "formats/identify.h"
 #include "formats/picture_model.h"
+#include "listing/container_rows.h"
 
 namespace {
 
@@ -49,6 +51,25 @@ bool names_an_entry(const std::string& input) {
   return parse_container_path(input) || (type && type->kind == container_kind::pc64);
 }
 
+// A container's columns after its size: format 0, the kind of container, its entries and how
+// many of them are pictures that can be shown; nothing for a file that is no container.
+std::optional<std::string> container_columns(const std::string& path) {
+  const std::optional<container_type> type = container_type_of(path);
+  if (!type || type->kind == container_kind::pc64) return std::nullopt;
+  static const auto opened = std::make_unique<container_stack>();
+  if (!opened->open(path)) return std::nullopt;
+  container_listing listing;
+  list_all_entries(*opened, listing);
+  const size_t pictures = std::count_if(
+      listing.rows.begin(), listing.rows.end(),
+      [](const entry_row& row) { return row.format_id != 0 && row.role != row_role::container; });
+  const std::string kind = type->kind == container_kind::disk_image
+                               ? disk_kind_text(opened->listed_disk_kind())
+                               : std::string(type->name);
+  return "0\t" + kind + '\t' + std::to_string(listing.rows.size()) + '\t' +
+         std::to_string(pictures);
+}
+
 }  // namespace
 
 int run_info_command(std::span<const std::string_view> args, console& io) {
@@ -69,8 +90,11 @@ int run_info_command(std::span<const std::string_view> args, console& io) {
       status = 1;
       continue;
     }
-    io.out << escaped_text(path) << '\t' << size << '\t' << unsigned{*id} << '\t'
-           << format_name(*id) << '\n';
+    io.out << escaped_text(path) << '\t' << size << '\t';
+    if (const std::optional<std::string> image = container_columns(path))
+      io.out << *image << '\n';
+    else
+      io.out << unsigned{*id} << '\t' << format_name(*id) << '\n';
   }
   return status;
 }

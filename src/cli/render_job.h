@@ -14,6 +14,7 @@
 #include "render/crt_settings.h"
 #include "render/palette.h"
 #include "render/picture_context.h"
+#include "render/work_surfaces.h"
 #include "surface/surface.h"
 
 // The viewer's settings a render uses; the defaults are the viewer's at start.
@@ -30,8 +31,8 @@ struct render_workspace {
   chunky_buffers chunky;
   file_buffer file;
   file_buffer unpacked;
-  surface work_surface_a = create_surface(screen_width, screen_height);
-  surface work_surface_b = create_surface(screen_width, screen_height);
+  surface work_surface_a = create_work_surface();
+  surface work_surface_b = create_work_surface();
   export_bitmap bitmap;
   std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
 };

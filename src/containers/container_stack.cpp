@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "containers/d64/d64_entry.h"
+
 namespace {
 
 std::string_view base_name(std::string_view path) {
@@ -80,6 +82,22 @@ result<> container_stack::open(const std::string& path) {
           load(level, {level.file.get(), {}, static_cast<uint64_t>(info.st_size)});
       !loaded)
     return loaded.why();
+  depth_ = 1;
+  return {};
+}
+
+result<> container_stack::open_bytes(const std::string& name, std::span<const uint8_t> bytes) {
+  depth_ = 0;
+  const std::optional<container_type> type = container_type_of(base_name(name));
+  if (!type) return failure{"is not a disk image, tape, PC64 file or archive by its name"};
+  if (bytes.size() > max_entry_size) return failure{too_large(max_entry_size)};
+  container_level& level = levels_[0];
+  level.type = *type;
+  level.name = name;
+  level.file = file_descriptor{};
+  level.size = bytes.size();
+  std::copy(bytes.begin(), bytes.end(), level.bytes.begin());
+  if (const result<> loaded = load(level, source_of(level)); !loaded) return loaded.why();
   depth_ = 1;
   return {};
 }
@@ -160,7 +178,7 @@ std::optional<std::string> container_stack::walk(const entry_visit& visit) {
         const dir_entry& record = disk_.dir_entries[k];
         const bool program = is_program_file(record.file_type);
         visit({k, std::string(record.name.begin(), record.name.end()), true, record.file_type,
-               false, false, program ? record.size_bytes : -1},
+               false, false, program && record.chain.broken(), program ? record.size_bytes : -1},
               chain_peek(disk_, record));
       }
       return std::nullopt;
@@ -168,7 +186,7 @@ std::optional<std::string> container_stack::walk(const entry_visit& visit) {
       for (uint32_t k = 0; k < level.tape.size(); ++k) {
         const t64_entry& file = level.tape[k];
         visit({k, std::string(file.name.begin(), file.name.end()), true, file.file_type, false,
-               false, file.size()},
+               false, false, file.size()},
               buffered_peek([&source, &file](std::span<uint8_t> out) {
                 const result<size_t> read = read_t64_file(source, file, out);
                 return read ? *read : 0;
@@ -180,7 +198,7 @@ std::optional<std::string> container_stack::walk(const entry_visit& visit) {
       return std::nullopt;
     case container_kind::pc64:
       visit({0, std::string(level.pc64.name.begin(), level.pc64.name.end()), true,
-             pc64_type_of(base_name(level.name)).value_or(d64_file_type::prg), false, false,
+             pc64_type_of(base_name(level.name)).value_or(d64_file_type::prg), false, false, false,
              static_cast<int64_t>(pc64_payload_size(source))},
             buffered_peek([&source](std::span<uint8_t> out) {
               const result<size_t> read = read_at(source, pc64_header_size, out);
@@ -195,9 +213,16 @@ std::optional<std::string> container_stack::walk(const entry_visit& visit) {
   return walk_archive(source, single,
                       [&](uint32_t index, const archive_entry_info& info, const entry_peek& peek) {
                         visit({index, single ? single_name : info.path, false, d64_file_type::prg,
-                               info.folder, info.encrypted, info.size},
+                               info.folder, info.encrypted, false, info.size},
                               peek);
                       });
+}
+
+std::optional<std::string> container_stack::why_unreadable(uint32_t index) const {
+  if (depth_ == 0 || innermost().type.kind != container_kind::disk_image ||
+      index >= disk_.dir_entry_count)
+    return std::nullopt;
+  return why_entry_is_unreadable(disk_.dir_entries[index]);
 }
 
 result<entry_bytes> container_stack::read(uint32_t index, std::span<uint8_t> out) {
@@ -207,7 +232,8 @@ result<entry_bytes> container_stack::read(uint32_t index, std::span<uint8_t> out
     case container_kind::disk_image: {
       if (index >= disk_.dir_entry_count) return failure{no_entry(index)};
       const dir_entry& record = disk_.dir_entries[index];
-      if (!is_program_file(record.file_type)) return failure{"the entry is not a PRG file"};
+      if (std::optional<std::string> why = why_entry_is_unreadable(record))
+        return failure{std::move(*why)};
       const auto size = static_cast<size_t>(std::max(record.size_bytes, 0));
       if (size > out.size() || size > chain.bytes.size()) return failure{too_large(out.size())};
       read_file_chain(disk_, record.first_track, record.first_sector, chain);

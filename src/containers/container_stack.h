@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,7 +34,8 @@ struct container_entry {
   d64_file_type type = d64_file_type::prg;  // a C64 file's type; an archive's files are PRG
   bool folder = false;                      // an archive's folder
   bool encrypted = false;
-  int64_t size = -1;  // the bytes it holds; -1 when not known before it is read
+  bool broken = false;  // a disk's file whose sector chain breaks: size is what can be read
+  int64_t size = -1;    // the bytes it holds; -1 when not known before it is read
 };
 
 using entry_visit = std::function<void(const container_entry& entry, const entry_peek& peek)>;
@@ -61,6 +63,8 @@ class container_stack {
   // Makes the host file the only container entered; its name tells its type. Fails with why
   // it cannot be listed, leaving nothing entered.
   result<> open(const std::string& path);
+  // As open, over a file's bytes already in memory (at most max_entry_size) named name.
+  result<> open_bytes(const std::string& name, std::span<const uint8_t> bytes);
   // Enters entry index of the innermost container, which its name shows to be a container.
   // Fails with why, leaving the stack as it was.
   result<> enter(uint32_t index);
@@ -71,12 +75,17 @@ class container_stack {
   int depth() const { return depth_; }
   // The innermost container; only while depth() > 0.
   const container_level& innermost() const { return levels_[depth_ - 1]; }
+  // The layout of the disk image listed last.
+  const disk_kind& listed_disk_kind() const { return *disk_.kind; }
   // The container entered k-th, 0 the host file; only for k below depth().
   const container_level& level(int k) const { return levels_[k]; }
 
   // Visits the innermost container's entries in its order; gives why the walk ended early,
   // and nothing when it reached the end.
   std::optional<std::string> walk(const entry_visit& visit);
+  // Why entry index of the innermost container cannot be read as a file (a disk's broken
+  // chain, a partition, a file other than a program); nothing when it can.
+  std::optional<std::string> why_unreadable(uint32_t index) const;
   // Reads entry index of the innermost container whole into out. Fails when there is no such
   // entry, when it is a disk's file other than a program, or holds more bytes than out.
   result<entry_bytes> read(uint32_t index, std::span<uint8_t> out);

@@ -55,11 +55,15 @@ file_peek bytes_peek(std::span<const uint8_t> bytes) {
 entry_row c64_row(const container_entry& entry, const entry_peek& peek) {
   entry_row row =
       make_row(entry.index, row_role::c64_file, entry.name, file_type_marker(entry.type));
-  if (is_program_file(entry.type)) {
-    row.size = std::to_string(entry.size);
-    row.format_id = identify_by_content(entry.size, peek, file_place::disk_image);
-    row.format = format_name(row.format_id);
+  if (!is_program_file(entry.type)) return row;
+  row.size = std::to_string(entry.size);
+  // A file that cannot be read whole is no picture to show.
+  if (entry.broken) {
+    row.type += broken_chain_mark;
+    return row;
   }
+  row.format_id = identify_by_content(entry.size, peek, file_place::disk_image);
+  row.format = format_name(row.format_id);
   return row;
 }
 
