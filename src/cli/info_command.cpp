@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,9 +47,15 @@ result<uint8_t> entry_format(const std::string& input, int64_t& size) {
   return read->format_id;
 }
 
+// CONTAINER:N, or a PC64 file with its header.
 bool names_an_entry(const std::string& input) {
+  if (parse_container_path(input)) return true;
   const std::optional<container_type> type = container_type_of(input);
-  return parse_container_path(input) || (type && type->kind == container_kind::pc64);
+  std::array<uint8_t, pc64_header_size> start{};
+  const result<size_t> read = type && type->kind == container_kind::pc64
+                                  ? read_file_start(input, start)
+                                  : result<size_t>(size_t{0});
+  return read && read_pc64_header(std::span(start).first(*read)).has_value();
 }
 
 // A container's columns after its size: format 0, the kind of container, its entries and how

@@ -78,10 +78,12 @@ result<render_input> read_render_input(std::string_view input, file_buffer& file
   if (S_ISDIR(info.st_mode)) return failure{"is a directory"};
   if (const std::optional<container_type> type = container_type_of(path)) {
     if (type->kind != container_kind::pc64) return name_an_entry(path, *type);
-    if (const result<> open = opened.open(path); !open) return open.why();
-    result<render_input> payload = read_entry(opened, path, 0, file);
-    if (payload) payload->picture_name = browser_picture_name(path);
-    return payload;
+    // A name of a PC64 file without its header is a picture file (a Picasso 64 ".p64").
+    if (opened.open(path)) {
+      result<render_input> payload = read_entry(opened, path, 0, file);
+      if (payload) payload->picture_name = browser_picture_name(path);
+      return payload;
+    }
   }
   const result<uint32_t> read = read_picture_file(path, file);
   if (!read) return failure{read.error()};

@@ -75,9 +75,10 @@ int64_t known_size(const container_entry& entry, const entry_peek& peek) {
   return got < file_buffer_size ? static_cast<int64_t>(got) : -1;
 }
 
-void describe_pc64(entry_row& row, int64_t size, const entry_peek& peek) {
+// A PC64 file's row; false for a file without the header (a Picasso 64 ".p64" picture).
+bool describe_pc64(entry_row& row, int64_t size, const entry_peek& peek) {
   const std::optional<pc64_header> header = read_pc64_header(peek(pc64_header_size));
-  if (!header) return;
+  if (!header) return false;
   row.role = row_role::pc64_file;
   row.type = pc64_marker;
   row.c64_name.assign(header->name.begin(), header->name.end());
@@ -91,6 +92,7 @@ void describe_pc64(entry_row& row, int64_t size, const entry_peek& peek) {
   };
   row.format_id = identify_by_content(payload_size, payload, file_place::host);
   row.format = format_name(row.format_id);
+  return true;
 }
 
 // An archive's file, told by its name as a host listing tells it, and by its bytes where the
@@ -108,10 +110,7 @@ entry_row file_row(const container_entry& entry, std::string name, const entry_p
   const int64_t size = known_size(entry, peek);
   if (size < 0) return row;
   row.size = std::to_string(size);
-  if (pc64_type_of(base)) {
-    describe_pc64(row, size, peek);
-    return row;
-  }
+  if (pc64_type_of(base) && describe_pc64(row, size, peek)) return row;
   const picture_name naming = picture_name_kind(base);
   if (naming == picture_name::never) return row;
   const uint8_t id = identify_file(base, size, peek);

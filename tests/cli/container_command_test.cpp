@@ -75,6 +75,21 @@ TEST_F(ContainerCommand, EntriesRenderAsTheSameFileOnTheHost) {
             "c.zip:1:1\t10018\t14\tAdvanced Art Studio 160x200\n");
 }
 
+// ".p64" names both PC64 files and Picasso 64 pictures: the header tells them apart.
+TEST_F(ContainerCommand, APicasso64PictureIsNoPc64File) {
+  const std::vector<uint8_t> picasso =
+      read_file_bytes(std::string(VELORA_SAMPLES_DIR) + "/formats/picasso-64.p64");
+  write_file_bytes(dir / "picasso.p64", picasso);
+  write_file_bytes(dir / "p.zip",
+                   make_archive(archive_form::zip, std::vector<archived>{{"picasso.p64", picasso}}));
+  ASSERT_EQ(run(run_info_command, {"picasso.p64"}), 0) << err;
+  const std::string format = out.substr(out.rfind('\t') + 1);
+  EXPECT_NE(format, "Unknown VELORA format\n");
+  ASSERT_EQ(run(run_list_command, {"p.zip"}), 0) << err;
+  EXPECT_EQ(out, "0\tpicasso.p64\t<File>\t" + std::to_string(picasso.size()) + "\t" + format);
+  EXPECT_TRUE(rendered("p.zip:0") == rendered("picasso.p64"));
+}
+
 TEST_F(ContainerCommand, WholeContainersAreRefusedAsPicturesAndNamedAsEntries) {
   EXPECT_EQ(render({"c.zip", "-o", at("x.bmp")}), 1);
   EXPECT_NE(err.find("c.zip: is an archive: name one of its pictures as c.zip:N"),
