@@ -80,8 +80,8 @@ TEST_F(ContainerCommand, APicasso64PictureIsNoPc64File) {
   const std::vector<uint8_t> picasso =
       read_file_bytes(std::string(VELORA_SAMPLES_DIR) + "/formats/picasso-64.p64");
   write_file_bytes(dir / "picasso.p64", picasso);
-  write_file_bytes(dir / "p.zip",
-                   make_archive(archive_form::zip, std::vector<archived>{{"picasso.p64", picasso}}));
+  write_file_bytes(dir / "p.zip", make_archive(archive_form::zip,
+                                               std::vector<archived>{{"picasso.p64", picasso}}));
   ASSERT_EQ(run(run_info_command, {"picasso.p64"}), 0) << err;
   const std::string format = out.substr(out.rfind('\t') + 1);
   EXPECT_NE(format, "Unknown VELORA format\n");
