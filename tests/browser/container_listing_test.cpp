@@ -5,6 +5,7 @@
 #include "browser/row_kind.h"
 #include "browser_fixture.h"
 #include "support/archive_maker.h"
+#include "support/c64_files.h"
 #include "support/d64_image.h"
 #include "support/files.h"
 #include "support/t64_image.h"
@@ -13,20 +14,6 @@ namespace {
 
 using rows = std::vector<std::string>;
 
-std::vector<uint8_t> koala(unsigned seed) {
-  std::vector<uint8_t> bytes = counting_bytes(10003, seed);
-  bytes[0] = 0x00;
-  bytes[1] = 0x60;
-  return bytes;
-}
-
-std::vector<uint8_t> pc64_of(std::string_view c64_name, std::span<const uint8_t> payload) {
-  std::vector<uint8_t> file = {'C', '6', '4', 'F', 'i', 'l', 'e', 0};
-  for (size_t i = 0; i < 18; ++i) file.push_back(i < c64_name.size() ? c64_name[i] : 0);
-  file.insert(file.end(), payload.begin(), payload.end());
-  return file;
-}
-
 class container_browser_test : public browser_test {
  protected:
   void SetUp() override {
@@ -34,15 +21,15 @@ class container_browser_test : public browser_test {
     const std::vector<d64_file> on_disk = {{"DISK KOALA", 0x82, picture}};
     disk = d64_image_of(on_disk);
     const std::vector<archived> files = {
-        {"pics/sunset.koa", koala(2)},
-        {"pics/deeper/x.koa", koala(3)},
+        {"pics/sunset.koa", koala_picture(2)},
+        {"pics/deeper/x.koa", koala_picture(3)},
         {"disk.d64", disk},
-        {"pic.p00", pc64_of("PC KOALA", koala(4))},
+        {"pic.p00", pc64_file_of("PC KOALA", koala_picture(4))},
         {"notes.txt", counting_bytes(99)},
     };
     write_file_bytes(temp / "c.zip", make_archive(archive_form::zip, files));
   }
-  std::vector<uint8_t> picture = koala(1);
+  std::vector<uint8_t> picture = koala_picture(1);
   std::vector<uint8_t> disk;
 };
 
@@ -52,7 +39,7 @@ TEST_F(container_browser_test, HostFoldersListContainersByNameAndPc64FilesWithTh
   write_file_bytes(temp / "garbage.zip", counting_bytes(500));
   const std::vector<uint8_t> tape_data(picture.begin() + 2, picture.end());
   write_file_bytes(temp / "t.T64", t64_image_of(std::vector<tape_file>{{"T", tape_data, 0x6000}}));
-  write_file_bytes(temp / "p.p00", pc64_of("PC KOALA", koala(5)));
+  write_file_bytes(temp / "p.p00", pc64_file_of("PC KOALA", koala_picture(5)));
   list_directory(b);
   EXPECT_EQ(row_texts(), (rows{
                              "File name|Type|Size|GFX format",
@@ -119,8 +106,9 @@ TEST_F(container_browser_test, AZipIsWalkedByItsFoldersAndTheDiskInsideIsEntered
 
 TEST_F(container_browser_test, UnreadableArchivesStayOutAndOddNamesAreTold) {
   write_file_bytes(temp / "garbage.zip", counting_bytes(500));
-  const std::vector<archived> odd = {
-      {"ok.koa", koala(6)}, {"../up.koa", koala(7)}, {"bad\x01name.koa", koala(8)}};
+  const std::vector<archived> odd = {{"ok.koa", koala_picture(6)},
+                                     {"../up.koa", koala_picture(7)},
+                                     {"bad\x01name.koa", koala_picture(8)}};
   write_file_bytes(temp / "odd.zip", make_archive(archive_form::zip, odd));
   list_directory(b);
   open_row("Garbage.zip");

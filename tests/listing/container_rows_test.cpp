@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/archive_maker.h"
+#include "support/c64_files.h"
 #include "support/d64_image.h"
 #include "support/files.h"
 #include "support/t64_image.h"
@@ -11,37 +12,22 @@
 namespace {
 
 // A Koala picture: 10003 bytes loaded at $6000, which its name and size name alike.
-std::vector<uint8_t> koala(unsigned seed) {
-  std::vector<uint8_t> bytes = counting_bytes(10003, seed);
-  bytes[0] = 0x00;
-  bytes[1] = 0x60;
-  return bytes;
-}
-
-std::vector<uint8_t> pc64_of(std::string_view c64_name, std::span<const uint8_t> payload) {
-  std::vector<uint8_t> file = {'C', '6', '4', 'F', 'i', 'l', 'e', 0};
-  for (size_t i = 0; i < 16; ++i) file.push_back(i < c64_name.size() ? c64_name[i] : 0);
-  file.push_back(0);
-  file.push_back(0);
-  file.insert(file.end(), payload.begin(), payload.end());
-  return file;
-}
 
 class ContainerRows : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::vector<uint8_t> picture = koala(1);
+    const std::vector<uint8_t> picture = koala_picture(1);
     const std::vector<d64_file> on_disk = {{"DISK KOALA", 0x82, picture}};
     std::vector<uint8_t> tape_data(picture.begin() + 2, picture.end());
     const std::vector<tape_file> on_tape = {{"TAPE KOALA", tape_data, 0x6000}};
     files = {
-        {"pics/a/sunset.koa", koala(2)},
-        {"pics/b.koa", koala(3)},
+        {"pics/a/sunset.koa", koala_picture(2)},
+        {"pics/b.koa", koala_picture(3)},
         {"disk.d64", d64_image_of(on_disk)},
         {"tape.t64", t64_image_of(on_tape)},
-        {"pic.p00", pc64_of("PC KOALA", koala(4))},
+        {"pic.p00", pc64_file_of("PC KOALA", koala_picture(4))},
         {"readme.txt", counting_bytes(40)},
-        {"../evil.koa", koala(5)},
+        {"../evil.koa", koala_picture(5)},
     };
     write_file_bytes(folder / "c.zip", make_archive(archive_form::zip, files));
     ASSERT_TRUE(opened->open(folder.at("c.zip")).ok());
@@ -95,7 +81,7 @@ TEST_F(ContainerRows, DisksAndTapesInsideAreEnteredAndTheirPicturesRead) {
     file_buffer file;
     const result<entry_bytes> read = opened->read(0, file.bytes);
     ASSERT_TRUE(read.ok()) << read.error();
-    const std::vector<uint8_t> expected = koala(1);
+    const std::vector<uint8_t> expected = koala_picture(1);
     EXPECT_EQ(read->size, expected.size());
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), file.bytes.begin()));
     EXPECT_EQ(identify_read_entry(*opened, *read, file.bytes).format_id, listing.rows[0].format_id);
