@@ -7,8 +7,12 @@
 namespace {
 
 // Every render starts as the program starts: zero model and buffers, fresh canvases. A workspace
-// reused for the next picture must not let the last one show through.
+// reused for the next picture must not let the last one show through; a fresh one is all zero.
 void clear_workspace(render_workspace& work) {
+  if (!work.used) {
+    work.used = true;
+    return;
+  }
   work.model = picture_model{};
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
@@ -21,6 +25,7 @@ void clear_workspace(render_workspace& work) {
 
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
+  const bool fresh = !work.used;
   clear_workspace(work);
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
@@ -39,6 +44,7 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
                           work.work_surface_a,
                           work.work_surface_b,
                           {read->picture_name, format->name, settings.caption}};
+  context.surfaces_blank = fresh;
   render_picture(*format, context);
   return settings.frame == render_target::a ? &work.work_surface_a : &work.work_surface_b;
 }
@@ -48,5 +54,5 @@ result<> render_to_file(std::string_view input, const std::string& output, image
                         const write_options& writing) {
   const result<const surface*> frame = render_to_surface(input, settings, work);
   if (!frame) return frame.why();
-  return save_surface(output, **frame, kind, work.bitmap, writing);
+  return save_surface(output, **frame, kind, writing);
 }

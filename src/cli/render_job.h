@@ -7,7 +7,6 @@
 
 #include "base/file_buffer.h"
 #include "formats/picture_model.h"
-#include "output/export_bitmap.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
@@ -30,7 +29,7 @@ struct render_workspace {
   file_buffer unpacked;
   surface work_surface_a = create_surface(screen_width, screen_height);
   surface work_surface_b = create_surface(screen_width, screen_height);
-  export_bitmap bitmap;
+  bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
 // Reads input (a host file or IMAGE.d64:N) and renders it from an all-zero model into the work

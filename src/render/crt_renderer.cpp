@@ -1,5 +1,9 @@
 #include "render/crt_renderer.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
 #include "surface/turbopixels.h"
 
 namespace {
@@ -44,33 +48,96 @@ struct render_shape {
   int column_shift;  // where the line starts on the screen
 };
 
-// One lock, then two pixel writes per smoothing step; every line starts from black.
+// What every line of one render reads.
+struct line_tables {
+  dim_tables dim;
+  std::array<colour_targets, 16> targets;
+  double k;
+};
+
+// The two screen rows of a picture line in the locked surface: null where a row lies outside
+// it, and nothing is drawn from column `columns` on.
+struct line_rows {
+  uint32_t* bright;
+  uint32_t* dimmed;
+  int columns;
+};
+
+line_rows rows_at(const pixel_lock_state& lock, int y) {
+  const auto row = [&lock](int r) {
+    return r <= lock.last_row ? lock.first_pixel + static_cast<ptrdiff_t>(r) * lock.pitch : nullptr;
+  };
+  return {row(y), row(y + 1), lock.last_column + 1};
+}
+
+// The smoothing states along a line and the two pixels they give. `settled` is the colour
+// index whose step leaves the states as they are: every further step toward it gives the same
+// pixels again, so it need not be taken (-1: none).
+struct line_state {
+  double red = 0.0;
+  double green = 0.0;
+  double blue = 0.0;
+  int settled = -1;
+  uint32_t bright = 0;
+  uint32_t dimmed = 0;
+};
+
+void take_step(line_state& state, int index, const line_tables& t) {
+  const colour_targets& to = t.targets[index];
+  const double red = state.red, green = state.green, blue = state.blue;
+  inertia_step(state.blue, state.green, state.red, to.blue, to.green, to.red, t.k);
+  state.settled = state.red == red && state.green == green && state.blue == blue ? index : -1;
+  const auto r = static_cast<uint32_t>(state.red);
+  const auto g = static_cast<uint32_t>(state.green);
+  const auto b = static_cast<uint32_t>(state.blue);
+  state.bright = (r << 16) | (g << 8) | b;
+  state.dimmed = t.dim.red[r] | t.dim.green[g] | t.dim.blue[b];
+}
+
+// One line from black; the even row at full brightness, the odd one dimmed.
+void render_line(const uint8_t* entries, const render_shape& shape, const line_tables& t,
+                 const line_rows& rows) {
+  line_state state;
+  for (int column = 0; column < shape.line_entries; ++column) {
+    const int index = entries[column] & 0x0F;
+    int x = shape.steps * column + shape.column_shift;
+    for (int s = 0; s < shape.steps; ++s, ++x) {
+      if (x >= rows.columns) return;
+      if (state.settled != index) take_step(state, index, t);
+      rows.bright[x] = state.bright;
+      if (rows.dimmed) rows.dimmed[x] = state.dimmed;
+    }
+  }
+}
+
+// One lock, then two pixel writes per smoothing step; every line starts from black, so a line
+// whose entries repeat the line above is drawn as a copy of its rows.
 void render_lines(picture_context& context, render_target target, const render_shape& shape) {
   surface& work_surface =
       target == render_target::a ? context.work_surface_a : context.work_surface_b;
   const auto& buffer =
       target == render_target::a ? context.chunky.chunky_a : context.chunky.chunky_b;
-  const dim_tables dim = make_dim_tables(context.crt.scanline_factors);
-  const std::array<colour_targets, 16> targets = make_targets(context.palette);
-  const double k = context.crt.inertia_factor;
+  const line_tables tables{make_dim_tables(context.crt.scanline_factors),
+                           make_targets(context.palette), context.crt.inertia_factor};
 
   lock_pixels(work_surface);
+  const pixel_lock_state lock = pixel_lock;
+  const auto entry_bytes = static_cast<size_t>(shape.line_entries);
   for (int line = 0; line < 200; ++line) {
-    const uint8_t* entries = buffer.data() + line * shape.line_entries;
-    const int y = 2 * line;
-    double red = 0.0, green = 0.0, blue = 0.0;
-    for (int column = 0; column < shape.line_entries; ++column) {
-      const int x = shape.steps * column + shape.column_shift;
-      const colour_targets& to = targets[entries[column] & 0x0F];
-      for (int s = 0; s < shape.steps; ++s) {
-        inertia_step(blue, green, red, to.blue, to.green, to.red, k);
-        const auto r = static_cast<uint32_t>(red);
-        const auto g = static_cast<uint32_t>(green);
-        const auto b = static_cast<uint32_t>(blue);
-        put_pixel(x + s, y, (r << 16) | (g << 8) | b);
-        put_pixel(x + s, y + 1, dim.red[r] | dim.green[g] | dim.blue[b]);
-      }
+    const line_rows rows = rows_at(lock, 2 * line);
+    if (!rows.bright) break;
+    const uint8_t* entries = buffer.data() + line * entry_bytes;
+    if (line == 0 || std::memcmp(entries, entries - entry_bytes, entry_bytes) != 0) {
+      render_line(entries, shape, tables, rows);
+      continue;
     }
+    const line_rows above = rows_at(lock, 2 * line - 2);
+    const int first = shape.column_shift;
+    const int end = std::min(shape.line_entries * shape.steps + first, rows.columns);
+    if (end <= first) continue;
+    const size_t count = static_cast<size_t>(end - first);
+    std::copy_n(above.bright + first, count, rows.bright + first);
+    if (rows.dimmed) std::copy_n(above.dimmed + first, count, rows.dimmed + first);
   }
   unlock_pixels();
 }

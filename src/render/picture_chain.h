@@ -3,6 +3,6 @@
 #include "formats/format_table.h"
 #include "render/picture_context.h"
 
-// Clears both work surfaces to black, sets two_surface_picture from the format and decodes,
-// renders and captions the model it loaded.
+// Clears both work surfaces to black (unless they are known to be blank), sets
+// two_surface_picture from the format and decodes, renders and captions the model it loaded.
 void render_picture(const format_entry& format, picture_context& context);

@@ -35,6 +35,9 @@ struct picture_context {
   // Whether the frame loop alternates the two work surfaces: set for each format shown, and
   // cleared again when a two-frame picture is merged in STATIC mode.
   bool two_surface_picture = true;
+  // Both work surfaces are known to be all black (fresh ones, never drawn): there is nothing
+  // for the render to clear.
+  bool surfaces_blank = false;
 };
 
 // A reads chunky_a and draws work_surface_a; B reads chunky_b and draws work_surface_b.
