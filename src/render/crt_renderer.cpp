@@ -1,6 +1,7 @@
 #include "render/crt_renderer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstring>
 
@@ -94,51 +95,86 @@ void take_step(line_state& state, int index, const line_tables& t) {
   state.dimmed = t.dim.red[r] | t.dim.green[g] | t.dim.blue[b];
 }
 
-// One line from black; the even row at full brightness, the odd one dimmed.
-void render_line(const uint8_t* entries, const render_shape& shape, const line_tables& t,
-                 const line_rows& rows) {
-  line_state state;
+// What every line of one render is drawn from and into.
+struct line_drawing {
+  const uint8_t* buffer;
+  size_t entry_bytes;
+  render_shape shape;
+  line_tables tables;
+  pixel_lock_state lock;
+
+  const uint8_t* entries(int line) const { return buffer + line * entry_bytes; }
+  line_rows rows(int line) const { return rows_at(lock, 2 * line); }
+  // Every line starts from black: one whose entries repeat the line above draws its rows.
+  bool repeats(int line) const {
+    return line > 0 && std::memcmp(entries(line), entries(line - 1), entry_bytes) == 0;
+  }
+};
+
+// Lines from black, the even row of each at full brightness and the odd one dimmed. Each
+// step waits for the one before it on its line, so several lines are drawn together: the
+// processor overlaps the steps of different lines.
+template <size_t count>
+void draw_together(const line_drawing& d, const std::array<int, count>& lines) {
+  std::array<const uint8_t*, count> entries{};
+  std::array<line_rows, count> rows{};
+  for (size_t n = 0; n < count; ++n) {
+    entries[n] = d.entries(lines[n]);
+    rows[n] = d.rows(lines[n]);
+  }
+  std::array<line_state, count> states;
+  const render_shape& shape = d.shape;
   for (int column = 0; column < shape.line_entries; ++column) {
-    const int index = entries[column] & 0x0F;
+    std::array<int, count> index{};
+    for (size_t n = 0; n < count; ++n) index[n] = entries[n][column] & 0x0F;
     int x = shape.steps * column + shape.column_shift;
     for (int s = 0; s < shape.steps; ++s, ++x) {
-      if (x >= rows.columns) return;
-      if (state.settled != index) take_step(state, index, t);
-      rows.bright[x] = state.bright;
-      if (rows.dimmed) rows.dimmed[x] = state.dimmed;
+      if (x >= rows[0].columns) return;
+      for (size_t n = 0; n < count; ++n) {
+        if (states[n].settled != index[n]) take_step(states[n], index[n], d.tables);
+        rows[n].bright[x] = states[n].bright;
+        if (rows[n].dimmed) rows[n].dimmed[x] = states[n].dimmed;
+      }
     }
   }
 }
 
-// One lock, then two pixel writes per smoothing step; every line starts from black, so a line
-// whose entries repeat the line above is drawn as a copy of its rows.
+// The rows of a line whose entries repeat the line above, copied from the line above.
+void copy_line_above(const line_drawing& d, int line) {
+  const int first = d.shape.column_shift;
+  const int end = std::min(d.shape.line_entries * d.shape.steps + first, d.lock.last_column + 1);
+  if (end <= first) return;
+  const auto count = static_cast<size_t>(end - first);
+  const line_rows rows = d.rows(line), above = d.rows(line - 1);
+  std::copy_n(above.bright + first, count, rows.bright + first);
+  if (rows.dimmed) std::copy_n(above.dimmed + first, count, rows.dimmed + first);
+}
+
+// One lock, then two pixel writes per smoothing step.
 void render_lines(picture_context& context, render_target target, const render_shape& shape) {
   surface& work_surface =
       target == render_target::a ? context.work_surface_a : context.work_surface_b;
   const auto& buffer =
       target == render_target::a ? context.chunky.chunky_a : context.chunky.chunky_b;
-  const line_tables tables{make_dim_tables(context.crt.scanline_factors),
-                           make_targets(context.palette), context.crt.inertia_factor};
-
   lock_pixels(work_surface);
-  const pixel_lock_state lock = pixel_lock;
-  const auto entry_bytes = static_cast<size_t>(shape.line_entries);
-  for (int line = 0; line < 200; ++line) {
-    const line_rows rows = rows_at(lock, 2 * line);
-    if (!rows.bright) break;
-    const uint8_t* entries = buffer.data() + line * entry_bytes;
-    if (line == 0 || std::memcmp(entries, entries - entry_bytes, entry_bytes) != 0) {
-      render_line(entries, shape, tables, rows);
-      continue;
-    }
-    const line_rows above = rows_at(lock, 2 * line - 2);
-    const int first = shape.column_shift;
-    const int end = std::min(shape.line_entries * shape.steps + first, rows.columns);
-    if (end <= first) continue;
-    const size_t count = static_cast<size_t>(end - first);
-    std::copy_n(above.bright + first, count, rows.bright + first);
-    if (rows.dimmed) std::copy_n(above.dimmed + first, count, rows.dimmed + first);
+  const line_drawing d{buffer.data(), static_cast<size_t>(shape.line_entries), shape,
+                       line_tables{make_dim_tables(context.crt.scanline_factors),
+                                   make_targets(context.palette), context.crt.inertia_factor},
+                       pixel_lock};
+  int lines = 0;
+  while (lines < 200 && d.rows(lines).bright) ++lines;
+  std::array<int, 4> group{};
+  size_t held = 0;
+  for (int line = 0; line < lines; ++line) {
+    if (d.repeats(line)) continue;
+    group[held++] = line;
+    if (held < group.size()) continue;
+    draw_together(d, group);
+    held = 0;
   }
+  for (size_t n = 0; n < held; ++n) draw_together<1>(d, {group[n]});
+  for (int line = 1; line < lines; ++line)
+    if (d.repeats(line)) copy_line_above(d, line);
   unlock_pixels();
 }
 
