@@ -27,8 +27,9 @@ struct render_workspace {
   chunky_buffers chunky;
   file_buffer file;
   file_buffer unpacked;
-  surface work_surface_a = create_surface(screen_width, screen_height);
-  surface work_surface_b = create_surface(screen_width, screen_height);
+  // The work surface of the frame the settings choose. The other frame is drawn on an empty
+  // surface, which takes nothing: no frame is drawn from the other.
+  surface frame = create_surface(screen_width, screen_height);
   bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
