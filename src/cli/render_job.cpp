@@ -2,6 +2,7 @@
 
 #include "cli/render_input.h"
 #include "formats/format_table.h"
+#include "formats/identify.h"
 #include "render/picture_chain.h"
 
 namespace {
@@ -13,24 +14,41 @@ void clear_workspace(render_workspace& work) {
     work.used = true;
     return;
   }
-  work.model = picture_model{};
+  clear_picture_model(work.model);
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);
   work.frame.canvas = canvas_state{};
 }
 
+// The format's name without its resolution or "packed": "Koala Painter GG", "Draz Lace".
+std::string_view stream_name(const format_entry& format) {
+  std::string_view name = format.name.substr(0, format.name.rfind(' '));
+  if (name.ends_with(" packed")) name.remove_suffix(7);
+  return name;
+}
+
+// Why a file is told as no format: its name names a packed format whose stream is bad, or its
+// size names none.
+std::string no_format_text(std::string_view input, int64_t size) {
+  const format_entry* packed = packed_format_named_by(input);
+  if (packed == nullptr) return "a size of " + std::to_string(size) + " bytes names no format";
+  std::string sizes = std::to_string(packed->unpacked_size);
+  if (packed->longer_unpacked_size != 0)
+    sizes += " or " + std::to_string(packed->longer_unpacked_size);
+  return "the " + std::string(stream_name(*packed)) + " stream does not unpack to " + sizes +
+         " bytes";
+}
+
 }  // namespace
 
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
-  const bool fresh = !work.used;
   clear_workspace(work);
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
-  if (format == nullptr)
-    return failure{"a size of " + std::to_string(read->size) + " bytes names no format"};
+  if (format == nullptr) return failure{no_format_text(input, read->size)};
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
   if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))
@@ -45,7 +63,6 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
                           frame_a ? work.frame : other_frame,
                           frame_a ? other_frame : work.frame,
                           {read->picture_name, format->name, settings.caption}};
-  context.surfaces_blank = fresh;
   render_picture(*format, context);
   return &work.frame;
 }

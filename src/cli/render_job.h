@@ -11,6 +11,7 @@
 #include "render/crt_settings.h"
 #include "render/palette.h"
 #include "render/picture_context.h"
+#include "render/work_surfaces.h"
 #include "surface/surface.h"
 
 // The viewer's settings a render uses; the defaults are the viewer's at start.
@@ -29,7 +30,7 @@ struct render_workspace {
   file_buffer unpacked;
   // The work surface of the frame the settings choose. The other frame is drawn on an empty
   // surface, which takes nothing: no frame is drawn from the other.
-  surface frame = create_surface(screen_width, screen_height);
+  surface frame = create_work_surface();
   bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 

@@ -5,6 +5,7 @@
 
 #include "base/whole_number.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "cli/render_job.h"
 #include "output/png_file.h"
@@ -17,11 +18,8 @@ constexpr const char* usage = "usage: velora2003 thumbnail [-s SIZE] INPUT OUTPU
 constexpr int default_longest_side = 256;
 constexpr int most_longest_side = 4096;
 
-// Where the picture lies on a work surface: 320 x 200 pixels drawn 2 x 2.
-constexpr rect picture_area{0, 0, 640, 400};
-
 int bad_usage(console& io, const std::string& reason) {
-  io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
+  io.err << "velora2003: thumbnail: " << escaped_text(reason) << '\n' << usage;
   return 2;
 }
 
@@ -58,7 +56,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   const std::string& input = names[0];
   const std::string& output = names[1];
   if (output_is_input(output, input)) {
-    io.err << "velora2003: thumbnail: " << output << ": is the input file; it is not replaced\n";
+    io.err << "velora2003: thumbnail: " << escaped_text(output)
+           << ": is the input file; it is not replaced\n";
     return 1;
   }
 
@@ -68,15 +67,19 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   load_viewer_palette(input, settings.palette);
   const result<const surface*> frame = render_to_surface(input, settings, *work);
   if (!frame) {
-    io.err << "velora2003: thumbnail: " << input << ": " << describe(frame.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
+           << escaped_text(describe(frame.why())) << '\n';
     return 1;
   }
+  // The picture lies on the work surface from (0, 0), each of its pixels drawn 2 x 2.
+  const rect picture_area{0, 0, 2 * work->model.canvas.width, 2 * work->model.canvas.height};
   const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
   surface thumbnail = create_surface(size.width, size.height);
   shrink_area(**frame, picture_area, thumbnail);
   const result<> written = write_png_file(output, thumbnail);
   if (!written) {
-    io.err << "velora2003: thumbnail: " << output << ": " << describe(written.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(output) << ": "
+           << escaped_text(describe(written.why())) << '\n';
     return 1;
   }
   return 0;

@@ -43,12 +43,6 @@ std::array<colour_targets, 16> make_targets(const palette_colours& palette) {
   return targets;
 }
 
-struct render_shape {
-  int line_entries;  // source entries per picture line (200 lines)
-  int steps;         // smoothing steps (screen columns) per entry
-  int column_shift;  // where the line starts on the screen
-};
-
 // What every line of one render reads.
 struct line_tables {
   dim_tables dim;
@@ -99,7 +93,7 @@ void take_step(line_state& state, int index, const line_tables& t) {
 struct line_drawing {
   const uint8_t* buffer;
   size_t entry_bytes;
-  render_shape shape;
+  render_lines_shape shape;
   line_tables tables;
   pixel_lock_state lock;
 
@@ -123,7 +117,7 @@ void draw_together(const line_drawing& d, const std::array<int, count>& lines) {
     rows[n] = d.rows(lines[n]);
   }
   std::array<line_state, count> states;
-  const render_shape& shape = d.shape;
+  const render_lines_shape& shape = d.shape;
   for (int column = 0; column < shape.line_entries; ++column) {
     std::array<int, count> index{};
     for (size_t n = 0; n < count; ++n) index[n] = entries[n][column] & 0x0F;
@@ -150,8 +144,11 @@ void copy_line_above(const line_drawing& d, int line) {
   if (rows.dimmed) std::copy_n(above.dimmed + first, count, rows.dimmed + first);
 }
 
+}  // namespace
+
 // One lock, then two pixel writes per smoothing step.
-void render_lines(picture_context& context, render_target target, const render_shape& shape) {
+void render_canvas(picture_context& context, render_target target,
+                   const render_lines_shape& shape) {
   surface& work_surface =
       target == render_target::a ? context.work_surface_a : context.work_surface_b;
   const auto& buffer =
@@ -162,7 +159,7 @@ void render_lines(picture_context& context, render_target target, const render_s
                                    make_targets(context.palette), context.crt.inertia_factor},
                        pixel_lock};
   int lines = 0;
-  while (lines < 200 && d.rows(lines).bright) ++lines;
+  while (lines < shape.lines && d.rows(lines).bright) ++lines;
   std::array<int, 4> group{};
   size_t held = 0;
   for (int line = 0; line < lines; ++line) {
@@ -178,12 +175,10 @@ void render_lines(picture_context& context, render_target target, const render_s
   unlock_pixels();
 }
 
-}  // namespace
-
 void render_320_wide(picture_context& context, render_target target) {
-  render_lines(context, target, {320, 2, 0});
+  render_canvas(context, target, {200, 320, 2, 0});
 }
 
 void render_160_wide(picture_context& context, render_target target) {
-  render_lines(context, target, {160, 4, target == render_target::b ? 2 : 0});
+  render_canvas(context, target, {200, 160, 4, target == render_target::b ? 2 : 0});
 }

@@ -32,19 +32,30 @@ uint32_t* map_huge(size_t bytes) {
   return reinterpret_cast<uint32_t*>(aligned);
 }
 
-}  // namespace
-
-pixel_buffer::pixel_buffer(size_t count) : count_(count) {
-  if (count == 0) return;
-  // Both hand out fresh pages, which are zero without being written.
-  words_ = count * sizeof(uint32_t) >= huge_from
-               ? map_huge(mapped_bytes(count))
-               : static_cast<uint32_t*>(std::calloc(count, sizeof(uint32_t)));
-  if (!words_) throw std::bad_alloc();
+// Fresh storage for count words, all 0; null for none.
+uint32_t* fresh_words(size_t count) {
+  if (count == 0) return nullptr;
+  uint32_t* words = count * sizeof(uint32_t) >= huge_from
+                        ? map_huge(mapped_bytes(count))
+                        : static_cast<uint32_t*>(std::calloc(count, sizeof(uint32_t)));
+  if (!words) throw std::bad_alloc();
+  return words;
 }
 
+void free_words(uint32_t* words, size_t capacity) {
+  if (capacity * sizeof(uint32_t) >= huge_from)
+    ::munmap(words, mapped_bytes(capacity));
+  else
+    std::free(words);
+}
+
+}  // namespace
+
+pixel_buffer::pixel_buffer(size_t count)
+    : words_(fresh_words(count)), count_(count), capacity_(count) {}
+
 pixel_buffer::pixel_buffer(const pixel_buffer& other) : pixel_buffer(other.count_) {
-  std::copy(other.begin(), other.end(), words_);
+  std::copy(other.begin(), other.end(), written());
 }
 
 pixel_buffer& pixel_buffer::operator=(const pixel_buffer& other) {
@@ -53,19 +64,28 @@ pixel_buffer& pixel_buffer::operator=(const pixel_buffer& other) {
 }
 
 pixel_buffer::pixel_buffer(pixel_buffer&& other) noexcept
-    : words_(std::exchange(other.words_, nullptr)), count_(std::exchange(other.count_, 0)) {}
+    : words_(std::exchange(other.words_, nullptr)),
+      count_(std::exchange(other.count_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)),
+      untouched_(std::exchange(other.untouched_, true)) {}
 
 pixel_buffer& pixel_buffer::operator=(pixel_buffer&& other) noexcept {
   std::swap(words_, other.words_);
   std::swap(count_, other.count_);
+  std::swap(capacity_, other.capacity_);
+  std::swap(untouched_, other.untouched_);
   return *this;
 }
 
 pixel_buffer::~pixel_buffer() {
-  if (count_ * sizeof(uint32_t) >= huge_from)
-    ::munmap(words_, mapped_bytes(count_));
-  else
-    std::free(words_);
+  free_words(words_, capacity_);
+}
+
+void pixel_buffer::assign(size_t count, uint32_t value) {
+  if (count > capacity_) *this = pixel_buffer(count);
+  count_ = count;
+  // Storage nothing has written is 0 already.
+  if (value != 0 || !untouched_) std::fill_n(written(), count, value);
 }
 
 bool operator==(const pixel_buffer& a, std::span<const uint32_t> b) {
