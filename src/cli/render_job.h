@@ -1,11 +1,13 @@
 #pragma once
 // One picture from its input to an image file, as the viewer's chain renders it headless.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/file_buffer.h"
+#include "containers/container_stack.h"
 #include "formats/picture_model.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
@@ -31,11 +33,12 @@ struct render_workspace {
   // The work surface of the frame the settings choose. The other frame is drawn on an empty
   // surface, which takes nothing: no frame is drawn from the other.
   surface frame = create_work_surface();
+  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
   bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
-// Reads input (a host file or IMAGE.d64:N) and renders it from an all-zero model into the work
-// surfaces; gives the frame the settings choose, or why the input could not be shown.
+// Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model
+// into the work surfaces; gives the frame the settings choose, or why the input could not be shown.
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work);
 
