@@ -45,7 +45,7 @@ std::string no_format_text(std::string_view input, int64_t size) {
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
   clear_workspace(work);
-  const result<render_input> read = read_render_input(input, work.file, *work.containers);
+  const result<render_input> read = read_render_input(input, work.file, work.containers);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr) return failure{no_format_text(input, read->size)};

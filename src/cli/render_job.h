@@ -33,7 +33,7 @@ struct render_workspace {
   // The work surface of the frame the settings choose. The other frame is drawn on an empty
   // surface, which takes nothing: no frame is drawn from the other.
   surface frame = create_work_surface();
-  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
+  std::unique_ptr<container_stack> containers;  // made for the first picture in a container
   bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
