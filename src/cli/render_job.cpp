@@ -18,7 +18,8 @@ void clear_workspace(render_workspace& work) {
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);
-  work.frame.canvas = canvas_state{};
+  work.work_surface_a.canvas = canvas_state{};
+  work.work_surface_b.canvas = canvas_state{};
 }
 
 // The format's name without its resolution or "packed": "Koala Painter GG", "Draz Lace".
@@ -54,17 +55,15 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
   if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))
     return failure{"the packed picture does not unpack to its format's size"};
 
-  surface other_frame;
-  const bool frame_a = settings.frame == render_target::a;
   picture_context context{work.model,
                           work.chunky,
                           settings.palette,
                           settings.crt,
-                          frame_a ? work.frame : other_frame,
-                          frame_a ? other_frame : work.frame,
+                          work.work_surface_a,
+                          work.work_surface_b,
                           {read->picture_name, format->name, settings.caption}};
   render_picture(*format, context);
-  return &work.frame;
+  return settings.frame == render_target::a ? &work.work_surface_a : &work.work_surface_b;
 }
 
 result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,

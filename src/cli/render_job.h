@@ -30,9 +30,8 @@ struct render_workspace {
   chunky_buffers chunky;
   file_buffer file;
   file_buffer unpacked;
-  // The work surface of the frame the settings choose. The other frame is drawn on an empty
-  // surface, which takes nothing: no frame is drawn from the other.
-  surface frame = create_work_surface();
+  surface work_surface_a = create_work_surface();
+  surface work_surface_b = create_work_surface();
   std::unique_ptr<container_stack> containers;  // made for the first picture in a container
   bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };

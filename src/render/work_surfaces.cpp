@@ -7,7 +7,6 @@ surface create_work_surface() {
 }
 
 void fit_work_surface(surface& work_surface, canvas_size canvas) {
-  if (work_surface.pixels.capacity() == 0) return;
   const work_surface_size size = work_surface_size_for(canvas);
   reshape_surface(work_surface, size.width, size.height);
 }

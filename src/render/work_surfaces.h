@@ -33,6 +33,5 @@ constexpr int caption_top_for(canvas_size canvas) {
 surface create_work_surface();
 
 // Re-forms the surface to the canvas's work surface size, every pixel 0, within the room it
-// was made with. A surface made without room stays empty: what is drawn on it is dropped (the
-// frame a render does not write).
+// was made with.
 void fit_work_surface(surface& work_surface, canvas_size canvas);
