@@ -22,7 +22,7 @@ class no_drives final : public drive_provider {
 // A folder of 10,000 .vic files of assorted sizes and 1,000 directories, made on the first run
 // and kept in the build tree for the next.
 std::filesystem::path big_folder() {
-  const std::filesystem::path dir = std::string(BROWSER_BENCH_TMP_DIR) + "/big-folder";
+  std::filesystem::path dir = std::string(BROWSER_BENCH_TMP_DIR) + "/big-folder";
   const std::filesystem::path ready = std::string(BROWSER_BENCH_TMP_DIR) + "/big-folder.ready";
   if (std::filesystem::exists(ready)) return dir;
   std::filesystem::remove_all(dir);

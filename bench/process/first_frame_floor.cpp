@@ -5,8 +5,8 @@
 
 int main() {
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
-  SDL_Window* window = SDL_CreateWindow("first frame", SDL_WINDOWPOS_CENTERED,
-                                        SDL_WINDOWPOS_CENTERED, 800, 600, 0);
+  SDL_Window* window =
+      SDL_CreateWindow("first frame", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, 0);
   SDL_Renderer* renderer =
       window ? SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC) : nullptr;
   if (!renderer) return 1;
