@@ -10,7 +10,6 @@
 
 #include "containers/d64/d64_entry.h"
 #include "containers/d64/d64_read.h"
-#include "formats/format_table.h"
 #include "listing/d64_rows.h"
 
 namespace {
@@ -36,11 +35,6 @@ std::string entry_stem(std::string_view image, uint32_t index, const dir_entry& 
   std::snprintf(number, sizeof number, "-%02u-", index);
   const std::string_view name(reinterpret_cast<const char*>(entry.name.data()), entry.name.size());
   return fs::path(image).stem().string() + number + sanitised_entry_name(name);
-}
-
-bool is_showable_picture(d64_reader& reader, const dir_entry& entry) {
-  if (!is_program_file(entry.file_type)) return false;
-  return format_by_id(identify_d64_entry(reader, entry)) != nullptr;
 }
 
 // Hands out output names, keeping each one unique within the run.
@@ -103,7 +97,7 @@ class batch_planner {
     const size_t before = plan_.items.size();
     for (uint32_t i = 0; i < reader_->dir_entry_count; ++i) {
       const dir_entry& entry = reader_->dir_entries[i];
-      if (!is_showable_picture(*reader_, entry)) continue;
+      if (entry_picture_format(*reader_, entry) == 0) continue;
       plan_.items.push_back(
           {image + ":" + std::to_string(i), names_.take(entry_stem(image, i, entry))});
     }

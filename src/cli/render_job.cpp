@@ -4,24 +4,9 @@
 #include "formats/format_table.h"
 #include "render/picture_chain.h"
 
-namespace {
-
-// Every render starts as the program starts: zero model and buffers, fresh canvases. A workspace
-// reused for the next picture must not let the last one show through.
-void clear_workspace(render_workspace& work) {
-  work.model = picture_model{};
-  work.chunky.chunky_a.fill(0);
-  work.chunky.chunky_b.fill(0);
-  work.file.bytes.fill(0);
-  work.work_surface_a.canvas = canvas_state{};
-  work.work_surface_b.canvas = canvas_state{};
-}
-
-}  // namespace
-
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
-  clear_workspace(work);
+  clear_picture_workspace(work);
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);

@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/file_buffer.h"
-#include "formats/picture_model.h"
+#include "imaging/picture_workspace.h"
 #include "output/export_bitmap.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
@@ -22,14 +21,9 @@ struct render_settings {
   bool caption = true;  // the box with the picture's name under it
 };
 
-// Everything one render works on. Large: give each thread one, made once and reused.
-struct render_workspace {
-  picture_model model;
-  chunky_buffers chunky;
-  file_buffer file;
-  file_buffer unpacked;
-  surface work_surface_a = create_surface(screen_width, screen_height);
-  surface work_surface_b = create_surface(screen_width, screen_height);
+// Everything one render works on, and the bitmap a BMP is written from. Large: give each
+// thread one, made once and reused.
+struct render_workspace : picture_workspace {
   export_bitmap bitmap;
 };
 

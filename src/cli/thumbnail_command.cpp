@@ -1,14 +1,17 @@
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "base/regular_file.h"
 #include "base/whole_number.h"
 #include "cli/commands.h"
 #include "cli/render_input.h"
-#include "cli/render_job.h"
+#include "containers/d64/d64_entry.h"
+#include "imaging/picture_image.h"
+#include "imaging/viewer_palette.h"
+#include "output/image_export.h"
 #include "output/png_file.h"
-#include "render/palette_lookup.h"
 #include "surface/surface_shrink.h"
 
 namespace {
@@ -17,20 +20,47 @@ constexpr const char* usage = "usage: velora2003 thumbnail [-s SIZE] INPUT OUTPU
 constexpr int default_longest_side = 256;
 constexpr int most_longest_side = 4096;
 
-// Where the picture lies on a work surface: 320 x 200 pixels drawn 2 x 2.
-constexpr rect picture_area{0, 0, 640, 400};
-
 int bad_usage(console& io, const std::string& reason) {
   io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
   return 2;
 }
 
-// The palette the viewer would show the picture with, opened in the picture's own folder.
-void load_viewer_palette(const std::string& input, palette_colours& palette) {
-  const std::string folder = std::filesystem::path(input).parent_path().string();
-  const std::optional<std::string> path = palette_file_to_load(
-      std::nullopt, folder.empty() ? "." : folder, palette_environment_from_process());
-  if (path) (void)load_palette(*path, palette);
+struct thumbnail_workspace {
+  picture_workspace work;
+  d64_reader disk;
+  file_buffer entry;
+  std::vector<uint8_t> input = std::vector<uint8_t>(most_input_bytes(".d64") + 1);
+};
+
+// What a thumbnail is drawn from: the bytes, the name that tells them, and the file whose
+// folder's palette the viewer would use.
+struct thumbnail_source {
+  std::span<const uint8_t> bytes;
+  std::string name;
+  std::string palette_file;
+};
+
+// A host file (one byte more than any input may have is read, so that too large a file shows),
+// or an entry of a disk image as IMAGE:N, left unnamed so that it is told as the listing
+// tells the image's entries.
+result<thumbnail_source> read_source(const std::string& input, thumbnail_workspace& space) {
+  if (const std::optional<d64_entry_ref> ref = parse_d64_entry_ref(input);
+      ref && !identity_of(input)) {
+    const result<render_input> entry = read_render_input(input, space.entry);
+    if (!entry) return failure{entry.error()};
+    return thumbnail_source{std::span(space.entry.bytes).first(entry->bytes_read), "", ref->image};
+  }
+  const std::span<uint8_t> room = std::span(space.input).first(most_input_bytes(input) + 1);
+  const result<size_t> read = read_file_start(input, room);
+  if (!read) return failure{read.error()};
+  return thumbnail_source{room.first(*read), input, input};
+}
+
+result<picture_image> draw_thumbnail_picture(const std::string& input, thumbnail_workspace& space) {
+  const result<thumbnail_source> source = read_source(input, space);
+  if (!source) return source.why();
+  return draw_picture_image(source->bytes, source->name, viewer_palette_for(source->palette_file),
+                            space.work, space.disk);
 }
 
 }  // namespace
@@ -57,24 +87,24 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   if (names.size() != 2) return bad_usage(io, "an input and an output file are needed");
   const std::string& input = names[0];
   const std::string& output = names[1];
+  if (image_kind_of(output) != image_kind::png)
+    return bad_usage(io, output + ": a thumbnail is a PNG file (OUTPUT.png)");
   if (output_is_input(output, input)) {
     io.err << "velora2003: thumbnail: " << output << ": is the input file; it is not replaced\n";
     return 1;
   }
 
-  const auto work = std::make_unique<render_workspace>();
-  render_settings settings;
-  settings.caption = false;
-  load_viewer_palette(input, settings.palette);
-  const result<const surface*> frame = render_to_surface(input, settings, *work);
-  if (!frame) {
-    io.err << "velora2003: thumbnail: " << input << ": " << describe(frame.why()) << '\n';
+  const auto space = std::make_unique<thumbnail_workspace>();
+  const result<picture_image> picture = draw_thumbnail_picture(input, *space);
+  if (!picture) {
+    io.err << "velora2003: thumbnail: " << input << ": " << describe(picture.why()) << '\n';
     return 1;
   }
-  const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
+  const shrunk_size size = fit_within(picture->width(), picture->height(), longest);
   surface thumbnail = create_surface(size.width, size.height);
-  shrink_area(**frame, picture_area, thumbnail);
-  const result<> written = write_png_file(output, thumbnail);
+  shrink_area(*picture->frame, picture->area, thumbnail);
+  // A thumbnail service may have made OUTPUT and read it back through its own descriptor.
+  const result<> written = write_png_file(output, thumbnail, {.in_place = true});
   if (!written) {
     io.err << "velora2003: thumbnail: " << output << ": " << describe(written.why()) << '\n';
     return 1;

@@ -20,6 +20,10 @@ uint8_t identify_d64_entry(d64_reader& reader, const dir_entry& entry) {
       file_place::disk_image);
 }
 
+uint8_t entry_picture_format(d64_reader& reader, const dir_entry& entry) {
+  return is_program_file(entry.file_type) ? identify_d64_entry(reader, entry) : 0;
+}
+
 d64_row_texts make_d64_row_texts(d64_reader& reader, const dir_entry& entry) {
   d64_row_texts row;
   row.name.assign(entry.name.begin(), entry.name.end());

@@ -16,5 +16,9 @@ struct d64_row_texts {
 // The picture format of a program file of the listed image, told by its size and content.
 uint8_t identify_d64_entry(d64_reader& reader, const dir_entry& entry);
 
+// The picture format of any entry of the listed image: its format when it is a program file
+// that holds a picture, else 0.
+uint8_t entry_picture_format(d64_reader& reader, const dir_entry& entry);
+
 // The row texts of one entry of the listed image, for the browser and the list command alike.
 d64_row_texts make_d64_row_texts(d64_reader& reader, const dir_entry& entry);

@@ -3,6 +3,7 @@
 #include "formats/format_table.h"
 #include "render/picture_context.h"
 
-// Clears both work surfaces to black, sets two_surface_picture from the format and decodes,
-// renders and captions the model it loaded.
+// Draws the picture (draw_picture: both work surfaces cleared to black, two_surface_picture set
+// from the format, the model decoded and rendered), then, when it is shown, the caption on
+// work surface A and, for a format of two frames, on work surface B.
 void render_picture(const format_entry& format, picture_context& context);

@@ -1,8 +1,8 @@
 #include "render/pixel_decoding.h"
 
 #include "formats/ufli_sprites.h"
-#include "render/caption.h"
 #include "render/crt_renderer.h"
+#include "surface/canvas.h"
 
 namespace {
 
@@ -45,11 +45,6 @@ void decode_hires_pixels(const picture_model& model, std::array<uint8_t, 65536>&
   }
 }
 
-void caption_work_surface(picture_context& context, surface& work_surface) {
-  if (context.caption.shown)
-    draw_caption(context.caption.name, context.caption.format_name, work_surface);
-}
-
 }  // namespace
 
 void decode_two_frame_multicolor(picture_context& context) {
@@ -67,8 +62,6 @@ void decode_two_frame_multicolor(picture_context& context) {
     render_320_wide(context, render_target::a);
     context.two_surface_picture = false;
   }
-  caption_work_surface(context, context.work_surface_a);
-  caption_work_surface(context, context.work_surface_b);
 }
 
 void decode_multicolor(picture_context& context) {
@@ -76,13 +69,11 @@ void decode_multicolor(picture_context& context) {
   decode_multicolor_frame(model, model.bitmap_a, model.screen_a, context.chunky.chunky_a.data(), 1,
                           0);
   render_160_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void decode_hires(picture_context& context) {
   decode_hires_pixels(context.model, context.chunky.chunky_a);
   render_320_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void decode_ufli(picture_context& context) {
@@ -102,7 +93,6 @@ void decode_ufli(picture_context& context) {
     }
   }
   render_320_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void run_decoding(decoding kind, picture_context& context) {
@@ -120,4 +110,11 @@ void run_decoding(decoding kind, picture_context& context) {
       decode_ufli(context);
       break;
   }
+}
+
+void draw_picture(const format_entry& format, picture_context& context) {
+  fill_surface(context.work_surface_a, 0);
+  fill_surface(context.work_surface_b, 0);
+  context.two_surface_picture = format.two_surface_picture();
+  run_decoding(format.decode, context);
 }

@@ -61,4 +61,10 @@ TEST(D64RowTexts, NameKeepsItsRawBytes) {
                               16));
 }
 
+TEST(EntryPictureFormat, OnlyProgramFilesThatHoldAPicture) {
+  EXPECT_EQ(entry_picture_format(empty_reader(), make_entry(d64_file_type::prg, 10018, "A")), 14);
+  EXPECT_EQ(entry_picture_format(empty_reader(), make_entry(d64_file_type::seq, 10018, "A")), 0);
+  EXPECT_EQ(entry_picture_format(empty_reader(), make_entry(d64_file_type::prg, 1234, "A")), 0);
+}
+
 }  // namespace

@@ -1,0 +1,66 @@
+#include "imaging/picture_image.h"
+
+#include <algorithm>
+
+#include "containers/d64/d64_entry.h"
+#include "formats/identify.h"
+#include "imaging/disk_image_picture.h"
+#include "render/pixel_decoding.h"
+
+namespace {
+
+// A picture file's bytes into the cleared workspace, told by its name or, without one, as a
+// disk image's entry is: the bytes are in memory, so every format its content names is tried.
+result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::string_view name,
+                                        const palette_colours& palette, picture_workspace& work) {
+  clear_picture_workspace(work);
+  std::copy(bytes.begin(), bytes.end(), work.file.bytes.begin());
+  const auto size = static_cast<uint32_t>(bytes.size());
+  const file_peek peek = [&](uint32_t count) { return bytes.first(std::min(count, size)); };
+  const uint8_t id = name.empty() ? identify_by_content(size, peek, file_place::disk_image)
+                                  : identify_file(name, size, peek);
+  const format_entry* format = format_by_id(id);
+  if (format == nullptr)
+    return failure{"a size of " + std::to_string(size) + " bytes names no format"};
+  return draw_loaded_picture(*format, size, palette, work);
+}
+
+}  // namespace
+
+size_t most_input_bytes(std::string_view name) {
+  return has_disk_image_extension(name) ? static_cast<size_t>(max_image_file_size)
+                                        : most_picture_file_bytes;
+}
+
+result<picture_image> draw_picture_image(std::span<const uint8_t> bytes, std::string_view name,
+                                         const palette_colours& palette, picture_workspace& work,
+                                         d64_reader& disk) {
+  if (bytes.size() > most_input_bytes(name))
+    return failure{"the file is larger than any C64 picture or disk image"};
+  if (has_disk_image_extension(name) && disk_kind_by_size(bytes.size()) != nullptr)
+    return draw_first_disk_picture(bytes, palette, work, disk);
+  return draw_picture_file(bytes, name, palette, work);
+}
+
+result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t size,
+                                          const palette_colours& palette, picture_workspace& work) {
+  if (!load_picture(format, work.file, size, work.unpacked, work.model))
+    return failure{"the packed picture does not unpack to its format's size"};
+  const crt_settings crt;
+  picture_context context{work.model,          work.chunky,         palette, crt,
+                          work.work_surface_a, work.work_surface_b, {}};
+  draw_picture(format, context);
+  return picture_image{&work.work_surface_a, picture_area};
+}
+
+void copy_picture_rgb(const picture_image& picture, uint8_t* rows, size_t row_bytes) {
+  for (int y = 0; y < picture.height(); ++y) {
+    uint8_t* out = rows + static_cast<size_t>(y) * row_bytes;
+    for (int x = 0; x < picture.width(); ++x) {
+      const uint32_t pixel = picture.frame->at(picture.area.x1 + x, picture.area.y1 + y);
+      *out++ = static_cast<uint8_t>(pixel >> 16);
+      *out++ = static_cast<uint8_t>(pixel >> 8);
+      *out++ = static_cast<uint8_t>(pixel);
+    }
+  }
+}

@@ -1,0 +1,55 @@
+#pragma once
+// A C64 picture file or disk image already in memory, drawn as the viewer draws it but without
+// the caption: the picture area of the work surface at full size, in the palette given. The
+// thumbnail command, the gdk-pixbuf loader and the Qt image plugin all show this.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "base/result.h"
+#include "containers/d64/d64_read.h"
+#include "formats/format_table.h"
+#include "formats/picture_file.h"
+#include "imaging/picture_workspace.h"
+#include "render/palette.h"
+
+// Where the picture lies on a work surface: 320 x 200 C64 pixels drawn 2 x 2.
+inline constexpr rect picture_area{0, 0, 640, 400};
+
+// The picture: the pixels (0x00RRGGBB) of area on *frame.
+struct picture_image {
+  const surface* frame = nullptr;
+  rect area = picture_area;
+
+  int width() const { return area.x2 - area.x1; }
+  int height() const { return area.y2 - area.y1; }
+};
+
+// Writes the picture as rows of 8-bit red, green and blue, each row row_bytes after the last,
+// as image libraries hold pictures without alpha.
+void copy_picture_rgb(const picture_image& picture, uint8_t* rows, size_t row_bytes);
+
+// The most bytes a picture file can have.
+inline constexpr size_t most_picture_file_bytes = file_buffer_size;
+
+// The most bytes worth reading of a file of this name: the largest disk image for a name
+// ending in ".d64", ".d71" or ".d81" (any case), else the most a picture file contributes.
+// A reader may take one more to tell a file that is too large, which draw_picture_image
+// refuses.
+size_t most_input_bytes(std::string_view name);
+
+// Draws the picture the bytes hold, from an all-zero model, as STATIC mode shows it:
+// - a disk image (a name ending in ".d64", ".d71" or ".d81" and a disk image's size) shows its
+//   first entry that holds a picture that can be shown;
+// - any other bytes are a picture file, told by the name's extension, size and content as a
+//   host file is, or, with an empty name, by size and content as a disk image's entry is.
+// Fails with why nothing can be shown. The picture lies in work until its next use.
+result<picture_image> draw_picture_image(std::span<const uint8_t> bytes, std::string_view name,
+                                         const palette_colours& palette, picture_workspace& work,
+                                         d64_reader& disk);
+
+// Draws the picture file already in work.file (size bytes of it) as the given format shows it.
+// Fails when a packed file does not unpack.
+result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t size,
+                                          const palette_colours& palette, picture_workspace& work);
