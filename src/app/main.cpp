@@ -13,6 +13,7 @@
 #include "app/data_dir.h"
 #include "base/quit_signal.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "display/sdl_screen.h"
 #include "text/text.h"
 #include "viewer/viewer.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const command_line cl = parse_command_line(args);
   if (!cl.error.empty()) {
-    std::fprintf(stderr, "velora2003: %s\n", cl.error.c_str());
+    std::fprintf(stderr, "velora2003: %s\n", escaped_text(cl.error).c_str());
     return 2;
   }
   console io{std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0};
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
   const std::string data_dir = find_data_dir(cl.data_dir);
   if (!cl.start_dir.empty() && chdir(cl.start_dir.c_str()) != 0) {
     std::fprintf(stderr, "velora2003: cannot enter start directory '%s': %s\n",
-                 cl.start_dir.c_str(), std::strerror(errno));
+                 escaped_text(cl.start_dir).c_str(), std::strerror(errno));
     return 2;
   }
   result<std::unique_ptr<display>> screen = open_sdl_screen(

@@ -1,7 +1,10 @@
+#include <optional>
 #include <string>
 
+#include "base/ascii_case.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
+#include "containers/d64/d64_entry.h"
 
 namespace {
 
@@ -33,6 +36,16 @@ open_outcome after_entering(entering result, const std::string& name) {
 
 open_outcome picture_row(const browser& b, int row, picture_source source) {
   return {open_action::show_picture, {}, row, source, tdir_row(b.grid, row).format_id};
+}
+
+// Why the disk image entry of the row cannot be opened, as a sentence.
+open_outcome unreadable_entry(const d64_reader& disk, int row) {
+  const int record = record_of_row(row);
+  if (record < 0 || record >= disk.dir_entry_count) return {};
+  std::optional<std::string> why = why_entry_is_unreadable(disk.dir_entries[record]);
+  if (!why) return {};
+  (*why)[0] = ascii_upper_char((*why)[0]);
+  return {open_action::message, std::move(*why)};
 }
 
 }  // namespace
@@ -69,6 +82,8 @@ open_outcome open_entry(browser& b, d64_reader& disk, const std::string& disk_im
       return picture_row(b, row, picture_source::HOST_FILE);
     case row_kind::image_program:
       return picture_row(b, row, picture_source::DISK_IMAGE_ENTRY);
+    case row_kind::image_unreadable:
+      return unreadable_entry(disk, row);
     case row_kind::image_other:
     case row_kind::none:
       break;

@@ -36,7 +36,12 @@ row_kind kind_of_row(const tdir& grid, int row) {
   const std::string_view text = tdir_cell(grid, 1, row);
   for (const auto& [kind, marker] : markers)
     if (text == marker) return kind;
-  if (text == file_type_marker(d64_file_type::prg)) return row_kind::image_program;
+  const std::string_view program = file_type_marker(d64_file_type::prg);
+  if (text == program) return row_kind::image_program;
+  if ((text.size() == program.size() + 1 && text.starts_with(program) &&
+       text.back() == broken_chain_mark) ||
+      text == file_type_marker(d64_file_type::cbm))
+    return row_kind::image_unreadable;
   // Host markers are in angle brackets; every other text is a disk image entry's file type.
   return text.empty() || text.starts_with('<') ? row_kind::none : row_kind::image_other;
 }

@@ -7,14 +7,15 @@
 #include "browser/tdir.h"
 
 enum class row_kind : uint8_t {
-  none,           // the header, a row that does not exist, or a marker of no kind below
-  directory,      // "<DIR>", ".." included
-  disk_image,     // "<D64>", "<D71>" or "<D81>"
-  picture_file,   // "<File>"
-  drive,          // "<Drive>"
-  leave_image,    // "<WIN>", the first row of a disk image's listing
-  image_program,  // a program file inside a disk image ("PRG")
-  image_other,    // any other file inside a disk image ("SEQ", "DEL", ...)
+  none,              // the header, a row that does not exist, or a marker of no kind below
+  directory,         // "<DIR>", ".." included
+  disk_image,        // "<D64>", "<D71>" or "<D81>"
+  picture_file,      // "<File>"
+  drive,             // "<Drive>"
+  leave_image,       // "<WIN>", the first row of a disk image's listing
+  image_program,     // a program file inside a disk image ("PRG")
+  image_unreadable,  // a program file whose sector chain breaks ("PRG<"), a partition ("CBM")
+  image_other,       // any other file inside a disk image ("SEQ", "DEL", ...)
 };
 
 // The marker text of a host listing's row kind, or of the row that leaves a disk image; a disk

@@ -88,7 +88,8 @@ class batch_planner {
     if (!read_image(input, ref.image)) return;
     if (ref.index >= reader_->dir_entry_count) return skip(input, no_such_entry_message);
     const dir_entry& entry = reader_->dir_entries[ref.index];
-    if (!is_program_file(entry.file_type)) return skip(input, not_a_program_message);
+    if (const std::optional<std::string> why = why_entry_is_unreadable(entry))
+      return skip(input, *why);
     plan_.items.push_back({input, names_.take(entry_stem(ref.image, ref.index, entry))});
   }
 
@@ -97,9 +98,12 @@ class batch_planner {
     const size_t before = plan_.items.size();
     for (uint32_t i = 0; i < reader_->dir_entry_count; ++i) {
       const dir_entry& entry = reader_->dir_entries[i];
+      const std::string input = image + ":" + std::to_string(i);
+      // A program file that cannot be read whole may be a picture: the batch says so.
+      if (is_program_file(entry.file_type) && entry.chain.broken())
+        skip(input, chain_break_text({entry.size_bytes, entry.chain}));
       if (entry_picture_format(*reader_, entry) == 0) continue;
-      plan_.items.push_back(
-          {image + ":" + std::to_string(i), names_.take(entry_stem(image, i, entry))});
+      plan_.items.push_back({input, names_.take(entry_stem(image, i, entry))});
     }
     if (plan_.items.size() == before)
       skip(image, "the disk image holds no picture that can be shown");

@@ -1,15 +1,19 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "base/quit_signal.h"
 #include "base/regular_file.h"
 #include "cli/commands.h"
 #include "cli/escaped_text.h"
+#include "containers/d64/d64_entry.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 #include "formats/picture_model.h"
+#include "listing/d64_rows.h"
 
 namespace {
 
@@ -27,6 +31,22 @@ result<uint8_t> file_format(const std::string& path, int64_t& size) {
   return identify_file(path, size, [got](uint32_t count) {
     return std::span<const uint8_t>(start.bytes.data(), std::min<size_t>(count, got));
   });
+}
+
+// A disk image's columns after its size: format 0, the kind of image, its entries and how many of
+// them are pictures that can be shown; nothing for a file that is no disk image.
+std::optional<std::string> disk_image_columns(const std::string& path) {
+  if (!has_disk_image_extension(path)) return std::nullopt;
+  const auto reader = std::make_unique<d64_reader>();
+  if (!read_directory(*reader, path)) return std::nullopt;
+  compute_prg_sizes(*reader);
+  int pictures = 0;
+  for (int k = 0; k < reader->dir_entry_count; ++k) {
+    const dir_entry& entry = reader->dir_entries[k];
+    if (is_program_file(entry.file_type) && identify_d64_entry(*reader, entry) != 0) ++pictures;
+  }
+  return "0\t" + disk_kind_text(*reader->kind) + '\t' + std::to_string(reader->dir_entry_count) +
+         '\t' + std::to_string(pictures);
 }
 
 }  // namespace
@@ -48,8 +68,11 @@ int run_info_command(std::span<const std::string_view> args, console& io) {
       status = 1;
       continue;
     }
-    io.out << escaped_text(path) << '\t' << size << '\t' << unsigned{*id} << '\t'
-           << format_name(*id) << '\n';
+    io.out << escaped_text(path) << '\t' << size << '\t';
+    if (const std::optional<std::string> image = disk_image_columns(path))
+      io.out << *image << '\n';
+    else
+      io.out << unsigned{*id} << '\t' << format_name(*id) << '\n';
   }
   return status;
 }

@@ -7,6 +7,7 @@
 #include "base/quit_signal.h"
 #include "cli/batch_render.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "cli/render_options.h"
 #include "render/palette_lookup.h"
@@ -20,7 +21,7 @@ constexpr const char* usage =
     "                         [options as above]\n";
 
 int bad_usage(console& io, const std::string& reason) {
-  io.err << "velora2003: render: " << reason << '\n' << usage;
+  io.err << "velora2003: render: " << escaped_text(reason) << '\n' << usage;
   return 2;
 }
 
@@ -31,7 +32,7 @@ bool load_render_palette(const render_options& options, const std::string& data_
   if (options.palette_value) {
     const result<std::string> choice = resolve_palette_argument(*options.palette_value, data_dir);
     if (!choice) {
-      io.err << "velora2003: render: " << choice.error() << '\n';
+      io.err << "velora2003: render: " << escaped_text(choice.error()) << '\n';
       return false;
     }
     chosen = *choice;
@@ -42,7 +43,7 @@ bool load_render_palette(const render_options& options, const std::string& data_
   if (!path) return true;
   const palette_load_status status = load_palette(*path, palette);
   if (status == palette_load_status::no_file && chosen) {
-    io.err << "velora2003: render: cannot read palette file " << *chosen << '\n';
+    io.err << "velora2003: render: cannot read palette file " << escaped_text(*chosen) << '\n';
     return false;
   }
   if (status == palette_load_status::read_beyond_end) io.err << read_beyond_end_of_file << ".\n";
@@ -52,7 +53,7 @@ bool load_render_palette(const render_options& options, const std::string& data_
 int render_one(const render_options& options, console& io) {
   const std::string& input = options.inputs.front();
   if (output_is_input(options.output, input)) {
-    io.err << "velora2003: render: " << options.output
+    io.err << "velora2003: render: " << escaped_text(options.output)
            << ": is the input file; it is not replaced\n";
     return 1;
   }
@@ -60,7 +61,8 @@ int render_one(const render_options& options, console& io) {
   const result<> rendered =
       render_to_file(input, options.output, options.kind, options.settings, *work);
   if (!rendered) {
-    io.err << "velora2003: render: " << input << ": " << describe(rendered.why()) << '\n';
+    io.err << "velora2003: render: " << escaped_text(input) << ": "
+           << escaped_text(describe(rendered.why())) << '\n';
     return 1;
   }
   return quit_signal_received() ? quit_signal_exit_status() : 0;
@@ -68,7 +70,7 @@ int render_one(const render_options& options, console& io) {
 
 // "[12/340] name" over the previous line, on a terminal only.
 void show_progress(std::ostream& err, size_t finished, size_t total, const std::string& input) {
-  err << "\r[" << finished << '/' << total << "] " << input << "\033[K";
+  err << "\r[" << finished << '/' << total << "] " << escaped_text(input) << "\033[K";
   if (finished == total) err << '\n';
   err.flush();
 }
@@ -80,16 +82,18 @@ void print_summary(const batch_report& report, console& io) {
   if (report.not_started != 0) io.err << ", " << report.not_started << " not started (stopped)";
   io.err << '\n';
   for (const batch_failure& failure : report.failed)
-    io.err << "  skipped " << failure.input << ": " << failure.reason << '\n';
+    io.err << "  skipped " << escaped_text(failure.input) << ": " << escaped_text(failure.reason)
+           << '\n';
   for (const std::string& output : report.left_alone)
-    io.err << "  left alone " << output << ": it exists (--overwrite replaces it)\n";
+    io.err << "  left alone " << escaped_text(output) << ": it exists (--overwrite replaces it)\n";
 }
 
 int render_batch(const render_options& options, console& io) {
   std::error_code ec;
   std::filesystem::create_directories(options.output, ec);
   if (ec) {
-    io.err << "velora2003: render: " << options.output << ": " << ec.message() << '\n';
+    io.err << "velora2003: render: " << escaped_text(options.output) << ": " << ec.message()
+           << '\n';
     return 1;
   }
   const batch_plan plan = plan_batch(options.inputs, options.output, options.kind);

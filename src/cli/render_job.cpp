@@ -2,6 +2,7 @@
 
 #include "cli/render_input.h"
 #include "formats/format_table.h"
+#include "imaging/picture_image.h"
 #include "render/picture_chain.h"
 
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
@@ -10,8 +11,7 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
-  if (format == nullptr)
-    return failure{"a size of " + std::to_string(read->size) + " bytes names no format"};
+  if (format == nullptr) return failure{no_format_text(input, read->size)};
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
   if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))

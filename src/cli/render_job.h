@@ -11,6 +11,7 @@
 #include "render/crt_settings.h"
 #include "render/palette.h"
 #include "render/picture_context.h"
+#include "render/work_surfaces.h"
 #include "surface/surface.h"
 
 // The viewer's settings a render uses; the defaults are the viewer's at start.

@@ -6,6 +6,7 @@
 #include "base/regular_file.h"
 #include "base/whole_number.h"
 #include "cli/commands.h"
+#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "containers/d64/d64_entry.h"
 #include "imaging/picture_image.h"
@@ -21,7 +22,7 @@ constexpr int default_longest_side = 256;
 constexpr int most_longest_side = 4096;
 
 int bad_usage(console& io, const std::string& reason) {
-  io.err << "velora2003: thumbnail: " << reason << '\n' << usage;
+  io.err << "velora2003: thumbnail: " << escaped_text(reason) << '\n' << usage;
   return 2;
 }
 
@@ -90,14 +91,16 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   if (image_kind_of(output) != image_kind::png)
     return bad_usage(io, output + ": a thumbnail is a PNG file (OUTPUT.png)");
   if (output_is_input(output, input)) {
-    io.err << "velora2003: thumbnail: " << output << ": is the input file; it is not replaced\n";
+    io.err << "velora2003: thumbnail: " << escaped_text(output)
+           << ": is the input file; it is not replaced\n";
     return 1;
   }
 
   const auto space = std::make_unique<thumbnail_workspace>();
   const result<picture_image> picture = draw_thumbnail_picture(input, *space);
   if (!picture) {
-    io.err << "velora2003: thumbnail: " << input << ": " << describe(picture.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
+           << escaped_text(describe(picture.why())) << '\n';
     return 1;
   }
   const shrunk_size size = fit_within(picture->width(), picture->height(), longest);
@@ -106,7 +109,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   // A thumbnail service may have made OUTPUT and read it back through its own descriptor.
   const result<> written = write_png_file(output, thumbnail, {.in_place = true});
   if (!written) {
-    io.err << "velora2003: thumbnail: " << output << ": " << describe(written.why()) << '\n';
+    io.err << "velora2003: thumbnail: " << escaped_text(output) << ": "
+           << escaped_text(describe(written.why())) << '\n';
     return 1;
   }
   return 0;

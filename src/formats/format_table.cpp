@@ -64,5 +64,8 @@ result<> load_picture(const format_entry& format, const file_buffer& file, uint3
     bytes = &unpacked;
   }
   load_layout(format.layout.view(), *bytes, model);
+  // The layouts' pictures are one screen.
+  model.canvas = canvas_size{};
+  model.drawn_with_own_glyphs = false;
   return {};
 }

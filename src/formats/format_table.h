@@ -12,7 +12,18 @@
 // The name of every size, load address and extension that is no known format.
 inline constexpr std::string_view unknown_format_name = "Unknown VELORA format";
 
-enum class decoding : uint8_t { two_frame_multicolor, multicolor, hires, ufli };
+// The raster decodings show a picture of its own canvas size from the model's raster: one
+// frame, or two taken in turn pixel over pixel, or two multicolour frames the second of which
+// lies one hires pixel further right.
+enum class decoding : uint8_t {
+  two_frame_multicolor,
+  multicolor,
+  hires,
+  ufli,
+  raster,
+  raster_hires_lace,
+  raster_multicolor_lace,
+};
 
 // How a format's files are recognised: the C64 load addresses its files start with (the first
 // is the one its program writes), the file name extensions that name it (lower case, without
@@ -55,7 +66,12 @@ struct format_entry {
   format_layout layout{};
 
   // 1, or 2 for two pictures shown in turn.
-  constexpr uint8_t frames() const { return decode == decoding::two_frame_multicolor ? 2 : 1; }
+  constexpr uint8_t frames() const {
+    return decode == decoding::two_frame_multicolor || decode == decoding::raster_hires_lace ||
+                   decode == decoding::raster_multicolor_lace
+               ? 2
+               : 1;
+  }
   // The value two_surface_picture takes: two-frame formats alternate two work surfaces.
   constexpr bool two_surface_picture() const { return frames() == 2; }
   constexpr unpacked_sizes unpacks_to() const {
@@ -540,8 +556,8 @@ std::string_view format_name(uint8_t id);
 uint8_t format_id_by_size(int64_t size);
 
 // Copies the file's bytes (file_size of them) into model as format lays them out, a packed
-// format's after unpacking them into unpacked; every byte the layout does not write keeps its
-// value. Fails, with the model untouched, when a packed file does not unpack to its format's
-// size.
+// format's after unpacking them into unpacked, and sets the model's canvas to the picture's
+// size; every byte the layout does not write keeps its value. Fails, with the model untouched,
+// when a packed file does not unpack to its format's size.
 result<> load_picture(const format_entry& format, const file_buffer& file, uint32_t file_size,
                       file_buffer& unpacked, picture_model& model);

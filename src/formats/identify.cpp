@@ -93,6 +93,14 @@ uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek
   return first_fitting != 0 ? first_fitting : format_id_by_size(size);
 }
 
+const format_entry* packed_format_named_by(std::string_view name) {
+  const std::string extension = extension_of(name);
+  if (extension.empty()) return nullptr;
+  for (const format_entry& format : format_table)
+    if (format.pack != packing::none && format.recognised.named_by(extension)) return &format;
+  return nullptr;
+}
+
 picture_name picture_name_kind(std::string_view name) {
   switch (kind_of_name(name)) {
     case name_kind::vic:

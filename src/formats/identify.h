@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+struct format_entry;
+
 // Gives the first count bytes of the file being identified: fewer when the file is shorter or
 // cannot be read. Identification asks only for what it needs: none when the size decides, the
 // two bytes of the load address, or a packed file whole.
@@ -28,6 +30,10 @@ uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place plac
 // size), whatever its load address, which decides only between several such formats; else
 // the seventeen sizes, else 0. For any other name, identify_by_content.
 uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek);
+
+// The first packed format that the name's extension names, or nullptr: what a file of that name
+// was meant to be when it is told as no format.
+const format_entry* packed_format_named_by(std::string_view name);
 
 // What a file's name says about it being a picture, for the browser's listing.
 enum class picture_name : uint8_t {

@@ -3,6 +3,10 @@
 // pictures: a loader writes only what its format supplies.
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "formats/raster.h"
 
 struct picture_model {
   std::array<uint8_t, 256> line_background{};  // one colour per raster line, low nibble
@@ -17,4 +21,21 @@ struct picture_model {
   // A 4 KB video bank of sprite blocks, 64 bytes each, with a format's sprite colours in its
   // unused bytes (Crest UFLI's sprites under the bitmap).
   std::array<uint8_t, 4096> sprite_bank{};
+
+  // Pictures that are not one 320x200 screen of the arrays above: the picture's own size and,
+  // for each of its frames, what the video chip shows on every raster line.
+  canvas_size canvas{};
+  std::array<raster_frame, 2> raster{};
+  // The character ROM that text screens are drawn with; set by the program, not by a picture.
+  character_rom rom{};
+  // Whether the picture was drawn with our own character set where its file meant the C64's.
+  bool drawn_with_own_glyphs = false;
 };
+
+// Every byte of the model 0 and its canvas one screen, as at program start, without a copy of
+// the large model passing through the stack.
+inline void clear_picture_model(picture_model& model) {
+  static_assert(std::is_trivially_copyable_v<picture_model>);
+  std::memset(static_cast<void*>(&model), 0, sizeof model);
+  model.canvas = canvas_size{};
+}

@@ -9,6 +9,13 @@
 
 namespace {
 
+// The format's name without its resolution or "packed": "Koala Painter GG", "Draz Lace".
+std::string_view stream_name(const format_entry& format) {
+  std::string_view name = format.name.substr(0, format.name.rfind(' '));
+  if (name.ends_with(" packed")) name.remove_suffix(7);
+  return name;
+}
+
 // A picture file's bytes into the cleared workspace, told by its name or, without one, as a
 // disk image's entry is: the bytes are in memory, so every format its content names is tried.
 result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::string_view name,
@@ -20,12 +27,21 @@ result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::str
   const uint8_t id = name.empty() ? identify_by_content(size, peek, file_place::disk_image)
                                   : identify_file(name, size, peek);
   const format_entry* format = format_by_id(id);
-  if (format == nullptr)
-    return failure{"a size of " + std::to_string(size) + " bytes names no format"};
+  if (format == nullptr) return failure{no_format_text(name, size)};
   return draw_loaded_picture(*format, size, palette, work);
 }
 
 }  // namespace
+
+std::string no_format_text(std::string_view name, int64_t size) {
+  const format_entry* packed = packed_format_named_by(name);
+  if (packed == nullptr) return "a size of " + std::to_string(size) + " bytes names no format";
+  std::string sizes = std::to_string(packed->unpacked_size);
+  if (packed->longer_unpacked_size != 0)
+    sizes += " or " + std::to_string(packed->longer_unpacked_size);
+  return "the " + std::string(stream_name(*packed)) + " stream does not unpack to " + sizes +
+         " bytes";
+}
 
 size_t most_input_bytes(std::string_view name) {
   return has_disk_image_extension(name) ? static_cast<size_t>(max_image_file_size)
@@ -50,7 +66,8 @@ result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t s
   picture_context context{work.model,          work.chunky,         palette, crt,
                           work.work_surface_a, work.work_surface_b, {}};
   draw_picture(format, context);
-  return picture_image{&work.work_surface_a, picture_area};
+  const canvas_size canvas = work.model.canvas;
+  return picture_image{&work.work_surface_a, {0, 0, 2 * canvas.width, 2 * canvas.height}};
 }
 
 void copy_picture_rgb(const picture_image& picture, uint8_t* rows, size_t row_bytes) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "base/result.h"
@@ -14,13 +15,11 @@
 #include "imaging/picture_workspace.h"
 #include "render/palette.h"
 
-// Where the picture lies on a work surface: 320 x 200 C64 pixels drawn 2 x 2.
-inline constexpr rect picture_area{0, 0, 640, 400};
-
-// The picture: the pixels (0x00RRGGBB) of area on *frame.
+// The picture: the pixels (0x00RRGGBB) of area on *frame, where it lies from (0, 0), each
+// pixel of its canvas drawn 2 x 2 (640 x 400 for one screen).
 struct picture_image {
   const surface* frame = nullptr;
-  rect area = picture_area;
+  rect area;
 
   int width() const { return area.x2 - area.x1; }
   int height() const { return area.y2 - area.y1; }
@@ -39,7 +38,8 @@ inline constexpr size_t most_picture_file_bytes = file_buffer_size;
 // refuses.
 size_t most_input_bytes(std::string_view name);
 
-// Draws the picture the bytes hold, from an all-zero model, as STATIC mode shows it:
+// Draws the picture the bytes hold, from an all-zero model, as STATIC mode shows it, the
+// whole of it:
 // - a disk image (a name ending in ".d64", ".d71" or ".d81" and a disk image's size) shows its
 //   first entry that holds a picture that can be shown;
 // - any other bytes are a picture file, told by the name's extension, size and content as a
@@ -48,6 +48,11 @@ size_t most_input_bytes(std::string_view name);
 result<picture_image> draw_picture_image(std::span<const uint8_t> bytes, std::string_view name,
                                          const palette_colours& palette, picture_workspace& work,
                                          d64_reader& disk);
+
+// Why a file of size bytes with this name is told as no format: its name names a packed format
+// whose stream is bad ("the Koala Painter GG stream does not unpack to 10003 bytes"), or its
+// size names none.
+std::string no_format_text(std::string_view name, int64_t size);
 
 // Draws the picture file already in work.file (size bytes of it) as the given format shows it.
 // Fails when a packed file does not unpack.

@@ -1,7 +1,7 @@
 #include "imaging/picture_workspace.h"
 
 void clear_picture_workspace(picture_workspace& work) {
-  work.model = picture_model{};
+  clear_picture_model(work.model);
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);

@@ -3,6 +3,7 @@
 #include "base/file_buffer.h"
 #include "formats/picture_model.h"
 #include "render/picture_context.h"
+#include "render/work_surfaces.h"
 #include "surface/surface.h"
 
 // Large: give each thread one, made once and reused.
@@ -11,8 +12,8 @@ struct picture_workspace {
   chunky_buffers chunky;
   file_buffer file;
   file_buffer unpacked;
-  surface work_surface_a = create_surface(screen_width, screen_height);
-  surface work_surface_b = create_surface(screen_width, screen_height);
+  surface work_surface_a = create_work_surface();
+  surface work_surface_b = create_work_surface();
 };
 
 // Every picture starts as the program starts: zero model and buffers, fresh canvases. A

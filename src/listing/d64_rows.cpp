@@ -6,6 +6,8 @@
 #include "formats/identify.h"
 
 uint8_t identify_d64_entry(d64_reader& reader, const dir_entry& entry) {
+  // A file that cannot be read whole is no picture to show.
+  if (entry.chain.broken()) return 0;
   // The file's bytes are read along its chain only when its size does not decide.
   static file_buffer file;
   bool read = false;
@@ -28,10 +30,13 @@ d64_row_texts make_d64_row_texts(d64_reader& reader, const dir_entry& entry) {
   d64_row_texts row;
   row.name.assign(entry.name.begin(), entry.name.end());
   row.type.assign(file_type_marker(entry.file_type));
-  if (is_program_file(entry.file_type)) {
-    row.size = std::to_string(entry.size_bytes);
-    row.format_id = identify_d64_entry(reader, entry);
-    row.format = format_name(row.format_id);
+  if (!is_program_file(entry.file_type)) return row;
+  row.size = std::to_string(entry.size_bytes);
+  if (entry.chain.broken()) {
+    row.type += broken_chain_mark;
+    return row;
   }
+  row.format_id = identify_d64_entry(reader, entry);
+  row.format = format_name(row.format_id);
   return row;
 }

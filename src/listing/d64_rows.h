@@ -7,9 +7,9 @@
 
 struct d64_row_texts {
   std::string name;         // the 16 raw name bytes, drawn byte for byte in the directory font
-  std::string type;         // file_type_marker of the entry's type
+  std::string type;         // file_type_marker of the entry's type; "PRG<" when its chain breaks
   std::string size;         // size_bytes in decimal for program files, else empty
-  std::string_view format;  // the format name of program files, else empty
+  std::string_view format;  // the format name of whole program files, else empty
   uint8_t format_id = 0;    // the picture format of a program file; 0 for none
 };
 

@@ -38,14 +38,11 @@ std::array<colour_targets, 16> make_targets(const palette_colours& palette) {
   return targets;
 }
 
-struct render_shape {
-  int line_entries;  // source entries per picture line (200 lines)
-  int steps;         // smoothing steps (screen columns) per entry
-  int column_shift;  // where the line starts on the screen
-};
+}  // namespace
 
 // One lock, then two pixel writes per smoothing step; every line starts from black.
-void render_lines(picture_context& context, render_target target, const render_shape& shape) {
+void render_canvas(picture_context& context, render_target target,
+                   const render_lines_shape& shape) {
   surface& work_surface =
       target == render_target::a ? context.work_surface_a : context.work_surface_b;
   const auto& buffer =
@@ -55,7 +52,7 @@ void render_lines(picture_context& context, render_target target, const render_s
   const double k = context.crt.inertia_factor;
 
   lock_pixels(work_surface);
-  for (int line = 0; line < 200; ++line) {
+  for (int line = 0; line < shape.lines; ++line) {
     const uint8_t* entries = buffer.data() + line * shape.line_entries;
     const int y = 2 * line;
     double red = 0.0, green = 0.0, blue = 0.0;
@@ -75,12 +72,10 @@ void render_lines(picture_context& context, render_target target, const render_s
   unlock_pixels();
 }
 
-}  // namespace
-
 void render_320_wide(picture_context& context, render_target target) {
-  render_lines(context, target, {320, 2, 0});
+  render_canvas(context, target, {200, 320, 2, 0});
 }
 
 void render_160_wide(picture_context& context, render_target target) {
-  render_lines(context, target, {160, 4, target == render_target::b ? 2 : 0});
+  render_canvas(context, target, {200, 160, 4, target == render_target::b ? 2 : 0});
 }

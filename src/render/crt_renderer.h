@@ -22,6 +22,18 @@ inline uint8_t dimmed(uint8_t value, double factor) {
   return static_cast<uint8_t>(static_cast<long double>(value) * static_cast<long double>(factor));
 }
 
+// The lines of a buffer: how many, their entries, the screen columns each entry takes (one
+// smoothing step each) and where the lines start on the screen.
+struct render_lines_shape {
+  int lines = 200;
+  int line_entries = 320;
+  int steps = 2;
+  int column_shift = 0;
+};
+
+// Draws the target's buffer as shaped, every line twice (bright, then dimmed below it).
+void render_canvas(picture_context& context, render_target target, const render_lines_shape& shape);
+
 // Draws the 320-entry lines of the target's buffer as 2x2 screen pixels from (0, 0).
 void render_320_wide(picture_context& context, render_target target);
 

@@ -11,10 +11,13 @@
 #include "surface/surface.h"
 
 // Colour indexes between decoding and rendering: 160 entries per line (multicolour pairs)
-// or 320 (hires pixels, or frames A and B alternating in STATIC mode).
+// or 320 (hires pixels, or frames A and B alternating in STATIC mode); a raster picture's one
+// per hires pixel of its canvas, or two of a two-frame one's in STATIC mode.
+constexpr size_t chunky_entries = size_t{max_canvas_width} * max_canvas_height;
+
 struct chunky_buffers {
-  std::array<uint8_t, 65536> chunky_a{};
-  std::array<uint8_t, 65536> chunky_b{};
+  std::array<uint8_t, chunky_entries> chunky_a{};
+  std::array<uint8_t, chunky_entries> chunky_b{};
 };
 
 // The two lines of the box under the picture; a thumbnail shows the picture alone.
@@ -22,6 +25,7 @@ struct picture_caption {
   std::string_view name;
   std::string_view format_name;
   bool shown = true;
+  std::string_view note = {};  // after the format name: what the picture was drawn with
 };
 
 struct picture_context {

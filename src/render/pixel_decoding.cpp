@@ -2,7 +2,8 @@
 
 #include "formats/ufli_sprites.h"
 #include "render/crt_renderer.h"
-#include "surface/canvas.h"
+#include "render/raster_decoding.h"
+#include "render/work_surfaces.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ void decode_multicolor_frame(const picture_model& model, const video_bank& bitma
 
 // Every hires pixel into chunky_a (320 wide). Four pairs share one bitmap byte: set bits take
 // the screen byte's high nibble, clear ones its low nibble.
-void decode_hires_pixels(const picture_model& model, std::array<uint8_t, 65536>& chunky_a) {
+void decode_hires_pixels(const picture_model& model,
+                         std::array<uint8_t, chunky_entries>& chunky_a) {
   for (unsigned i = 0; i < 32000; i += 4) {
     const pixel_pair_location at = locate_pixel_pair(static_cast<uint16_t>(i));
     const uint8_t bits = model.bitmap_a[bitmap_offset(at.position)];
@@ -109,12 +111,21 @@ void run_decoding(decoding kind, picture_context& context) {
     case decoding::ufli:
       decode_ufli(context);
       break;
+    case decoding::raster:
+      decode_raster(context, raster_frames::one);
+      break;
+    case decoding::raster_hires_lace:
+      decode_raster(context, raster_frames::hires_lace);
+      break;
+    case decoding::raster_multicolor_lace:
+      decode_raster(context, raster_frames::multicolor_lace);
+      break;
   }
 }
 
 void draw_picture(const format_entry& format, picture_context& context) {
-  fill_surface(context.work_surface_a, 0);
-  fill_surface(context.work_surface_b, 0);
+  fit_work_surface(context.work_surface_a, context.model.canvas);
+  fit_work_surface(context.work_surface_b, context.model.canvas);
   context.two_surface_picture = format.two_surface_picture();
   run_decoding(format.decode, context);
 }

@@ -48,6 +48,7 @@ void decode_ufli(picture_context& context);
 // Runs the given decoding.
 void run_decoding(decoding kind, picture_context& context);
 
-// Clears both work surfaces to black, sets two_surface_picture from the format and runs its
-// decoding on the model it loaded: the picture without its caption.
+// Shapes both work surfaces for the model's canvas, every pixel black, sets two_surface_picture
+// from the format and runs its decoding on the model it loaded: the picture without its
+// caption.
 void draw_picture(const format_entry& format, picture_context& context);

@@ -12,3 +12,10 @@ surface create_surface(int width, int height) {
 surface create_surface_like(const surface& model) {
   return create_surface(model.width, model.height);
 }
+
+void reshape_surface(surface& s, int width, int height) {
+  if (width <= 0 || height <= 0) width = height = 0;
+  s.width = width;
+  s.height = height;
+  s.pixels.assign(static_cast<size_t>(width) * height, 0);
+}

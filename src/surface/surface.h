@@ -47,6 +47,9 @@ struct surface {
 surface create_surface(int width, int height);
 // A new surface of the same size and pixel format as the model, every pixel 0.
 surface create_surface_like(const surface& model);
+// Re-forms the surface to width x height, every pixel 0. Its storage is never given back, so a
+// surface made once at its largest size takes any smaller size without allocating.
+void reshape_surface(surface& s, int width, int height);
 
 // Canvas colour 0x00BBGGRR to surface pixel 0x00RRGGBB and back (the swap is its own inverse).
 constexpr uint32_t canvas_to_pixel(uint32_t bgr) {

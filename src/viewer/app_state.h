@@ -6,6 +6,7 @@
 
 #include "gui/panels.h"
 #include "render/crt_settings.h"
+#include "viewer/picture_window.h"
 
 struct app_state {
   bool picture_shown = false;
@@ -19,4 +20,6 @@ struct app_state {
   std::string current_dir;
   std::string current_picture_name;
   std::string disk_image_name;
+  // The part of the picture on screen, for one larger than the picture area.
+  picture_window window;
 };

@@ -8,6 +8,7 @@
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
 #include "render/palette_lookup.h"
+#include "render/work_surfaces.h"
 #include "surface/canvas.h"
 #include "text/text.h"
 #include "viewer/frame_tick.h"
@@ -81,10 +82,9 @@ void TForm1::FormDestroy() {
 }
 
 void TForm1::DXDrawInitializeSurface() {
-  work_surface_a_ = create_surface_like(DXDraw.display_surface);
-  fill_surface(work_surface_a_, 0);
-  work_surface_b_ = create_surface_like(DXDraw.display_surface);
-  fill_surface(work_surface_b_, 0);
+  // Made once at the size of the largest picture, then shaped for each picture shown.
+  work_surface_a_ = create_work_surface();
+  work_surface_b_ = create_work_surface();
   // Always the each-frame interval, whatever interlace_rate holds.
   DXTimer.interval = frame_interval_ms(DXDraw.refresh_rate());
 }
@@ -152,6 +152,8 @@ void TForm1::handle_input(const input_event& event) {
       if (grid_visible_) {
         tdir_wheel(tdir_browser.grid, event.wheel);
         paint_browser_grid();
+      } else if (state_.picture_shown && wheel_window(state_.window, event.wheel)) {
+        show_window_position();
       }
       break;
     case input_event::kind::click:

@@ -78,7 +78,8 @@ class TForm1 final : public frame_client {
   // Browser keys; handle_input lets the grid's own navigation follow. BackSpace goes up, as
   // opening the ".." row or the row that leaves a disk image does.
   void tdirKeyDown(int key, bool ctrl);
-  // Picture-screen keys: S saves, PageDown and PageUp step through the host listing.
+  // Picture-screen keys: S saves, PageDown and PageUp step through the host listing; the
+  // cursor keys, Home and End move the window over a picture larger than the picture area.
   void FormKeyDown(int key);
   // Enter or Escape on the picture or help screen returns to the browser.
   void FormKeyPress(uint32_t key);
@@ -138,6 +139,8 @@ class TForm1 final : public frame_client {
   // Asks, then deletes the selected row's file or removes its directory, as kind says.
   void delete_selected(row_kind kind);
   void show_neighbour_picture(int row);
+  // Writes where the window lies into the caption of a picture larger than the picture area.
+  void show_window_position();
   void next_picture();
   void previous_picture();
   void save_picture();

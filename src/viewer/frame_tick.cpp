@@ -15,7 +15,14 @@ void copy_picture_frame(app_state& state, const surface& work_surface_a,
                         const surface& work_surface_b, surface& display_surface) {
   if (!state.presenting) return;
   const bool from_a = !state.two_surface_picture || state.frame_toggle;
-  copy_rect(display_surface, picture_area_x, picture_area_y,
-            from_a ? work_surface_a : work_surface_b, picture_area);
+  const surface& work_surface = from_a ? work_surface_a : work_surface_b;
+  if (state.window.scrolls()) {
+    const window_areas areas = areas_of(state.window);
+    copy_rect(display_surface, picture_area_x, picture_area_y, work_surface, areas.picture);
+    copy_rect(display_surface, picture_area_x, picture_area_y + 2 * window_lines, work_surface,
+              areas.caption);
+  } else {
+    copy_rect(display_surface, picture_area_x, picture_area_y, work_surface, picture_area);
+  }
   state.frame_toggle = !state.frame_toggle;
 }

@@ -12,6 +12,7 @@ constexpr int picture_area_y = 50;
 int frame_interval_ms(unsigned rate);
 
 // While presenting: copies the picture area of work surface A (of B on every second tick of a
-// two-surface picture) onto the display surface and inverts frame_toggle. Otherwise nothing.
+// two-surface picture) onto the display surface and inverts frame_toggle; of a picture larger
+// than the picture area, the window's part of it and the caption below. Otherwise nothing.
 void copy_picture_frame(app_state& state, const surface& work_surface_a,
                         const surface& work_surface_b, surface& display_surface);

@@ -21,6 +21,7 @@ uint8_t row_format(const tdir& grid, int row) {
 
 void TForm1::FormKeyDown(int key) {
   if (state_.picture_shown && key == key_s) save_picture();
+  if (state_.picture_shown && move_window(state_.window, key)) show_window_position();
   // Stepping through pictures works in host listings only.
   if (state_.in_disk_image || !state_.picture_shown) return;
   if (key == vk::page_down) next_picture();

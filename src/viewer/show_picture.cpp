@@ -6,7 +6,9 @@
 #include "formats/format_table.h"
 #include "formats/picture_file.h"
 #include "output/image_export.h"
+#include "render/caption.h"
 #include "render/picture_chain.h"
+#include "render/work_surfaces.h"
 #include "surface/canvas.h"
 #include "viewer/form.h"
 
@@ -64,10 +66,21 @@ bool TForm1::show_picture(int row, picture_source source) {
                           state_.two_surface_picture};
   render_picture(*format, context);
   state_.two_surface_picture = context.two_surface_picture;
+  state_.window = window_over(memory_.model.canvas);
+  show_window_position();
 
   grid_visible_ = false;
   state_.picture_shown = true;
   return true;
+}
+
+void TForm1::show_window_position() {
+  if (!state_.window.scrolls()) return;
+  std::array<char, 64> text;
+  const std::string_view position = window_position(state_.window, text);
+  const int top = caption_top_for(state_.window.canvas);
+  draw_caption_position(work_surface_a_, top, position);
+  draw_caption_position(work_surface_b_, top, position);
 }
 
 void TForm1::export_bmp(const std::string& file_name) {

@@ -84,6 +84,31 @@ TEST_F(disk_image_test, PrgRowsShowTheirPictureFromTheImageAndOtherTypesDoNothin
   EXPECT_EQ(opened.format_id, 0);
 }
 
+// A D81 partition and a file whose chain runs off the disk: Enter says why neither opens.
+TEST_F(disk_image_test, PartitionsAndBrokenChainsTellWhyTheyDoNotOpen) {
+  const std::vector<d64_file> entries = {{"PART", 0x85, notes}, {"CUT", 0x82, picture}};
+  std::vector<uint8_t> image(static_cast<size_t>(d81_kind.image_size));
+  ASSERT_TRUE(build_disk_image(d81_kind, "KINDS", "K1", entries, image).ok);
+  const uint8_t* cut = image.data() + d81_kind.sector_offset(40, 3) + 32;
+  image[d81_kind.sector_offset(cut[3], cut[4])] = 81;  // its first link leaves the disk
+  write_file_bytes(temp / "p.d81", image);
+  list_directory(b);
+  open_row("P.d81");
+  EXPECT_EQ(row_texts()[2], "PART            |CBM||");
+  EXPECT_EQ(row_texts()[3], "CUT             |PRG<|254|");
+  tdir_select_row(b.grid, 2);
+  open_selected();
+  EXPECT_EQ(opened.action, open_action::message);
+  EXPECT_EQ(opened.text,
+            "The directory entry is a partition (CBM); partitions are listed, not opened");
+  tdir_select_row(b.grid, 3);
+  open_selected();
+  EXPECT_EQ(opened.action, open_action::message);
+  EXPECT_TRUE(opened.text.starts_with(
+      "The file's sector chain breaks after 254 bytes: it links to track 81"))
+      << opened.text;
+}
+
 TEST_F(disk_image_test, LeavingAnImageSelectsItsRowAgain) {
   write_image("m.d64", files);
   write_image("Z.d64", files);

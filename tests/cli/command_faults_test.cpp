@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -107,6 +108,39 @@ TEST_F(CommandFaults, NamesAreEscapedAndOptionsEndAtTwoDashes) {
             "a\\x5Cb\\x0Ac\\x09d.pic\t10018\t14\tAdvanced Art Studio 160x200\n"
             "-dash.vic\t10018\t14\tAdvanced Art Studio 160x200\n");
   EXPECT_EQ(render({"-o", "dash.bmp", "--", "-dash.vic"}), 0) << err;
+}
+
+// A name that would set the terminal's title, clear its screen and split the summary's lines
+// reaches the terminal escaped from every command that prints it.
+TEST_F(CommandFaults, HostileNamesReachTheTerminalEscaped) {
+  const std::string bad = "e\x1b]0;PWNED\x07\x1b[2J\n.koa", good = "g\x1b[2J.koa";
+  const std::string shown = "e\\x1B]0;PWNED\\x07\\x1B[2J\\x0A.koa";
+  picture(bad, 500);
+  picture(good, 10003);
+  fs::create_directory(dir / "out");
+  write_file_bytes(dir / "out" / "g\x1b[2J.bmp", std::vector<uint8_t>{1});
+  auto expect_escaped = [this](const std::string& message) {
+    EXPECT_EQ(err.find('\x07'), std::string::npos) << message;
+    EXPECT_EQ(err.find("\x1b]"), std::string::npos) << message;
+    EXPECT_EQ(err.find("\x1b[2J"), std::string::npos) << message;
+  };
+  EXPECT_EQ(render({bad, "-o", "o.bmp"}), 1);
+  EXPECT_EQ(err, "velora2003: render: " + shown + ": a size of 500 bytes names no format\n");
+  EXPECT_EQ(run(run_thumbnail_command, {bad, "o.png"}), 1);
+  EXPECT_NE(err.find("thumbnail: " + shown + ": "), std::string::npos) << err;
+  EXPECT_EQ(render({good, "-o", "no-dir/" + bad + ".bmp"}), 1);
+  EXPECT_NE(err.find("Cannot create file no-dir/" + shown), std::string::npos) << err;
+
+  captured_console terminal;
+  terminal.io.err_is_terminal = true;
+  const std::vector<std::string_view> batch = {bad, good, "-o", "out"};
+  EXPECT_EQ(run_render_command(batch, VELORA_DATA_DIR, terminal.io), 1);
+  err = terminal.err();
+  expect_escaped("the batch's progress and summary");
+  EXPECT_NE(err.find("] " + shown), std::string::npos) << err;
+  EXPECT_NE(err.find("  skipped " + shown + ": "), std::string::npos) << err;
+  EXPECT_NE(err.find("  left alone out/g\\x1B[2J.bmp: "), std::string::npos) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 4) << err;
 }
 
 TEST_F(CommandFaults, AFileNamedLikeAnEntryIsThatFileAndWriteFailuresSayWhy) {

@@ -30,6 +30,19 @@ TEST_F(InfoCommand, UnreadableFilesAreReportedAndTheRestListed) {
   EXPECT_EQ(run(run_info_command, {}), 2);
 }
 
+// A disk image's line names its kind, its entries and how many of them are pictures (here the
+// Koala picture and the two-frame one of the fixture's five entries).
+TEST_F(InfoCommand, DiskImagesGiveTheirKindEntriesAndPictures) {
+  disk_image("disk.d64");
+  std::vector<uint8_t> image(static_cast<size_t>(d81_kind.image_size));
+  const std::vector<d64_file> files = {{"KOALA", 0x82, koala}};
+  ASSERT_TRUE(build_disk_image(d81_kind, "BIG", "ID", files, image).ok);
+  write_file_bytes(dir / "big.d81", image);
+  EXPECT_EQ(run(run_info_command, {at("disk.d64"), at("big.d81")}), 0) << err;
+  EXPECT_EQ(out, at("disk.d64") + "\t174848\t0\tD64 35 tracks\t5\t2\n" + at("big.d81") +
+                     "\t819200\t0\tD81\t1\t1\n");
+}
+
 // One line per format, from the table itself; the lines of a plain, a packed and a two-frame
 // format spelled out.
 TEST_F(InfoCommand, FormatsPrintsTheTable) {

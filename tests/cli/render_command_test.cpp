@@ -82,6 +82,18 @@ TEST_F(RenderCommand, InputsThatCannotBeShownExitWithOneAndWriteNothing) {
   }
 }
 
+// A packed file whose stream is bad says so, not that its size names nothing.
+TEST_F(RenderCommand, BadPackedStreamSaysWhatIsWrong) {
+  for (const auto& [name, text] :
+       {std::pair{"bad.gg", "the Koala Painter GG stream does not unpack to 10003 bytes"},
+        {"bad.jj", "the Doodle JJ stream does not unpack to 9026 or 9218 bytes"},
+        {"bad.drl", "the Draz Lace stream does not unpack to 18242 bytes"}}) {
+    picture(name, 122);
+    EXPECT_EQ(render({name, "-o", "out.bmp"}), 1);
+    EXPECT_EQ(err, "velora2003: render: " + std::string(name) + ": " + text + "\n");
+  }
+}
+
 TEST_F(RenderCommand, BadUsageExitsWithTwo) {
   picture("koala.pic", 10018);
   const std::string in = at("koala.pic"), out = at("out.bmp");

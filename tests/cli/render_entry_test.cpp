@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -44,6 +45,46 @@ TEST_F(RenderEntry, OtherEntriesCannotBeShown) {
   EXPECT_NE(err.find("disk.d64: is a disk image: name one of its pictures as "), std::string::npos)
       << err;
   EXPECT_FALSE(std::filesystem::exists(dir / "seq.bmp"));
+}
+
+// The issue of a damaged disk: the Koala picture's 39th sector links off the 35-track disk.
+TEST_F(RenderEntry, BrokenChainIsListedAsBrokenAndRefused) {
+  std::vector<uint8_t> image = read_file_bytes(dir / "disk.d64");
+  const uint8_t* directory = image.data() + d64_kind.sector_offset(18, 1);
+  int track = directory[32 + 3], sector = directory[32 + 4];
+  for (int k = 1; k < 39; ++k) {
+    const uint8_t* link = image.data() + d64_kind.sector_offset(track, sector);
+    track = link[0];
+    sector = link[1];
+  }
+  uint8_t* last = image.data() + d64_kind.sector_offset(track, sector);
+  last[0] = 36;
+  last[1] = 98;
+  write_file_bytes(dir / "broken.d64", image);
+
+  ASSERT_EQ(run(run_list_command, {at("broken.d64")}), 0);
+  EXPECT_NE(out.find("1\tKOALA PIC       \tPRG<\t9906\t\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("\tPRG\t19434\t"), std::string::npos) << "sound rows keep their shape";
+  const std::string why =
+      "the file's sector chain breaks after 9,906 bytes: it links to track 36, sector 98, "
+      "which is not on the disk";
+  EXPECT_EQ(render_interlaced("broken.d64:1", "broken.bmp"), 1);
+  EXPECT_NE(err.find("broken.d64:1: " + why), std::string::npos) << err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "broken.bmp"));
+  EXPECT_EQ(render({at("broken.d64"), "-o", at("all") + "/"}), 1);
+  EXPECT_NE(err.find("skipped " + at("broken.d64") + ":1: " + why), std::string::npos) << err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "all" / "broken-01-KOALA_PIC.bmp"));
+}
+
+TEST_F(RenderEntry, D81OfMoreThan145FilesListsAllAndRendersTheLast) {
+  std::vector<d64_file> files(200, {"FILLER", 0x81, odd});
+  files.push_back({"KOALA PIC", 0x82, koala});
+  std::vector<uint8_t> image(static_cast<size_t>(d81_kind.image_size));
+  ASSERT_TRUE(build_disk_image(d81_kind, "BIG", "ID", files, image).ok);
+  write_file_bytes(dir / "big.d81", image);
+  ASSERT_EQ(run(run_list_command, {at("big.d81")}), 0);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 201);
+  EXPECT_EQ(render_interlaced("big.d81:200", "last.bmp"), 0) << err;
 }
 
 }  // namespace

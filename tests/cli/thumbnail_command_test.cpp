@@ -68,8 +68,9 @@ TEST_F(ThumbnailCommand, SizesAndRefusals) {
 }
 
 // The thumbnail is drawn by the desktop plugins' path (no caption, the picture alone); at full
-// size it is exactly the picture area the viewer's own chain renders, for every format.
-TEST_F(ThumbnailCommand, AtFullSizeIsTheRenderedPictureAreaOfEverySample) {
+// size it is exactly the picture the viewer's own chain renders from the work surface's top
+// left, for every format.
+TEST_F(ThumbnailCommand, AtFullSizeIsTheRenderedPictureOfEverySample) {
   int checked = 0;
   for (const char* folder : {"", "formats/"}) {
     for (const auto& entry :
@@ -78,16 +79,18 @@ TEST_F(ThumbnailCommand, AtFullSizeIsTheRenderedPictureAreaOfEverySample) {
       if (!entry.is_regular_file() || entry.path().extension() == ".d64" ||
           entry.path().extension() == ".md" || path.find("00-unknown") != std::string::npos)
         continue;
-      ASSERT_EQ(thumbnail({"-s", "640", path, "thumb.png"}), 0) << path << ": " << err;
+      ASSERT_EQ(thumbnail({"-s", "4096", path, "thumb.png"}), 0) << path << ": " << err;
       single(path, "render.png");
       int width = 0, height = 0, thumb_width = 0, thumb_height = 0;
       const std::vector<uint32_t> full = png_pixels(dir / "render.png", &width, &height);
       const std::vector<uint32_t> thumb =
           png_pixels(dir / "thumb.png", &thumb_width, &thumb_height);
-      ASSERT_EQ(thumb_width * thumb_height, 640 * 400) << path;
-      for (int y = 0; y < 400; ++y)
-        ASSERT_TRUE(std::equal(thumb.begin() + y * 640, thumb.begin() + (y + 1) * 640,
-                               full.begin() + y * width))
+      ASSERT_GE(thumb_width, 640) << path;
+      ASSERT_GE(thumb_height, 400) << path;
+      ASSERT_LE(thumb_width, width) << path;
+      for (int y = 0; y < thumb_height; ++y)
+        ASSERT_TRUE(std::equal(thumb.begin() + y * thumb_width,
+                               thumb.begin() + (y + 1) * thumb_width, full.begin() + y * width))
             << path << " line " << y;
       ++checked;
     }

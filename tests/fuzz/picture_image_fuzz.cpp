@@ -23,7 +23,9 @@ std::vector<std::string> make_names() {
 const std::vector<std::string> names = make_names();
 const auto work = std::make_unique<picture_workspace>();
 const auto disk = std::make_unique<d64_reader>();
-std::vector<uint8_t> rgb(640 * 400 * 3);
+// Room for the largest picture, each canvas pixel drawn 2 x 2.
+constexpr int widest = 2 * max_canvas_width;
+std::vector<uint8_t> rgb(size_t{widest} * 2 * max_canvas_height * 3);
 
 }  // namespace
 
@@ -32,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string& name = names[data[0] % names.size()];
   const result<picture_image> picture =
       draw_picture_image({data + 1, size - 1}, name, default_palette, *work, *disk);
-  if (picture) copy_picture_rgb(*picture, rgb.data(), 640 * 3);
+  if (picture) copy_picture_rgb(*picture, rgb.data(), size_t{widest} * 3);
   return 0;
 }

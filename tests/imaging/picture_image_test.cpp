@@ -116,7 +116,7 @@ TEST(CopyPictureRgb, RowsOfRedGreenBlueAtTheirStride) {
   surface frame = create_surface(screen_width, screen_height);
   frame.pixels[0] = 0x123456;
   frame.pixels[screen_width + 639] = 0xABCDEF;
-  const picture_image picture{&frame, picture_area};
+  const picture_image picture{&frame, {0, 0, 640, 400}};
   const size_t row_bytes = 640 * 3 + 5;
   std::vector<uint8_t> rows(row_bytes * 400, 0x77);
   copy_picture_rgb(picture, rows.data(), row_bytes);

@@ -36,4 +36,35 @@ TEST(DrawCaption, WritesBothLinesInLightGreyOnTheBox) {
   EXPECT_EQ(s.canvas.pen_colour, 0u);
 }
 
+int light_grey_pixels(const surface& s, int x1, int y1, int x2, int y2) {
+  int count = 0;
+  for (int y = y1; y < y2; ++y)
+    for (int x = x1; x < x2; ++x) count += s.at(x, y) == 0xCCCCCCu;
+  return count;
+}
+
+// Below a taller picture the box moves down with it; a note follows the format name.
+TEST(DrawCaption, BoxAtAnyTopWithTheNoteAfterTheFormatName) {
+  surface s = create_surface(screen_width, 1000);
+  draw_caption("Picture.bfli", "BFLI", s, 895, "(a note)");
+  EXPECT_EQ(s.at(5, 895), 0u);
+  EXPECT_EQ(s.at(633, 938), 0x333333u);
+  EXPECT_EQ(s.at(300, 500), 0u);
+  EXPECT_GT(light_grey_pixels(s, 20, 920, 70, 939), 10);
+  EXPECT_GT(light_grey_pixels(s, 70, 920, 160, 939), 10);
+}
+
+TEST(DrawCaption, PositionReplacesTheRightEndOfTheFormatLine) {
+  surface s = create_surface(screen_width, screen_height);
+  draw_caption("Picture.bfli", "BFLI", s);
+  draw_caption_position(s, 495, "lines 101\u2013300 of 400");
+  const int first = light_grey_pixels(s, 380, 517, 630, 537);
+  draw_caption_position(s, 495, "lines 1\u2013200 of 400");
+  EXPECT_GT(first, 20);
+  EXPECT_LT(light_grey_pixels(s, 380, 517, 630, 537), first);
+  EXPECT_EQ(light_grey_pixels(s, 380, 517, 470, 537), 0);
+  EXPECT_EQ(s.at(634, 539), 0u);
+  EXPECT_EQ(s.canvas.pen_colour, 0u);
+}
+
 }  // namespace

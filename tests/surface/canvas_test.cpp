@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "text/text.h"
 
 namespace {
@@ -12,6 +14,21 @@ surface numbered(int w, int h) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) s.pixels[y * w + x] = static_cast<uint32_t>(y << 12 | x);
   return s;
+}
+
+// A work surface made at its largest takes each picture's size in the storage it has.
+TEST(ReshapeSurface, TakesAnySmallerSizeInItsOwnStorageWithEveryPixelZero) {
+  surface s = numbered(1440, 1000);
+  const uint32_t* storage = s.pixels.data();
+  reshape_surface(s, 800, 600);
+  EXPECT_EQ(s.width, 800);
+  EXPECT_EQ(s.height, 600);
+  EXPECT_EQ(s.pixels.size(), 800u * 600u);
+  EXPECT_TRUE(std::all_of(s.pixels.begin(), s.pixels.end(), [](uint32_t p) { return p == 0; }));
+  reshape_surface(s, 1440, 1000);
+  EXPECT_EQ(s.pixels.data(), storage);
+  reshape_surface(s, 0, 5);
+  EXPECT_FALSE(s.valid());
 }
 
 TEST(CopyRect, PictureAreaCopiesExactly659By549To70And50) {

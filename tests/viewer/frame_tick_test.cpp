@@ -59,6 +59,23 @@ TEST_F(PictureFrameTest, OneSurfacePictureAlwaysCopiesAAndStillInverts) {
   EXPECT_TRUE(state.frame_toggle);
 }
 
+// A picture larger than the picture area shows the window's part of it, and its caption from
+// below the whole picture.
+TEST_F(PictureFrameTest, LargerPictureShowsTheWindowAndTheCaptionBelowIt) {
+  state.two_surface_picture = false;
+  state.window = window_over({296, 400});
+  state.window.first_line = 100;
+  reshape_surface(work_surface_a, 800, 1000);
+  for (int y = 0; y < 1000; ++y)
+    for (int x = 0; x < 800; ++x) work_surface_a.pixels[y * 800 + x] = uint32_t(y << 12 | x);
+  tick(1);
+  EXPECT_EQ(display_surface.at(70, 50), work_surface_a.at(0, 200));
+  EXPECT_EQ(display_surface.at(70 + 591, 50 + 399), work_surface_a.at(591, 599));
+  EXPECT_EQ(display_surface.at(70 + 592, 50), furniture);
+  EXPECT_EQ(display_surface.at(70, 450), work_surface_a.at(0, 800));
+  EXPECT_EQ(display_surface.at(70 + 658, 598), work_surface_a.at(658, 948));
+}
+
 TEST_F(PictureFrameTest, NotPresentingCopiesNothingAndKeepsTheToggle) {
   state.presenting = false;
   EXPECT_EQ(tick(2), (std::vector<uint32_t>{furniture, furniture}));

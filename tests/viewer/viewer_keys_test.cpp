@@ -125,6 +125,26 @@ TEST_F(KeysTest, SettingsKeysDoNothingOnThePictureScreen) {
   EXPECT_EQ(form->state().crt.display_mode, display_static);
 }
 
+// The keys that move the window over a larger picture change nothing on a picture of one
+// screen, nor the wheel.
+TEST_F(KeysTest, WindowKeysDoNothingOnAPictureOfOneScreen) {
+  write_file_bytes(folder / "p.vic", sample_file(14));
+  start();
+  select("P.vic");
+  press(vk::enter);
+  ASSERT_TRUE(form->state().picture_shown);
+  form->DXTimerTimer();
+  const std::vector<uint32_t> shown = screen.last_frame().pixels;
+  const std::vector<uint32_t> work = form->work_surface_a().pixels;
+  for (const int key : {vk::down, vk::right, vk::end, vk::up, vk::left, vk::home}) press(key);
+  form->handle_input({.type = input_event::kind::wheel, .wheel = -1});
+  form->DXTimerTimer();
+  EXPECT_EQ(screen.last_frame().pixels, shown);
+  EXPECT_EQ(form->work_surface_a().pixels, work);
+  EXPECT_EQ(form->state().window.first_line, 0);
+  EXPECT_TRUE(form->state().picture_shown);
+}
+
 TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {
   start();
   surface frame = screen.display_surface;

@@ -210,7 +210,7 @@ std::string why_files_do_not_fit(const disk_kind& kind, std::string_view disk_na
                                  std::string_view disk_id, std::span<const d64_file> files) {
   if (disk_name.size() > 16) return "disk name longer than 16 bytes";
   if (disk_id.size() > 2) return "disk id longer than 2 bytes";
-  const int max_files = disk_max_files(kind);
+  const int max_files = kind.directory_entries();
   if (files.size() > static_cast<size_t>(max_files))
     return "directory full: at most " + std::to_string(max_files) + " files";
   const int free_sectors = disk_file_sectors(kind);

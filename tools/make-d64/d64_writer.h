@@ -18,11 +18,6 @@ struct d64_build_result {
   std::string error;  // why the image could not be built, when ok is false
 };
 
-// Most files the directory holds: eight per sector of the directory track from the chain's first.
-constexpr int disk_max_files(const disk_kind& kind) {
-  return (kind.sectors_per_track[kind.directory_track] - kind.directory_sector) * 8;
-}
-
 // Tracks that never hold files: the directory track and, on a D71, track 53, which holds the
 // second side's BAM.
 constexpr bool is_reserved_track(const disk_kind& kind, int track) {
@@ -37,7 +32,7 @@ constexpr int disk_file_sectors(const disk_kind& kind) {
   return sectors;
 }
 
-inline constexpr int d64_max_files = disk_max_files(d64_kind);
+inline constexpr int d64_max_files = d64_kind.directory_entries();
 inline constexpr int d64_file_sectors = disk_file_sectors(d64_kind);
 static_assert(d64_max_files == 144 && d64_file_sectors == 683 - 19);
 

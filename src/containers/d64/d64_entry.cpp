@@ -26,6 +26,13 @@ std::optional<d64_entry_ref> parse_d64_entry_ref(std::string_view input) {
   return d64_entry_ref{std::string(image), static_cast<uint32_t>(index)};
 }
 
+std::optional<std::string> why_entry_is_unreadable(const dir_entry& entry) {
+  if (entry.file_type == d64_file_type::cbm) return std::string(partition_message);
+  if (!is_program_file(entry.file_type)) return std::string(not_a_program_message);
+  if (entry.chain.broken()) return chain_break_text({entry.size_bytes, entry.chain});
+  return std::nullopt;
+}
+
 result<d64_entry_read> read_d64_entry(d64_reader& reader, const d64_entry_ref& ref,
                                       file_buffer& file) {
   if (const result<> listed = read_directory(reader, ref.image); !listed)
@@ -33,7 +40,7 @@ result<d64_entry_read> read_d64_entry(d64_reader& reader, const d64_entry_ref& r
   if (ref.index >= reader.dir_entry_count) return failure{std::string(no_such_entry_message)};
   compute_prg_sizes(reader);
   const dir_entry& entry = reader.dir_entries[ref.index];
-  if (!is_program_file(entry.file_type)) return failure{std::string(not_a_program_message)};
+  if (std::optional<std::string> why = why_entry_is_unreadable(entry)) return failure{*why};
   read_file_chain(reader, entry.first_track, entry.first_sector, file);
   return d64_entry_read{std::string(entry.name.begin(), entry.name.end()), entry.size_bytes};
 }

@@ -7,15 +7,17 @@
 
 #include "base/ascii_case.h"
 
-// Bits 0..2 of an entry's type byte; 5..7 name no type.
-enum class d64_file_type : uint8_t { del, seq, prg, usr, rel, unknown };
+// Bits 0..2 of an entry's type byte: 0..4, and 5 on a disk that has partitions; the rest name
+// no type.
+enum class d64_file_type : uint8_t { del, seq, prg, usr, rel, cbm, unknown };
 
-inline constexpr std::array<std::string_view, 6> file_type_texts = {"Del", "Seq", "Prg",
-                                                                    "Usr", "Rel", "???"};
+inline constexpr std::array<std::string_view, 7> file_type_texts = {"Del", "Seq", "Prg", "Usr",
+                                                                    "Rel", "Cbm", "???"};
 
-constexpr d64_file_type file_type_of(uint8_t type_byte) {
+constexpr d64_file_type file_type_of(uint8_t type_byte, bool partitions = false) {
   const int type = type_byte & 7;
-  return type <= 4 ? static_cast<d64_file_type>(type) : d64_file_type::unknown;
+  if (type <= 4 || (type == 5 && partitions)) return static_cast<d64_file_type>(type);
+  return d64_file_type::unknown;
 }
 
 // The type as the reader spells it: "Del", "Seq", "Prg", "Usr", "Rel" or "???".
@@ -48,5 +50,9 @@ constexpr std::string_view file_type_marker(d64_file_type type) {
   return {marker.data(), marker.size()};
 }
 
+// Follows the type of a file whose sector chain breaks before its end.
+inline constexpr char broken_chain_mark = '<';
+
 static_assert(file_type_marker(d64_file_type::prg) == "PRG" &&
+              file_type_marker(d64_file_type::cbm) == "CBM" &&
               file_type_marker(d64_file_type::unknown) == "???");

@@ -2,6 +2,13 @@
 
 #include <vector>
 
+std::string disk_kind_text(const disk_kind& kind) {
+  // Only a 1541 disk comes in two lengths.
+  if (&kind == &d64_kind || &kind == &d64_40_track_kind)
+    return std::string(kind.name) + " " + std::to_string(kind.track_count) + " tracks";
+  return std::string(kind.name);
+}
+
 std::string disk_image_sizes_text() {
   std::string text;
   for (size_t k = 0; k < disk_kinds.size();) {

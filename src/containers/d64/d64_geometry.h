@@ -26,6 +26,12 @@ struct disk_kind {
   int32_t image_size = 0;  // the sectors alone
   uint8_t directory_track = 0;
   uint8_t directory_sector = 0;  // first sector of the directory chain
+  bool partitions = false;       // type 5 is a partition (CBM), as on a 1581
+
+  // Entries the directory holds: eight per sector of the directory track from the chain's first.
+  constexpr int directory_entries() const {
+    return (sectors_per_track[directory_track] - directory_sector) * 8;
+  }
 
   // A file of the sectors followed by one error byte per sector.
   constexpr int32_t image_size_with_errors() const { return image_size + sector_count; }
@@ -43,7 +49,8 @@ struct disk_kind {
 };
 
 constexpr disk_kind make_disk_kind(std::string_view name, std::initializer_list<track_zone> zones,
-                                   uint8_t directory_track, uint8_t directory_sector) {
+                                   uint8_t directory_track, uint8_t directory_sector,
+                                   bool partitions = false) {
   disk_kind kind;
   kind.name = name;
   int32_t offset = 0;
@@ -59,6 +66,7 @@ constexpr disk_kind make_disk_kind(std::string_view name, std::initializer_list<
   kind.image_size = offset;
   kind.directory_track = directory_track;
   kind.directory_sector = directory_sector;
+  kind.partitions = partitions;
   return kind;
 }
 
@@ -69,7 +77,7 @@ inline constexpr std::array<disk_kind, 4> disk_kinds = {
     make_disk_kind("D71",
                    {{17, 21}, {24, 19}, {30, 18}, {35, 17}, {52, 21}, {59, 19}, {65, 18}, {70, 17}},
                    18, 1),
-    make_disk_kind("D81", {{80, 40}}, 40, 3),
+    make_disk_kind("D81", {{80, 40}}, 40, 3, true),
 };
 inline constexpr const disk_kind& d64_kind = disk_kinds[0];
 inline constexpr const disk_kind& d64_40_track_kind = disk_kinds[1];
@@ -84,6 +92,13 @@ inline constexpr int max_sector_count =
         disk_kinds.begin(), disk_kinds.end(),
         [](const disk_kind& a, const disk_kind& b) { return a.sector_count < b.sector_count; })
         ->sector_count;
+// Entries of the largest directory.
+inline constexpr int max_directory_entries =
+    std::max_element(disk_kinds.begin(), disk_kinds.end(),
+                     [](const disk_kind& a, const disk_kind& b) {
+                       return a.directory_entries() < b.directory_entries();
+                     })
+        ->directory_entries();
 // Sectors and error bytes of the largest image.
 inline constexpr int32_t max_image_file_size = max_sector_count * (d64_sector_size + 1);
 
@@ -97,6 +112,9 @@ constexpr const disk_kind* disk_kind_by_size(uintmax_t file_size) {
   return nullptr;
 }
 
+// The kind as people tell it: "D64 35 tracks", "D64 40 tracks", "D71", "D81".
+std::string disk_kind_text(const disk_kind& kind);
+
 // The accepted file sizes by kind, for messages: "D64 174848, 175531, 196608 or 197376 bytes, ...".
 std::string disk_image_sizes_text();
 
@@ -106,3 +124,5 @@ static_assert(d64_kind.image_size == d64_image_size && d64_kind.sector_count == 
 static_assert(d64_40_track_kind.image_size == 196608 && d71_kind.image_size == 349696 &&
               d81_kind.image_size == 819200);
 static_assert(max_sector_count == 3200 && max_image_file_size == 822400);
+static_assert(d64_kind.directory_entries() == 144 && d71_kind.directory_entries() == 144 &&
+              d81_kind.directory_entries() == 296 && max_directory_entries == 296);

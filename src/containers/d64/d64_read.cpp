@@ -14,38 +14,51 @@ namespace {
 constexpr int entries_per_sector = 8;
 constexpr int entry_size = 32;
 
-// Follows a chain from track/sector, calling visit(read_ok) after each read. It ends at a link
-// to track 0, after a failed read, at a link back to a sector already read (so it reads each of
-// the image's sectors at most once), or when visit returns false.
+constexpr int data_bytes_per_sector = d64_sector_size - 2;
+
+// Follows the chain from track/sector, calling visit() with each sector read in sector_buffer,
+// until visit returns false or the chain ends: at a link to track 0, or broken at a link to a
+// sector that the disk does not have or that the chain has read already (so it reads each of the
+// image's sectors at most once).
 template <class Visit>
-void walk_chain(d64_reader& reader, uint8_t track, uint8_t sector, Visit visit) {
+sector_chain walk_chain(d64_reader& reader, uint8_t track, uint8_t sector, Visit visit) {
   std::bitset<max_sector_count> walked;
+  int32_t sectors = 0;
   for (;;) {
-    const bool exists = reader.kind->has_sector(track, sector);
-    if (exists) {
-      const int number = reader.kind->sector_number(track, sector);
-      if (walked[number]) return;
-      walked[number] = true;
-    }
+    chain_fault fault = chain_fault::none;
+    if (!reader.kind->has_sector(track, sector))
+      fault = chain_fault::off_the_disk;
+    else if (walked[reader.kind->sector_number(track, sector)])
+      fault = chain_fault::repeats_a_sector;
+    if (fault != chain_fault::none)
+      return {data_bytes_per_sector * sectors, {fault, track, sector}};
+    walked[reader.kind->sector_number(track, sector)] = true;
     read_sector(reader, track, sector);
-    if (!visit(exists) || reader.sector_buffer[0] == 0) return;
-    track = reader.sector_buffer[0];
+    ++sectors;
+    const uint8_t next_track = reader.sector_buffer[0];
+    if (!visit() || next_track == 0) {
+      // The last sector's byte 1 indexes its last data byte; below 2 it holds none.
+      const int last = std::max(reader.sector_buffer[1] - 1, 0);
+      return {data_bytes_per_sector * (sectors - 1) + last, {}};
+    }
+    track = next_track;
     sector = reader.sector_buffer[1];
   }
 }
 
-// Stores the used entries of the directory sector in sector_buffer; false once the records are
-// full.
+// Stores the used entries of the directory sector in sector_buffer; false once the directory
+// holds as many as the disk's directory does.
 bool store_directory_sector(d64_reader& reader) {
   const auto& sector = reader.sector_buffer;
+  const int most = reader.kind->directory_entries();
   for (int e = 0; e < entries_per_sector; ++e) {
-    if (reader.dir_entry_count == max_dir_entries) return false;
+    if (reader.dir_entry_count == most) return false;
     const int base = e * entry_size;
     const uint8_t type = sector[base + 2];
     // No type bits and not closed: an empty or scratched slot.
     if ((type & 0x87) == 0) continue;
     dir_entry& entry = reader.dir_entries[reader.dir_entry_count];
-    entry.file_type = file_type_of(type);
+    entry.file_type = file_type_of(type, reader.kind->partitions);
     entry.first_track = sector[base + 3];
     entry.first_sector = sector[base + 4];
     for (int i = 0; i < 16; ++i) {
@@ -55,15 +68,14 @@ bool store_directory_sector(d64_reader& reader) {
     entry.blocks = static_cast<uint16_t>(sector[base + 30] | sector[base + 31] << 8);
     ++reader.dir_entry_count;
   }
-  return reader.dir_entry_count < max_dir_entries;
+  return reader.dir_entry_count < most;
 }
 
-// A link to a sector that does not exist ends the directory without listing the stale
-// sector_buffer again.
+// A directory chain that breaks ends the listing with the entries read before the break.
 void walk_directory(d64_reader& reader) {
   reader.dir_entry_count = 0;
   walk_chain(reader, reader.kind->directory_track, reader.kind->directory_sector,
-             [&reader](bool read_ok) { return read_ok && store_directory_sector(reader); });
+             [&reader] { return store_directory_sector(reader); });
 }
 
 // The kind of the image now in disk_image, or why the file is not one. Only a regular file of
@@ -122,19 +134,16 @@ void compute_prg_sizes(d64_reader& reader) {
   for (int k = 0; k < reader.dir_entry_count; ++k) {
     dir_entry& entry = reader.dir_entries[k];
     if (!is_program_file(entry.file_type)) continue;
-    int32_t sectors = 0;
-    walk_chain(reader, entry.first_track, entry.first_sector, [&sectors](bool) {
-      ++sectors;
-      return true;
-    });
-    // Every sector but the last carries 254 data bytes; the last one's byte 1 indexes its last.
-    entry.size_bytes = 254 * (sectors - 1) + reader.sector_buffer[1] - 1;
+    const sector_chain chain =
+        walk_chain(reader, entry.first_track, entry.first_sector, [] { return true; });
+    entry.size_bytes = chain.size_bytes;
+    entry.chain = chain.end;
   }
 }
 
-void read_file_chain(d64_reader& reader, uint8_t track, uint8_t sector, file_buffer& file) {
+sector_chain read_file_chain(d64_reader& reader, uint8_t track, uint8_t sector, file_buffer& file) {
   uint16_t index = 0;
-  walk_chain(reader, track, sector, [&](bool) {
+  return walk_chain(reader, track, sector, [&] {
     for (int i = 2; i < d64_sector_size; ++i) file[index++] = reader.sector_buffer[i];
     return true;
   });

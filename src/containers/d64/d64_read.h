@@ -12,8 +12,10 @@
 #include "base/result.h"
 #include "containers/d64/d64_file_type.h"
 #include "containers/d64/d64_geometry.h"
+#include "containers/d64/sector_chain.h"
 
-inline constexpr int max_dir_entries = 145;
+// Every kind's directory fits; each kind lists at most its own directory_entries().
+inline constexpr int max_dir_entries = max_directory_entries;
 
 struct dir_entry {
   std::array<uint8_t, 16> name{};  // the 16 name bytes, 0xA0 turned into a space
@@ -22,6 +24,7 @@ struct dir_entry {
   uint8_t first_sector = 0;
   uint8_t first_track = 0;
   int32_t size_bytes = 0;  // written by compute_prg_sizes for program files only
+  chain_end chain;         // how the file's sector chain ends; with size_bytes
 };
 
 // The last image read and its directory. Large: give it static storage.
@@ -45,8 +48,9 @@ result<> read_directory(d64_reader& reader, const std::filesystem::path& file_na
 // As read_directory, over image bytes already in memory.
 result<> read_directory_from_bytes(d64_reader& reader, std::span<const uint8_t> image);
 
-// Sets size_bytes of every listed program file from its sector chain.
+// Sets size_bytes and chain of every listed program file from its sector chain.
 void compute_prg_sizes(d64_reader& reader);
 
-// Copies the data bytes of the chain from track/sector into file from index 0, wrapping at 65536.
-void read_file_chain(d64_reader& reader, uint8_t track, uint8_t sector, file_buffer& file);
+// Copies the data bytes of the chain from track/sector into file from index 0, wrapping at 65536,
+// up to where the chain ends or breaks; tells which.
+sector_chain read_file_chain(d64_reader& reader, uint8_t track, uint8_t sector, file_buffer& file);

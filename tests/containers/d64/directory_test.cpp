@@ -82,9 +82,10 @@ TEST(ReadDirectory, FullStandardDirectoryLists144Entries) {
   EXPECT_EQ(reader->dir_entries[143].first_track, 18);
 }
 
-TEST(ReadDirectory, ChainOnOtherTracksStopsStoringAt145) {
+// A 1541's directory holds 144 entries, however far a damaged chain runs.
+TEST(ReadDirectory, ChainOnOtherTracksStopsStoringAt144) {
   test_image image;
-  // 18/1, then every sector of tracks 19..23 in turn: far more than 145 used entries.
+  // 18/1, then every sector of tracks 19..23 in turn: far more than 144 used entries.
   int track = 18, sector = 1;
   for (int t = 19; t <= 23; ++t) {
     for (int s = 0; s < d64_kind.sectors_per_track[t]; ++s) {
@@ -98,9 +99,9 @@ TEST(ReadDirectory, ChainOnOtherTracksStopsStoringAt145) {
       for (int e = 0; e < 8; ++e) image.sector(t, s)[e * 32 + 2] = 0x81;
   for (int e = 0; e < 8; ++e) image.sector(18, 1)[e * 32 + 2] = 0x82;
   auto reader = list(image);
-  EXPECT_EQ(reader->dir_entry_count, 145);
+  EXPECT_EQ(reader->dir_entry_count, 144);
   EXPECT_EQ(file_type_text(reader->dir_entries[7].file_type), "Prg");
-  EXPECT_EQ(file_type_text(reader->dir_entries[144].file_type), "Seq");
+  EXPECT_EQ(file_type_text(reader->dir_entries[143].file_type), "Seq");
 }
 
 TEST(ReadDirectory, LoopingDirectoryEndsAfterEachSectorOnce) {

@@ -144,8 +144,25 @@ TEST(D81Chains, ChainLoopingOverMoreThan683SectorsEnds) {
   ASSERT_TRUE(read_directory_from_bytes(*reader, image.bytes));
   compute_prg_sizes(*reader);
   ASSERT_EQ(reader->dir_entry_count, 1);
-  // 1600 sectors walked once each; the last one's byte 1 is its link's sector, 0.
-  EXPECT_EQ(reader->dir_entries[0].size_bytes, 254 * 1599 + 0 - 1);
+  // 1600 sectors walked once each, then the link back to the first breaks the chain.
+  EXPECT_EQ(reader->dir_entries[0].size_bytes, 254 * 1600);
+  EXPECT_EQ(reader->dir_entries[0].chain.fault, chain_fault::repeats_a_sector);
+}
+
+// A 1581 directory holds 296 entries, and type 5 is a partition there (and no type on a 1541).
+TEST(D81Directory, HoldsItsWholeDirectoryAndNamesPartitions) {
+  const std::vector<uint8_t> data = counting_bytes(300, 4);
+  std::vector<d64_file> files(d81_kind.directory_entries(), {"FILE", 0x82, data});
+  files[100].type_byte = 0x85;
+  std::vector<uint8_t> image(d81_kind.image_size);
+  ASSERT_TRUE(build_disk_image(d81_kind, "FULL", "ID", files, image).ok);
+  auto reader = make_reader();
+  ASSERT_TRUE(read_directory_from_bytes(*reader, image));
+  compute_prg_sizes(*reader);
+  ASSERT_EQ(reader->dir_entry_count, 296);
+  EXPECT_EQ(reader->dir_entries[295].size_bytes, 300);
+  EXPECT_EQ(reader->dir_entries[100].file_type, d64_file_type::cbm);
+  EXPECT_EQ(file_type_of(0x85), d64_file_type::unknown);
 }
 
 TEST(DiskImageExtension, D64D71AndD81InAnyCase) {

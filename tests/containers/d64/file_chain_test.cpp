@@ -14,7 +14,9 @@ struct chain_reader {
     std::copy(image.bytes.begin(), image.bytes.end(), reader->disk_image.begin());
     std::fill(file->bytes.begin(), file->bytes.end(), 0x5A);
   }
-  void read(int track, int sector) { read_file_chain(*reader, track, sector, *file); }
+  sector_chain read(int track, int sector) {
+    return read_file_chain(*reader, track, sector, *file);
+  }
 };
 
 // Expects bytes 2..255 of the sector at file index start (wrapping at 65536).
@@ -66,14 +68,16 @@ TEST(ReadFileChain, ChainLongerThan258SectorsWrapsInsideTheBuffer) {
   expect_sector_at(image, *chain.file, chain_sectors[50].first, chain_sectors[50].second, 50 * 254);
 }
 
-TEST(ReadFileChain, SelfLoopingSectorIsCopiedOnce) {
+TEST(ReadFileChain, SelfLoopingSectorIsCopiedOnceAndBreaksTheChain) {
   test_image image;
   image.fill_data(20, 3);
   image.link(20, 3, 20, 3);
   chain_reader chain(image);
-  chain.read(20, 3);
+  const sector_chain read = chain.read(20, 3);
   expect_sector_at(image, *chain.file, 20, 3, 0);
   EXPECT_EQ((*chain.file)[254], 0x5A);
+  EXPECT_EQ(read.size_bytes, 254);
+  EXPECT_EQ(read.end.fault, chain_fault::repeats_a_sector);
 }
 
 TEST(ReadFileChain, CrossLinkedChainEndsAtTheFirstRevisit) {
@@ -83,30 +87,27 @@ TEST(ReadFileChain, CrossLinkedChainEndsAtTheFirstRevisit) {
   image.link(30, 1, 30, 2);
   image.link(30, 2, 30, 1);
   chain_reader chain(image);
-  chain.read(30, 0);
+  EXPECT_EQ(chain.read(30, 0).size_bytes, 762);
   expect_sector_at(image, *chain.file, 30, 2, 508);
   EXPECT_EQ((*chain.file)[762], 0x5A);
 }
 
-TEST(ReadFileChain, RejectedFirstLinkCopiesTheStaleBufferOnce) {
-  test_image image;
-  image.fill_data(9, 9);
-  chain_reader chain(image);
-  read_sector(*chain.reader, 9, 9);
-  chain.read(0, 0);
-  expect_sector_at(image, *chain.file, 9, 9, 0);
-  EXPECT_EQ((*chain.file)[254], 0x5A);
-  EXPECT_EQ(chain.reader->sector_buffer[0], 0);
-}
-
-TEST(ReadFileChain, RejectedLaterLinkCopiesThePreviousSectorAgainAndStops) {
+// A link off the disk copies nothing more: no stale sector stands in for the missing one.
+TEST(ReadFileChain, LinkOffTheDiskCopiesOnlyTheSectorsThatExist) {
   test_image image;
   image.fill_data(9, 9);
   image.link(9, 9, 9, 21);
   chain_reader chain(image);
-  chain.read(9, 9);
-  expect_sector_at(image, *chain.file, 9, 9, 254);
-  EXPECT_EQ((*chain.file)[508], 0x5A);
+  read_sector(*chain.reader, 9, 9);
+  const sector_chain first_missing = chain.read(0, 0);
+  EXPECT_EQ((*chain.file)[0], 0x5A);
+  EXPECT_EQ(first_missing.size_bytes, 0);
+  EXPECT_EQ(first_missing.end.fault, chain_fault::off_the_disk);
+  const sector_chain later_missing = chain.read(9, 9);
+  expect_sector_at(image, *chain.file, 9, 9, 0);
+  EXPECT_EQ((*chain.file)[254], 0x5A);
+  EXPECT_EQ(later_missing.size_bytes, 254);
+  EXPECT_EQ(later_missing.end.sector, 21);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "d64_test_image.h"
 
 namespace {
@@ -39,7 +41,9 @@ TEST(ComputePrgSizes, ArtStudioSizeOver40Sectors) {
   for (int s = 0; s < 18; ++s) disk.image.link(3, s, 3, s + 1);
   // 39 full sectors of 254 bytes, then 112 bytes: 10018.
   disk.image.link(3, 18, 0, 113);
-  EXPECT_EQ(disk.sizes()->dir_entries[0].size_bytes, 10018);
+  const dir_entry entry = disk.sizes()->dir_entries[0];
+  EXPECT_EQ(entry.size_bytes, 10018);
+  EXPECT_FALSE(entry.chain.broken());
 }
 
 TEST(ComputePrgSizes, OtherTypesKeepTheirSize) {
@@ -56,31 +60,63 @@ TEST(ComputePrgSizes, OtherTypesKeepTheirSize) {
   EXPECT_EQ(reader->dir_entries[5].size_bytes, 99);
 }
 
-TEST(ComputePrgSizes, SelfLoopingChainCountsItsSectorOnce) {
-  sized_image disk;
-  disk.image.entry(1, 0, 0x82, 5, 3, "LOOP");
-  disk.image.link(5, 3, 5, 3);
-  // One sector walked; its byte 1 (the link's sector, 3) stands for the last index.
-  EXPECT_EQ(disk.sizes()->dir_entries[0].size_bytes, 2);
+// A chain breaks at the first link that leaves the disk or comes back to a sector it has read:
+// the size is then the 254 data bytes of every sector read, and the break names the link.
+TEST(ComputePrgSizes, BrokenChainsGiveTheBytesReadAndWhereTheyBreak) {
+  struct link {
+    int track, sector, next_track, next_sector;
+  };
+  struct broken_case {
+    const char* what;
+    int first_track, first_sector;
+    std::vector<link> links;
+    int32_t size;
+    chain_fault fault;
+    int track, sector;
+  };
+  const broken_case cases[] = {
+      {"self-linked", 5, 3, {{5, 3, 5, 3}}, 254, chain_fault::repeats_a_sector, 5, 3},
+      {"loop back to the start",
+       6,
+       0,
+       {{6, 0, 6, 1}, {6, 1, 6, 0}},
+       508,
+       chain_fault::repeats_a_sector,
+       6,
+       0},
+      {"first sector off the disk", 36, 0, {}, 0, chain_fault::off_the_disk, 36, 0},
+      {"sector past its track", 1, 21, {}, 0, chain_fault::off_the_disk, 1, 21},
+      {"99/99 after one sector", 8, 0, {{8, 0, 99, 99}}, 254, chain_fault::off_the_disk, 99, 99},
+      {"last link off a 35-track disk",
+       2,
+       0,
+       {{2, 0, 2, 1}, {2, 1, 36, 98}},
+       508,
+       chain_fault::off_the_disk,
+       36,
+       98},
+  };
+  for (const broken_case& c : cases) {
+    sized_image disk;
+    disk.image.entry(1, 0, 0x82, c.first_track, c.first_sector, "BROKEN");
+    for (const link& l : c.links) disk.image.link(l.track, l.sector, l.next_track, l.next_sector);
+    const dir_entry entry = disk.sizes()->dir_entries[0];
+    EXPECT_EQ(entry.size_bytes, c.size) << c.what;
+    EXPECT_EQ(entry.chain.fault, c.fault) << c.what;
+    EXPECT_EQ(entry.chain.track, c.track) << c.what;
+    EXPECT_EQ(entry.chain.sector, c.sector) << c.what;
+  }
 }
 
-TEST(ComputePrgSizes, ChainRunningIntoAnotherFileEndsAtItsLoop) {
-  sized_image disk;
-  disk.image.entry(1, 0, 0x82, 6, 0, "FIRST");
-  disk.image.entry(1, 1, 0x82, 7, 0, "CROSS");
-  disk.image.link(6, 0, 6, 1);
-  disk.image.link(6, 1, 6, 0);  // loops back to its start
-  disk.image.link(7, 0, 6, 1);  // joins the first file's loop
-  auto reader = disk.sizes();
-  EXPECT_EQ(reader->dir_entries[0].size_bytes, 254 * 1 + 0 - 1);
-  EXPECT_EQ(reader->dir_entries[1].size_bytes, 254 * 2 + 1 - 1);
-}
-
-TEST(ComputePrgSizes, FailedLinkCountsAsASectorWithTheStaleIndex) {
-  sized_image disk;
-  disk.image.entry(1, 0, 0x82, 8, 0, "BROKEN");
-  disk.image.link(8, 0, 36, 0);  // track 36 does not exist: the read fails
-  EXPECT_EQ(disk.sizes()->dir_entries[0].size_bytes, 254 * 1 + 0 - 1);
+TEST(ComputePrgSizes, LastSectorIndexBelowTwoHoldsNoData) {
+  for (const uint8_t index : {0, 1}) {
+    sized_image disk;
+    disk.image.entry(1, 0, 0x82, 1, 0, "EMPTY");
+    disk.image.link(1, 0, 0, index);
+    const dir_entry entry = disk.sizes()->dir_entries[0];
+    EXPECT_EQ(entry.size_bytes, 0) << int{index};
+    EXPECT_FALSE(entry.chain.broken());
+  }
 }
 
 TEST(ComputePrgSizes, WholeDiskChainEnds) {
@@ -99,7 +135,8 @@ TEST(ComputePrgSizes, WholeDiskChainEnds) {
   }
   disk.image.link(previous_track, previous_sector, 1, 0);
   auto reader = disk.sizes();
-  EXPECT_EQ(reader->dir_entries[0].size_bytes, 254 * 681 + 0 - 1);
+  EXPECT_EQ(reader->dir_entries[0].size_bytes, 254 * 682);
+  EXPECT_EQ(reader->dir_entries[0].chain.fault, chain_fault::repeats_a_sector);
 }
 
 }  // namespace
