@@ -51,10 +51,11 @@ size_t most_input_bytes(std::string_view name) {
 result<picture_image> draw_picture_image(std::span<const uint8_t> bytes, std::string_view name,
                                          const palette_colours& palette, picture_workspace& work,
                                          d64_reader& disk) {
-  if (bytes.size() > most_input_bytes(name))
-    return failure{"the file is larger than any C64 picture or disk image"};
   if (has_disk_image_extension(name) && disk_kind_by_size(bytes.size()) != nullptr)
     return draw_first_disk_picture(bytes, palette, work, disk);
+  // Whatever its name, what is no disk image must fit the file buffer.
+  if (bytes.size() > most_picture_file_bytes)
+    return failure{"the file is larger than any C64 picture"};
   return draw_picture_file(bytes, name, palette, work);
 }
 

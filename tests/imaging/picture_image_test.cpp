@@ -94,7 +94,7 @@ TEST(DrawPictureImage, ADiskImageShowsItsFirstPictureThatCanBeShown) {
   // The same bytes under another name are no disk image, and too large for a picture.
   const auto other = draw(image, "disk.prg");
   ASSERT_FALSE(other->picture.ok());
-  EXPECT_EQ(other->picture.error(), "the file is larger than any C64 picture or disk image");
+  EXPECT_EQ(other->picture.error(), "the file is larger than any C64 picture");
 }
 
 TEST(DrawPictureImage, ADiskImageWithoutPicturesFails) {
@@ -110,6 +110,8 @@ TEST(DrawPictureImage, ReadsNoMoreThanTheLargestFileOfItsKind) {
   EXPECT_EQ(most_input_bytes("disk.d81"), static_cast<size_t>(max_image_file_size));
   EXPECT_FALSE(draw(std::vector<uint8_t>(65537), "pic.vic")->picture.ok());
   EXPECT_FALSE(draw(std::vector<uint8_t>(max_image_file_size + 1), "disk.d81")->picture.ok());
+  // A disk image's name on bytes of no disk image's size: a picture file, and too large.
+  EXPECT_FALSE(draw(std::vector<uint8_t>(100000), "disk.d64")->picture.ok());
 }
 
 TEST(CopyPictureRgb, RowsOfRedGreenBlueAtTheirStride) {
