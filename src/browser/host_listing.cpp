@@ -26,10 +26,17 @@ std::optional<uint8_t> picture_format(const host_entry& e) {
   const picture_name kind = picture_name_kind(e.name);
   if (kind == picture_name::never) return std::nullopt;
   static file_buffer start;
-  const uint8_t id = identify_file(e.name, e.size, [&e](uint32_t count) {
-    const size_t wanted = std::min<size_t>(count, start.bytes.size());
-    const result<size_t> read = read_file_start(e.name, std::span(start.bytes).first(wanted));
-    return std::span<const uint8_t>(start.bytes.data(), read ? *read : 0);
+  // The file is opened once for its load address and a mark together, and again only when
+  // more is wanted (a packed file, whole).
+  constexpr size_t first_read = 32;
+  size_t asked = 0, got = 0;
+  const uint8_t id = identify_file(e.name, e.size, [&](uint32_t count) {
+    if (count > asked) {
+      asked = std::min(std::max<size_t>(count, first_read), start.bytes.size());
+      const result<size_t> read = read_file_start(e.name, std::span(start.bytes).first(asked));
+      got = read ? *read : 0;
+    }
+    return std::span<const uint8_t>(start.bytes.data(), std::min<size_t>(count, got));
   });
   if (kind == picture_name::if_identified && id == 0) return std::nullopt;
   return id;

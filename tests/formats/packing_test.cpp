@@ -47,6 +47,11 @@ TEST(Packing, RunsBetweenPlainBytes) {
   EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 3, 2}), {7, 9}));
   EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 5, 2}), {7, 9}));
   EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 4, 2}), {7, 9}));
+  // Padding after a complete stream is read only when the stream must end with the file.
+  const bytes padded = file_of(0x6000, "", {1, 0xFE, 7, 3, 2, 0});
+  EXPECT_TRUE(unpacks(packing::fe_runs, padded, {7}));
+  EXPECT_FALSE(unpack(packing::fe_runs, padded, {7}, out, stream_end::exact));
+  EXPECT_TRUE(unpack(packing::fe_runs, padded, {8}, out, stream_end::exact));
 
   EXPECT_TRUE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2, 0xC2, 0}), {7}));
   EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2}), {7}));

@@ -5,6 +5,7 @@
 set(taken_by_the_desktop
   fli  # video/x-flic, Autodesk animations
   gg   # application/x-gamegear-rom
+  gih  # image/x-gimp-gih, GIMP brush pipes
   rp   # image/vnd.rn-realpix
   rpm  # application/x-rpm, RPM packages
 )
