@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "base/escaped_text.h"
 #include "base/regular_file.h"
 #include "base/whole_number.h"
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
 #include "cli/render_input.h"
-#include "containers/d64/d64_entry.h"
-#include "imaging/picture_image.h"
+#include "containers/container_path.h"
+#include "imaging/file_image.h"
 #include "imaging/viewer_palette.h"
 #include "output/image_export.h"
 #include "output/png_file.h"
@@ -28,40 +28,33 @@ int bad_usage(console& io, const std::string& reason) {
 
 struct thumbnail_workspace {
   picture_workspace work;
-  d64_reader disk;
-  file_buffer entry;
-  std::vector<uint8_t> input = std::vector<uint8_t>(most_input_bytes(".d64") + 1);
+  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
+  std::vector<uint8_t> input = std::vector<uint8_t>(max_entry_size + 1);
 };
 
-// What a thumbnail is drawn from: the bytes, the name that tells them, and the file whose
-// folder's palette the viewer would use.
-struct thumbnail_source {
-  std::span<const uint8_t> bytes;
-  std::string name;
-  std::string palette_file;
-};
-
-// A host file (one byte more than any input may have is read, so that too large a file shows),
-// or an entry of a disk image as IMAGE:N, left unnamed so that it is told as the listing
-// tells the image's entries.
-result<thumbnail_source> read_source(const std::string& input, thumbnail_workspace& space) {
-  if (const std::optional<d64_entry_ref> ref = parse_d64_entry_ref(input);
-      ref && !identity_of(input)) {
-    const result<render_input> entry = read_render_input(input, space.entry);
-    if (!entry) return failure{entry.error()};
-    return thumbnail_source{std::span(space.entry.bytes).first(entry->bytes_read), "", ref->image};
-  }
-  const std::span<uint8_t> room = std::span(space.input).first(most_input_bytes(input) + 1);
-  const result<size_t> read = read_file_start(input, room);
-  if (!read) return failure{read.error()};
-  return thumbnail_source{room.first(*read), input, input};
+// An entry of a container (CONTAINER:N), read and told as the render command reads it; its
+// palette is the container's folder's.
+result<picture_image> draw_entry(const std::string& input, const container_path& named,
+                                 thumbnail_workspace& space) {
+  clear_picture_workspace(space.work);
+  const result<render_input> entry = read_render_input(input, space.work.file, *space.containers);
+  if (!entry) return entry.why();
+  const format_entry* format = format_by_id(entry->format_id);
+  if (format == nullptr) return failure{no_format_text(input, entry->size)};
+  return draw_loaded_picture(*format, entry->bytes_read, viewer_palette_for(named.file),
+                             space.work);
 }
 
+// A host file: one byte more than the most a file of its name may have is read, so that too
+// large a file shows.
 result<picture_image> draw_thumbnail_picture(const std::string& input, thumbnail_workspace& space) {
-  const result<thumbnail_source> source = read_source(input, space);
-  if (!source) return source.why();
-  return draw_picture_image(source->bytes, source->name, viewer_palette_for(source->palette_file),
-                            space.work, space.disk);
+  if (const std::optional<container_path> named = parse_container_path(input))
+    return draw_entry(input, *named, space);
+  const std::span<uint8_t> room = std::span(space.input).first(most_file_bytes(input) + 1);
+  const result<size_t> read = read_file_start(input, room);
+  if (!read) return read.why();
+  return draw_file_image(room.first(*read), input, viewer_palette_for(input), space.work,
+                         *space.containers);
 }
 
 }  // namespace

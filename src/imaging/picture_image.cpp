@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "containers/d64/d64_entry.h"
 #include "formats/identify.h"
-#include "imaging/disk_image_picture.h"
 #include "render/pixel_decoding.h"
 
 namespace {
@@ -14,21 +12,6 @@ std::string_view stream_name(const format_entry& format) {
   std::string_view name = format.name.substr(0, format.name.rfind(' '));
   if (name.ends_with(" packed")) name.remove_suffix(7);
   return name;
-}
-
-// A picture file's bytes into the cleared workspace, told by its name or, without one, as a
-// disk image's entry is: the bytes are in memory, so every format its content names is tried.
-result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::string_view name,
-                                        const palette_colours& palette, picture_workspace& work) {
-  clear_picture_workspace(work);
-  std::copy(bytes.begin(), bytes.end(), work.file.bytes.begin());
-  const auto size = static_cast<uint32_t>(bytes.size());
-  const file_peek peek = [&](uint32_t count) { return bytes.first(std::min(count, size)); };
-  const uint8_t id = name.empty() ? identify_by_content(size, peek, file_place::disk_image)
-                                  : identify_file(name, size, peek);
-  const format_entry* format = format_by_id(id);
-  if (format == nullptr) return failure{no_format_text(name, size)};
-  return draw_loaded_picture(*format, size, palette, work);
 }
 
 }  // namespace
@@ -43,20 +26,21 @@ std::string no_format_text(std::string_view name, int64_t size) {
          " bytes";
 }
 
-size_t most_input_bytes(std::string_view name) {
-  return has_disk_image_extension(name) ? static_cast<size_t>(max_image_file_size)
-                                        : most_picture_file_bytes;
-}
-
-result<picture_image> draw_picture_image(std::span<const uint8_t> bytes, std::string_view name,
-                                         const palette_colours& palette, picture_workspace& work,
-                                         d64_reader& disk) {
-  if (has_disk_image_extension(name) && disk_kind_by_size(bytes.size()) != nullptr)
-    return draw_first_disk_picture(bytes, palette, work, disk);
-  // Whatever its name, what is no disk image must fit the file buffer.
+// The bytes are in memory: without a name, every format their content names is tried, as in
+// a disk image.
+result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::string_view name,
+                                        const palette_colours& palette, picture_workspace& work) {
   if (bytes.size() > most_picture_file_bytes)
     return failure{"the file is larger than any C64 picture"};
-  return draw_picture_file(bytes, name, palette, work);
+  clear_picture_workspace(work);
+  std::copy(bytes.begin(), bytes.end(), work.file.bytes.begin());
+  const auto size = static_cast<uint32_t>(bytes.size());
+  const file_peek peek = [&](uint32_t count) { return bytes.first(std::min(count, size)); };
+  const uint8_t id = name.empty() ? identify_by_content(size, peek, file_place::disk_image)
+                                  : identify_file(name, size, peek);
+  const format_entry* format = format_by_id(id);
+  if (format == nullptr) return failure{no_format_text(name, size)};
+  return draw_loaded_picture(*format, size, palette, work);
 }
 
 result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t size,

@@ -1,7 +1,8 @@
 #pragma once
-// A C64 picture file or disk image already in memory, drawn as the viewer draws it but without
-// the caption: the picture area of the work surface at full size, in the palette given. The
-// thumbnail command, the gdk-pixbuf loader and the Qt image plugin all show this.
+// A C64 picture file already in memory, drawn as the viewer draws it but without the caption:
+// the whole picture at full size, in the palette given. The thumbnail command, the gdk-pixbuf
+// loader and the Qt image plugin all show this. Nothing here reads containers: what links only
+// this never links the archive library.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -9,7 +10,6 @@
 #include <string_view>
 
 #include "base/result.h"
-#include "containers/d64/d64_read.h"
 #include "formats/format_table.h"
 #include "formats/picture_file.h"
 #include "imaging/picture_workspace.h"
@@ -29,25 +29,16 @@ struct picture_image {
 // as image libraries hold pictures without alpha.
 void copy_picture_rgb(const picture_image& picture, uint8_t* rows, size_t row_bytes);
 
-// The most bytes a picture file can have.
+// The most bytes a picture file can have. A reader may take one more to tell a file that is
+// too large, which draw_picture_file refuses.
 inline constexpr size_t most_picture_file_bytes = file_buffer_size;
 
-// The most bytes worth reading of a file of this name: the largest disk image for a name
-// ending in ".d64", ".d71" or ".d81" (any case), else the most a picture file contributes.
-// A reader may take one more to tell a file that is too large, which draw_picture_image
-// refuses.
-size_t most_input_bytes(std::string_view name);
-
-// Draws the picture the bytes hold, from an all-zero model, as STATIC mode shows it, the
-// whole of it:
-// - a disk image (a name ending in ".d64", ".d71" or ".d81" and a disk image's size) shows its
-//   first entry that holds a picture that can be shown;
-// - any other bytes are a picture file, told by the name's extension, size and content as a
-//   host file is, or, with an empty name, by size and content as a disk image's entry is.
-// Fails with why nothing can be shown. The picture lies in work until its next use.
-result<picture_image> draw_picture_image(std::span<const uint8_t> bytes, std::string_view name,
-                                         const palette_colours& palette, picture_workspace& work,
-                                         d64_reader& disk);
+// Draws the picture file the bytes hold, from an all-zero model, as STATIC mode shows it: told
+// by the name's extension, size and content as a host file is, or, with an empty name, by size
+// and content as a disk image's entry is. Fails with why nothing can be shown. The picture
+// lies in work until its next use.
+result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::string_view name,
+                                        const palette_colours& palette, picture_workspace& work);
 
 // Why a file of size bytes with this name is told as no format: its name names a packed format
 // whose stream is bad ("the Koala Painter GG stream does not unpack to 10003 bytes"), or its

@@ -10,7 +10,6 @@ namespace {
 struct shared_workspace {
   std::mutex in_use;
   picture_workspace work;
-  d64_reader disk;
 };
 
 // Made on first use: a program that loads the plugin but never opens a C64 file pays nothing.
@@ -26,8 +25,7 @@ result<> with_picture_image(std::span<const uint8_t> bytes, std::string_view nam
   const palette_colours palette = viewer_palette_for(name);
   shared_workspace& shared = workspace();
   const std::lock_guard<std::mutex> hold(shared.in_use);
-  const result<picture_image> drawn =
-      draw_picture_image(bytes, name, palette, shared.work, shared.disk);
+  const result<picture_image> drawn = draw_picture_file(bytes, name, palette, shared.work);
   if (!drawn) return drawn.why();
   use(*drawn);
   return {};

@@ -7,8 +7,8 @@
 
 #include "imaging/picture_image.h"
 
-// Draws the bytes as draw_picture_image does, in the viewer's palette for the name
-// (viewer_palette_for), in a workspace the process shares, and hands the picture to use while
-// no other thread can draw over it. Fails with why nothing can be shown.
+// Draws the picture file the bytes hold as draw_picture_file does, in the viewer's palette for
+// the name (viewer_palette_for), in a workspace the process shares, and hands the picture to
+// use while no other thread can draw over it. Fails with why nothing can be shown.
 result<> with_picture_image(std::span<const uint8_t> bytes, std::string_view name,
                             const std::function<void(const picture_image&)>& use);

@@ -41,7 +41,7 @@ bool c64_image_handler::canRead() const {
 
 bool c64_image_handler::read(QImage* image) {
   const std::string name = picture_name_of(device());
-  const QByteArray bytes = device()->read(static_cast<qint64>(most_input_bytes(name)) + 1);
+  const QByteArray bytes = device()->read(static_cast<qint64>(most_picture_file_bytes) + 1);
   const std::span<const uint8_t> view(reinterpret_cast<const uint8_t*>(bytes.constData()),
                                       static_cast<size_t>(bytes.size()));
   QImage picture;

@@ -1,5 +1,3 @@
-#include "imaging/picture_image.h"
-
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -7,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "imaging/file_image.h"
+#include "support/archive_maker.h"
 #include "support/d64_image.h"
 #include "support/files.h"
 
@@ -15,13 +15,13 @@ namespace {
 // A workspace of its own for each drawing, so that what one leaves cannot pass for another's.
 struct drawing {
   std::unique_ptr<picture_workspace> work = std::make_unique<picture_workspace>();
-  std::unique_ptr<d64_reader> disk = std::make_unique<d64_reader>();
+  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
   result<picture_image> picture = failure{"not drawn"};
 };
 
 std::unique_ptr<drawing> draw(std::span<const uint8_t> bytes, std::string_view name) {
   auto d = std::make_unique<drawing>();
-  d->picture = draw_picture_image(bytes, name, default_palette, *d->work, *d->disk);
+  d->picture = draw_file_image(bytes, name, default_palette, *d->work, *d->containers);
   return d;
 }
 
@@ -49,7 +49,7 @@ std::vector<uint8_t> deflated_koala(const std::vector<uint8_t>& koala) {
   return packed;
 }
 
-TEST(DrawPictureImage, IsThePictureAreaAtFullSize) {
+TEST(DrawFileImage, IsThePictureAreaAtFullSize) {
   const auto d = draw(sample("14-art-studio.vic"), "14-art-studio.vic");
   ASSERT_TRUE(d->picture.ok());
   EXPECT_EQ(d->picture->frame, &d->work->work_surface_a);
@@ -59,7 +59,7 @@ TEST(DrawPictureImage, IsThePictureAreaAtFullSize) {
   EXPECT_EQ(d->work->work_surface_a.at(600, 530), 0u);
 }
 
-TEST(DrawPictureImage, AnExtensionNamesItsFormatsAndBytesWithoutANameTellThemselves) {
+TEST(DrawFileImage, AnExtensionNamesItsFormatsAndBytesWithoutANameTellThemselves) {
   const std::vector<uint8_t> manager = sample("formats/hires-manager.him");
   // The Hires Manager's size and load address are the Topaz editor's: only its extension tells.
   const std::vector<uint32_t> named = pixels_of(*draw(manager, "pic.him"));
@@ -77,7 +77,7 @@ TEST(DrawPictureImage, AnExtensionNamesItsFormatsAndBytesWithoutANameTellThemsel
             "a size of " + std::to_string(packed.size()) + " bytes names no format");
 }
 
-TEST(DrawPictureImage, ADiskImageShowsItsFirstPictureThatCanBeShown) {
+TEST(DrawFileImage, ADiskImageShowsItsFirstPictureThatCanBeShown) {
   const std::vector<uint8_t> koala = sample("formats/koala-painter.koa");
   const std::vector<uint8_t> art = sample("14-art-studio.vic");
   // A zlib picture whose stream is cut short is told by size but does not unpack.
@@ -97,7 +97,17 @@ TEST(DrawPictureImage, ADiskImageShowsItsFirstPictureThatCanBeShown) {
   EXPECT_EQ(other->picture.error(), "the file is larger than any C64 picture");
 }
 
-TEST(DrawPictureImage, ADiskImageWithoutPicturesFails) {
+// Containers of every kind go through the same listing: an archive's first picture, in a
+// folder too, after a file that is none.
+TEST(DrawFileImage, AnArchiveShowsItsFirstPicture) {
+  const std::vector<uint8_t> koala = sample("formats/koala-painter.koa");
+  const std::vector<archived> files = {
+      {"notes.txt", counting_bytes(300)}, {"pics/", {}}, {"pics/sunset.koa", koala}};
+  const std::vector<uint8_t> zip = make_archive(archive_form::zip, files);
+  EXPECT_EQ(pixels_of(*draw(zip, "pictures.zip")), pixels_of(*draw(koala, "pic.koa")));
+}
+
+TEST(DrawFileImage, ADiskImageWithoutPicturesFails) {
   const std::vector<uint8_t> odd = counting_bytes(500);
   const std::vector<d64_file> files = {{"ODD", 0x82, odd}};
   const auto d = draw(d64_image_of(files), "disk.d64");
@@ -105,9 +115,9 @@ TEST(DrawPictureImage, ADiskImageWithoutPicturesFails) {
   EXPECT_EQ(d->picture.error(), "the disk image holds no picture that can be shown");
 }
 
-TEST(DrawPictureImage, ReadsNoMoreThanTheLargestFileOfItsKind) {
-  EXPECT_EQ(most_input_bytes("pic.koa"), 65536u);
-  EXPECT_EQ(most_input_bytes("disk.d81"), static_cast<size_t>(max_image_file_size));
+TEST(DrawFileImage, ReadsNoMoreThanTheLargestFileOfItsKind) {
+  EXPECT_EQ(most_file_bytes("pic.koa"), 65536u);
+  EXPECT_EQ(most_file_bytes("disk.d81"), static_cast<size_t>(max_image_file_size));
   EXPECT_FALSE(draw(std::vector<uint8_t>(65537), "pic.vic")->picture.ok());
   EXPECT_FALSE(draw(std::vector<uint8_t>(max_image_file_size + 1), "disk.d81")->picture.ok());
   // A disk image's name on bytes of no disk image's size: a picture file, and too large.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the Debian packages: lintian reports no error or warning on either, their programs and
-# modules are hardened, the program unpacked from the first runs there (--version, a render and
-# the viewer), its gdk-pixbuf loader loads, and the second carries the Qt image plugin.
+# Checks the Debian packages: lintian reports no error or warning on either, the program's
+# depends on the archive library it reads archives with, their programs and modules are
+# hardened, the program unpacked from the first runs there (--version, a render and the
+# viewer), its gdk-pixbuf loader loads, and the second carries the Qt image plugin.
 # Usage: package_test.sh BUILD_DIR TEMP_PARENT SOURCE_DIR
 #        package_test.sh PACKAGE.deb TEMP_PARENT SOURCE_DIR QT_PLUGIN_PACKAGE.deb
 # Given a build folder, the packages are made from it first, with CPack, in a temporary folder.
@@ -39,6 +40,8 @@ for made in "$package" "$qt_package"; do
   grep -q '^[EW]: ' "$work/lintian.txt" && fail "lintian reports errors or warnings on $made"
 done
 
+dpkg-deb -f "$package" Depends | grep -q 'libarchive13' || fail "the package does not depend on libarchive"
+
 root=$work/root
 dpkg-deb -x "$package" "$root" || { echo "FAIL: dpkg-deb -x" >&2; exit 1; }
 dpkg-deb -x "$qt_package" "$root" || { echo "FAIL: dpkg-deb -x of the Qt plugin" >&2; exit 1; }
@@ -57,6 +60,11 @@ for elf in "$program" $module "$loader" "$qt_plugin"; do
   readelf --dyn-syms -W "$elf" | grep -q ' __stack_chk_fail' || fail "$elf has no stack protector"
 done
 readelf --dyn-syms -W "$program" | grep -q ' __[a-z]*_chk' || fail "no fortified calls"
+# The plugins carry the C64 core alone: no screen, fonts or archives come into their hosts.
+for plugin in "$loader" "$qt_plugin"; do
+  readelf -d "$plugin" | grep -E 'NEEDED.*(SDL|freetype|fontconfig|archive|png)' &&
+    fail "$plugin links more than the C64 core needs"
+done
 # The loader shows gdk-pixbuf its two entry points alone, and gdk-pixbuf's own tool loads it.
 [ "$(nm -D --defined-only "$loader" | awk '{print $3}' | sort | tr '\n' ' ')" = \
   "fill_info fill_vtable " ] || fail "the loader exports more than its entry points"
