@@ -153,7 +153,7 @@ entry_picture identify_read_entry(const container_stack& opened, const entry_byt
 
 entry_picture place_entry_picture(const container_stack& opened, const entry_bytes& read,
                                   file_buffer& file) {
-  const entry_picture picture = identify_read_entry(opened, read, file.bytes);
+  entry_picture picture = identify_read_entry(opened, read, file.bytes);
   if (picture.offset != 0)
     std::copy(file.bytes.begin() + static_cast<ptrdiff_t>(picture.offset),
               file.bytes.begin() + static_cast<ptrdiff_t>(picture.offset + picture.size),
