@@ -50,12 +50,16 @@ bool unpacks(const format_entry& format, int64_t size, const file_peek& peek, st
          unpack(format.pack, packed, format.unpacks_to(), scratch, end);
 }
 
-// Whether a file under a name of the format is of it: it has one of the format's sizes, or it
-// carries the format's mark, if it has one, and unpacks to its size.
+bool carries_mark_if_any(const format_entry& format, const file_peek& peek) {
+  return format.mark.empty() ||
+         format.mark.found_in(peek(static_cast<uint32_t>(format.mark.end())));
+}
+
+// Whether a file under a name of the format is of it: it carries the format's mark, if it has
+// one, and has one of the format's sizes or unpacks to its size.
 bool fits_size(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (!carries_mark_if_any(format, peek)) return false;
   if (format.pack == packing::none) return format.has_any_size(size);
-  if (!format.mark.empty() && !format.mark.found_in(peek(static_cast<uint32_t>(format.mark.end()))))
-    return false;
   return unpacks(format, size, peek, stream_end::may_trail);
 }
 
@@ -71,11 +75,13 @@ constexpr size_t mark_reach = [] {
   return reach;
 }();
 
-// The packed format whose mark the file carries and which it unpacks as; 0 for none.
+// The format whose mark the file carries and whose size it has, or unpacks to; 0 for none.
 uint8_t identify_by_mark(int64_t size, const file_peek& peek) {
   const std::span<const uint8_t> start = peek(mark_reach);
   for (const format_entry& format : format_table) {
-    if (format.mark.found_in(start) && unpacks(format, size, peek, stream_end::may_trail))
+    if (!format.mark.found_in(start)) continue;
+    if (format.pack == packing::none ? format.has_size(size)
+                                     : unpacks(format, size, peek, stream_end::may_trail))
       return format.id;
   }
   return 0;
@@ -87,7 +93,7 @@ uint8_t identify_by_size_and_load_address(int64_t size, const file_peek& peek) {
   for (size_t k = size_table_formats; k < format_table.size(); ++k) {
     const format_entry& format = format_table[k];
     if (format.pack == packing::none && format.recognised.by_content && format.has_size(size) &&
-        takes_load_address(format, peek))
+        takes_load_address(format, peek) && carries_mark_if_any(format, peek))
       return format.id;
   }
   return 0;
