@@ -8,7 +8,7 @@
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
   clear_picture_workspace(work);
-  const result<render_input> read = read_render_input(input, work.file, *work.containers);
+  const result<render_input> read = read_render_input(input, work.file, work.containers);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr) return failure{no_format_text(input, read->size)};
@@ -33,5 +33,5 @@ result<> render_to_file(std::string_view input, const std::string& output, image
                         const write_options& writing) {
   const result<const surface*> frame = render_to_surface(input, settings, work);
   if (!frame) return frame.why();
-  return save_surface(output, **frame, kind, work.bitmap, writing);
+  return save_surface(output, **frame, kind, writing);
 }

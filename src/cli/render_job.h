@@ -8,7 +8,6 @@
 
 #include "containers/container_stack.h"
 #include "imaging/picture_workspace.h"
-#include "output/export_bitmap.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
@@ -24,11 +23,9 @@ struct render_settings {
   bool caption = true;  // the box with the picture's name under it
 };
 
-// Everything one render works on, and the bitmap a BMP is written from. Large: give each
-// thread one, made once and reused.
+// Everything one render works on. Large: give each thread one, made once and reused.
 struct render_workspace : picture_workspace {
-  export_bitmap bitmap;
-  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
+  std::unique_ptr<container_stack> containers;  // made for the first picture in a container
 };
 
 // Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model

@@ -28,7 +28,7 @@ int bad_usage(console& io, const std::string& reason) {
 
 struct thumbnail_workspace {
   picture_workspace work;
-  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
+  std::unique_ptr<container_stack> containers;  // made for the first container that comes
   std::vector<uint8_t> input = std::vector<uint8_t>(max_entry_size + 1);
 };
 
@@ -37,7 +37,7 @@ struct thumbnail_workspace {
 result<picture_image> draw_entry(const std::string& input, const container_path& named,
                                  thumbnail_workspace& space) {
   clear_picture_workspace(space.work);
-  const result<render_input> entry = read_render_input(input, space.work.file, *space.containers);
+  const result<render_input> entry = read_render_input(input, space.work.file, space.containers);
   if (!entry) return entry.why();
   const format_entry* format = format_by_id(entry->format_id);
   if (format == nullptr) return failure{no_format_text(input, entry->size)};
@@ -54,7 +54,7 @@ result<picture_image> draw_thumbnail_picture(const std::string& input, thumbnail
   const result<size_t> read = read_file_start(input, room);
   if (!read) return read.why();
   return draw_file_image(room.first(*read), input, viewer_palette_for(input), space.work,
-                         *space.containers);
+                         space.containers);
 }
 
 }  // namespace

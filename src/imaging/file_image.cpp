@@ -37,12 +37,13 @@ size_t most_file_bytes(std::string_view name) {
 
 result<picture_image> draw_file_image(std::span<const uint8_t> bytes, std::string_view name,
                                       const palette_colours& palette, picture_workspace& work,
-                                      container_stack& opened) {
+                                      std::unique_ptr<container_stack>& opened) {
   if (const std::optional<container_type> type = container_type_of(name)) {
     if (bytes.size() > max_entry_size)
       return failure{"the file is larger than any container that is read"};
-    const result<> open = opened.open_bytes(std::string(name), bytes);
-    if (open) return draw_first_picture(*type, palette, work, opened);
+    if (!opened) opened = std::make_unique<container_stack>();
+    const result<> open = opened->open_bytes(std::string(name), bytes);
+    if (open) return draw_first_picture(*type, palette, work, *opened);
     // A PC64 name on a file without the header is a picture file (a Picasso 64 ".p64").
     if (type->kind != container_kind::pc64)
       return failure{"cannot read the " + std::string(container_kind_text(type->kind)) + ": " +

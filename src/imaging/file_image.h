@@ -2,6 +2,7 @@
 // Any file the thumbnail command is given, already in memory, drawn as its picture: a
 // container's first picture, or the picture file it is.
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -16,7 +17,8 @@ size_t most_file_bytes(std::string_view name);
 // Draws the picture a file's bytes hold, as draw_picture_file does: for a container's name
 // (a disk image, tape, PC64 file or archive), the first of its entries, in its listing's order,
 // that holds a picture that can be shown (the failure says when none does); for any other
-// name, or a PC64 name on bytes without its header, the picture file the bytes are.
+// name, or a PC64 name on bytes without its header, the picture file the bytes are. The
+// container stack is made for the first container's name that comes.
 result<picture_image> draw_file_image(std::span<const uint8_t> bytes, std::string_view name,
                                       const palette_colours& palette, picture_workspace& work,
-                                      container_stack& opened);
+                                      std::unique_ptr<container_stack>& opened);

@@ -1,6 +1,10 @@
 #include "imaging/picture_workspace.h"
 
 void clear_picture_workspace(picture_workspace& work) {
+  if (!work.used) {
+    work.used = true;
+    return;
+  }
   clear_picture_model(work.model);
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);

@@ -14,8 +14,10 @@ struct picture_workspace {
   file_buffer unpacked;
   surface work_surface_a = create_work_surface();
   surface work_surface_b = create_work_surface();
+  bool used = false;  // a picture was read or drawn here: its traces must be cleared first
 };
 
 // Every picture starts as the program starts: zero model and buffers, fresh canvases. A
-// workspace reused for the next picture must not let the last one show through.
+// workspace reused for the next picture must not let the last one show through; a fresh one is
+// all zero.
 void clear_picture_workspace(picture_workspace& work);

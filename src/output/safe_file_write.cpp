@@ -57,10 +57,10 @@ failure system_failure(std::string text) {
   return {std::move(text), std::strerror(errno)};
 }
 
-// Writes the parts into fd from its position, flushes them to disk when asked and closes it.
-result<> write_and_close(int fd, std::span<const std::span<const uint8_t>> parts, bool sync) {
-  bool written = true;
-  for (const std::span<const uint8_t> part : parts) written = written && write_all(fd, part);
+// Writes the source's bytes into fd from its position, flushes them to disk when asked and
+// closes it.
+result<> write_and_close(int fd, const file_bytes_source& source, bool sync) {
+  bool written = source([fd](std::span<const uint8_t> bytes) { return write_all(fd, bytes); });
   written = written && (!sync || ::fsync(fd) == 0);
   const failure write_error = system_failure("Stream write error");
   const bool closed = ::close(fd) == 0;
@@ -81,31 +81,43 @@ int open_existing_regular(const std::string& path) {
   return fd;
 }
 
-// Truncates the open file and writes the parts from its start.
-result<> overwrite(int fd, std::span<const std::span<const uint8_t>> parts, bool sync) {
+// Truncates the open file and writes the source's bytes from its start.
+result<> overwrite(int fd, const file_bytes_source& source, bool sync) {
   if (::ftruncate(fd, 0) != 0) {
     const failure truncating = system_failure("Stream write error");
     ::close(fd);
     return truncating;
   }
-  return write_and_close(fd, parts, sync);
+  return write_and_close(fd, source, sync);
 }
 
 }  // namespace
 
 result<> write_file_safely(const std::string& path, std::span<const std::span<const uint8_t>> parts,
                            const write_options& options) {
+  return write_file_safely(
+      path,
+      [parts](const file_bytes_sink& put) {
+        for (const std::span<const uint8_t> part : parts)
+          if (!put(part)) return false;
+        return true;
+      },
+      options);
+}
+
+result<> write_file_safely(const std::string& path, const file_bytes_source& source,
+                           const write_options& options) {
   const std::string cannot_create = "Cannot create file " + path;
   if (path.empty() || path.back() == '/') return failure{cannot_create, "no file name"};
   if (options.in_place) {
     if (const int existing = open_existing_regular(path); existing >= 0)
-      return overwrite(existing, parts, options.sync);
+      return overwrite(existing, source, options.sync);
   }
   std::string temp;
   const int fd = create_temporary(directory_of(path), temp);
   if (fd < 0) return system_failure(cannot_create);
 
-  if (result<> written = write_and_close(fd, parts, options.sync); !written) {
+  if (result<> written = write_and_close(fd, source, options.sync); !written) {
     ::unlink(temp.c_str());
     return written;
   }

@@ -23,7 +23,7 @@ std::vector<std::string> make_names() {
 // Like the thumbnail command's, the workspace persists from one input to the next.
 const std::vector<std::string> names = make_names();
 const auto work = std::make_unique<picture_workspace>();
-const auto containers = std::make_unique<container_stack>();
+std::unique_ptr<container_stack> containers;
 // Room for the largest picture, each canvas pixel drawn 2 x 2.
 constexpr int widest = 2 * max_canvas_width;
 std::vector<uint8_t> rgb(size_t{widest} * 2 * max_canvas_height * 3);
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const std::string& name = names[data[0] % names.size()];
   const result<picture_image> picture =
-      draw_file_image({data + 1, size - 1}, name, default_palette, *work, *containers);
+      draw_file_image({data + 1, size - 1}, name, default_palette, *work, containers);
   if (picture) copy_picture_rgb(*picture, rgb.data(), size_t{widest} * 3);
   return 0;
 }

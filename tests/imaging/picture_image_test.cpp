@@ -15,13 +15,13 @@ namespace {
 // A workspace of its own for each drawing, so that what one leaves cannot pass for another's.
 struct drawing {
   std::unique_ptr<picture_workspace> work = std::make_unique<picture_workspace>();
-  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
+  std::unique_ptr<container_stack> containers;
   result<picture_image> picture = failure{"not drawn"};
 };
 
 std::unique_ptr<drawing> draw(std::span<const uint8_t> bytes, std::string_view name) {
   auto d = std::make_unique<drawing>();
-  d->picture = draw_file_image(bytes, name, default_palette, *d->work, *d->containers);
+  d->picture = draw_file_image(bytes, name, default_palette, *d->work, d->containers);
   return d;
 }
 
