@@ -25,11 +25,13 @@ std::string addresses_text(const format_names_and_addresses& recognised) {
     std::snprintf(hex, sizeof hex, ",$%04X", static_cast<unsigned>(recognised.load_addresses[k]));
     text += hex + (k == 0 ? 1 : 0);
   }
-  return text;
+  // A format whose files start without a load address.
+  return text.empty() ? "-" : text;
 }
 
 void print_format(const format_entry& format, std::ostream& out) {
   const bool packed = format.pack != packing::none;
+  const bool any_size = packed || (format.arrange != arrangement::none && format.sizes[0] == 0);
   const std::array<int32_t, 2> unpacked = {format.unpacked_size, format.longer_unpacked_size};
   std::string extensions;
   for (std::string_view extension : format.recognised.extensions) {
@@ -38,10 +40,12 @@ void print_format(const format_entry& format, std::ostream& out) {
     extensions += extension;
   }
   out << unsigned{format.id} << '\t' << format.name << '\t'
-      << (packed ? "any" : sizes_text(format.sizes)) << '\t' << addresses_text(format.recognised)
+      << (any_size ? "any" : sizes_text(format.sizes)) << '\t' << addresses_text(format.recognised)
       << '\t' << (extensions.empty() ? "-" : extensions) << '\t'
-      << (packed ? "unpacks to " + sizes_text(unpacked) : "no") << '\t' << unsigned{format.frames()}
-      << '\n';
+      << (packed            ? "unpacks to " + sizes_text(unpacked)
+          : format.packed() ? "yes"
+                            : "no")
+      << '\t' << unsigned{format.frames()} << '\n';
 }
 
 }  // namespace

@@ -48,8 +48,12 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
   if (format == nullptr) return failure{no_format_text(input, read->size)};
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
-  if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))
-    return failure{"the packed picture does not unpack to its format's size"};
+  if (const result<> loaded =
+          load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model);
+      !loaded)
+    return failure{format->arrange != arrangement::none
+                       ? loaded.error()
+                       : "the packed picture does not unpack to its format's size"};
 
   picture_context context{work.model,
                           work.chunky,

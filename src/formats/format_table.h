@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "formats/arrangement.h"
 #include "formats/packing.h"
 #include "formats/picture_layout.h"
 
@@ -62,8 +63,11 @@ struct format_entry {
   int32_t unpacked_size = 0;
   int32_t longer_unpacked_size = 0;
   decoding decode{};
-  // How the file's bytes reach the picture model.
+  // How the file's bytes reach the picture model: the steps of a layout, or an arrangement
+  // that checks the file and draws it into the model's raster. A format with an arrangement
+  // and no sizes takes files of any size the arrangement takes.
   format_layout layout{};
+  arrangement arrange = arrangement::none;
 
   // 1, or 2 for two pictures shown in turn.
   constexpr uint8_t frames() const {
@@ -77,6 +81,8 @@ struct format_entry {
   constexpr unpacked_sizes unpacks_to() const {
     return {static_cast<uint32_t>(unpacked_size), static_cast<uint32_t>(longer_unpacked_size)};
   }
+  // Whether the format's files are packed.
+  constexpr bool packed() const { return pack != packing::none || arrangement_unpacks(arrange); }
   constexpr bool has_size(int64_t size) const {
     for (int32_t own : sizes)
       if (size > 0 && own == size) return true;
@@ -104,6 +110,13 @@ constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> a
 constexpr format_names_and_addresses named(uint16_t address,
                                            std::array<std::string_view, 4> extensions) {
   format_names_and_addresses r = loaded_at({address}, extensions);
+  r.by_content = false;
+  return r;
+}
+
+// A format whose files start with no load address: told by its extension alone.
+constexpr format_names_and_addresses named(std::array<std::string_view, 4> extensions) {
+  format_names_and_addresses r = loaded_at({}, extensions);
   r.by_content = false;
   return r;
 }
@@ -540,6 +553,21 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 10003,
        .decode = multicolor,
        .layout = koala_layout},
+      // Two FLI screens, one under the other, with the mark 'b' at offset 2 (BFLI, the
+      // format's own notes); the three columns under the FLI bug are not pictured.
+      {.id = 46,
+       .name = "BFLI 148x400",
+       .sizes = {33795},
+       .recognised = loaded_at({0x3BFF}, {"bfli", "bfl"}),
+       .decode = raster,
+       .arrange = arrangement::bfli},
+      // Byte 0 tells a screen ('B'), a double page ('G') or a clip of its own size ('P');
+      // there is no load address (Printfox and Pagefox manuals, RECOIL's format notes).
+      {.id = 47,
+       .name = "Printfox and Pagefox pages",
+       .recognised = named({"pg", "gb", "bs"}),
+       .decode = raster,
+       .arrange = arrangement::printfox},
   });
 }();
 

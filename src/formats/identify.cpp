@@ -49,8 +49,17 @@ bool unpacks(const format_entry& format, int64_t size, const file_peek& peek) {
          unpack(format.pack, packed, format.unpacks_to(), scratch);
 }
 
-// Whether the file has the format's size, or unpacks to it.
+// Whether the format's arrangement takes the file whole.
+bool arranges(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (size <= 0 || size > 65536) return false;
+  const std::span<const uint8_t> bytes = peek(static_cast<uint32_t>(size));
+  return bytes.size() == static_cast<size_t>(size) && arrangement_takes(format.arrange, bytes);
+}
+
+// Whether the file has the format's size, or unpacks to it, and its arrangement takes it.
 bool fits_size(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (format.arrange != arrangement::none)
+    return (format.sizes[0] == 0 || format.has_size(size)) && arranges(format, size, peek);
   if (format.pack == packing::none) return format.has_size(size);
   return unpacks(format, size, peek);
 }
@@ -61,7 +70,7 @@ bool takes_load_address(const format_entry& format, const file_peek& peek) {
 }
 
 bool fits(const format_entry& format, int64_t size, const file_peek& peek) {
-  if (format.pack == packing::none && !format.has_size(size)) return false;
+  if (format.pack == packing::none && format.sizes[0] != 0 && !format.has_size(size)) return false;
   return takes_load_address(format, peek) && fits_size(format, size, peek);
 }
 

@@ -63,6 +63,7 @@ TEST(MimeTypes, EveryPictureGlobIsAnExtensionTheBrowserListsAsAPicture) {
 // Left out of ours, as a second claim would make the desktop guess between two types.
 const std::map<std::string, std::string> taken_by_the_desktop = {
     {"fli", "video/x-flic"},               // Autodesk animations
+    {"gb", "application/x-gameboy-rom"},   // Game Boy cartridges
     {"gg", "application/x-gamegear-rom"},  // Game Gear cartridges
     {"rp", "image/vnd.rn-realpix"},        // RealPix presentations
     {"rpm", "application/x-rpm"},          // RPM packages

@@ -4,6 +4,7 @@
 # second claim would make the desktop guess between the two.
 set(taken_by_the_desktop
   fli  # video/x-flic, Autodesk animations
+  gb   # application/x-gameboy-rom
   gg   # application/x-gamegear-rom
   rp   # image/vnd.rn-realpix
   rpm  # application/x-rpm, RPM packages

@@ -21,6 +21,7 @@ struct picture_constraints {
   background_source background = background_source::black;
   bool mono_colours = false;      // fixed black, grey 2, grey 1 and light grey
   bool single_color_ram = false;  // one colour RAM byte serves every cell
+  bool given_color_ram = false;   // the model's colour RAM is fixed; the rest fits around it
   bool white_on_black = false;    // hires without colours: set bits white, clear ones black
   bool top_row_unused = false;    // hires: character row 0 is not pictured, its cells stay black
   // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
