@@ -42,6 +42,7 @@ std::string no_format_text(std::string_view input, int64_t size) {
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
   clear_workspace(work);
+  work.model.rom = settings.rom;
   const result<render_input> read = read_render_input(input, work.file);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);

@@ -9,6 +9,7 @@
 #include "cli/render_input.h"
 #include "cli/render_job.h"
 #include "output/png_file.h"
+#include "render/character_rom_lookup.h"
 #include "render/palette_lookup.h"
 #include "surface/surface_shrink.h"
 
@@ -33,7 +34,8 @@ void load_viewer_palette(const std::string& input, palette_colours& palette) {
 
 }  // namespace
 
-int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
+int run_thumbnail_command(std::span<const std::string_view> args, const std::string& data_dir,
+                          console& io) {
   int longest = default_longest_side;
   std::vector<std::string> names;
   bool options_ended = false;
@@ -65,6 +67,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   render_settings settings;
   settings.caption = false;
   load_viewer_palette(input, settings.palette);
+  // The ROM the viewer would find, else ours: with none chosen, the lookup cannot fail.
+  settings.rom = *find_character_rom(std::nullopt, data_dir, chargen_environment_from_process());
   const result<const surface*> frame = render_to_surface(input, settings, *work);
   if (!frame) {
     io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "

@@ -13,6 +13,17 @@ enum class arrangement : uint8_t {
   none,      // a layout of copy steps
   bfli,      // two FLI screens one under the other, 400 lines
   printfox,  // Printfox and Pagefox pages and clips, packed, black on white
+  // Character screens, fonts and logos.
+  pet,             // PETSCII screens drawn with the character ROM
+  pdr,             //
+  fluff,           // TRSE's cells of four colours, or a PETSCII screen of its own size
+  font_64c,        // fonts shown 32 characters a row
+  seuck_font,      //
+  zs_font,         //
+  logo_painter,    // 50 rows of multicolour characters
+  interlace_logo,  // two multicolour bitmaps of 48 lines
+  multi_lace,      // two multicolour character sets shown in order
+  charpad,         // a CharPad project's map of tiles or characters
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).

@@ -75,5 +75,6 @@ result<> load_picture(const format_entry& format, const file_buffer& file, uint3
   // The layouts' pictures are one screen.
   model.canvas = canvas_size{};
   model.drawn_with_own_glyphs = false;
+  model.cropped = false;
   return {};
 }

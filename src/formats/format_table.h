@@ -568,6 +568,78 @@ inline constexpr auto format_table = [] {
        .recognised = named({"pg", "gb", "bs"}),
        .decode = raster,
        .arrange = arrangement::printfox},
+      // Screen codes, border, background, the $D018 value that picks the character set, then
+      // the colour RAM (PETSCII Editor; a public converter's writer).
+      {.id = 48,
+       .name = "PETSCII Editor 320x200",
+       .sizes = {2026},
+       .recognised = named(0x3000, {"pet"}),
+       .decode = raster,
+       .arrange = arrangement::pet},
+      // Pen colour, background, border, screen codes, colour RAM (Petdraw64; the same writer).
+      {.id = 49,
+       .name = "Petdraw 64 320x200",
+       .sizes = {2029},
+       .recognised = named(0x3171, {"pdr"}),
+       .decode = raster,
+       .arrange = arrangement::pdr},
+      // "FLUFF64", a version, the picture's type, then its cells or its screen (TRSE's
+      // FLUFF writer; RECOIL's format notes).
+      {.id = 50,
+       .name = "FLUFF64 (TRSE)",
+       .recognised = named({"flf"}),
+       .decode = raster,
+       .arrange = arrangement::fluff},
+      // Up to 256 characters, 8 bytes each, after the load address (RECOIL's format notes).
+      {.id = 51,
+       .name = "Font 256x64",
+       .recognised = named(0x3800, {"64c"}),
+       .decode = raster,
+       .arrange = arrangement::font_64c},
+      // 64 characters of a Shoot-'Em-Up Construction Kit game, loaded at $0042.
+      {.id = 52,
+       .name = "SEUCK font 256x16",
+       .sizes = {514},
+       .recognised = named(0x0042, {"g"}),
+       .decode = raster,
+       .arrange = arrangement::seuck_font},
+      // 113 characters of 9 bytes, loaded at $F0B0 (RECOIL's format notes).
+      {.id = 53,
+       .name = "ZS font 256x32",
+       .sizes = {1026},
+       .recognised = named(0xF0B0, {"zs"}),
+       .decode = raster,
+       .arrange = arrangement::zs_font},
+      // 2000 screen codes and a multicolour character set, loaded at $1800; the longer files
+      // keep their four colours after the screen (RECOIL's format notes).
+      {.id = 54,
+       .name = "Logo Painter 160x400",
+       .sizes = {4098, 4174},
+       .recognised = named(0x1800, {"lp3"}),
+       .decode = raster,
+       .arrange = arrangement::logo_painter},
+      // Two multicolour bitmaps of six character rows and four colours (RECOIL's notes).
+      {.id = 55,
+       .name = "Interlace logo 320x48",
+       .sizes = {4098},
+       .recognised = named({"ile"}),
+       .decode = raster_multicolor_lace,
+       .arrange = arrangement::interlace_logo},
+      // Two character sets, shown as their characters in order (Multi-Lace Editor).
+      {.id = 56,
+       .name = "Multi-Lace Editor 320x56",
+       .sizes = {4098},
+       .recognised = named({"mle"}),
+       .decode = raster_multicolor_lace,
+       .arrange = arrangement::multi_lace},
+      // "CTM", its version (5 to 9, or 'R' for 82), a header of colours and modes, then the
+      // characters, their colours, perhaps tiles, and the map (CharPad's own notes; the
+      // block layout of versions 6 to 9 from a public project converter).
+      {.id = 57,
+       .name = "CharPad project",
+       .recognised = named({"ctm"}),
+       .decode = raster,
+       .arrange = arrangement::charpad},
   });
 }();
 

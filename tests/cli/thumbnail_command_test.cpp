@@ -12,7 +12,11 @@ namespace {
 
 class ThumbnailCommand : public CliTest {
  protected:
-  int thumbnail(const std::vector<std::string>& args) { return run(run_thumbnail_command, args); }
+  int thumbnail(const std::vector<std::string>& args) {
+    return run(
+        [](auto views, console& io) { return run_thumbnail_command(views, VELORA_DATA_DIR, io); },
+        args);
+  }
 };
 
 // A thumbnail is the render's picture area (640 x 400, no caption below it) averaged down: at

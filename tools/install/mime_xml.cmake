@@ -24,7 +24,11 @@ foreach(line ${lines})
   endif()
 endforeach()
 list(REMOVE_DUPLICATES extensions)
-list(REMOVE_ITEM extensions ${taken_by_the_desktop})
+# Extensions too common among other files to claim for C64 pictures on the desktop.
+set(too_common
+  g    # grammars and other sources
+)
+list(REMOVE_ITEM extensions ${taken_by_the_desktop} ${too_common})
 list(SORT extensions)
 set(PICTURE_GLOBS "")
 foreach(extension ${extensions})

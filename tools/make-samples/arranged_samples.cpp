@@ -1,13 +1,11 @@
 #include "arranged_samples.h"
 
 #include "c64_colours.h"
+#include "character_samples.h"
 #include "packers.h"
+#include "sample_writing.h"
 
 namespace {
-
-void put(file_buffer& file, uint32_t offset, uint8_t value) {
-  file[static_cast<uint16_t>(offset)] = value;
-}
 
 scene_style plain_style(const sample_format& sample, std::string_view subtitle) {
   return {.title = sample.title, .subtitle = subtitle};
@@ -81,6 +79,24 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return bfli_sample(sample, work);
     case arrangement::printfox:
       return printfox_sample(sample, work);
+    case arrangement::pet:
+      return petscii_sample(sample, work);
+    case arrangement::pdr:
+      return petdraw_sample(sample, work);
+    case arrangement::fluff:
+      return fluff_sample(sample, work);
+    case arrangement::font_64c:
+    case arrangement::seuck_font:
+    case arrangement::zs_font:
+      return font_sample(sample, work);
+    case arrangement::logo_painter:
+      return logo_painter_sample(sample, work);
+    case arrangement::interlace_logo:
+      return interlace_logo_sample(sample, work);
+    case arrangement::multi_lace:
+      return multi_lace_sample(sample, work);
+    case arrangement::charpad:
+      return charpad_sample(sample, work);
     case arrangement::none:
       break;
   }

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "character_rom.h"
 #include "formats/format_table.h"
 #include "sample_formats.h"
 
@@ -43,6 +44,9 @@ std::vector<sample_format> arranged_samples() {
 std::unique_ptr<picture_model> loaded_sample(const sample_format& sample) {
   const uint32_t size = make_sample(sample, work);
   auto model = std::make_unique<picture_model>();
+  // Text screens drawn with our own characters.
+  const character_rom_bytes rom = make_character_rom();
+  std::copy(rom.begin(), rom.end(), model->rom.bytes.begin());
   static file_buffer unpacked;
   const result<> loaded =
       load_picture(*format_by_id(sample.format_id), work.file, size, unpacked, *model);
