@@ -10,6 +10,8 @@ FLOORS = [
     (re.compile(r"^Render"), "Floor"),
     (re.compile(r"^BM_(list_directory|enumerate_only)"), "BM_bare_readdir"),
     (re.compile(r"^BM_.*PresentingTick"), "BM_BareCopy659x549"),
+    (re.compile(r"^BM_ListZipOf1000Pictures"), "BM_LibarchiveWalkOfTheSameZip"),
+    (re.compile(r"^BM_EnterPictureInZip"), "BM_EnterPictureFromFolder"),
     # A batch converts the same picture as Render/1/static, and writes it besides.
     (re.compile(r"^Process/batch per picture"), "Render/1/static"),
     # Below 1: two workers take that share of one worker's time.

@@ -11,9 +11,9 @@
 
 #include "app/command_line.h"
 #include "app/data_dir.h"
+#include "base/escaped_text.h"
 #include "base/quit_signal.h"
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
 #include "display/sdl_screen.h"
 #include "text/text.h"
 #include "viewer/viewer.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "containers/d64/d64_entry.h"
+#include "containers/container_name.h"
 
 namespace fs = std::filesystem;
 
@@ -20,8 +20,9 @@ result<start_target> classify_start(std::string_view start) {
     return target;
   }
   // A trailing slash on a file cannot be: stat fails with ENOTDIR, handled above.
-  target.kind = has_disk_image_extension(path.filename().string()) ? start_kind::disk_image
-                                                                   : start_kind::picture_file;
+  const std::optional<container_type> type = container_type_of(path.filename().string());
+  target.kind = type && type->kind != container_kind::pc64 ? start_kind::disk_image
+                                                           : start_kind::picture_file;
   target.folder = path.has_parent_path() ? path.parent_path().string() : ".";
   target.file_name = path.filename().string();
   return target;

@@ -15,13 +15,22 @@ void set_solid(surface& s, uint32_t colour) {
   s.canvas.pen_colour = colour;
 }
 
+constexpr int pc64_name_gap = 8;
+
+// Host names in bold Arial; C64 names in the directory font, byte for byte.
+void set_face(canvas_font& font, bool c64_name) {
+  font.face = c64_name ? directory_font_face : "Arial";
+  font.size_pt = c64_name ? 10 : 8;
+  font.bold = !c64_name;
+}
+
 uint32_t text_colour(const tdir& grid, int col, int row) {
   uint32_t colour = col == 3 && row != 0 ? grid_format_text_colour : grid_text_colour;
   if (col == 0 || col == 1) {
     const row_kind kind = kind_of_row(grid, row);
     if (kind == row_kind::directory) colour = grid_dir_text_colour;
     if (kind == row_kind::drive) colour = grid_drive_text_colour;
-    if (kind == row_kind::disk_image) colour = grid_d64_text_colour;
+    if (opens_container(kind)) colour = grid_d64_text_colour;
   }
   return colour;
 }
@@ -53,14 +62,19 @@ void tdirDrawCell(surface& target, const tdir& grid, int col, int row, const rec
   if (text.empty()) return;
   canvas_font& font = target.canvas.font;
   font.colour = text_colour(grid, col, row);
-  // The files of a disk image show their names in the directory font.
+  // The files of a disk image or tape show their names in the directory font.
   const row_kind kind = kind_of_row(grid, row);
   const bool entry_name =
       col == 0 && (kind == row_kind::image_program || kind == row_kind::image_other);
-  font.face = entry_name ? directory_font_face : "Arial";
-  font.size_pt = entry_name ? 10 : 8;
-  font.bold = !entry_name;
+  set_face(font, entry_name);
   draw_text_clipped(target, cell, cell.x1 + 5, cell.y1 + (entry_name ? 4 : 0), text);
+  // A PC64 file's own C64 name follows its host name.
+  const std::string& c64_name = tdir_row(grid, row).c64_name;
+  if (col == 0 && kind == row_kind::pc64_file && !c64_name.empty()) {
+    const int x = cell.x1 + 5 + text_width(target, text) + pc64_name_gap;
+    set_face(font, true);
+    draw_text_clipped(target, cell, x, cell.y1 + 4, c64_name);
+  }
 }
 
 void paint_grid(surface& target, const tdir& grid) {

@@ -6,7 +6,9 @@
 #include "base/regular_file.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
+#include "containers/container_name.h"
 #include "containers/d64/d64_geometry.h"
+#include "containers/pc64/pc64_read.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 
@@ -20,16 +22,62 @@ const disk_kind* disk_image_kind(const host_entry& e) {
   return extension[0] == '.' && ascii_upper(extension.substr(1)) == kind->name ? kind : nullptr;
 }
 
+// The marker of a file listed as a container: a disk image (by its size and extension), or a
+// gzip'd disk image, tape or archive by its name alone; nothing for any other file.
+std::optional<std::string> container_row_marker(const host_entry& e) {
+  if (const disk_kind* kind = disk_image_kind(e)) return std::string(disk_image_marker(kind->name));
+  const std::optional<container_type> type = container_type_of(e.name);
+  if (!type || type->kind == container_kind::pc64 ||
+      (type->kind == container_kind::disk_image && !type->gzipped))
+    return std::nullopt;
+  return container_marker(type->name);
+}
+
+struct pc64_listed {
+  std::string c64_name;
+  int64_t size = 0;  // the payload's
+  uint8_t format_id = 0;
+};
+
+// A PC64 file's C64 name and the format of its payload, told as a PRG file's would be; nothing
+// for a file without a PC64 header.
+std::optional<pc64_listed> pc64_file(const host_entry& e) {
+  if (!pc64_type_of(e.name) || e.size < pc64_header_size) return std::nullopt;
+  static file_buffer start;
+  const auto peek_from = [&e](size_t offset, uint32_t count) {
+    const size_t wanted = std::min<size_t>(offset + count, start.bytes.size());
+    const result<size_t> read = read_file_start(e.name, std::span(start.bytes).first(wanted));
+    const size_t got = read ? *read : 0;
+    return got > offset ? std::span<const uint8_t>(start.bytes).subspan(offset, got - offset)
+                        : std::span<const uint8_t>();
+  };
+  const std::optional<pc64_header> header = read_pc64_header(peek_from(0, pc64_header_size));
+  if (!header) return std::nullopt;
+  pc64_listed listed{std::string(header->name.begin(), header->name.end()),
+                     e.size - pc64_header_size, 0};
+  listed.format_id = identify_by_content(
+      listed.size, [&](uint32_t count) { return peek_from(pc64_header_size, count); },
+      file_place::host);
+  return listed;
+}
+
 // The picture format of a host file that is listed as a picture, reading its first bytes only
 // when its name and size do not tell; nothing for a file that is not listed.
 std::optional<uint8_t> picture_format(const host_entry& e) {
   const picture_name kind = picture_name_kind(e.name);
   if (kind == picture_name::never) return std::nullopt;
   static file_buffer start;
-  const uint8_t id = identify_file(e.name, e.size, [&e](uint32_t count) {
-    const size_t wanted = std::min<size_t>(count, start.bytes.size());
-    const result<size_t> read = read_file_start(e.name, std::span(start.bytes).first(wanted));
-    return std::span<const uint8_t>(start.bytes.data(), read ? *read : 0);
+  // The file is opened once for its load address and a mark together, and again only when
+  // more is wanted (a packed file, whole).
+  constexpr size_t first_read = 32;
+  size_t asked = 0, got = 0;
+  const uint8_t id = identify_file(e.name, e.size, [&](uint32_t count) {
+    if (count > asked) {
+      asked = std::min(std::max<size_t>(count, first_read), start.bytes.size());
+      const result<size_t> read = read_file_start(e.name, std::span(start.bytes).first(asked));
+      got = read ? *read : 0;
+    }
+    return std::span<const uint8_t>(start.bytes.data(), std::min<size_t>(count, got));
   });
   if (kind == picture_name::if_identified && id == 0) return std::nullopt;
   return id;
@@ -46,7 +94,7 @@ void append_marked_row(tdir& grid, row_kind kind) {
 }
 
 void add_group_entry(browser& b, row_kind kind, const std::string& name, int64_t size,
-                     uint8_t format_id = 0, std::string_view marker = {}) {
+                     uint8_t format_id = 0, const std::string& marker = {}) {
   append_marked_row(b.grid, kind);
   name_list_add(b.names, name, size, format_id, marker);
 }
@@ -77,8 +125,8 @@ bool list_directory(browser& b) {
   name_list_clear(b.names);
   for (const host_entry& e : b.entries) {
     if (!e.is_regular_file) continue;
-    if (const disk_kind* kind = disk_image_kind(e))
-      add_group_entry(b, row_kind::disk_image, e.name, 0, 0, disk_image_marker(kind->name));
+    if (const std::optional<std::string> marker = container_row_marker(e))
+      add_group_entry(b, row_kind::disk_image, e.name, 0, 0, *marker);
   }
   name_list_sort(b.names);
   fill_rows(b, first);
@@ -87,6 +135,12 @@ bool list_directory(browser& b) {
   name_list_clear(b.names);
   for (const host_entry& e : b.entries) {
     if (!e.is_regular_file) continue;
+    if (const std::optional<pc64_listed> pc64 = pc64_file(e)) {
+      add_group_entry(b, row_kind::pc64_file, e.name, pc64->size, pc64->format_id,
+                      std::string(pc64_marker));
+      b.names.entries.back().c64_name = pc64->c64_name;
+      continue;
+    }
     if (const std::optional<uint8_t> format = picture_format(e))
       add_group_entry(b, row_kind::picture_file, e.name, std::max<int64_t>(e.size, 0), *format);
   }
@@ -112,6 +166,7 @@ void fill_rows(browser& b, int first_row) {
     row.cells[0] = entry.name;
     row.host_name = entry.host_name;
     row.format_id = entry.format_id;
+    row.c64_name = entry.c64_name;
     if (!entry.marker.empty()) row.cells[1] = entry.marker;
     if (entry.size != 0) {
       row.cells[2] = std::to_string(entry.size);

@@ -20,7 +20,7 @@ void name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t
   if (!entry.name.empty()) entry.name[0] = ascii_upper_char(entry.name[0]);
   entry.size = size;
   entry.format_id = format_id;
-  entry.marker = marker;
+  entry.marker.assign(marker);
 }
 
 const name_entry& name_list_get(const name_list& list, int index) {

@@ -7,11 +7,12 @@
 #include <vector>
 
 struct name_entry {
-  std::string name;           // shown name: the host name with its first character upper-cased
-  std::string host_name;      // the name as the host has it, used to open the entry
-  int64_t size = 0;           // bytes; 0 when there is no size to show
-  uint8_t format_id = 0;      // the picture format of a picture file
-  std::string_view marker{};  // the entry's own type marker, where its group's rows differ
+  std::string name;        // shown name: the host name with its first character upper-cased
+  std::string host_name;   // the name as the host has it, used to open the entry
+  int64_t size = 0;        // bytes; 0 when there is no size to show
+  uint8_t format_id = 0;   // the picture format of a picture file
+  std::string marker{};    // the entry's own type marker, where its group's rows differ
+  std::string c64_name{};  // a PC64 file's own C64 name
 };
 
 struct name_list {

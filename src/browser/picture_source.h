@@ -4,5 +4,5 @@
 
 enum class picture_source : uint8_t {
   HOST_FILE = 0,         // the row's host file, relative to the current directory
-  DISK_IMAGE_ENTRY = 1,  // directory record row - 2 of the listed D64 image
+  DISK_IMAGE_ENTRY = 1,  // the row's entry of the container listed now
 };

@@ -3,7 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "containers/container_name.h"
 #include "containers/d64/d64_file_type.h"
+#include "listing/container_rows.h"
 
 namespace {
 
@@ -36,6 +38,10 @@ row_kind kind_of_row(const tdir& grid, int row) {
   const std::string_view text = tdir_cell(grid, 1, row);
   for (const auto& [kind, marker] : markers)
     if (text == marker) return kind;
+  if (text == pc64_marker) return row_kind::pc64_file;
+  if (text.size() > 2 && text.starts_with('<') && text.ends_with('>') &&
+      is_container_type_name(text.substr(1, text.size() - 2)))
+    return row_kind::container;
   const std::string_view program = file_type_marker(d64_file_type::prg);
   if (text == program) return row_kind::image_program;
   if ((text.size() == program.size() + 1 && text.starts_with(program) &&

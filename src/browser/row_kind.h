@@ -10,13 +10,20 @@ enum class row_kind : uint8_t {
   none,              // the header, a row that does not exist, or a marker of no kind below
   directory,         // "<DIR>", ".." included
   disk_image,        // "<D64>", "<D71>" or "<D81>"
+  container,         // a tape or an archive: "<T64>", "<ZIP>", "<7Z>", "<TAR>", "<LHA>", "<GZ>"
   picture_file,      // "<File>"
+  pc64_file,         // "<PC64>": a PC64 file, shown as the picture it holds
   drive,             // "<Drive>"
-  leave_image,       // "<WIN>", the first row of a disk image's listing
-  image_program,     // a program file inside a disk image ("PRG")
+  leave_image,       // "<WIN>", the first row of a container's listing, which steps out
+  image_program,     // a program file inside a disk image or tape ("PRG")
   image_unreadable,  // a program file whose sector chain breaks ("PRG<"), a partition ("CBM")
-  image_other,       // any other file inside a disk image ("SEQ", "DEL", ...)
+  image_other,       // any other file inside a disk image or tape ("SEQ", "DEL", ...)
 };
+
+// Rows that open as containers: disk images, tapes and archives.
+constexpr bool opens_container(row_kind kind) {
+  return kind == row_kind::disk_image || kind == row_kind::container;
+}
 
 // The marker text of a host listing's row kind, or of the row that leaves a disk image; a disk
 // image's row takes its kind's own marker.

@@ -24,6 +24,8 @@ void empty_row(grid_row& row) {
   for (std::string& cell : row.cells) cell.clear();
   row.host_name.clear();
   row.format_id = 0;
+  row.entry = 0;
+  row.c64_name.clear();
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ struct grid_row {
   std::array<std::string, 4> cells;
   std::string host_name;  // the real name (or drive path) that opening the row uses
   uint8_t format_id = 0;  // the picture format of a file row, as its format column names it
+  uint32_t entry = 0;     // a container listing's row: the entry it stands for
+  std::string c64_name;   // a PC64 file's own C64 name, shown after its host name
 };
 
 // Row 0 is the fixed header. Rows at and beyond row_count keep no meaning.

@@ -8,10 +8,11 @@
 #include <optional>
 #include <set>
 
-#include "containers/d64/d64_entry.h"
-#include "containers/d64/d64_read.h"
+#include "cli/render_input.h"
+#include "containers/container_path.h"
+#include "containers/container_stack.h"
 #include "formats/format_table.h"
-#include "listing/d64_rows.h"
+#include "listing/container_rows.h"
 
 namespace {
 
@@ -31,16 +32,20 @@ std::string extension_of(image_kind kind) {
   return kind == image_kind::png ? ".png" : ".bmp";
 }
 
-std::string entry_stem(std::string_view image, uint32_t index, const dir_entry& entry) {
+// "-NN-NAME": an entry's part of an output name, its number keeping apart entries of one name.
+// An archive's entry is named by its file name without the extension.
+std::string entry_part(uint32_t index, std::string_view name, bool c64_name) {
   char number[16];
   std::snprintf(number, sizeof number, "-%02u-", index);
-  const std::string_view name(reinterpret_cast<const char*>(entry.name.data()), entry.name.size());
-  return fs::path(image).stem().string() + number + sanitised_entry_name(name);
+  const std::string file_name = fs::path(name).stem().string();
+  return number + sanitised_entry_name(c64_name ? name : std::string_view(file_name));
 }
 
-bool is_showable_picture(d64_reader& reader, const dir_entry& entry) {
-  if (!is_program_file(entry.file_type)) return false;
-  return format_by_id(identify_d64_entry(reader, entry)) != nullptr;
+// Rows whose pictures a batch renders.
+bool is_showable(const entry_row& row) {
+  const bool file = row.role == row_role::picture || row.role == row_role::pc64_file ||
+                    (row.role == row_role::c64_file && row.type == "PRG");
+  return file && format_by_id(row.format_id) != nullptr;
 }
 
 // Hands out output names, keeping each one unique within the run.
@@ -65,12 +70,17 @@ class batch_planner {
  public:
   batch_planner(const std::string& dir, image_kind kind) : names_(dir, kind) { plan_.dir = dir; }
 
-  // A file of exactly the input's name is that file, even where it reads like IMAGE:N.
+  // A file of exactly the input's name is that file, even where it reads like CONTAINER:N.
   void add(const std::string& input) {
     const std::optional<file_identity> file = identity_of(input);
-    if (const auto ref = parse_d64_entry_ref(input); ref && !file) return add_entry(input, *ref);
+    if (!file) {
+      if (const std::optional<container_path> named = parse_container_path(input))
+        return add_entry(input, *named);
+    }
     if (file) plan_.input_files.push_back(*file);
-    if (has_disk_image_extension(input) && is_regular_file(input)) return add_image(input);
+    const std::optional<container_type> type = container_type_of(input);
+    if (type && type->kind != container_kind::pc64 && is_regular_file(input))
+      return add_container(input);
     const std::string stem = fs::path(input).stem().string();
     plan_.items.push_back({input, names_.take(stem.empty() ? "picture" : stem)});
   }
@@ -78,41 +88,57 @@ class batch_planner {
   batch_plan take_plan() { return std::move(plan_); }
 
  private:
-  bool read_image(const std::string& input, const std::string& image) {
-    if (const std::optional<file_identity> file = identity_of(image))
-      plan_.input_files.push_back(*file);
-    const result<> read = read_directory(*reader_, image);
-    if (read) {
-      compute_prg_sizes(*reader_);
-      return true;
-    }
-    skip(input, "cannot read the disk image: " + read.error());
-    return false;
+  bool open(const std::string& input, const std::string& file, std::span<const uint32_t> entries) {
+    if (const std::optional<file_identity> identity = identity_of(file))
+      plan_.input_files.push_back(*identity);
+    const result<> open =
+        entries.empty() ? opened_->open(file) : open_container_path(*opened_, file, entries);
+    if (!open) skip(input, "cannot read " + file + ": " + describe(open.why()));
+    return open.ok();
   }
 
-  void add_entry(const std::string& input, const d64_entry_ref& ref) {
-    if (!read_image(input, ref.image)) return;
-    if (ref.index >= reader_->dir_entry_count) return skip(input, no_such_entry_message);
-    const dir_entry& entry = reader_->dir_entries[ref.index];
-    if (const std::optional<std::string> why = why_entry_is_unreadable(entry))
-      return skip(input, *why);
-    plan_.items.push_back({input, names_.take(entry_stem(ref.image, ref.index, entry))});
+  void add_entry(const std::string& input, const container_path& named) {
+    if (!open(input, named.file, named.entries)) return;
+    // Only the last entry is read here; the ones before it were entered to reach it.
+    const result<entry_bytes> read = opened_->read(named.entries.back(), scratch_.bytes);
+    if (!read) return skip(input, describe(read.why()));
+    std::string stem = fs::path(named.file).stem().string();
+    for (size_t k = 0; k + 1 < named.entries.size(); ++k)
+      stem += entry_part(named.entries[k], opened_->level(static_cast<int>(k) + 1).name, false);
+    const bool c64_name = opened_->innermost().type.kind != container_kind::archive;
+    plan_.items.push_back(
+        {input, names_.take(stem + entry_part(named.entries.back(), read->name, c64_name))});
   }
 
-  void add_image(const std::string& image) {
-    if (!read_image(image, image)) return;
+  // Every picture of the container, and of the containers inside it, in their order.
+  void add_container(const std::string& path) {
+    if (!open(path, path, {})) return;
     const size_t before = plan_.items.size();
-    for (uint32_t i = 0; i < reader_->dir_entry_count; ++i) {
-      const dir_entry& entry = reader_->dir_entries[i];
-      const std::string input = image + ":" + std::to_string(i);
-      // A program file that cannot be read whole may be a picture: the batch says so.
-      if (is_program_file(entry.file_type) && entry.chain.broken())
-        skip(input, chain_break_text({entry.size_bytes, entry.chain}));
-      if (!is_showable_picture(*reader_, entry)) continue;
-      plan_.items.push_back({input, names_.take(entry_stem(image, i, entry))});
-    }
+    add_pictures(path, fs::path(path).stem().string());
     if (plan_.items.size() == before)
-      skip(image, "the disk image holds no picture that can be shown");
+      skip(path, "the container holds no picture that can be shown");
+  }
+
+  void add_pictures(const std::string& input, const std::string& stem) {
+    container_listing listing;
+    list_all_entries(*opened_, listing);
+    for (const std::string& problem : listing.problems) skip(input, problem);
+    for (const entry_row& row : listing.rows) {
+      const std::string entry_input = input + ":" + std::to_string(row.entry);
+      const std::string entry_stem =
+          stem + entry_part(row.entry, row.name, row.role == row_role::c64_file);
+      // A program file that cannot be read whole may be a picture: the batch says so.
+      if (row.role == row_role::c64_file && row.type.ends_with(broken_chain_mark))
+        skip(entry_input, opened_->why_unreadable(row.entry).value_or(""));
+      if (is_showable(row)) plan_.items.push_back({entry_input, names_.take(entry_stem)});
+      if (row.role != row_role::container) continue;
+      if (const result<> entered = opened_->enter(row.entry); !entered) {
+        skip(entry_input, describe(entered.why()));
+        continue;
+      }
+      add_pictures(entry_input, entry_stem);
+      opened_->leave();
+    }
   }
 
   void skip(const std::string& input, std::string_view reason) {
@@ -120,7 +146,9 @@ class batch_planner {
   }
 
   output_names names_;
-  std::unique_ptr<d64_reader> reader_ = std::make_unique<d64_reader>();
+  std::unique_ptr<container_stack> opened_ = std::make_unique<container_stack>();
+  std::unique_ptr<file_buffer> scratch_buffer_ = std::make_unique<file_buffer>();
+  file_buffer& scratch_ = *scratch_buffer_;
   batch_plan plan_;
 };
 

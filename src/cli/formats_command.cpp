@@ -17,16 +17,22 @@ std::string sizes_text(const std::array<int32_t, count>& sizes) {
   return text;
 }
 
-// C64 addresses as "$6000,$4400".
+// ",10001 without load address" for a format whose files come without one at that size.
+std::string without_load_address_text(const format_entry& format) {
+  if (format.size_without_load_address == 0) return {};
+  return "," + std::to_string(format.size_without_load_address) + " without load address";
+}
+
+// C64 addresses as "$6000,$4400"; "-" where the format takes any.
 std::string addresses_text(const format_names_and_addresses& recognised) {
+  if (recognised.load_address_count == 0) return "-";
   std::string text;
   for (size_t k = 0; k < recognised.load_address_count; ++k) {
     char hex[7];
     std::snprintf(hex, sizeof hex, ",$%04X", static_cast<unsigned>(recognised.load_addresses[k]));
     text += hex + (k == 0 ? 1 : 0);
   }
-  // A format whose files start without a load address.
-  return text.empty() ? "-" : text;
+  return text;
 }
 
 void print_format(const format_entry& format, std::ostream& out) {
@@ -40,8 +46,9 @@ void print_format(const format_entry& format, std::ostream& out) {
     extensions += extension;
   }
   out << unsigned{format.id} << '\t' << format.name << '\t'
-      << (any_size ? "any" : sizes_text(format.sizes)) << '\t' << addresses_text(format.recognised)
-      << '\t' << (extensions.empty() ? "-" : extensions) << '\t'
+      << (any_size ? "any" : sizes_text(format.sizes) + without_load_address_text(format)) << '\t'
+      << addresses_text(format.recognised) << '\t' << (extensions.empty() ? "-" : extensions)
+      << '\t'
       << (packed            ? "unpacks to " + sizes_text(unpacked)
           : format.packed() ? "yes"
                             : "no")

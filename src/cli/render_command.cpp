@@ -4,10 +4,10 @@
 #include <string>
 #include <system_error>
 
+#include "base/escaped_text.h"
 #include "base/quit_signal.h"
 #include "cli/batch_render.h"
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "cli/render_options.h"
 #include "render/character_rom_lookup.h"

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include "base/regular_file.h"
-#include "containers/d64/d64_entry.h"
-#include "containers/d64/d64_geometry.h"
+#include "containers/container_path.h"
+#include "containers/container_stack.h"
 #include "formats/identify.h"
 #include "formats/picture_file.h"
+#include "listing/container_rows.h"
 
 namespace {
 
@@ -22,15 +22,30 @@ file_peek peek_into(const file_buffer& file, uint32_t bytes_read) {
   };
 }
 
-// A PRG entry of a disk image, read along its sector chain as the browser opens it.
-result<render_input> read_d64_render_input(const d64_entry_ref& ref, file_buffer& file) {
-  const auto reader = std::make_unique<d64_reader>();
-  const result<d64_entry_read> entry = read_d64_entry(*reader, ref, file);
-  if (!entry) return failure{entry.error()};
-  const uint32_t bytes = std::clamp<int32_t>(entry->size_bytes, 0, 65536);
-  return render_input{
-      entry->name, entry->size_bytes, bytes,
-      identify_by_content(entry->size_bytes, peek_into(file, bytes), file_place::disk_image)};
+// A whole container given as a picture: which of its entries to name instead.
+failure name_an_entry(const std::string& path, const container_type& type) {
+  std::string what = "is an archive";
+  if (type.kind == container_kind::disk_image) what = "is a disk image";
+  if (type.kind == container_kind::tape) what = "is a tape image";
+  return failure{what + ": name one of its pictures as " + path + ":N (see list)"};
+}
+
+// The entry the last number names, read whole into file and told as its listing tells it. An
+// entry that is itself a container is named as one.
+result<render_input> read_entry(container_stack& opened, const std::string& input, uint32_t index,
+                                file_buffer& file) {
+  const result<entry_bytes> read = opened.read(index, file.bytes);
+  if (!read) {
+    if (opened.depth() < max_container_depth && opened.enter(index))
+      return name_an_entry(input, opened.innermost().type);
+    return read.why();
+  }
+  const entry_picture picture = identify_read_entry(opened, *read, file.bytes);
+  if (picture.offset != 0)
+    std::copy(file.bytes.begin() + static_cast<ptrdiff_t>(picture.offset),
+              file.bytes.begin() + static_cast<ptrdiff_t>(read->size), file.bytes.begin());
+  const auto bytes = static_cast<uint32_t>(picture.size);
+  return render_input{picture.name, static_cast<int64_t>(picture.size), bytes, picture.format_id};
 }
 
 }  // namespace
@@ -42,16 +57,34 @@ std::string browser_picture_name(std::string_view path) {
   return name;
 }
 
-result<render_input> read_render_input(std::string_view input, file_buffer& file) {
+result<> open_container_path(container_stack& opened, const std::string& file,
+                             std::span<const uint32_t> entries) {
+  if (const result<> open = opened.open(file); !open) return open.why();
+  for (size_t k = 0; k + 1 < entries.size(); ++k)
+    if (const result<> entered = opened.enter(entries[k]); !entered) return entered.why();
+  return {};
+}
+
+result<render_input> read_render_input(std::string_view input, file_buffer& file,
+                                       container_stack& opened) {
   const std::string path(input);
+  if (const std::optional<container_path> named = parse_container_path(input)) {
+    if (const result<> open = open_container_path(opened, named->file, named->entries); !open)
+      return failure{"cannot read " + named->file + ": " + describe(open.why())};
+    return read_entry(opened, path, named->entries.back(), file);
+  }
   struct stat info {};
-  const bool exists = ::stat(path.c_str(), &info) == 0;
-  if (const auto ref = parse_d64_entry_ref(input); ref && !exists)
-    return read_d64_render_input(*ref, file);
-  if (!exists) return failure{std::strerror(errno)};
+  if (::stat(path.c_str(), &info) != 0) return failure{std::strerror(errno)};
   if (S_ISDIR(info.st_mode)) return failure{"is a directory"};
-  if (has_disk_image_extension(path) && disk_kind_by_size(static_cast<uintmax_t>(info.st_size)))
-    return failure{"is a disk image: name one of its pictures as " + path + ":N (see list)"};
+  if (const std::optional<container_type> type = container_type_of(path)) {
+    if (type->kind != container_kind::pc64) return name_an_entry(path, *type);
+    // A name of a PC64 file without its header is a picture file (a Picasso 64 ".p64").
+    if (opened.open(path)) {
+      result<render_input> payload = read_entry(opened, path, 0, file);
+      if (payload) payload->picture_name = browser_picture_name(path);
+      return payload;
+    }
+  }
   const result<uint32_t> read = read_picture_file(path, file);
   if (!read) return failure{read.error()};
   const uint8_t format_id = identify_file(path, info.st_size, peek_into(file, *read));
@@ -62,6 +95,6 @@ bool output_is_input(const std::string& output, const std::string& input) {
   const std::optional<file_identity> written = identity_of(output);
   if (!written) return false;
   if (const std::optional<file_identity> file = identity_of(input)) return written == file;
-  if (const auto ref = parse_d64_entry_ref(input)) return written == identity_of(ref->image);
+  if (const auto named = parse_container_path(input)) return written == identity_of(named->file);
   return false;
 }

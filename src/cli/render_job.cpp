@@ -43,7 +43,7 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
                                          render_workspace& work) {
   clear_workspace(work);
   work.model.rom = settings.rom;
-  const result<render_input> read = read_render_input(input, work.file);
+  const result<render_input> read = read_render_input(input, work.file, *work.containers);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr) return failure{no_format_text(input, read->size)};

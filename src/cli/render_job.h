@@ -1,11 +1,13 @@
 #pragma once
 // One picture from its input to an image file, as the viewer's chain renders it headless.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/file_buffer.h"
+#include "containers/container_stack.h"
 #include "formats/picture_model.h"
 #include "output/export_bitmap.h"
 #include "output/image_export.h"
@@ -33,10 +35,11 @@ struct render_workspace {
   surface work_surface_a = create_work_surface();
   surface work_surface_b = create_work_surface();
   export_bitmap bitmap;
+  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
 };
 
-// Reads input (a host file or IMAGE.d64:N) and renders it from an all-zero model into the work
-// surfaces; gives the frame the settings choose, or why the input could not be shown.
+// Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model
+// into the work surfaces; gives the frame the settings choose, or why the input could not be shown.
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work);
 

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
+#include "base/escaped_text.h"
 #include "base/whole_number.h"
 #include "cli/commands.h"
-#include "cli/escaped_text.h"
 #include "cli/render_input.h"
 #include "cli/render_job.h"
 #include "output/png_file.h"

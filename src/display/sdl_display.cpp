@@ -1,11 +1,15 @@
 #include "display/sdl_display.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
+#include <link.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "display/frame_compose.h"
 #include "display/sdl_keys.h"
@@ -57,6 +61,24 @@ void choose_drivers() {
   SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
 }
 
+// A Mesa GL driver sets up state once per process that it never frees, and it is unloaded when
+// SDL closes the X display: that state is then lost, and the leak checker reports it from a
+// module it can no longer name. Kept loaded until the process ends, the driver still owns it.
+void keep_gl_drivers_loaded() {
+  std::vector<std::string> drivers;
+  dl_iterate_phdr(
+      [](dl_phdr_info* info, size_t, void* found) {
+        const std::string_view path = info->dlpi_name;
+        if (path.find("/dri/") != std::string_view::npos)
+          static_cast<std::vector<std::string>*>(found)->emplace_back(path);
+        return 0;
+      },
+      &drivers);
+  // The handles are never closed: that is the point.
+  for (const std::string& driver : drivers)
+    ::dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
 input_event event_of(input_event::kind type) {
   input_event e;
   e.type = type;
@@ -88,6 +110,7 @@ bool sdl_display::initialize() {
   if (window_) {
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    keep_gl_drivers_loaded();
   }
   if (!renderer_ || SDL_RenderSetLogicalSize(renderer_, screen_width, screen_height) != 0 ||
       !create_texture()) {

@@ -25,6 +25,9 @@ constexpr bool layouts_consistent() {
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
     if (format.longer_unpacked_size != 0 && format.longer_unpacked_size <= format.unpacked_size)
       return false;
+    if (format.size_without_load_address != 0 &&
+        (packed || format.size_without_load_address + 2 < format.shortest_size()))
+      return false;
     const int32_t file_size = packed ? format.unpacked_size : format.shortest_size();
     for (const layout_step& step : format.layout.view()) {
       if (!step_fits(step) || step.last >= file_size) return false;
@@ -69,6 +72,14 @@ result<> load_picture(const format_entry& format, const file_buffer& file, uint3
     const std::span<const uint8_t> packed(file.bytes.data(), std::min<size_t>(file_size, 65536));
     result<> done = unpack(format.pack, packed, format.unpacks_to(), unpacked);
     if (!done) return done;
+    bytes = &unpacked;
+  } else if (format.size_without_load_address != 0 &&
+             file_size == static_cast<uint32_t>(format.size_without_load_address)) {
+    // The layout counts the load address as offsets 0..1: the data move up behind one.
+    const uint16_t address = format.recognised.load_addresses[0];
+    unpacked[0] = static_cast<uint8_t>(address & 0xFF);
+    unpacked[1] = static_cast<uint8_t>(address >> 8);
+    std::copy_n(file.bytes.begin(), file_size, unpacked.bytes.begin() + 2);
     bytes = &unpacked;
   }
   load_layout(format.layout.view(), *bytes, model);

@@ -4,6 +4,7 @@
 // the only place that ties format numbers to behaviour.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "formats/arrangement.h"
@@ -35,7 +36,7 @@ enum class decoding : uint8_t {
 struct format_names_and_addresses {
   std::array<uint16_t, 3> load_addresses{};
   size_t load_address_count = 0;
-  std::array<std::string_view, 4> extensions{};
+  std::array<std::string_view, 6> extensions{};
   bool by_content = true;
 
   constexpr bool takes_load_address(uint16_t address) const {
@@ -50,6 +51,23 @@ struct format_names_and_addresses {
   }
 };
 
+// Text that a packed format's files carry at a fixed offset: such a file is told by it wherever
+// it lies, whatever its name.
+struct file_mark {
+  std::string_view text{};
+  uint8_t at = 2;
+
+  constexpr bool empty() const { return text.empty(); }
+  constexpr size_t end() const { return at + text.size(); }
+  // Whether the bytes (a file's first ones) carry the mark.
+  constexpr bool found_in(std::span<const uint8_t> bytes) const {
+    if (empty() || bytes.size() < end()) return false;
+    for (size_t k = 0; k < text.size(); ++k)
+      if (static_cast<uint8_t>(text[k]) != bytes[at + k]) return false;
+    return true;
+  }
+};
+
 struct format_entry {
   uint8_t id = 0;
   std::string_view name{};  // the caption's second line, at most 30 characters
@@ -58,8 +76,12 @@ struct format_entry {
   // laid out as layout says, or to longer_unpacked_size where the format's files come in a
   // longer size too.
   std::array<int32_t, 4> sizes{};
+  // A size at which the format's files come without their load address, told only by their
+  // extension: their data start at offset 0 instead of 2.
+  int32_t size_without_load_address = 0;
   format_names_and_addresses recognised{};
   packing pack = packing::none;
+  file_mark mark{};
   int32_t unpacked_size = 0;
   int32_t longer_unpacked_size = 0;
   decoding decode{};
@@ -83,10 +105,15 @@ struct format_entry {
   }
   // Whether the format's files are packed.
   constexpr bool packed() const { return pack != packing::none || arrangement_unpacks(arrange); }
+  // Whether files of size bytes, load address included, are of the format.
   constexpr bool has_size(int64_t size) const {
     for (int32_t own : sizes)
       if (size > 0 && own == size) return true;
     return false;
+  }
+  // Whether files of size bytes are of the format, with or without their load address.
+  constexpr bool has_any_size(int64_t size) const {
+    return has_size(size) || (size > 0 && size == size_without_load_address);
   }
   constexpr int32_t shortest_size() const {
     int32_t shortest = sizes[0];
@@ -98,7 +125,7 @@ struct format_entry {
 
 namespace format_detail {
 constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> addresses,
-                                               std::array<std::string_view, 4> extensions = {}) {
+                                               std::array<std::string_view, 6> extensions = {}) {
   format_names_and_addresses r{};
   for (uint16_t address : addresses) r.load_addresses[r.load_address_count++] = address;
   r.extensions = extensions;
@@ -108,15 +135,17 @@ constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> a
 // A format told by its extension alone, never by content: a packed format without a mark of
 // its own, or a layout whose size and load address other files share.
 constexpr format_names_and_addresses named(uint16_t address,
-                                           std::array<std::string_view, 4> extensions) {
+                                           std::array<std::string_view, 6> extensions) {
   format_names_and_addresses r = loaded_at({address}, extensions);
   r.by_content = false;
   return r;
 }
 
-// A format whose files start with no load address: told by its extension alone.
-constexpr format_names_and_addresses named(std::array<std::string_view, 4> extensions) {
-  format_names_and_addresses r = loaded_at({}, extensions);
+// A format told by its extension alone whose load address no source gives: its files are taken
+// at any.
+constexpr format_names_and_addresses named(std::array<std::string_view, 6> extensions) {
+  format_names_and_addresses r{};
+  r.extensions = extensions;
   r.by_content = false;
   return r;
 }
@@ -138,6 +167,15 @@ constexpr format_layout hi_eddi_layout = [] {
   using namespace layout_steps;
   return layout(copy(2, 8001, bitmap_a), screen_rams(8194, 9193, screen_a),
                 spread_screen_ram_0(screen_a));
+}();
+
+// The colour RAM, the screen RAM with the background after it, then the bitmap.
+constexpr format_layout vidcom_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                spread_screen_ram_0(screen_a), fill_from_file(line_background, 2026),
+                copy(2050, 10049, bitmap_a));
 }();
 
 // Hires: the screen RAM first, the bitmap 1 KiB after it.
@@ -209,6 +247,7 @@ inline constexpr auto format_table = [] {
   using enum decoding;
   using namespace layout_steps;
   return std::to_array<format_entry>({
+      // Offsets: RECOIL's Gun Paint decoder.
       {.id = 1,
        .name = "Gun Paint interlace 320x200",
        .sizes = {33602, 33603},
@@ -219,6 +258,7 @@ inline constexpr auto format_table = [] {
                         copy(16386, 17409, color_ram), screen_rams(17410, 18409, screen_b),
                         copy(18410, 18433, line_background, 177),
                         screen_rams(18434, 25601, screen_b, 1), copy(25602, 33601, bitmap_b))},
+      // No public note found: FLI Graph's layout (RECOIL) twice, the second frame after the first.
       {.id = 2,
        .name = "PC64 fli interlace 320x200",
        .sizes = {34050},
@@ -227,6 +267,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
                         screen_rams(1282, 9473, screen_a), copy(9474, 17665, bitmap_a),
                         screen_rams(17666, 25857, screen_b), copy(25858, 34049, bitmap_b))},
+      // Offsets: RECOIL's FLI Graph decoder, files of 17666 bytes.
       {.id = 3,
        .name = "PC64 fli 160x200",
        .sizes = {17666},
@@ -234,6 +275,7 @@ inline constexpr auto format_table = [] {
        .decode = multicolor,
        .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
                         screen_rams(1282, 9473, screen_a), copy(9474, 17665, bitmap_a))},
+      // Offsets: the FLI Editor decoders of RECOIL and GrafX2 (c64formats.c).
       // The background table starts six bytes early: picture line 0 takes offset 8.
       {.id = 4,
        .name = "Saga Editor fli 160x200",
@@ -243,6 +285,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(lead_in(2, 7, line_background), copy(8, 257, line_background),
                         copy(258, 1281, color_ram), screen_rams(1282, 9473, screen_a),
                         copy(9474, 17664, bitmap_a))},
+      // Offsets: RECOIL's FLI Designer decoder, files of 17409 bytes.
       {.id = 5,
        .name = "3C00 colors fli 160x200",
        .sizes = {17409, 17410},
@@ -250,12 +293,14 @@ inline constexpr auto format_table = [] {
        .decode = multicolor,
        .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
                         screen_rams(1026, 9217, screen_a), copy(9218, 17408, bitmap_a))},
+      // Offsets: RECOIL's Drazlace decoder.
       {.id = 6,
        .name = "Draz Lace 320x200",
        .sizes = {18242},
        .recognised = loaded_at({0x5800}, {"drl", "dlp"}),
        .decode = two_frame_multicolor,
        .layout = draz_lace_layout},
+      // Offsets: RECOIL's True Paint MCI decoder.
       {.id = 7,
        .name = "MultiColorInterlace 320x200",
        .sizes = {19434},
@@ -265,12 +310,14 @@ inline constexpr auto format_table = [] {
                         copy(9218, 17409, bitmap_b), screen_rams(17410, 18433, screen_b),
                         copy(18434, 19433, color_ram), spread_screen_ram_0(screen_a),
                         spread_screen_ram_0(screen_b), fill(line_background, 0))},
+      // Offsets: RECOIL's AFLI-editor decoder.
       {.id = 8,
        .name = "Topaz editor Afli 320x200",
        .sizes = {16385},
        .recognised = loaded_at({0x4000}, {"afl"}),
        .decode = hires,
        .layout = layout(screen_rams(2, 8193, screen_a), copy(8194, 16384, bitmap_a))},
+      // Offsets: Doodle's, in Peter Schepers' BITMAP.TXT, at RECOIL's 9217-byte Hires-Editor size.
       {.id = 9,
        .name = "Topaz editor Hires 320x200",
        .sizes = {9217},
@@ -278,6 +325,7 @@ inline constexpr auto format_table = [] {
        .decode = hires,
        .layout = layout(screen_rams(2, 1025, screen_a), copy(1026, 9216, bitmap_a),
                         spread_screen_ram_0(screen_a))},
+      // No public note found: the layout this program has always read.
       // Two bitmaps only, in fixed colours: black background, grey 2 and grey 1 from the
       // screen byte 0xCB, light grey from colour RAM.
       {.id = 10,
@@ -288,6 +336,7 @@ inline constexpr auto format_table = [] {
        .layout =
            layout(copy(2, 8001, bitmap_a), copy(8002, 16001, bitmap_b), fill(line_background, 0),
                   fill(screen_a, 0xCB), fill(screen_b, 0xCB), fill(color_ram, 15, 1023))},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Blazing Paddles").
       // The background colour is kept in the unused bytes after the bitmap, at offset 8066.
       {.id = 11,
        .name = "Multi Color BPaddles 160x200",
@@ -297,6 +346,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(2, 8193, bitmap_a), screen_rams(8194, 9217, screen_a),
                         spread_screen_ram_0(screen_a), copy(9218, 10241, color_ram),
                         fill_from_file(line_background, 8066))},
+      // Offsets: RECOIL's FLI Designer decoder, files of 17218 bytes.
       {.id = 12,
        .name = "Dolphins Fli 160x200",
        .sizes = {17218},
@@ -304,12 +354,15 @@ inline constexpr auto format_table = [] {
        .decode = multicolor,
        .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
                         screen_rams(1026, 9217, screen_a), copy(9218, 17217, bitmap_a))},
+      // Offsets: RECOIL's Fun Paint II decoder; the background tables as MANGO (image_c64.cpp)
+      // reads them.
       {.id = 13,
        .name = "Fun Paint interlace 320x200",
        .sizes = {33694},
        .recognised = loaded_at({0x3FF0}, {"fun", "fp2", "fp"}),
        .decode = two_frame_multicolor,
        .layout = fun_paint_layout},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Adv Art Studio").
       // Offset 9003 holds the background colour; 9002 and 9004..9017 are not used.
       {.id = 14,
        .name = "Advanced Art Studio 160x200",
@@ -319,6 +372,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                         spread_screen_ram_0(screen_a), fill_from_file(line_background, 9003),
                         copy(9018, 10017, color_ram))},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Art Studio").
       // Offset 9002 may hold the border colour; it and 9003..9008 are not used.
       {.id = 15,
        .name = "Hires Art Studio 320x200",
@@ -327,24 +381,30 @@ inline constexpr auto format_table = [] {
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                         spread_screen_ram_0(screen_a))},
+      // Offsets: RECOIL's Drazpaint decoder, in files of 10241 bytes.
       {.id = 16,
        .name = "Draz Paint MultiColor 160x200",
        .sizes = {10241},
        .recognised = loaded_at({0x5800}, {"drz", "drp"}),
        .decode = multicolor,
        .layout = draz_paint_layout},
+      // Offsets: RECOIL's UFLI-editor decoder.
       {.id = 17,
        .name = "Crest Ufli 320x200",
        .sizes = {16194},
        .recognised = loaded_at({0x4000}, {"ufl", "ufli"}),
        .decode = ufli,
        .layout = ufli_layout},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Koala Painter"); the files without load address as
+      // RECOIL reads them.
       {.id = 18,
        .name = "Koala Painter 160x200",
        .sizes = {10003, 10006},
-       .recognised = loaded_at({0x6000, 0x4400}, {"koa", "kla", "koala"}),
+       .size_without_load_address = 10001,
+       .recognised = loaded_at({0x6000, 0x4400}, {"koa", "kla", "koala", "gig"}),
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's GG unpacker, into Koala Painter's layout.
       {.id = 19,
        .name = "Koala Painter GG 160x200",
        .recognised = named(0x6000, {"gg"}),
@@ -352,25 +412,29 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 10003,
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Run Paint decoder (Koala Painter's layout).
       {.id = 20,
        .name = "Run Paint 160x200",
        .sizes = {10003, 10006},
        .recognised = named(0x6000, {"rpm"}),
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Interpaint decoder (Koala Painter's layout).
       {.id = 21,
        .name = "Interpaint Multi 160x200",
        .sizes = {10003},
        .recognised = loaded_at({0x4000}, {"ipt", "lre"}),
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Interpaint hires decoder.
       {.id = 22,
        .name = "Interpaint Hires 320x200",
-       .sizes = {9002},
-       .recognised = loaded_at({0x4000}, {"iph", "hre"}),
+       .sizes = {9002, 9003},
+       .recognised = loaded_at({0x4000}, {"iph", "hre", "gig"}),
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                         spread_screen_ram_0(screen_a))},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Artist 64").
       // The background is the last byte of the colour RAM's kilobyte.
       {.id = 23,
        .name = "Artist 64 160x200",
@@ -380,6 +444,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 9193, screen_a),
                         spread_screen_ram_0(screen_a), copy(9218, 10217, color_ram),
                         fill_from_file(line_background, 10241))},
+      // Offsets: RECOIL's Rainbow Painter decoder.
       // No background colour is stored: black.
       {.id = 24,
        .name = "Rainbow Painter 160x200",
@@ -389,6 +454,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(screen_rams(2, 1001, screen_a), spread_screen_ram_0(screen_a),
                         copy(1026, 9025, bitmap_a), copy(9218, 10217, color_ram),
                         fill(line_background, 0))},
+      // Offsets: RECOIL's Face Painter decoder.
       // Koala's blocks; the byte after the background is not used.
       {.id = 25,
        .name = "Face Painter 160x200",
@@ -396,12 +462,14 @@ inline constexpr auto format_table = [] {
        .recognised = loaded_at({0x4000}, {"fpt", "fcp"}),
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Image System (hi)").
       {.id = 26,
        .name = "Image System Hires 320x200",
        .sizes = {9194},
        .recognised = loaded_at({0x4000}, {"ish"}),
        .decode = hires,
        .layout = hi_eddi_layout},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Image System (mc)").
       // The background is the last byte of the bitmap's 8 KiB.
       {.id = 27,
        .name = "Image System Multi 160x200",
@@ -411,28 +479,31 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(2, 1001, color_ram), copy(1026, 9025, bitmap_a),
                         fill_from_file(line_background, 9217), screen_rams(9218, 10217, screen_a),
                         spread_screen_ram_0(screen_a))},
+      // Offsets: Peter Schepers' BITMAP.TXT ("Vidcom 64").
       // The background is the first byte after the screen RAM's 1000.
       {.id = 28,
        .name = "Vidcom 64 160x200",
        .sizes = {10050},
        .recognised = loaded_at({0x5800}, {"vid"}),
        .decode = multicolor,
-       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
-                        spread_screen_ram_0(screen_a), fill_from_file(line_background, 2026),
-                        copy(2050, 10049, bitmap_a))},
+       .layout = vidcom_layout},
+      // Offsets: RECOIL's Hi-Eddi decoder.
       {.id = 29,
        .name = "Hi-Eddi 320x200",
        .sizes = {9218},
        .recognised = loaded_at({0x2000}, {"hed"}),
        .decode = hires,
        .layout = hi_eddi_layout},
-      // The shorter files end after the bitmap.
+      // Offsets: Peter Schepers' BITMAP.TXT ("Doodle"); the other sizes and load addresses as
+      // RECOIL takes them.
+      // The shortest files end after the bitmap.
       {.id = 30,
        .name = "Doodle 320x200",
-       .sizes = {9218, 9026},
-       .recognised = loaded_at({0x5C00, 0x1C00}, {"dd", "ddl", "ddp"}),
+       .sizes = {9218, 9026, 9346},
+       .recognised = loaded_at({0x5C00, 0x1C00, 0x0000}, {"dd", "ddl", "ddp"}),
        .decode = hires,
        .layout = doodle_layout},
+      // Offsets: RECOIL's Paint Magic decoder.
       // The file starts with its own viewer; one colour RAM byte serves every cell, and the
       // byte after it is the border colour.
       {.id = 31,
@@ -443,6 +514,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(116, 8115, bitmap_a), fill_from_file(line_background, 8116),
                         fill_from_file(color_ram, 8119), screen_rams(8308, 9307, screen_a),
                         spread_screen_ram_0(screen_a))},
+      // Offsets: RECOIL's Saracen Paint decoder.
       // The background sits in the unused bytes after the screen RAM's 1000.
       {.id = 32,
        .name = "Saracen Paint 160x200",
@@ -452,6 +524,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(screen_rams(2, 1001, screen_a), spread_screen_ram_0(screen_a),
                         fill_from_file(line_background, 1010), copy(1026, 9025, bitmap_a),
                         copy(9218, 10217, color_ram))},
+      // Offsets: Peter Schepers' BITMAP.TXT ("CDU Paint").
       // Koala's blocks after a viewer program of 273 bytes.
       {.id = 33,
        .name = "CDU-Paint 160x200",
@@ -461,6 +534,7 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(275, 8274, bitmap_a), screen_rams(8275, 9274, screen_a),
                         spread_screen_ram_0(screen_a), copy(9275, 10274, color_ram),
                         fill_from_file(line_background, 10275))},
+      // Offsets: RECOIL's Micro Illustrator decoder (its unpacked type).
       // A 20-byte header holds the background colour at offset 8; files packed by the program
       // itself have other sizes.
       {.id = 34,
@@ -471,13 +545,15 @@ inline constexpr auto format_table = [] {
        .layout = layout(fill_from_file(line_background, 8), screen_rams(22, 1021, screen_a),
                         spread_screen_ram_0(screen_a), copy(1022, 2021, color_ram),
                         copy(2022, 10021, bitmap_a))},
+      // Offsets: RECOIL's hires bitmap decoder (.hbm, .fgs, .hir, .mon, .gcd).
       // The bitmap alone: set pixels white, clear ones black.
       {.id = 35,
        .name = "Hires bitmap 320x200",
-       .sizes = {8002},
-       .recognised = named(0x2000, {"hbm", "hir", "fgs"}),
+       .sizes = {8002, 8194},
+       .recognised = named(0x2000, {"hbm", "hir", "fgs", "mon", "gcd", "hpi"}),
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), fill(screen_a, 0x10))},
+      // Offsets: RECOIL's FLI Graph decoder.
       // A background colour for each raster line, in front of the colour RAM.
       {.id = 36,
        .name = "FLI Graph 160x200",
@@ -486,6 +562,7 @@ inline constexpr auto format_table = [] {
        .decode = multicolor,
        .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
                         screen_rams(1282, 9473, screen_a), copy(9474, 17473, bitmap_a))},
+      // Offsets: RECOIL's HFC decoder.
       // The editor paints character rows 0..13 only, but the file holds all 25: they are
       // shown as stored, which is black where the editor left them zero.
       {.id = 37,
@@ -494,12 +571,14 @@ inline constexpr auto format_table = [] {
        .recognised = loaded_at({0x4000}, {"hfc", "hfd"}),
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 16385, screen_a))},
+      // Offsets: RECOIL's Hires Manager decoder.
       {.id = 38,
        .name = "Hires Manager 320x200",
        .sizes = {16385},
        .recognised = loaded_at({0x4000}, {"him"}),
        .decode = hires,
        .layout = hires_manager_layout},
+      // Offsets: RECOIL's JJ unpacker, into Doodle's layout.
       // Files of 9024 data bytes end after the bitmap; those of 9216 run on to $7FFF.
       {.id = 39,
        .name = "Doodle JJ 320x200",
@@ -509,6 +588,8 @@ inline constexpr auto format_table = [] {
        .longer_unpacked_size = 9218,
        .decode = hires,
        .layout = doodle_layout},
+      // Offsets: RECOIL's Amica Paint unpacker; the colour cycling table as GrafX2 (c64formats.c)
+      // reads it.
       // A Koala picture and a 256-byte colour cycling table, which the picture does not need.
       {.id = 40,
        .name = "Amica Paint 160x200",
@@ -517,27 +598,34 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 10259,
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Drazlace unpacker.
       {.id = 41,
        .name = "Draz Lace packed 320x200",
        .recognised = named(0x5800, {"drl", "dlp"}),
        .pack = packing::drazlace_runs,
+       .mark = {drazlace_mark},
        .unpacked_size = 18242,
        .decode = two_frame_multicolor,
        .layout = draz_lace_layout},
+      // Offsets: RECOIL's Drazpaint unpacker; MANGO (image_c64.cpp) for the "DRAZPAINT 2.0" mark.
       {.id = 42,
        .name = "Draz Paint packed 160x200",
        .recognised = named(0x5800, {"drp", "dp", "drz"}),
        .pack = packing::drazpaint_runs,
+       .mark = {drazpaint_name},
        .unpacked_size = 10051,
        .decode = multicolor,
        .layout = draz_paint_layout},
+      // Offsets: RECOIL's Fun Paint II unpacker.
       {.id = 43,
        .name = "Fun Paint packed 320x200",
        .recognised = named(0x3FF0, {"fun", "fp2", "fp"}),
        .pack = packing::funpaint_runs,
+       .mark = {funpaint_mark},
        .unpacked_size = 33694,
        .decode = two_frame_multicolor,
        .layout = fun_paint_layout},
+      // Offsets: RECOIL's Hires Manager unpacker (MANGO's image_c64.cpp agrees).
       {.id = 44,
        .name = "Hires Manager packed 320x200",
        .recognised = named(0x4000, {"him"}),
@@ -545,6 +633,7 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 16385,
        .decode = hires,
        .layout = hires_manager_layout},
+      // Offsets: Koala Painter's (Peter Schepers' BITMAP.TXT) in a zlib stream (RFC 1950).
       // A Koala picture without its load address, deflated whole: no C64 program wrote these.
       {.id = 45,
        .name = "Koala Painter zlib 160x200",
@@ -553,9 +642,100 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 10003,
        .decode = multicolor,
        .layout = koala_layout},
+      // Offsets: RECOIL's Cheese decoder.
+      {.id = 46,
+       .name = "Cheese 160x200",
+       .sizes = {20482},
+       .recognised = named({"che"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(16898, 17897, screen_a),
+                        spread_screen_ram_0(screen_a), copy(18434, 19433, color_ram),
+                        fill_from_file(line_background, 20479))},
+      // Offsets: RECOIL's CWG decoder. Koala Painter's blocks, but the background comes one
+      // byte later.
+      {.id = 47,
+       .name = "Create with Garfield 160x200",
+       .sizes = {10007},
+       .recognised = named({"cwg"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
+                        spread_screen_ram_0(screen_a), copy(9002, 10001, color_ram),
+                        fill_from_file(line_background, 10003))},
+      // Offsets: RECOIL's Picasso 64 decoder; the load address as GrafX2 (c64formats.c) has it.
+      // The background is the byte before the bitmap.
+      {.id = 48,
+       .name = "Picasso 64 160x200",
+       .sizes = {10050},
+       .recognised = loaded_at({0x1800}, {"p64", "fly"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                        spread_screen_ram_0(screen_a), fill_from_file(line_background, 2049),
+                        copy(2050, 10049, bitmap_a))},
+      // Offsets: RECOIL's Dolphin Ed decoder: Vidcom 64's layout, in files of three sizes.
+      {.id = 49,
+       .name = "Dolphin Ed 160x200",
+       .sizes = {10242, 10241, 10050},
+       .recognised = named(0x5800, {"dol", "bed"}),
+       .decode = multicolor,
+       .layout = vidcom_layout},
+      // Offsets: RECOIL's Centauri Logo Editor decoder. Four colours serve the whole picture:
+      // the screen byte's two, the colour RAM's and the background.
+      {.id = 50,
+       .name = "Centauri Logo Editor 160x200",
+       .sizes = {8194},
+       .recognised = named({"cle"}),
+       .decode = multicolor,
+       .layout = layout(copy(2, 8001, bitmap_a), fill_from_file(screen_a, 8002),
+                        fill_from_file(color_ram, 8003), fill_from_file(line_background, 8004))},
+      // Offsets: RECOIL's hires bitmap decoder (.gih, .rpo). The bitmap alone: set pixels
+      // black, clear ones white.
+      {.id = 51,
+       .name = "Gigapaint Hires 320x200",
+       .sizes = {8002},
+       .recognised = named(0x6000, {"gih", "rpo"}),
+       .decode = hires,
+       .layout = layout(copy(2, 8001, bitmap_a), fill(screen_a, 0x01))},
+      // Offsets: RECOIL's CFLI Designer decoder. Eight screen RAMs and no bitmap: every cell line
+      // alternates the two colours of its screen byte, the high nibble first.
+      {.id = 52,
+       .name = "CFLI Designer 320x200",
+       .sizes = {8170},
+       .recognised = named({"cfli"}),
+       .decode = hires,
+       .layout = layout(screen_rams(2, 8169, screen_a), fill(bitmap_a, 0xAA))},
+      // Offsets: RECOIL's EMC-editor decoder. The editor shows raster lines 4..195; the file
+      // holds all 200, shown as stored.
+      {.id = 53,
+       .name = "EMC Editor 160x200",
+       .sizes = {17412},
+       .recognised = named({"emc"}),
+       .decode = multicolor,
+       .layout = layout(screen_rams(2, 8193, screen_a), copy(8194, 16193, bitmap_a),
+                        copy(16386, 17385, color_ram), fill_from_file(line_background, 17411))},
+      // Offsets: RECOIL's FuckPaint decoder. Frame B's screen RAM and bitmap follow frame A's;
+      // the background sits between the bitmaps.
+      {.id = 54,
+       .name = "FuckPaint interlace 320x200",
+       .sizes = {19266},
+       .recognised = named({"fp"}),
+       .decode = two_frame_multicolor,
+       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 2025, screen_a),
+                        spread_screen_ram_0(screen_a), screen_rams(2050, 3049, screen_b),
+                        spread_screen_ram_0(screen_b), copy(3074, 11073, bitmap_a),
+                        fill_from_file(line_background, 11074), copy(11266, 19265, bitmap_b))},
+      // Offsets: RECOIL's Pixel Perfect decoder; the load address as MANGO (image_c64.cpp) has
+      // it. IFLI: eight screen RAMs for each frame, one background.
+      {.id = 55,
+       .name = "Pixel Perfect 320x200",
+       .sizes = {33602},
+       .recognised = named(0x3C00, {"pp", "ppp"}),
+       .decode = two_frame_multicolor,
+       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 9217, screen_a),
+                        copy(9218, 17217, bitmap_a), fill_from_file(line_background, 17281),
+                        screen_rams(17410, 25601, screen_b), copy(25602, 33601, bitmap_b))},
       // Two FLI screens, one under the other, with the mark 'b' at offset 2 (BFLI, the
       // format's own notes); the three columns under the FLI bug are not pictured.
-      {.id = 46,
+      {.id = 56,
        .name = "BFLI 148x400",
        .sizes = {33795},
        .recognised = loaded_at({0x3BFF}, {"bfli", "bfl"}),
@@ -563,21 +743,21 @@ inline constexpr auto format_table = [] {
        .arrange = arrangement::bfli},
       // Byte 0 tells a screen ('B'), a double page ('G') or a clip of its own size ('P');
       // there is no load address (Printfox and Pagefox manuals, RECOIL's format notes).
-      {.id = 47,
+      {.id = 57,
        .name = "Printfox and Pagefox pages",
        .recognised = named({"pg", "gb", "bs"}),
        .decode = raster,
        .arrange = arrangement::printfox},
       // Screen codes, border, background, the $D018 value that picks the character set, then
       // the colour RAM (PETSCII Editor; a public converter's writer).
-      {.id = 48,
+      {.id = 58,
        .name = "PETSCII Editor 320x200",
        .sizes = {2026},
        .recognised = named(0x3000, {"pet"}),
        .decode = raster,
        .arrange = arrangement::pet},
       // Pen colour, background, border, screen codes, colour RAM (Petdraw64; the same writer).
-      {.id = 49,
+      {.id = 59,
        .name = "Petdraw 64 320x200",
        .sizes = {2029},
        .recognised = named(0x3171, {"pdr"}),
@@ -585,26 +765,26 @@ inline constexpr auto format_table = [] {
        .arrange = arrangement::pdr},
       // "FLUFF64", a version, the picture's type, then its cells or its screen (TRSE's
       // FLUFF writer; RECOIL's format notes).
-      {.id = 50,
+      {.id = 60,
        .name = "FLUFF64 (TRSE)",
        .recognised = named({"flf"}),
        .decode = raster,
        .arrange = arrangement::fluff},
       // Up to 256 characters, 8 bytes each, after the load address (RECOIL's format notes).
-      {.id = 51,
+      {.id = 61,
        .name = "Font 256x64",
        .recognised = named(0x3800, {"64c"}),
        .decode = raster,
        .arrange = arrangement::font_64c},
       // 64 characters of a Shoot-'Em-Up Construction Kit game, loaded at $0042.
-      {.id = 52,
+      {.id = 62,
        .name = "SEUCK font 256x16",
        .sizes = {514},
        .recognised = named(0x0042, {"g"}),
        .decode = raster,
        .arrange = arrangement::seuck_font},
       // 113 characters of 9 bytes, loaded at $F0B0 (RECOIL's format notes).
-      {.id = 53,
+      {.id = 63,
        .name = "ZS font 256x32",
        .sizes = {1026},
        .recognised = named(0xF0B0, {"zs"}),
@@ -612,21 +792,21 @@ inline constexpr auto format_table = [] {
        .arrange = arrangement::zs_font},
       // 2000 screen codes and a multicolour character set, loaded at $1800; the longer files
       // keep their four colours after the screen (RECOIL's format notes).
-      {.id = 54,
+      {.id = 64,
        .name = "Logo Painter 160x400",
        .sizes = {4098, 4174},
        .recognised = named(0x1800, {"lp3"}),
        .decode = raster,
        .arrange = arrangement::logo_painter},
       // Two multicolour bitmaps of six character rows and four colours (RECOIL's notes).
-      {.id = 55,
+      {.id = 65,
        .name = "Interlace logo 320x48",
        .sizes = {4098},
        .recognised = named({"ile"}),
        .decode = raster_multicolor_lace,
        .arrange = arrangement::interlace_logo},
       // Two character sets, shown as their characters in order (Multi-Lace Editor).
-      {.id = 56,
+      {.id = 66,
        .name = "Multi-Lace Editor 320x56",
        .sizes = {4098},
        .recognised = named({"mle"}),
@@ -635,7 +815,7 @@ inline constexpr auto format_table = [] {
       // "CTM", its version (5 to 9, or 'R' for 82), a header of colours and modes, then the
       // characters, their colours, perhaps tiles, and the map (CharPad's own notes; the
       // block layout of versions 6 to 9 from a public project converter).
-      {.id = 57,
+      {.id = 67,
        .name = "CharPad project",
        .recognised = named({"ctm"}),
        .decode = raster,
@@ -656,8 +836,9 @@ std::string_view format_name(uint8_t id);
 uint8_t format_id_by_size(int64_t size);
 
 // Copies the file's bytes (file_size of them) into model as format lays them out, a packed
-// format's after unpacking them into unpacked, and sets the model's canvas to the picture's
-// size; every byte the layout does not write keeps its value. Fails, with the model untouched,
-// when a packed file does not unpack to its format's size.
+// format's after unpacking them into unpacked, a file without its load address's after moving
+// them behind one there, and sets the model's canvas to the picture's size; every byte the
+// layout does not write keeps its value. Fails, with the model untouched, when a packed file
+// does not unpack to its format's size.
 result<> load_picture(const format_entry& format, const file_buffer& file, uint32_t file_size,
                       file_buffer& unpacked, picture_model& model);

@@ -1,5 +1,6 @@
 #include "formats/identify.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/ascii_case.h"
@@ -41,12 +42,12 @@ std::optional<uint16_t> load_address(const file_peek& peek) {
 }
 
 // Whether a packed file unpacks cleanly to its format's size.
-bool unpacks(const format_entry& format, int64_t size, const file_peek& peek) {
+bool unpacks(const format_entry& format, int64_t size, const file_peek& peek, stream_end end) {
   if (size <= 2 || size > 65536) return false;
   thread_local file_buffer scratch;
   const std::span<const uint8_t> packed = peek(static_cast<uint32_t>(size));
   return packed.size() == static_cast<size_t>(size) &&
-         unpack(format.pack, packed, format.unpacks_to(), scratch);
+         unpack(format.pack, packed, format.unpacks_to(), scratch, end);
 }
 
 // Whether the format's arrangement takes the file whole.
@@ -56,12 +57,16 @@ bool arranges(const format_entry& format, int64_t size, const file_peek& peek) {
   return bytes.size() == static_cast<size_t>(size) && arrangement_takes(format.arrange, bytes);
 }
 
-// Whether the file has the format's size, or unpacks to it, and its arrangement takes it.
+// Whether a file under a name of the format is of it: it has one of the format's sizes, or it
+// carries the format's mark, if it has one, and unpacks to its size; a format with an
+// arrangement, when that takes it.
 bool fits_size(const format_entry& format, int64_t size, const file_peek& peek) {
   if (format.arrange != arrangement::none)
     return (format.sizes[0] == 0 || format.has_size(size)) && arranges(format, size, peek);
-  if (format.pack == packing::none) return format.has_size(size);
-  return unpacks(format, size, peek);
+  if (format.pack == packing::none) return format.has_any_size(size);
+  if (!format.mark.empty() && !format.mark.found_in(peek(static_cast<uint32_t>(format.mark.end()))))
+    return false;
+  return unpacks(format, size, peek, stream_end::may_trail);
 }
 
 bool takes_load_address(const format_entry& format, const file_peek& peek) {
@@ -69,21 +74,57 @@ bool takes_load_address(const format_entry& format, const file_peek& peek) {
   return address && format.recognised.takes_load_address(*address);
 }
 
-bool fits(const format_entry& format, int64_t size, const file_peek& peek) {
-  if (format.pack == packing::none && format.sizes[0] != 0 && !format.has_size(size)) return false;
-  return takes_load_address(format, peek) && fits_size(format, size, peek);
+// How far into a file the marks of packed formats reach.
+constexpr size_t mark_reach = [] {
+  size_t reach = 0;
+  for (const format_entry& format : format_table) reach = std::max(reach, format.mark.end());
+  return reach;
+}();
+
+// The packed format whose mark the file carries and which it unpacks as; 0 for none.
+uint8_t identify_by_mark(int64_t size, const file_peek& peek) {
+  const std::span<const uint8_t> start = peek(mark_reach);
+  for (const format_entry& format : format_table) {
+    if (format.mark.found_in(start) && unpacks(format, size, peek, stream_end::may_trail))
+      return format.id;
+  }
+  return 0;
+}
+
+// The further format, not packed, that content alone tells and the file has the size and the
+// load address of; 0 for none.
+uint8_t identify_by_size_and_load_address(int64_t size, const file_peek& peek) {
+  for (size_t k = size_table_formats; k < format_table.size(); ++k) {
+    const format_entry& format = format_table[k];
+    if (format.pack == packing::none && format.recognised.by_content && format.has_size(size) &&
+        takes_load_address(format, peek) &&
+        (format.arrange == arrangement::none || arranges(format, size, peek)))
+      return format.id;
+  }
+  return 0;
+}
+
+// The packed format without a mark that the file unpacks as, at one of its load addresses and
+// with nothing after its stream; 0 for none.
+uint8_t identify_by_unpacking(int64_t size, const file_peek& peek) {
+  for (const format_entry& format : format_table) {
+    if (format.pack != packing::none && format.mark.empty() && takes_load_address(format, peek) &&
+        unpacks(format, size, peek, stream_end::exact))
+      return format.id;
+  }
+  return 0;
 }
 
 }  // namespace
 
 uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place place) {
   if (const uint8_t id = format_id_by_size(size)) return id;
-  for (size_t k = size_table_formats; k < format_table.size(); ++k) {
-    const format_entry& format = format_table[k];
-    if (format.pack != packing::none && place == file_place::host) continue;
-    if (format.recognised.by_content && fits(format, size, peek)) return format.id;
-  }
-  return 0;
+  if (place == file_place::host) return identify_by_size_and_load_address(size, peek);
+  // A disk image's bytes are in memory already: packed files are looked for as well, those
+  // with a mark first.
+  if (const uint8_t id = identify_by_mark(size, peek)) return id;
+  if (const uint8_t id = identify_by_size_and_load_address(size, peek)) return id;
+  return identify_by_unpacking(size, peek);
 }
 
 uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek) {
@@ -98,7 +139,10 @@ uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek
     if (takes_load_address(format, peek)) return format.id;
     if (first_fitting == 0) first_fitting = format.id;
   }
-  return first_fitting != 0 ? first_fitting : format_id_by_size(size);
+  if (first_fitting != 0) return first_fitting;
+  // A packed picture saved under another picture's name still carries its mark.
+  if (const uint8_t id = identify_by_mark(size, peek)) return id;
+  return format_id_by_size(size);
 }
 
 const format_entry* packed_format_named_by(std::string_view name) {

@@ -19,15 +19,19 @@ enum class file_place : uint8_t { host, disk_image };
 
 // The format_id of a file of size bytes that is a ".vic" file, a disk image entry, or has a
 // name that names no format (".pic", ".prg", no extension): the seventeen sizes first, then the
-// further formats by size and load address; 0 when none fits. A packed format without an
-// extension of its own is told by unpacking the whole file, so only in a disk image: on the
-// host, a listing would have to read every file whose size names no format.
+// further formats by size and load address; 0 when none fits. Packed files are read whole to
+// be told, so only in a disk image, whose entries are in memory: there a packed format's mark
+// tells it before sizes do, and one without a mark is tried by unpacking at its load addresses
+// to a stream that ends with the file. On the host, a listing would have to read every file
+// whose size names no format.
 uint8_t identify_by_content(int64_t size, const file_peek& peek, file_place place);
 
 // The format_id of a file of size bytes with this name: when the name's extension names
-// formats, the one among them that has its size (a packed one: that unpacks cleanly to its
-// size), whatever its load address, which decides only between several such formats; else
-// the seventeen sizes, else 0. For any other name, identify_by_content.
+// formats, the one among them that has its size (with or without its load address, where the
+// format lists a size without), or for a packed one, whose mark it carries and that it unpacks
+// as, whatever its load address, which decides only between several such formats; else the
+// packed format whose mark it carries (a picture saved under another picture's name); else the
+// seventeen sizes, else 0. For any other name, identify_by_content on the host.
 uint8_t identify_file(std::string_view name, int64_t size, const file_peek& peek);
 
 // The first packed format that the name's extension names, or nullptr: what a file of that name

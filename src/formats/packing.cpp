@@ -32,9 +32,10 @@ class unpacked_writer {
 constexpr uint8_t fe_escape = 0xFE;
 
 // Runs "0xFE value count"; a count of 0 gives nothing. The output ends at its largest size,
-// whatever follows (some files carry padding), or where the stream ends.
-uint32_t unpack_fe_runs(std::span<const uint8_t> data, unpacked_writer& out) {
-  for (size_t i = 0; i < data.size() && !out.full();) {
+// or where the stream ends; what follows is read only for an exact end.
+uint32_t unpack_fe_runs(std::span<const uint8_t> data, stream_end end, unpacked_writer& out) {
+  size_t i = 0;
+  while (i < data.size() && !out.full()) {
     if (data[i] != fe_escape) {
       if (!out.put(data[i++])) return 0;
       continue;
@@ -42,15 +43,16 @@ uint32_t unpack_fe_runs(std::span<const uint8_t> data, unpacked_writer& out) {
     if (i + 2 >= data.size() || !out.put(data[i + 1], data[i + 2])) return 0;
     i += 3;
   }
-  return out.written();
+  return end == stream_end::exact && i != data.size() ? 0 : out.written();
 }
 
 // Runs "escape count value". With an end mark, "escape 0" ends the stream and must come, and
 // what follows it is not read; without, the output ends at its size or where the stream ends,
-// and a count of 0 is refused.
+// what follows is read only for an exact end, and a count of 0 is refused.
 uint32_t unpack_escape_runs(std::span<const uint8_t> data, uint8_t escape, bool end_mark,
-                            unpacked_writer& out) {
-  for (size_t i = 0; i < data.size() && (end_mark || !out.full());) {
+                            stream_end end, unpacked_writer& out) {
+  size_t i = 0;
+  while (i < data.size() && (end_mark || !out.full())) {
     if (data[i] != escape) {
       if (!out.put(data[i++])) return 0;
       continue;
@@ -60,7 +62,8 @@ uint32_t unpack_escape_runs(std::span<const uint8_t> data, uint8_t escape, bool 
     if (i + 2 >= data.size() || !out.put(data[i + 2], data[i + 1])) return 0;
     i += 3;
   }
-  return end_mark ? 0 : out.written();
+  if (end_mark) return 0;
+  return end == stream_end::exact && i != data.size() ? 0 : out.written();
 }
 
 bool has_mark(std::span<const uint8_t> packed, std::string_view mark) {
@@ -72,9 +75,10 @@ bool has_mark(std::span<const uint8_t> packed, std::string_view mark) {
 // Draz Lace and Draz Paint: the mark at 2..14, the escape byte at 15, the stream from 16.
 constexpr size_t draz_escape_at = 15;
 
-uint32_t unpack_draz(std::span<const uint8_t> packed, unpacked_writer& out) {
+uint32_t unpack_draz(std::span<const uint8_t> packed, stream_end end, unpacked_writer& out) {
   if (packed.size() <= draz_escape_at + 1) return 0;
-  return unpack_escape_runs(packed.subspan(draz_escape_at + 1), packed[draz_escape_at], false, out);
+  return unpack_escape_runs(packed.subspan(draz_escape_at + 1), packed[draz_escape_at], false, end,
+                            out);
 }
 
 // Fun Paint: the mark at 2..15, the packed flag at 16, the escape byte at 17.
@@ -87,7 +91,7 @@ uint32_t unpack_funpaint(std::span<const uint8_t> packed, unpacked_writer& out) 
   for (size_t k = 2; k < funpaint_stream_at; ++k)
     if (!out.put(k == funpaint_flag_at ? 0 : packed[k])) return 0;
   return unpack_escape_runs(packed.subspan(funpaint_stream_at), packed[funpaint_stream_at - 1],
-                            true, out);
+                            true, stream_end::exact, out);
 }
 
 // Hires Manager stores the picture from $4140 to $7FF1: character rows 1..24 of the bitmap
@@ -169,38 +173,38 @@ uint32_t inflate_zlib(std::span<const uint8_t> packed, uint32_t size, file_buffe
 }  // namespace
 
 result<> unpack(packing scheme, std::span<const uint8_t> packed, unpacked_sizes sizes,
-                file_buffer& out) {
-  const uint32_t end = std::max(sizes.size, sizes.longer);
-  if (packed.size() < 2 || sizes.size < 2 || end > out.bytes.size())
+                file_buffer& out, stream_end end) {
+  const uint32_t largest = std::max(sizes.size, sizes.longer);
+  if (packed.size() < 2 || sizes.size < 2 || largest > out.bytes.size())
     return failure{"the packed file is too short"};
   out[0] = packed[0];
   out[1] = packed[1];
-  unpacked_writer writer(out, end);
+  unpacked_writer writer(out, largest);
   uint32_t reached = 0;
   switch (scheme) {
     case packing::none:
       break;
     case packing::fe_runs:
-      reached = unpack_fe_runs(packed.subspan(2), writer);
+      reached = unpack_fe_runs(packed.subspan(2), end, writer);
       break;
     case packing::amica_runs:
-      reached = unpack_escape_runs(packed.subspan(2), amica_escape, true, writer);
+      reached = unpack_escape_runs(packed.subspan(2), amica_escape, true, end, writer);
       break;
     case packing::drazlace_runs:
-      if (has_mark(packed, drazlace_mark)) reached = unpack_draz(packed, writer);
+      if (has_mark(packed, drazlace_mark)) reached = unpack_draz(packed, end, writer);
       break;
     case packing::drazpaint_runs:
       if (has_mark(packed, drazpaint_marks[0]) || has_mark(packed, drazpaint_marks[1]))
-        reached = unpack_draz(packed, writer);
+        reached = unpack_draz(packed, end, writer);
       break;
     case packing::funpaint_runs:
       reached = unpack_funpaint(packed, writer);
       break;
     case packing::hires_manager_backwards:
-      reached = unpack_hires_manager(packed, end, out);
+      reached = unpack_hires_manager(packed, largest, out);
       break;
     case packing::zlib:
-      reached = inflate_zlib(packed, end, out);
+      reached = inflate_zlib(packed, largest, out);
       break;
   }
   if (reached == 0 || (reached != sizes.size && reached != sizes.longer))

@@ -39,6 +39,8 @@ inline constexpr std::string_view drazlace_mark = "DRAZLACE! 1.0";
 // Sources disagree on the version Draz Paint writes; both are taken.
 inline constexpr std::array<std::string_view, 2> drazpaint_marks = {"DRAZPAINT 1.4",
                                                                     "DRAZPAINT 2.0"};
+// What every version's mark starts with.
+inline constexpr std::string_view drazpaint_name = "DRAZPAINT ";
 inline constexpr std::string_view funpaint_mark = "FUNPAINT (MT) ";
 inline constexpr uint8_t amica_escape = 0xC2;
 
@@ -49,7 +51,14 @@ struct unpacked_sizes {
   uint32_t longer = 0;
 };
 
+// Where a packed stream may end. Some files carry padding after their stream; a file that is
+// told by unpacking alone must end with its stream, or much else would pass for one.
+enum class stream_end : uint8_t {
+  may_trail,  // bytes after a complete stream are not read
+  exact,      // the file ends where its stream does (or at the end mark, for a scheme with one)
+};
+
 // Unpacks a packed file (load address at 0..1) into out as the plain file it stands for: the
 // same first two bytes at 0..1, then the unpacked data, one of sizes' sizes in all.
 result<> unpack(packing scheme, std::span<const uint8_t> packed, unpacked_sizes sizes,
-                file_buffer& out);
+                file_buffer& out, stream_end end = stream_end::may_trail);

@@ -47,7 +47,7 @@ void TForm1::tdirKeyDown(int key, bool) {
 }
 
 void TForm1::open_selected_row() {
-  const open_outcome opened = open_entry(tdir_browser, memory_.disk, state_.disk_image_name);
+  const open_outcome opened = open_entry(tdir_browser);
   switch (opened.action) {
     case open_action::nothing:
       break;
@@ -55,11 +55,10 @@ void TForm1::open_selected_row() {
       apply_directory_change(opened.text);
       break;
     case open_action::entered_disk_image:
-      state_.disk_image_name = opened.text;
-      state_.in_disk_image = true;
-      break;
     case open_action::left_disk_image:
-      state_.in_disk_image = false;
+      state_.in_disk_image = in_container(tdir_browser);
+      state_.disk_image_name = opened.text;
+      if (!opened.notice.empty()) tell(opened.notice);
       break;
     case open_action::show_picture:
       state_.format_id = opened.format_id;
@@ -108,6 +107,8 @@ void TForm1::set_interlace_rate(uint8_t rate, unsigned interval_without_rate) {
 }
 
 void TForm1::rename_selected_file() {
+  // Entries of containers are read, never changed.
+  if (in_container(tdir_browser)) return;
   tdir& grid = tdir_browser.grid;
   const int row = grid.selected_row;
   if (kind_of_row(grid, row) != row_kind::picture_file) return;
@@ -127,6 +128,7 @@ void TForm1::rename_selected_file() {
 
 // After a deletion the folder is listed again and the selection keeps its row index.
 void TForm1::delete_selected(row_kind kind) {
+  if (in_container(tdir_browser)) return;
   tdir& grid = tdir_browser.grid;
   const int row = grid.selected_row;
   if (kind_of_row(grid, row) != kind) return;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "base/escaped_text.h"
 #include "browser/grid_painter.h"
 #include "gui/frame.h"
 #include "gui/panels.h"
@@ -43,6 +44,7 @@ TForm1::TForm1(display& dxdraw, form_setup setup)
   DXDraw.on_restore_surface = [this] { DXDrawRestoreSurface(); };
   tdir_browser.lister = setup_.lister ? setup_.lister : &host_lister_;
   tdir_browser.drives = setup_.drives ? setup_.drives : &host_drives_;
+  tdir_browser.opened = &memory_.containers;
   grid_surface_ = create_surface(grid_width, grid_height);
   FormCreate();
 }
@@ -191,8 +193,10 @@ void TForm1::open_start(const start_target& start) {
   }
   // What the command line named is not listed: say why it cannot be opened.
   if (start.kind == start_kind::disk_image) {
-    const result<> read = read_directory(memory_.disk, start.file_name);
-    tell("Cannot read disk image " + start.file_name + (read ? "" : ": " + read.error()));
+    const result<> read = memory_.containers.open(start.file_name);
+    memory_.containers.close();
+    tell("Cannot read disk image " + escaped_text(start.file_name) +
+         (read ? "" : ": " + read.error()));
   } else {
     tell("Cannot show " + start.file_name + ": it is no picture of a known format");
   }

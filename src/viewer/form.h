@@ -8,7 +8,7 @@
 #include "base/file_buffer.h"
 #include "browser/browser.h"
 #include "browser/row_kind.h"
-#include "containers/d64/d64_read.h"
+#include "containers/container_stack.h"
 #include "display/artwork.h"
 #include "display/display.h"
 #include "display/frame_timer.h"
@@ -39,13 +39,13 @@ struct form_setup {
   drive_provider* drives = nullptr;    // not owned
 };
 
-// The large fixed buffers of the picture chain and the listed disk image, made once.
+// The large fixed buffers of the picture chain and the containers entered, made once.
 struct picture_memory {
   file_buffer file;
   file_buffer unpacked;  // a packed picture file's bytes, unpacked
   picture_model model;
   chunky_buffers chunky;
-  d64_reader disk;
+  container_stack containers;
 };
 
 // The one picture_memory of the program, in static storage.
@@ -85,7 +85,7 @@ class TForm1 final : public frame_client {
   // Enter or Escape on the picture or help screen returns to the browser.
   void FormKeyPress(uint32_t key);
   // Reads, loads, decodes and renders the picture of a grid row, then hides the browser.
-  // False, with a message and nothing changed, when a host file cannot be read whole.
+  // False, with a message and nothing changed, when its file or entry cannot be read whole.
   bool show_picture(int row, picture_source source);
   // Saves work_surface_a under the name given (PNG for ".png", else BMP); failures go to a
   // message box.
@@ -131,6 +131,9 @@ class TForm1 final : public frame_client {
   // The character ROM text screens are drawn with, into the model.
   void load_character_rom();
   void open_selected_row();
+  // Reads the file or container entry of a picture row into the file buffer (a PC64 file's
+  // payload from index 0); its size, or the message that says why it cannot be read.
+  result<uint32_t> read_row_file(int row, picture_source source);
   void open_parent();
   void apply_directory_change(const std::string& current_dir);
   void redraw_frame();

@@ -9,7 +9,8 @@ namespace {
 constexpr int key_s = 'S';
 
 bool is_file_row(const tdir& grid, int row) {
-  return kind_of_row(grid, row) == row_kind::picture_file;
+  const row_kind kind = kind_of_row(grid, row);
+  return kind == row_kind::picture_file || kind == row_kind::pc64_file;
 }
 
 // The picture format of a row; 0 for a row that holds no picture or does not exist.

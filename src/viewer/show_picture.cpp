@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string>
 
+#include "base/escaped_text.h"
 #include "browser/row_kind.h"
 #include "formats/format_table.h"
 #include "formats/picture_file.h"
@@ -23,32 +25,50 @@ uint32_t listed_size(const std::string& size_text) {
 
 }  // namespace
 
+result<uint32_t> TForm1::read_row_file(int row, picture_source source) {
+  const grid_row& shown_row = tdir_row(tdir_browser.grid, row);
+  uint32_t size = 0;
+  if (source == picture_source::HOST_FILE) {
+    // A file gone or shortened since the listing is refused rather than shown with the bytes
+    // of the previous picture.
+    const result<uint32_t> read = read_picture_file(shown_row.host_name, memory_.file);
+    if (!read) return failure{"Cannot read file " + escaped_text(shown_row.host_name)};
+    size = *read;
+  } else {
+    const result<entry_bytes> read =
+        memory_.containers.read(shown_row.entry, std::span(memory_.file.bytes));
+    if (!read)
+      return failure{"Cannot read " + escaped_text(shown_row.cells[0]) + ": " + read.error()};
+    size = static_cast<uint32_t>(read->size);
+  }
+  // A PC64 file's picture follows its header.
+  if (kind_of_row(tdir_browser.grid, row) == row_kind::pc64_file) {
+    size = size > pc64_header_size ? size - pc64_header_size : 0;
+    std::memmove(memory_.file.bytes.data(), memory_.file.bytes.data() + pc64_header_size, size);
+  }
+  if (size < listed_size(shown_row.cells[2]))
+    return failure{"Cannot read file " + escaped_text(source == picture_source::HOST_FILE
+                                                          ? shown_row.host_name
+                                                          : shown_row.cells[0])};
+  return size;
+}
+
 bool TForm1::show_picture(int row, picture_source source) {
   const format_entry* format = format_by_id(state_.format_id);
   if (format == nullptr || !tdir_has_row(tdir_browser.grid, row)) return false;
   const grid_row& shown_row = tdir_row(tdir_browser.grid, row);
 
-  uint32_t file_size = 0;
-  if (source == picture_source::HOST_FILE) {
-    // A file gone or shortened since the listing is refused rather than shown with the bytes
-    // of the previous picture.
-    const result<uint32_t> read = read_picture_file(shown_row.host_name, memory_.file);
-    if (!read || *read < listed_size(shown_row.cells[2])) {
-      tell("Cannot read file " + shown_row.host_name);
-      return false;
-    }
-    file_size = *read;
-  } else {
-    const int record = record_of_row(row);
-    if (record < 0 || record >= memory_.disk.dir_entry_count) return false;
-    const dir_entry& entry = memory_.disk.dir_entries[record];
-    read_file_chain(memory_.disk, entry.first_track, entry.first_sector, memory_.file);
-    file_size = static_cast<uint32_t>(std::clamp<int32_t>(entry.size_bytes, 0, 65536));
+  const result<uint32_t> read = read_row_file(row, source);
+  if (!read) {
+    tell(read.error());
+    return false;
   }
+  const uint32_t file_size = *read;
   // A packed file that no longer unpacks cleanly is refused as an unreadable one is.
   if (!load_picture(*format, memory_.file, file_size, memory_.unpacked, memory_.model)) {
-    tell("Cannot read file " +
-         (source == picture_source::HOST_FILE ? shown_row.host_name : shown_row.cells[0]));
+    tell("Cannot read file " + escaped_text(source == picture_source::HOST_FILE
+                                                ? shown_row.host_name
+                                                : shown_row.cells[0]));
     return false;
   }
   state_.current_picture_name = shown_row.cells[0];

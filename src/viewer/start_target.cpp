@@ -10,6 +10,6 @@ bool select_start_row(browser& b, const start_target& target) {
   if (!tdir_has_row(b.grid, row) || tdir_row(b.grid, row).host_name != target.file_name)
     return false;
   const row_kind kind = kind_of_row(b.grid, row);
-  return kind ==
-         (target.kind == start_kind::disk_image ? row_kind::disk_image : row_kind::picture_file);
+  if (target.kind == start_kind::disk_image) return opens_container(kind);
+  return kind == row_kind::picture_file || kind == row_kind::pc64_file;
 }

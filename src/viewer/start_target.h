@@ -1,6 +1,6 @@
 #pragma once
 // What the START argument names: a folder to browse, a picture file to show in its folder,
-// or a D64 image to browse inside.
+// or a container (disk image, tape, archive) to browse inside.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,5 +16,5 @@ struct start_target {
 };
 
 // After the browser has listed the target's folder: selects the file's row and tells whether
-// it is there to be opened (a picture file or disk image row of exactly that host name).
+// it is there to be opened (a picture file or container row of exactly that host name).
 bool select_start_row(browser& b, const start_target& target);

@@ -6,6 +6,7 @@ void browser_test::SetUp() {
   drives.items = {{"/", "/ [ext4]"}, {"/home/ann", "/home/ann [home]"}};
   b.lister = &posix;
   b.drives = &drives;
+  b.opened = containers.get();
 }
 
 void browser_test::write_file(const std::string& name, size_t size) const {
@@ -37,6 +38,6 @@ void browser_test::open_row(const std::string& text) {
 }
 
 void browser_test::open_selected() {
-  opened = open_entry(b, *disk, disk_image_name);
+  opened = open_entry(b);
   if (opened.action == open_action::entered_disk_image) disk_image_name = opened.text;
 }

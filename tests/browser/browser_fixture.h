@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "browser/browser.h"
-#include "containers/d64/d64_read.h"
+#include "containers/container_stack.h"
 #include "support/temp_folder.h"
 
 class fixed_drive_provider final : public drive_provider {
@@ -40,14 +40,14 @@ class browser_test : public ::testing::Test {
   std::vector<std::string> row_texts() const;
   // Selects the first row whose column-0 text is text and opens it.
   void open_row(const std::string& text);
-  // Opens the selected row, keeping the name of a disk image entered as the viewer does.
+  // Opens the selected row, keeping the name of a container entered as the viewer does.
   void open_selected();
 
   temp_folder temp{temp_folder::current::enter};
   posix_directory_lister posix;
   fixed_drive_provider drives;
   open_outcome opened;          // what the last opening did
-  std::string disk_image_name;  // the image entered last
-  std::unique_ptr<d64_reader> disk = std::make_unique<d64_reader>();
+  std::string disk_image_name;  // the container entered last
+  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
   browser b;
 };

@@ -142,7 +142,8 @@ TEST_F(disk_image_test, AnImageThatCannotBeReadWholeShowsAMessageAndTheListingSt
   std::filesystem::resize_file(temp / "x.d64", 1000);
   open_row("X.d64");
   EXPECT_EQ(opened.action, open_action::message);
-  EXPECT_EQ(opened.text, "Cannot read disk image x.d64");
+  EXPECT_EQ(opened.text, "Cannot read disk image x.d64: is 1000 bytes, not a disk image's size (" +
+                             disk_image_sizes_text() + ")");
   EXPECT_EQ(row_texts(), before);
   EXPECT_EQ(b.grid.selected_row, 2);
 }

@@ -54,10 +54,10 @@ TEST_F(BatchPlan, EntriesThatCannotBeRenderedAreSkippedWithAReason) {
   ASSERT_EQ(plan.skipped.size(), 4u);
   EXPECT_EQ(plan.skipped[0].input, at("disk.d64:0"));
   EXPECT_NE(plan.skipped[0].reason.find("not a PRG"), std::string::npos);
-  EXPECT_NE(plan.skipped[1].reason.find("no directory entry"), std::string::npos);
+  EXPECT_NE(plan.skipped[1].reason.find("no entry 40"), std::string::npos);
   EXPECT_EQ(plan.skipped[2].input, at("empty.d64"));
-  EXPECT_NE(plan.skipped[2].reason.find("cannot read the disk image"), std::string::npos);
-  EXPECT_NE(plan.skipped[3].reason.find("cannot read the disk image"), std::string::npos);
+  EXPECT_NE(plan.skipped[2].reason.find("not a disk image's size"), std::string::npos);
+  EXPECT_NE(plan.skipped[3].reason.find("No such file"), std::string::npos);
 }
 
 TEST_F(BatchPlan, ImageWithoutPicturesIsSkipped) {

@@ -53,7 +53,9 @@ TEST_F(InfoCommand, FormatsPrintsTheTable) {
   ASSERT_EQ(lines.size(), format_table.size());
   for (const std::string& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 6);
   EXPECT_EQ(lines[0], "1\tGun Paint interlace 320x200\t33602,33603\t$4000\tgun,ifl\tno\t2");
-  EXPECT_EQ(lines[17], "18\tKoala Painter 160x200\t10003,10006\t$6000,$4400\tkoa,kla,koala\tno\t1");
+  EXPECT_EQ(lines[17],
+            "18\tKoala Painter 160x200\t10003,10006,10001 without load address\t$6000,$4400\t"
+            "koa,kla,koala,gig\tno\t1");
   EXPECT_EQ(lines[38], "39\tDoodle JJ 320x200\tany\t$5C00\tjj\tunpacks to 9026,9218\t1");
   EXPECT_EQ(run(run_formats_command, {"extra"}), 2);
   EXPECT_NE(err.find("usage: velora2003 formats"), std::string::npos);

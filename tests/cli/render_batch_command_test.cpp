@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "cli_fixture.h"
+#include "formats/format_table.h"
+#include "sample_formats.h"
 #include "support/sync_counter.h"
 
 namespace {
@@ -68,6 +70,30 @@ TEST_F(RenderBatchCommand, WholeDiskImage) {
   EXPECT_TRUE(std::filesystem::exists(dir / "out/disk-03-SUN_SET.bmp"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "out"), {}), 2);
   EXPECT_EQ(err, "velora2003: render: 2 done, 0 skipped\n");
+}
+
+// Every packed sample on one disk image: the list names each one's format, told by its mark or
+// by unpacking, and a batch of the image renders them all.
+TEST_F(RenderBatchCommand, DiskImageOfEveryPackedSample) {
+  static sample_workspace work;
+  std::vector<std::vector<uint8_t>> files;
+  std::vector<std::string_view> names;
+  for (const sample_format& sample : sample_formats) {
+    const format_entry& format = *format_by_id(sample.format_id);
+    if (format.pack == packing::none) continue;
+    const uint32_t size = make_sample(sample, work);
+    files.emplace_back(work.file.bytes.begin(), work.file.bytes.begin() + size);
+    names.push_back(format.name);
+  }
+  std::vector<d64_file> entries;
+  for (size_t k = 0; k < files.size(); ++k)
+    entries.push_back({"PACKED " + std::to_string(k), 0x82, files[k]});
+  write_file_bytes(dir / "packed.d64", d64_image_of(entries, "PACKED"));
+  ASSERT_EQ(run(run_list_command, {at("packed.d64")}), 0) << err;
+  for (size_t k = 0; k < names.size(); ++k)
+    EXPECT_NE(out.find("\t" + std::string(names[k]) + "\n"), std::string::npos) << names[k];
+  ASSERT_EQ(render({at("packed.d64"), "-o", at("out/")}), 0) << err;
+  EXPECT_EQ(err, "velora2003: render: " + std::to_string(files.size()) + " done, 0 skipped\n");
 }
 
 TEST_F(RenderBatchCommand, PaletteFileAppliesToEveryPicture) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The viewer as a user meets it, in a window on its own X server: browse the samples, show
-# a picture, step to the next one, save it as BMP, go back, open it again with a double click
-# and leave. What the window shows and the saved file are compared with the headless `render`
+# a picture, step to the next one, save it as BMP, go back, open it again with a double click;
+# enter a zip that holds a folder of Koala pictures, a disk image and a tape, show each of their
+# pictures and step out again; and leave. What the window shows and the saved file are compared with the headless `render`
 # of the same pictures.
 #   e2e_test.sh VIEWER SAMPLES_DIR WORK_DIR
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
@@ -13,7 +14,7 @@ work_root="$3"
 title="Velora2003 beta version"
 skip_code=77
 
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool import convert bsdtar python3; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit $skip_code; }
 done
 
@@ -138,9 +139,39 @@ for picture in "$first" "$second"; do
 done
 (cd "$run" && "$viewer" render "$second" -o "$work/expected.bmp") </dev/null || fail "render BMP"
 
-# Grid row of the first picture: "..", the folders, the disk images, then the pictures.
-row=$((2 + $(find "$run" -mindepth 1 -maxdepth 1 -type d | wc -l) +
-  $(find "$run" -maxdepth 1 -type f -iname '*.d64' | wc -l)))
+# A zip as collectors keep them, made by libarchive's bsdtar: a folder of Koala pictures, a
+# disk image and a tape (written here; its record has the wrong end address of old tapes).
+collection="$work/collection"
+mkdir -p "$collection/koalas"
+cp "$samples/formats/koala-painter.koa" "$collection/koalas/sunset.koa"
+cp "$samples/formats/koala-painter-gg.gg" "$collection/koalas/twilight.gg"
+cp "$samples/pictures.d64" "$collection/pictures.d64"
+python3 - "$samples/14-art-studio.vic" "$collection/tape.t64" <<'PY'
+import struct, sys
+payload = open(sys.argv[1], "rb").read()
+record = struct.pack("<BBHHHII", 1, 0x82, payload[0] | payload[1] << 8, 0xC3C6, 0, 128, 0)
+header = b"C64S tape image file".ljust(32, b"\0") + struct.pack("<HHHH", 0x101, 2, 1, 0)
+tape = header + b"TAPE".ljust(24) + record + b"ART STUDIO".ljust(16) + bytes(32) + payload[2:]
+open(sys.argv[2], "wb").write(tape)
+PY
+(cd "$collection" && bsdtar -a -cf "$run/collection.zip" koalas pictures.d64 tape.t64) ||
+  fail "bsdtar"
+# The archive's entry numbers of its files, as list numbers them, and their pictures rendered.
+entry_of() {
+  (cd "$run" && "$viewer" list collection.zip) | awk -F'\t' -v name="$1" '$2 == name {print $1}'
+}
+zip_pictures=("$(entry_of koalas/sunset.koa)" "$(entry_of koalas/twilight.gg)"
+  "$(entry_of pictures.d64):0" "$(entry_of tape.t64):0")
+for entry in "${zip_pictures[@]}"; do
+  (cd "$run" && "$viewer" render "collection.zip:$entry" -o "$work/zip-$entry.png") </dev/null ||
+    fail "render collection.zip:$entry"
+  convert "$work/zip-$entry.png" -alpha off -crop 659x549+0+0 +repage -depth 8 \
+    "rgb:$work/zip-$entry.rgb"
+done
+
+# Grid row of the first picture: "..", the folders, the containers, then the pictures.
+folders=$(find "$run" -mindepth 1 -maxdepth 1 -type d | wc -l)
+row=$((2 + folders + $(find "$run" -maxdepth 1 -type f \( -iname '*.d64' -o -iname '*.zip' \) | wc -l)))
 while IFS= read -r name; do
   [ "$name" = "$first" ] && break
   row=$((row + 1))
@@ -188,6 +219,39 @@ xdotool mousemove --window "$window" 100 $((72 + 15 * (row + 1) + 7)) click --re
 wait_until 10 picture_shown "$work/$second.rgb" || fail "a double click does not show $second"
 xdotool key Escape
 wait_until 10 browser_shown || fail "Escape does not return to the browser after the double click"
+
+# The zip sorts first among the containers, after ".." and the folders.
+zip_row=$((2 + folders))
+open_row() {
+  xdotool key Home
+  for ((k = 1; k < $1; k++)); do xdotool key Down; done
+  wait_until 10 row_selected "$1" || fail "row $1 is not selected in $2"
+  xdotool key Return
+}
+show_and_leave() {
+  open_row "$1" "$2"
+  wait_until 10 picture_shown "$work/zip-$3.rgb" || fail "$2: entry $3 is not shown as render draws it"
+  xdotool key Escape
+  wait_until 10 browser_shown || fail "Escape does not return to $2"
+}
+step_out() {
+  xdotool key BackSpace
+  wait_until 10 row_selected "$1" || fail "BackSpace does not come back to row $1 of $2"
+}
+# In the zip: "..", the folder koalas, then pictures.d64 and tape.t64; in the folder, the two
+# pictures; in the disk image and the tape, their files from row 2 on.
+open_row "$zip_row" "the samples"
+open_row 2 "collection.zip"
+show_and_leave 2 "koalas" "${zip_pictures[0]}"
+show_and_leave 3 "koalas" "${zip_pictures[1]}"
+step_out 2 "collection.zip"
+open_row 3 "collection.zip"
+show_and_leave 2 "pictures.d64" "${zip_pictures[2]}"
+step_out 3 "collection.zip"
+open_row 4 "collection.zip"
+show_and_leave 2 "tape.t64" "${zip_pictures[3]}"
+step_out 4 "collection.zip"
+step_out "$zip_row" "the samples"
 
 before_exit="$shot"
 xdotool key Escape

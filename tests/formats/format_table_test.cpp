@@ -92,9 +92,9 @@ TEST(FormatTable, LookupOutsideTheTable) {
 
 // Two formats that a file of one size, load address and extension (or content alone, among the
 // further formats) could both fit must tell themselves apart otherwise: a packed one by
-// unpacking, so by scheme.
+// unpacking, so by scheme, or by its mark.
 bool could_claim_one_file(const format_entry& a, const format_entry& b) {
-  if (a.pack != b.pack) return false;
+  if (a.pack != b.pack || a.mark.text != b.mark.text) return false;
   const auto share = [](const auto& left, const auto& right) {
     for (const auto& value : left)
       if (value != decltype(value){} && std::find(right.begin(), right.end(), value) != right.end())
@@ -109,9 +109,13 @@ bool could_claim_one_file(const format_entry& a, const format_entry& b) {
     return std::vector(f.recognised.load_addresses.begin(),
                        f.recognised.load_addresses.begin() + f.recognised.load_address_count);
   };
+  // A format that lists no load address takes any.
+  const bool share_addresses = a.recognised.load_address_count == 0 ||
+                               b.recognised.load_address_count == 0 ||
+                               share(addresses(a), addresses(b));
   const bool by_content = a.recognised.by_content && b.recognised.by_content &&
                           a.id > size_table_formats && b.id > size_table_formats;
-  return share(sizes(a), sizes(b)) && share(addresses(a), addresses(b)) &&
+  return share(sizes(a), sizes(b)) && share_addresses &&
          (by_content || share(a.recognised.extensions, b.recognised.extensions));
 }
 

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "formats/format_table.h"
@@ -87,6 +88,61 @@ TEST(IdentifyFile, APackedFormatIsItsExtensionsWhenItUnpacksCleanly) {
   EXPECT_EQ(name_of(identify_file("x.gg", size, gg.peek())), "Koala Painter GG 160x200");
   gg.bytes.resize(gg.bytes.size() - 3);  // ends early
   EXPECT_EQ(identify_file("x.gg", size - 3, gg.peek()), 0);
+}
+
+// A Draz Paint picture packed as runs "escape count value": its mark, the escape byte, then
+// 10049 bytes of 0x11 as 39 runs of 255 and one of 104.
+std::vector<uint8_t> packed_draz_paint() {
+  const std::string_view mark = "DRAZPAINT 1.4";
+  std::vector<uint8_t> data(mark.begin(), mark.end());
+  data.push_back(0x99);
+  for (int run = 0; run < 39; ++run) data.insert(data.end(), {0x99, 255, 0x11});
+  data.insert(data.end(), {0x99, 104, 0x11});
+  return data;
+}
+
+TEST(IdentifyFile, APackedPictureUnderAnotherPicturesNameIsToldByItsMark) {
+  peeked_file draz(0x5800, packed_draz_paint());
+  const auto size = static_cast<int64_t>(draz.bytes.size());
+  EXPECT_EQ(name_of(identify_file("x.drp", size, draz.peek())), "Draz Paint packed 160x200");
+  EXPECT_EQ(name_of(identify_file("x.koa", size, draz.peek())), "Draz Paint packed 160x200");
+  // Files that no extension names are told by size alone: none is opened for its mark.
+  draz.reads = 0;
+  EXPECT_EQ(identify_file("x.vic", size, draz.peek()), 0);
+  EXPECT_EQ(identify_file("x.prg", size, draz.peek()), 0);
+  EXPECT_EQ(draz.reads, 0);
+  EXPECT_EQ(name_of(identify_by_content(size, draz.peek(), file_place::disk_image)),
+            "Draz Paint packed 160x200");
+  // The mark alone is not enough: the stream must unpack.
+  draz.bytes.resize(draz.bytes.size() - 3);
+  EXPECT_EQ(identify_file("x.koa", size - 3, draz.peek()), 0);
+  EXPECT_EQ(identify_by_content(size - 3, draz.peek(), file_place::disk_image), 0);
+}
+
+// In a disk image a packed file without a mark is tried at its format's load address, and its
+// stream must end with the file; under its own extension, padding after the stream is taken.
+TEST(IdentifyByContent, APackedFileWithoutMarkInADiskImageByUnpackingExactly) {
+  std::vector<uint8_t> packed;
+  for (int run = 0; run < 39; ++run) packed.insert(packed.end(), {0xFE, 0x11, 255});
+  packed.insert(packed.end(), {0xFE, 0x22, 56});
+  peeked_file gg(0x6000, packed);
+  const auto size = static_cast<int64_t>(gg.bytes.size());
+  EXPECT_EQ(name_of(identify_by_content(size, gg.peek(), file_place::disk_image)),
+            "Koala Painter GG 160x200");
+  gg.bytes.push_back(0);
+  EXPECT_EQ(identify_by_content(size + 1, gg.peek(), file_place::disk_image), 0);
+  EXPECT_EQ(name_of(identify_file("x.gg", size + 1, gg.peek())), "Koala Painter GG 160x200");
+  gg.bytes.pop_back();
+  gg.bytes[1] = 0x40;
+  EXPECT_EQ(identify_by_content(size, gg.peek(), file_place::disk_image), 0);
+}
+
+// Koala Painter's files of 10001 bytes lack the load address: their extension tells them.
+TEST(IdentifyFile, ASizeWithoutLoadAddressUnderItsExtensionOnly) {
+  peeked_file headless(0x1234, std::vector<uint8_t>(9999, 0x11));
+  EXPECT_EQ(name_of(identify_file("x.koa", 10001, headless.peek())), "Koala Painter 160x200");
+  EXPECT_EQ(identify_file("x.vic", 10001, headless.peek()), 0);
+  EXPECT_EQ(identify_by_content(10001, headless.peek(), file_place::disk_image), 0);
 }
 
 // A format with an arrangement takes a file when its arrangement does: BFLI by its size, load

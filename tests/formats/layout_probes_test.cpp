@@ -251,6 +251,47 @@ const std::vector<format_probes> every_format = {
      "",
      {from(bitmap_a, 0, 2), from(screen_a, 999 * 8 + 5, 9001), from(color_ram, 999, 10001),
       from(line_background, 199, 10002)}},
+    {46,
+     "",
+     {from(bitmap_a, 7999, 8001), from(screen_a, 349, 16898 + 43), from(color_ram, 0, 18434),
+      from(line_background, 0, 20479), from(line_background, 199, 20479)}},
+    {47,
+     "",
+     {from(bitmap_a, 0, 2), from(screen_a, 349, 8002 + 43), from(color_ram, 999, 10001),
+      from(line_background, 0, 10003)}},
+    {48,
+     "",
+     {from(color_ram, 0, 2), from(screen_a, 349, 1026 + 43), from(line_background, 100, 2049),
+      from(bitmap_a, 0, 2050)}},
+    {49,
+     "",
+     {from(color_ram, 999, 1001), from(screen_a, 999 * 8 + 7, 2025), from(line_background, 0, 2026),
+      from(bitmap_a, 7999, 10049)}},
+    // Four colours for the whole picture.
+    {50,
+     "",
+     {from(bitmap_a, 7999, 8001), from(screen_a, 349, 8002), from(screen_a, 8191, 8002),
+      from(color_ram, 999, 8003), from(line_background, 199, 8004)}},
+    {51, "", {from(bitmap_a, 0, 2), fixed(screen_a, 349, 0x01), fixed(screen_a, 8191, 0x01)}},
+    // Screen RAM 7 holds 1000 cells only; the bitmap is fixed.
+    {52,
+     "",
+     {from(screen_a, 349, 2 + 5 * 1024 + 43), from(screen_a, 999 * 8 + 7, 2 + 7 * 1024 + 999),
+      fixed(screen_a, 1000 * 8 + 7, sentinel), fixed(bitmap_a, 0, 0xAA),
+      fixed(bitmap_a, 8191, 0xAA)}},
+    {53,
+     "",
+     {from(screen_a, 349, 2 + 5 * 1024 + 43), from(bitmap_a, 0, 8194), from(color_ram, 0, 16386),
+      from(line_background, 199, 17411)}},
+    {54,
+     "",
+     {from(color_ram, 0, 2), from(screen_a, 349, 1026 + 43), from(screen_b, 349, 2050 + 43),
+      from(bitmap_a, 0, 3074), from(line_background, 0, 11074), from(bitmap_b, 7999, 19265)}},
+    {55,
+     "",
+     {from(color_ram, 999, 1001), from(screen_a, 349, 1026 + 5 * 1024 + 43),
+      from(bitmap_a, 0, 9218), from(line_background, 50, 17281),
+      from(screen_b, 349, 17410 + 5 * 1024 + 43), from(bitmap_b, 7999, 33601)}},
 };
 
 constexpr std::array parts = {line_background, color_ram, screen_a,   screen_b,
@@ -322,6 +363,22 @@ TEST(Layouts, TrailingByteOfTheLongerSizeIsNotRead) {
     file[static_cast<uint16_t>(format.shortest_size())] ^= 0x5A;
     load_layout(format.layout.view(), file, longer);
     EXPECT_TRUE(same_model(shorter, longer)) << int{format.id};
+  }
+}
+
+TEST(Layouts, AFileWithoutItsLoadAddressLoadsAsOneWithIt) {
+  static file_buffer headless, unpacked;
+  for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
+  std::copy(file.bytes.begin() + 2, file.bytes.end(), headless.bytes.begin());
+  for (const format_entry& format : format_table) {
+    if (format.size_without_load_address == 0) continue;
+    picture_model with, without;
+    fill_model(with, sentinel);
+    fill_model(without, sentinel);
+    const auto size = static_cast<uint32_t>(format.shortest_size());
+    ASSERT_TRUE(load_picture(format, file, size, unpacked, with));
+    ASSERT_TRUE(load_picture(format, headless, size - 2, unpacked, without));
+    EXPECT_TRUE(same_model(with, without)) << int{format.id};
   }
 }
 

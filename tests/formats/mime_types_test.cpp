@@ -65,6 +65,7 @@ const std::map<std::string, std::string> taken_by_the_desktop = {
     {"fli", "video/x-flic"},               // Autodesk animations
     {"gb", "application/x-gameboy-rom"},   // Game Boy cartridges
     {"gg", "application/x-gamegear-rom"},  // Game Gear cartridges
+    {"gih", "image/x-gimp-gih"},           // GIMP brush pipes
     {"rp", "image/vnd.rn-realpix"},        // RealPix presentations
     {"rpm", "application/x-rpm"},          // RPM packages
 };
@@ -80,6 +81,9 @@ TEST(MimeTypes, EveryExtensionOfTheTableIsOursButThoseTheDesktopGivesAnotherType
         << "*." << extension;
   if (!std::filesystem::exists(desktop_types)) GTEST_SKIP() << desktop_types << " is absent";
   const std::string theirs = read_text(desktop_types);
+  for (const std::string& extension : ours)
+    EXPECT_EQ(theirs.find("<glob pattern=\"*." + extension + "\""), std::string::npos)
+        << "*." << extension << " is the desktop's already";
   for (const auto& [extension, type] : taken_by_the_desktop) {
     const size_t glob = theirs.find("<glob pattern=\"*." + extension + "\"/>");
     ASSERT_NE(glob, std::string::npos) << "*." << extension;

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "containers/d64/d64_entry.h"
+#include "containers/container_stack.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 #include "support/files.h"
@@ -47,6 +47,11 @@ TEST(Packing, RunsBetweenPlainBytes) {
   EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 3, 2}), {7, 9}));
   EXPECT_TRUE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 5, 2}), {7, 9}));
   EXPECT_FALSE(unpacks(packing::fe_runs, file_of(0x5C00, "", {1, 0xFE, 7, 4, 2}), {7, 9}));
+  // Padding after a complete stream is read only when the stream must end with the file.
+  const bytes padded = file_of(0x6000, "", {1, 0xFE, 7, 3, 2, 0});
+  EXPECT_TRUE(unpacks(packing::fe_runs, padded, {7}));
+  EXPECT_FALSE(unpack(packing::fe_runs, padded, {7}, out, stream_end::exact));
+  EXPECT_TRUE(unpack(packing::fe_runs, padded, {8}, out, stream_end::exact));
 
   EXPECT_TRUE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2, 0xC2, 0}), {7}));
   EXPECT_FALSE(unpacks(packing::amica_runs, file_of(0x4000, "", {1, 0xC2, 3, 7, 2}), {7}));
@@ -195,12 +200,13 @@ TEST(Packing, ZlibKoalaPicturesOnARealDisk) {
   const std::filesystem::path image =
       std::filesystem::path(VELORA_REAL_PICTURES_DIR) / "mad4j__c64-sweet80s__sweet80s.d64";
   if (!std::filesystem::exists(image)) GTEST_SKIP() << "no real disk image at hand";
-  auto reader = std::make_unique<d64_reader>();
+  const auto opened = std::make_unique<container_stack>();
+  ASSERT_TRUE(opened->open(image.string()));
   static file_buffer file;
   for (uint32_t index = 1; index <= 7; ++index) {
-    const result<d64_entry_read> entry = read_d64_entry(*reader, {image.string(), index}, file);
+    const result<entry_bytes> entry = opened->read(index, file.bytes);
     ASSERT_TRUE(entry) << index;
-    const auto size = static_cast<uint32_t>(entry->size_bytes);
+    const auto size = static_cast<uint32_t>(entry->size);
     EXPECT_EQ(
         identify_by_content(
             size,

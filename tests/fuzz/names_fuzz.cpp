@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/escaped_text.h"
 #include "browser/name_list.h"
-#include "cli/escaped_text.h"
 #include "formats/format_table.h"
 #include "formats/identify.h"
 

@@ -1,64 +1,55 @@
 #include <gtest/gtest.h>
 
-#include "containers/d64/d64_test_image.h"
-#include "listing/d64_rows.h"
+#include "listing/container_rows.h"
+#include "support/d64_image.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-// The reader is read only when an entry's size does not tell its format.
-d64_reader& empty_reader() {
-  static const std::unique_ptr<d64_reader> reader = make_reader();
-  return *reader;
+// The rows of a disk image's directory, as the browser and the list command show them.
+std::vector<entry_row> disk_rows(std::span<const d64_file> files) {
+  temp_folder folder;
+  write_file_bytes(folder / "x.d64", d64_image_of(files));
+  const auto opened = std::make_unique<container_stack>();
+  EXPECT_TRUE(opened->open(folder.at("x.d64")).ok());
+  container_listing listing;
+  list_all_entries(*opened, listing);
+  EXPECT_TRUE(listing.problems.empty());
+  return listing.rows;
 }
 
-dir_entry make_entry(d64_file_type type, int32_t size, std::string_view name) {
-  dir_entry entry;
-  entry.file_type = type;
-  entry.size_bytes = size;
-  for (size_t i = 0; i < 16; ++i) entry.name[i] = i < name.size() ? name[i] : ' ';
-  return entry;
-}
-
-TEST(D64RowTexts, PrgRowShowsSizeAndFormatName) {
-  const d64_row_texts row =
-      make_d64_row_texts(empty_reader(), make_entry(d64_file_type::prg, 10018, "PIC"));
-  EXPECT_EQ(row.name, "PIC             ");
-  EXPECT_EQ(row.type, "PRG");
-  EXPECT_EQ(row.size, "10018");
-  EXPECT_EQ(row.format, "Advanced Art Studio 160x200");
-}
-
-TEST(D64RowTexts, PrgRowOfUnknownOrNegativeSizeNamesNoFormat) {
-  EXPECT_EQ(make_d64_row_texts(empty_reader(), make_entry(d64_file_type::prg, 1234, "A")).format,
-            "Unknown VELORA format");
-  const d64_row_texts row =
-      make_d64_row_texts(empty_reader(), make_entry(d64_file_type::prg, -1, "A"));
-  EXPECT_EQ(row.size, "-1");
-  EXPECT_EQ(row.format, "Unknown VELORA format");
-}
-
-TEST(D64RowTexts, OtherTypesAreUpperCasedWithEmptySizeAndFormat) {
-  for (const auto& [type, shown] : {std::pair{d64_file_type::seq, "SEQ"},
-                                    {d64_file_type::usr, "USR"},
-                                    {d64_file_type::rel, "REL"},
-                                    {d64_file_type::del, "DEL"},
-                                    {d64_file_type::unknown, "???"}}) {
-    const d64_row_texts row = make_d64_row_texts(empty_reader(), make_entry(type, 10018, "X"));
-    EXPECT_EQ(row.type, shown);
-    EXPECT_EQ(row.size, "");
-    EXPECT_EQ(row.format, "");
+TEST(DiskRows, PrgRowsShowSizeAndFormatNameOtherTypesNeither) {
+  const std::vector<uint8_t> picture = counting_bytes(10018), odd = counting_bytes(1234);
+  const std::vector<d64_file> files = {
+      {"PIC", 0x82, picture}, {"A", 0x82, odd},     {"S", 0x81, picture}, {"U", 0x83, picture},
+      {"R", 0x84, picture},   {"D", 0x80, picture}, {"Q", 0x85, picture}};
+  const std::vector<entry_row> rows = disk_rows(files);
+  ASSERT_EQ(rows.size(), files.size());
+  EXPECT_EQ(rows[0].name, "PIC             ");
+  EXPECT_EQ(rows[0].type, "PRG");
+  EXPECT_EQ(rows[0].size, "10018");
+  EXPECT_EQ(rows[0].format, "Advanced Art Studio 160x200");
+  EXPECT_EQ(rows[1].format, "Unknown VELORA format");
+  const std::vector<std::string> types = {"SEQ", "USR", "REL", "DEL", "???"};
+  for (size_t k = 0; k < types.size(); ++k) {
+    EXPECT_EQ(rows[k + 2].type, types[k]);
+    EXPECT_EQ(rows[k + 2].size, "");
+    EXPECT_EQ(rows[k + 2].format, "");
   }
 }
 
-TEST(D64RowTexts, NameKeepsItsRawBytes) {
-  dir_entry entry = make_entry(d64_file_type::prg, 0, "");
-  entry.name = {0x41, 0x00, 0xFF, 0x7F, 0x20, 0xC1, 0x42, 0x43,
-                0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x1F};
-  const std::string name = make_d64_row_texts(empty_reader(), entry).name;
-  ASSERT_EQ(name.size(), 16u);
-  EXPECT_EQ(name, std::string("A\0\xFF\x7F \xC1"
-                              "BCDEFGHIJ\x1F",
-                              16));
+TEST(DiskRows, NamesKeepTheirRawBytes) {
+  const std::vector<uint8_t> data = counting_bytes(10);
+  const std::vector<d64_file> files = {{std::string("A\0\xFF\x7F \xC1"
+                                                    "BCDEFGHIJ\x1F",
+                                                    16),
+                                        0x82, data}};
+  const std::vector<entry_row> rows = disk_rows(files);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].name, std::string("A\0\xFF\x7F \xC1"
+                                      "BCDEFGHIJ\x1F",
+                                      16));
 }
 
 }  // namespace

@@ -81,6 +81,25 @@ TEST_F(AllocationTest, ShowingEachFormatAfterTheFirstPictureAllocatesNothing) {
   EXPECT_TRUE(answers_.asked.empty());
 }
 
+// A disk image's pictures are read along their chains into the same buffers.
+TEST_F(AllocationTest, ShowingPicturesOfADiskImageAllocatesNothing) {
+  const tdir& grid = form_->grid();
+  int image_row = 0;
+  for (int row = 1; row < grid.row_count; ++row)
+    if (tdir_row(grid, row).host_name == "pictures.d64") image_row = row;
+  ASSERT_NE(image_row, 0);
+  form_->select_row(image_row);
+  form_->tdirKeyDown(vk::enter, false);
+  ASSERT_TRUE(form_->state().in_disk_image);
+  std::vector<int> rows;
+  for (int row = 2; row < grid.row_count; ++row)
+    if (format_by_id(tdir_row(grid, row).format_id)) rows.push_back(row);
+  ASSERT_GE(rows.size(), 2u);
+  draw_caption_characters();
+  allocations_to_show(rows.back());
+  for (const int row : rows) EXPECT_EQ(allocations_to_show(row), 0u) << tdir_cell(grid, 0, row);
+}
+
 TEST_F(AllocationTest, PresentingTickAllocatesNothing) {
   const std::vector<int> rows = picture_rows();
   allocations_to_show(rows.front());

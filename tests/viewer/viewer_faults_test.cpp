@@ -1,4 +1,5 @@
 #include "formats/picture_file.h"
+#include "support/archive_maker.h"
 #include "support/d64_image.h"
 #include "support/file_size_limit.h"
 #include "viewer_fixture.h"
@@ -92,7 +93,8 @@ TEST_F(FaultTest, DiskImageTruncatedAfterTheListingIsRefusedAndTheListingStays) 
   std::filesystem::resize_file(folder / "disk.d64", 1000);
   select("Disk.d64");
   press(vk::enter);
-  EXPECT_EQ(asked(), (std::vector<std::string>{"message: Cannot read disk image disk.d64"}));
+  ASSERT_EQ(asked().size(), 1u);
+  EXPECT_TRUE(asked()[0].starts_with("message: Cannot read disk image disk.d64: is 1000 bytes"));
   EXPECT_FALSE(form->state().in_disk_image);
   EXPECT_EQ(cell(0, 4), "Disk.d64");
   EXPECT_EQ(cell(1, 4), "<D64>");
@@ -145,6 +147,51 @@ TEST_F(FaultTest, SaveOnAFullDiskLeavesNoPartialFileAndKeepsTheOldOne) {
   EXPECT_EQ(read_file_bytes(folder / "new.bmp").size(), 1440054u);
   press(vk::escape);
   expect_picture_opens("P3.vic", 16);
+}
+
+}  // namespace
+
+namespace {
+
+// Archives that cannot be listed whole: a box says why, and the viewer goes on.
+class HostileArchiveTest : public ViewerTest {
+ protected:
+  void SetUp() override {
+    ViewerTest::SetUp();
+    art = sample_file(14);
+    write_file_bytes(folder / "damaged.zip", counting_bytes(3000));
+    const std::vector<archived> odd = {{"art.vic", art}, {"../up.vic", art}};
+    write_file_bytes(folder / "odd.zip", make_archive(archive_form::zip, odd));
+    write_file_bytes(folder / "locked.zip", make_archive(archive_form::zip, odd, "secret"));
+    start();
+  }
+  std::vector<uint8_t> art;
+};
+
+TEST_F(HostileArchiveTest, ABoxSaysWhatCannotBeListedAndThePicturesThatCanAreShown) {
+  select("Damaged.zip");
+  press(vk::enter);
+  ASSERT_EQ(asked().size(), 1u);
+  EXPECT_TRUE(asked()[0].starts_with("message: Cannot read archive damaged.zip: cannot be read"))
+      << asked()[0];
+  EXPECT_FALSE(form->state().in_disk_image);
+
+  select("Odd.zip");
+  press(vk::enter);
+  ASSERT_EQ(asked().size(), 2u);
+  EXPECT_EQ(asked()[1],
+            "message: odd.zip: entry \"../up.vic\" is left out: its name is no plain path");
+  EXPECT_TRUE(form->state().in_disk_image);
+  select("Art.vic");
+  press(vk::enter);
+  EXPECT_TRUE(form->state().picture_shown);
+  press(vk::escape);
+  press(vk::back);
+
+  select("Locked.zip");
+  press(vk::enter);
+  ASSERT_EQ(asked().size(), 3u);
+  EXPECT_NE(asked()[2].find("entry \"art.vic\" is encrypted"), std::string::npos) << asked()[2];
 }
 
 }  // namespace

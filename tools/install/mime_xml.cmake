@@ -6,6 +6,7 @@ set(taken_by_the_desktop
   fli  # video/x-flic, Autodesk animations
   gb   # application/x-gameboy-rom
   gg   # application/x-gamegear-rom
+  gih  # image/x-gimp-gih, GIMP brush pipes
   rp   # image/vnd.rn-realpix
   rpm  # application/x-rpm, RPM packages
 )

@@ -113,7 +113,7 @@ void fit_multicolour_cell(const target_picture& picture, const picture_constrain
     for (int first = 0; first < 8; first += lines_per_group) {
       const int last = first + lines_per_group - 1;
       uint8_t screen_byte = mono_screen;
-      if (reuse_a) {
+      if (reuse_a || limits.single_screen) {
         screen_byte = model.screen_a[cell * 8 + first];
       } else if (!limits.mono_colours) {
         const int counted_last = limits.shared_screen ? last_frame : frame;
@@ -183,6 +183,23 @@ void fit_sprites(const target_picture& picture, picture_model& model) {
   }
 }
 
+// The colours of a fixed bitmap's set and clear bits on lines first..last of a cell: those the
+// pixels under each use most.
+std::array<uint8_t, 2> fixed_bitmap_colours(const target_picture& picture,
+                                            const picture_constraints& limits, int cell, int first,
+                                            int last) {
+  std::array<colour_counts, 2> counts{};
+  for (int line = first; line <= last; ++line) {
+    const int y = cell_top(cell) + line;
+    for (int column = 0; column < 8; ++column) {
+      const int set = limits.fixed_bitmap >> (7 - column) & 1;
+      ++counts[set][picture.frames[0][y * picture_width + cell_left(cell) + column]];
+    }
+  }
+  const uint8_t high = most_used(counts[1], c64::black);
+  return {high, most_used(counts[0], high)};
+}
+
 void fit_hires_cell(const target_picture& picture, const picture_constraints& limits, int cell,
                     picture_model& model) {
   const int lines_per_group = limits.screen_per_line ? 1 : limits.sprite_underlay ? 2 : 8;
@@ -195,8 +212,14 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
       }
     }
     // A set bitmap bit shows the high nibble, a clear one the low nibble.
-    const auto [high, low] = limits.white_on_black ? std::array<uint8_t, 2>{c64::white, c64::black}
-                                                   : two_most_used(counts, c64::black);
+    std::array<uint8_t, 2> colours = two_most_used(counts, c64::black);
+    if (limits.fixed_screen != 0) {
+      colours = {static_cast<uint8_t>(limits.fixed_screen >> 4),
+                 static_cast<uint8_t>(limits.fixed_screen & 15)};
+    } else if (limits.fixed_bitmap != 0) {
+      colours = fixed_bitmap_colours(picture, limits, cell, first, first + lines_per_group - 1);
+    }
+    const auto [high, low] = colours;
     for (int line = first; line < first + lines_per_group; ++line) {
       const int y = cell_top(cell) + line;
       model.screen_a[cell * 8 + line] = static_cast<uint8_t>(high << 4 | low);
@@ -208,7 +231,7 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
         const uint8_t colour = picture.frames[0][y * picture_width + x];
         byte = static_cast<uint8_t>(byte | nearest(colour, choices, 2) << (7 - column));
       }
-      model.bitmap_a[cell * 8 + line] = byte;
+      model.bitmap_a[cell * 8 + line] = limits.fixed_bitmap != 0 ? limits.fixed_bitmap : byte;
     }
   }
 }
@@ -235,6 +258,17 @@ void fit_picture(const target_picture& picture, const picture_constraints& limit
       for (int colour = 0; colour < 16; ++colour) counts[colour] += in_cell[colour];
     }
     model.color_ram.fill(most_used(counts, c64::black));
+  }
+  if (limits.single_screen) {
+    // The two colours the backgrounds and the colour RAM leave most often.
+    colour_counts counts{};
+    for (int cell = 0; cell < cells; ++cell) {
+      const colour_counts in_cell =
+          count_cell(picture, model, limits, cell, 0, 7, 0, 0, model.color_ram[0]);
+      for (int colour = 0; colour < 16; ++colour) counts[colour] += in_cell[colour];
+    }
+    const auto [high, low] = two_most_used(counts, model.color_ram[0]);
+    model.screen_a.fill(static_cast<uint8_t>(high << 4 | low));
   }
   for (int cell = 0; cell < cells; ++cell) fit_multicolour_cell(picture, limits, cell, model);
 }

@@ -22,8 +22,13 @@ struct picture_constraints {
   bool mono_colours = false;      // fixed black, grey 2, grey 1 and light grey
   bool single_color_ram = false;  // one colour RAM byte serves every cell
   bool given_color_ram = false;   // the model's colour RAM is fixed; the rest fits around it
-  bool white_on_black = false;    // hires without colours: set bits white, clear ones black
-  bool top_row_unused = false;    // hires: character row 0 is not pictured, its cells stay black
+  bool single_screen = false;     // one screen byte serves every cell
+  // Hires without colours: the screen byte every cell has (0x10: set bits white, clear ones
+  // black), or 0.
+  uint8_t fixed_screen = 0;
+  // Hires without a bitmap: the bitmap byte every cell line has, or 0.
+  uint8_t fixed_bitmap = 0;
+  bool top_row_unused = false;  // hires: character row 0 is not pictured, its cells stay black
   // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
   bool sprite_underlay = false;
 };

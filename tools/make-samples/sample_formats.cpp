@@ -23,8 +23,8 @@ scene_style style_for(const sample_format& sample, std::string_view subtitle) {
           .fine_colour =
               limits.screen_per_line || limits.sprite_underlay || limits.background == bg::per_line,
           .line_backgrounds = limits.background == bg::per_line,
-          .greys = limits.mono_colours,
-          .black_and_white = limits.white_on_black};
+          .greys = limits.mono_colours || limits.single_screen,
+          .black_and_white = limits.fixed_screen != 0};
 }
 
 std::string upper(std::string_view text) {
@@ -65,12 +65,15 @@ picture_constraints limits_of(const format_entry& format) {
       case step_kind::fill_from_file:
         background_from_file |= step.part == line_background;
         limits.single_color_ram |= step.part == color_ram;
+        limits.single_screen |= screen;
         break;
       case step_kind::fill:
         // Screens of one fixed byte give fixed colours.
-        limits.white_on_black |= screen && step.value != 0 && limits.hires;
+        if (screen && step.value != 0 && limits.hires) limits.fixed_screen = step.value;
         limits.mono_colours |= screen && step.value != 0 && !limits.hires;
         limits.top_row_unused |= step.part == bitmap_a && step.count < part_size(bitmap_a);
+        if (step.part == bitmap_a && step.count == part_size(bitmap_a))
+          limits.fixed_bitmap = step.value;
         break;
       case step_kind::copy_part:
         limits.shared_screen |= screen;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "containers/d64/d64_entry.h"
 #include "d64_test_image.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
@@ -163,15 +162,6 @@ TEST(D81Directory, HoldsItsWholeDirectoryAndNamesPartitions) {
   EXPECT_EQ(reader->dir_entries[295].size_bytes, 300);
   EXPECT_EQ(reader->dir_entries[100].file_type, d64_file_type::cbm);
   EXPECT_EQ(file_type_of(0x85), d64_file_type::unknown);
-}
-
-TEST(DiskImageExtension, D64D71AndD81InAnyCase) {
-  for (const char* name : {"a.d64", "a.D71", "a.d81", "dir/A.D81"})
-    EXPECT_TRUE(has_disk_image_extension(name)) << name;
-  for (const char* name : {"a.d65", "a.d7", "a.x81", "d81", "a.d811"})
-    EXPECT_FALSE(has_disk_image_extension(name)) << name;
-  EXPECT_EQ(parse_d64_entry_ref("x.D71:3")->index, 3u);
-  EXPECT_EQ(parse_d64_entry_ref("x.d81:0")->image, "x.d81");
 }
 
 }  // namespace

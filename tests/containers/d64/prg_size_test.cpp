@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "d64_test_image.h"
@@ -63,48 +64,32 @@ TEST(ComputePrgSizes, OtherTypesKeepTheirSize) {
 // A chain breaks at the first link that leaves the disk or comes back to a sector it has read:
 // the size is then the 254 data bytes of every sector read, and the break names the link.
 TEST(ComputePrgSizes, BrokenChainsGiveTheBytesReadAndWhereTheyBreak) {
-  struct link {
-    int track, sector, next_track, next_sector;
-  };
+  // The sectors in chain order from the directory's first one; the last is where it breaks.
   struct broken_case {
-    const char* what;
-    int first_track, first_sector;
-    std::vector<link> links;
+    std::vector<std::pair<int, int>> chain;
     int32_t size;
     chain_fault fault;
-    int track, sector;
   };
   const broken_case cases[] = {
-      {"self-linked", 5, 3, {{5, 3, 5, 3}}, 254, chain_fault::repeats_a_sector, 5, 3},
-      {"loop back to the start",
-       6,
-       0,
-       {{6, 0, 6, 1}, {6, 1, 6, 0}},
-       508,
-       chain_fault::repeats_a_sector,
-       6,
-       0},
-      {"first sector off the disk", 36, 0, {}, 0, chain_fault::off_the_disk, 36, 0},
-      {"sector past its track", 1, 21, {}, 0, chain_fault::off_the_disk, 1, 21},
-      {"99/99 after one sector", 8, 0, {{8, 0, 99, 99}}, 254, chain_fault::off_the_disk, 99, 99},
-      {"last link off a 35-track disk",
-       2,
-       0,
-       {{2, 0, 2, 1}, {2, 1, 36, 98}},
-       508,
-       chain_fault::off_the_disk,
-       36,
-       98},
+      {{{5, 3}, {5, 3}}, 254, chain_fault::repeats_a_sector},
+      {{{6, 0}, {6, 1}, {6, 0}}, 508, chain_fault::repeats_a_sector},
+      {{{36, 0}}, 0, chain_fault::off_the_disk},
+      {{{1, 21}}, 0, chain_fault::off_the_disk},
+      {{{8, 0}, {99, 99}}, 254, chain_fault::off_the_disk},
+      {{{2, 0}, {2, 1}, {36, 98}}, 508, chain_fault::off_the_disk},
   };
   for (const broken_case& c : cases) {
     sized_image disk;
-    disk.image.entry(1, 0, 0x82, c.first_track, c.first_sector, "BROKEN");
-    for (const link& l : c.links) disk.image.link(l.track, l.sector, l.next_track, l.next_sector);
+    disk.image.entry(1, 0, 0x82, c.chain[0].first, c.chain[0].second, "BROKEN");
+    for (size_t k = 0; k + 1 < c.chain.size(); ++k)
+      disk.image.link(c.chain[k].first, c.chain[k].second, c.chain[k + 1].first,
+                      c.chain[k + 1].second);
     const dir_entry entry = disk.sizes()->dir_entries[0];
-    EXPECT_EQ(entry.size_bytes, c.size) << c.what;
-    EXPECT_EQ(entry.chain.fault, c.fault) << c.what;
-    EXPECT_EQ(entry.chain.track, c.track) << c.what;
-    EXPECT_EQ(entry.chain.sector, c.sector) << c.what;
+    const auto [track, sector] = c.chain.back();
+    EXPECT_EQ(entry.size_bytes, c.size) << track << "/" << sector;
+    EXPECT_EQ(entry.chain.fault, c.fault) << track << "/" << sector;
+    EXPECT_EQ(entry.chain.track, track);
+    EXPECT_EQ(entry.chain.sector, sector);
   }
 }
 

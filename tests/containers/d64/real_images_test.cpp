@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "d64_test_image.h"
-#include "listing/d64_rows.h"
+#include "listing/container_rows.h"
 
 namespace {
 
@@ -15,16 +15,16 @@ TEST(RealImages, ListWithoutFault) {
     if (ext == ".d64") images.push_back(item.path());
   }
   if (images.empty()) GTEST_SKIP() << "no real disk images at hand";
-  auto reader = make_reader();
+  const auto opened = std::make_unique<container_stack>();
   auto file = std::make_unique<file_buffer>();
+  container_listing listing;
   for (const auto& path : images) {
-    if (!read_directory(*reader, path)) continue;
-    compute_prg_sizes(*reader);
-    EXPECT_LE(reader->dir_entry_count, max_dir_entries) << path;
-    for (int k = 0; k < reader->dir_entry_count; ++k) {
-      const dir_entry& entry = reader->dir_entries[k];
-      EXPECT_EQ(make_d64_row_texts(*reader, entry).name.size(), 16u);
-      read_file_chain(*reader, entry.first_track, entry.first_sector, *file);
+    if (!opened->open(path.string())) continue;
+    list_all_entries(*opened, listing);
+    EXPECT_LE(listing.rows.size(), static_cast<size_t>(max_dir_entries)) << path;
+    for (const entry_row& row : listing.rows) {
+      EXPECT_EQ(row.name.size(), 16u);
+      (void)opened->read(row.entry, file->bytes);
     }
   }
 }

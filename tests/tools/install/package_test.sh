@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Checks the Debian package: lintian reports no error or warning, its programs are hardened,
-# and the program unpacked from it runs there: --version, a render and the viewer.
+# Checks the Debian package: lintian reports no error or warning, it depends on the archive
+# library it reads archives with, its programs are hardened, and the program unpacked from it
+# runs there: --version, a render and the viewer.
 # Usage: package_test.sh PACKAGE.deb|BUILD_DIR TEMP_PARENT SOURCE_DIR
 # Given a build folder, the package is made from it first, with CPack, in a temporary folder.
 set -u
@@ -31,6 +32,8 @@ lintian -I -E --pedantic "$package" >"$work/lintian.txt" 2>"$work/lintian.err"
 [ $? -le 1 ] || fail "lintian did not run: $(cat "$work/lintian.err")"
 cat "$work/lintian.txt"
 grep -q '^[EW]: ' "$work/lintian.txt" && fail "lintian reports errors or warnings"
+
+dpkg-deb -f "$package" Depends | grep -q 'libarchive13' || fail "the package does not depend on libarchive"
 
 root=$work/root
 dpkg-deb -x "$package" "$root" || { echo "FAIL: dpkg-deb -x" >&2; exit 1; }

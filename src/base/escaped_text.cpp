@@ -1,4 +1,4 @@
-#include "cli/escaped_text.h"
+#include "base/escaped_text.h"
 
 #include <cstdint>
 

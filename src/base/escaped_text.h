@@ -1,5 +1,6 @@
 #pragma once
-// Names as the command line prints them: one line each, nothing a terminal would act on.
+// Names as the command line prints them and messages show them: one line each, nothing a
+// terminal would act on.
 #include <string>
 #include <string_view>
 
