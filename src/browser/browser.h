@@ -78,8 +78,8 @@ int parent_row(const tdir& grid);
 open_outcome enter_host_container(browser& b, const std::string& file_name);
 
 // Fills the grid from the innermost container entered, at b.folder: the row that steps out,
-// then its entries. Gives what the listing met that the user is told (the first few problems,
-// names escaped); empty when nothing.
+// then its entries. Gives what the listing met that the user is told (its first problem and
+// how many more, names escaped); empty when nothing.
 std::string list_opened_container(browser& b);
 
 // Selects the first list row whose host name is exactly name; row 1 when none is.

@@ -36,14 +36,11 @@ void write_row(grid_row& out, const entry_row& row) {
   out.c64_name = row.c64_name;
 }
 
-// The problems as one message, the first few of them.
+// The problems as one line of a message box: the first, and how many more there are.
 std::string problems_text(const std::vector<std::string>& problems) {
   if (problems.empty()) return {};
-  std::string notice = problems.front();
-  constexpr size_t shown = 3;
-  for (size_t k = 1; k < std::min(problems.size(), shown); ++k) notice += "; " + problems[k];
-  if (problems.size() > shown) notice += "; and more";
-  return notice;
+  if (problems.size() == 1) return problems.front();
+  return problems.front() + " (and " + std::to_string(problems.size() - 1) + " more)";
 }
 
 }  // namespace

@@ -25,7 +25,27 @@ enum class decoding : uint8_t {
   raster,
   raster_hires_lace,
   raster_multicolor_lace,
+  // Two hires frames pixel over pixel (hires interlace).
+  two_frame_hires,
+  // Two multicolour frames pixel over pixel, frame B with its own line backgrounds.
+  two_frame_multicolor_aligned,
+  // One 4-bit colour step a pixel (four_bit_pixels), in GoDot's colours.
+  four_bit,
 };
+
+// 1, or 2 for two pictures shown in turn.
+constexpr uint8_t frames_of(decoding kind) {
+  switch (kind) {
+    case decoding::two_frame_multicolor:
+    case decoding::raster_hires_lace:
+    case decoding::raster_multicolor_lace:
+    case decoding::two_frame_hires:
+    case decoding::two_frame_multicolor_aligned:
+      return 2;
+    default:
+      return 1;
+  }
+}
 
 // How a format's files are recognised: the C64 load addresses its files start with (the first
 // is the one its program writes), the file name extensions that name it (lower case, without
@@ -51,8 +71,9 @@ struct format_names_and_addresses {
   }
 };
 
-// Text that a packed format's files carry at a fixed offset: such a file is told by it wherever
-// it lies, whatever its name.
+// Text that a format's files carry at a fixed offset, most often a packed format's: such a file
+// is told by it wherever it lies, whatever its name, and a file without it is not of the
+// format.
 struct file_mark {
   std::string_view text{};
   uint8_t at = 2;
@@ -92,12 +113,7 @@ struct format_entry {
   arrangement arrange = arrangement::none;
 
   // 1, or 2 for two pictures shown in turn.
-  constexpr uint8_t frames() const {
-    return decode == decoding::two_frame_multicolor || decode == decoding::raster_hires_lace ||
-                   decode == decoding::raster_multicolor_lace
-               ? 2
-               : 1;
-  }
+  constexpr uint8_t frames() const { return frames_of(decode); }
   // The value two_surface_picture takes: two-frame formats alternate two work surfaces.
   constexpr bool two_surface_picture() const { return frames() == 2; }
   constexpr unpacked_sizes unpacks_to() const {
@@ -733,9 +749,75 @@ inline constexpr auto format_table = [] {
        .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 9217, screen_a),
                         copy(9218, 17217, bitmap_a), fill_from_file(line_background, 17281),
                         screen_rams(17410, 25601, screen_b), copy(25602, 33601, bitmap_b))},
+      // Offsets: RECOIL's Hires-Interlace (Feniks) decoder, with its pairing of bitmaps and
+      // screens; the load address of the one real file.
+      {.id = 56,
+       .name = "Feniks Hires Interlace 320x200",
+       .sizes = {24578},
+       .recognised = loaded_at({0x2000}, {"hlf", "hie"}),
+       .decode = two_frame_hires,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(9218, 10217, screen_b),
+                        spread_screen_ram_0(screen_b), screen_rams(10242, 11241, screen_a),
+                        spread_screen_ram_0(screen_a), copy(16386, 24385, bitmap_b))},
+      // Offsets: RECOIL's Hireslace Editor decoder.
+      {.id = 57,
+       .name = "Hireslace Editor 320x200",
+       .sizes = {32770},
+       .recognised = named({"hle"}),
+       .decode = two_frame_hires,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 9193, screen_a),
+                        spread_screen_ram_0(screen_a), screen_rams(16386, 17385, screen_b),
+                        spread_screen_ram_0(screen_b), copy(24578, 32577, bitmap_b))},
+      // Offsets: RECOIL's Interlace Hires Editor decoder. Two bitmaps in fixed colours: set
+      // pixels black, clear ones grey.
+      {.id = 58,
+       .name = "Interlace Hires Editor 320x200",
+       .sizes = {16194},
+       .recognised = named({"ihe"}),
+       .decode = two_frame_hires,
+       .layout = layout(copy(2, 8001, bitmap_a), copy(8194, 16193, bitmap_b), fill(screen_a, 0x0C),
+                        fill(screen_b, 0x0C))},
+      // Offsets: RECOIL's Vertical Hires Interlace Editor decoder. The frames share one screen
+      // RAM.
+      {.id = 59,
+       .name = "Vertical Hires Lace 320x200",
+       .sizes = {17389},
+       .recognised = named({"vhi"}),
+       .decode = two_frame_hires,
+       .layout = layout(copy(2, 8001, bitmap_a), copy(8194, 16193, bitmap_b),
+                        screen_rams(16386, 17385, screen_a), spread_screen_ram_0(screen_a),
+                        copy_part(screen_a, screen_b))},
+      // Offsets: RECOIL's ECI Graphic Editor decoder; the load address as MANGO (image_c64.cpp)
+      // has it. Two hires FLI frames.
+      {.id = 60,
+       .name = "ECI Graphic Editor 320x200",
+       .sizes = {32770},
+       .recognised = named(0x4000, {"eci"}),
+       .decode = two_frame_hires,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 16385, screen_a),
+                        copy(16386, 24385, bitmap_b), screen_rams(24578, 32769, screen_b))},
+      // Offsets: RECOIL's FFLI decoder; the load address of the one real file, which starts with
+      // 'f'. One bitmap and colour RAM under two sets of FLI screen RAMs and line backgrounds.
+      {.id = 61,
+       .name = "Flash FLI 160x200",
+       .sizes = {26115},
+       .recognised = loaded_at({0x3AFF}, {"ffli", "ffl"}),
+       .mark = {"f"},
+       .decode = two_frame_multicolor_aligned,
+       .layout = layout(copy(3, 202, line_background), copy(259, 1258, color_ram),
+                        screen_rams(1283, 9474, screen_a), copy(9475, 17474, bitmap_a),
+                        copy_part(bitmap_a, bitmap_b), screen_rams(17667, 25858, screen_b),
+                        copy(25859, 26058, line_background_b))},
+      // Offsets: GoDot's own documentation of its 4Bit files, which RECOIL reads alike.
+      {.id = 62,
+       .name = "GoDot 4-bit 320x200",
+       .sizes = {32002},
+       .recognised = named({"4bt"}),
+       .decode = four_bit,
+       .layout = layout(copy(2, 32001, four_bit_pixels))},
       // Two FLI screens, one under the other, with the mark 'b' at offset 2 (BFLI, the
       // format's own notes); the three columns under the FLI bug are not pictured.
-      {.id = 56,
+      {.id = 63,
        .name = "BFLI 148x400",
        .sizes = {33795},
        .recognised = loaded_at({0x3BFF}, {"bfli", "bfl"}),
@@ -743,21 +825,21 @@ inline constexpr auto format_table = [] {
        .arrange = arrangement::bfli},
       // Byte 0 tells a screen ('B'), a double page ('G') or a clip of its own size ('P');
       // there is no load address (Printfox and Pagefox manuals, RECOIL's format notes).
-      {.id = 57,
+      {.id = 64,
        .name = "Printfox and Pagefox pages",
        .recognised = named({"pg", "gb", "bs"}),
        .decode = raster,
        .arrange = arrangement::printfox},
       // Screen codes, border, background, the $D018 value that picks the character set, then
       // the colour RAM (PETSCII Editor; a public converter's writer).
-      {.id = 58,
+      {.id = 65,
        .name = "PETSCII Editor 320x200",
        .sizes = {2026},
        .recognised = named(0x3000, {"pet"}),
        .decode = raster,
        .arrange = arrangement::pet},
       // Pen colour, background, border, screen codes, colour RAM (Petdraw64; the same writer).
-      {.id = 59,
+      {.id = 66,
        .name = "Petdraw 64 320x200",
        .sizes = {2029},
        .recognised = named(0x3171, {"pdr"}),
@@ -765,26 +847,26 @@ inline constexpr auto format_table = [] {
        .arrange = arrangement::pdr},
       // "FLUFF64", a version, the picture's type, then its cells or its screen (TRSE's
       // FLUFF writer; RECOIL's format notes).
-      {.id = 60,
+      {.id = 67,
        .name = "FLUFF64 (TRSE)",
        .recognised = named({"flf"}),
        .decode = raster,
        .arrange = arrangement::fluff},
       // Up to 256 characters, 8 bytes each, after the load address (RECOIL's format notes).
-      {.id = 61,
+      {.id = 68,
        .name = "Font 256x64",
        .recognised = named(0x3800, {"64c"}),
        .decode = raster,
        .arrange = arrangement::font_64c},
       // 64 characters of a Shoot-'Em-Up Construction Kit game, loaded at $0042.
-      {.id = 62,
+      {.id = 69,
        .name = "SEUCK font 256x16",
        .sizes = {514},
        .recognised = named(0x0042, {"g"}),
        .decode = raster,
        .arrange = arrangement::seuck_font},
       // 113 characters of 9 bytes, loaded at $F0B0 (RECOIL's format notes).
-      {.id = 63,
+      {.id = 70,
        .name = "ZS font 256x32",
        .sizes = {1026},
        .recognised = named(0xF0B0, {"zs"}),
@@ -792,21 +874,21 @@ inline constexpr auto format_table = [] {
        .arrange = arrangement::zs_font},
       // 2000 screen codes and a multicolour character set, loaded at $1800; the longer files
       // keep their four colours after the screen (RECOIL's format notes).
-      {.id = 64,
+      {.id = 71,
        .name = "Logo Painter 160x400",
        .sizes = {4098, 4174},
        .recognised = named(0x1800, {"lp3"}),
        .decode = raster,
        .arrange = arrangement::logo_painter},
       // Two multicolour bitmaps of six character rows and four colours (RECOIL's notes).
-      {.id = 65,
+      {.id = 72,
        .name = "Interlace logo 320x48",
        .sizes = {4098},
        .recognised = named({"ile"}),
        .decode = raster_multicolor_lace,
        .arrange = arrangement::interlace_logo},
       // Two character sets, shown as their characters in order (Multi-Lace Editor).
-      {.id = 66,
+      {.id = 73,
        .name = "Multi-Lace Editor 320x56",
        .sizes = {4098},
        .recognised = named({"mle"}),
@@ -815,7 +897,7 @@ inline constexpr auto format_table = [] {
       // "CTM", its version (5 to 9, or 'R' for 82), a header of colours and modes, then the
       // characters, their colours, perhaps tiles, and the map (CharPad's own notes; the
       // block layout of versions 6 to 9 from a public project converter).
-      {.id = 67,
+      {.id = 74,
        .name = "CharPad project",
        .recognised = named({"ctm"}),
        .decode = raster,

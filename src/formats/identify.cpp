@@ -57,15 +57,19 @@ bool arranges(const format_entry& format, int64_t size, const file_peek& peek) {
   return bytes.size() == static_cast<size_t>(size) && arrangement_takes(format.arrange, bytes);
 }
 
-// Whether a file under a name of the format is of it: it has one of the format's sizes, or it
-// carries the format's mark, if it has one, and unpacks to its size; a format with an
-// arrangement, when that takes it.
+bool carries_mark_if_any(const format_entry& format, const file_peek& peek) {
+  return format.mark.empty() ||
+         format.mark.found_in(peek(static_cast<uint32_t>(format.mark.end())));
+}
+
+// Whether a file under a name of the format is of it: it carries the format's mark, if it has
+// one, and has one of the format's sizes or unpacks to its size; a format with an arrangement,
+// when that takes it.
 bool fits_size(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (!carries_mark_if_any(format, peek)) return false;
   if (format.arrange != arrangement::none)
     return (format.sizes[0] == 0 || format.has_size(size)) && arranges(format, size, peek);
   if (format.pack == packing::none) return format.has_any_size(size);
-  if (!format.mark.empty() && !format.mark.found_in(peek(static_cast<uint32_t>(format.mark.end()))))
-    return false;
   return unpacks(format, size, peek, stream_end::may_trail);
 }
 
@@ -81,11 +85,13 @@ constexpr size_t mark_reach = [] {
   return reach;
 }();
 
-// The packed format whose mark the file carries and which it unpacks as; 0 for none.
+// The format whose mark the file carries and whose size it has, or unpacks to; 0 for none.
 uint8_t identify_by_mark(int64_t size, const file_peek& peek) {
   const std::span<const uint8_t> start = peek(mark_reach);
   for (const format_entry& format : format_table) {
-    if (format.mark.found_in(start) && unpacks(format, size, peek, stream_end::may_trail))
+    if (!format.mark.found_in(start)) continue;
+    if (format.pack == packing::none ? format.has_size(size)
+                                     : unpacks(format, size, peek, stream_end::may_trail))
       return format.id;
   }
   return 0;
@@ -97,7 +103,7 @@ uint8_t identify_by_size_and_load_address(int64_t size, const file_peek& peek) {
   for (size_t k = size_table_formats; k < format_table.size(); ++k) {
     const format_entry& format = format_table[k];
     if (format.pack == packing::none && format.recognised.by_content && format.has_size(size) &&
-        takes_load_address(format, peek) &&
+        takes_load_address(format, peek) && carries_mark_if_any(format, peek) &&
         (format.arrange == arrangement::none || arranges(format, size, peek)))
       return format.id;
   }

@@ -18,6 +18,8 @@ enum class model_part : uint8_t {
   bitmap_a,
   bitmap_b,
   sprite_bank,
+  line_background_b,
+  four_bit_pixels,
 };
 
 constexpr uint32_t screen_ram_cells = 1024;
@@ -25,11 +27,14 @@ constexpr uint32_t screen_ram_cells = 1024;
 constexpr uint32_t part_size(model_part part) {
   switch (part) {
     case model_part::line_background:
+    case model_part::line_background_b:
       return 256;
     case model_part::color_ram:
       return 1024;
     case model_part::sprite_bank:
       return 4096;
+    case model_part::four_bit_pixels:
+      return 32000;
     default:
       return 8192;
   }
@@ -56,6 +61,10 @@ std::span<std::conditional_t<std::is_const_v<Model>, const uint8_t, uint8_t>> pa
       return model.bitmap_a;
     case model_part::bitmap_b:
       return model.bitmap_b;
+    case model_part::line_background_b:
+      return model.line_background_b;
+    case model_part::four_bit_pixels:
+      return model.four_bit_pixels;
     default:
       return model.sprite_bank;
   }

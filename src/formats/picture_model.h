@@ -21,6 +21,11 @@ struct picture_model {
   // A 4 KB video bank of sprite blocks, 64 bytes each, with a format's sprite colours in its
   // unused bytes (Crest UFLI's sprites under the bitmap).
   std::array<uint8_t, 4096> sprite_bank{};
+  // Frame B's background colour for each raster line, where the two frames have their own.
+  std::array<uint8_t, 256> line_background_b{};
+  // A picture of 4-bit pixels (GoDot's): two a byte, the left one in the high nibble, four
+  // bytes a pixel row, 32 bytes an 8x8 cell, cells row by row.
+  std::array<uint8_t, 32000> four_bit_pixels{};
 
   // Pictures that are not one 320x200 screen of the arrays above: the picture's own size and,
   // for each of its frames, what the video chip shows on every raster line.

@@ -1,5 +1,6 @@
 #include "render/crt_renderer.h"
 
+#include "surface/canvas.h"
 #include "surface/turbopixels.h"
 
 namespace {
@@ -70,6 +71,20 @@ void render_canvas(picture_context& context, render_target target,
     }
   }
   unlock_pixels();
+}
+
+void merge_frames(picture_context& context) {
+  surface& a = context.work_surface_a;
+  const surface& b = context.work_surface_b;
+  const int width = 2 * context.model.canvas.width, height = 2 * context.model.canvas.height;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      uint32_t& mine = a.pixels[static_cast<size_t>(y) * a.width + x];
+      const uint32_t theirs = b.at(x, y);
+      mine = (mine & theirs) + ((mine ^ theirs) >> 1 & 0x7F7F7F);
+    }
+  }
+  fill_surface(context.work_surface_b, 0);
 }
 
 void render_320_wide(picture_context& context, render_target target) {

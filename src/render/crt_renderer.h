@@ -34,6 +34,11 @@ struct render_lines_shape {
 // Draws the target's buffer as shaped, every line twice (bright, then dimmed below it).
 void render_canvas(picture_context& context, render_target target, const render_lines_shape& shape);
 
+// Two frames rendered into the two work surfaces, shown as the eye sees them take turns on a CRT:
+// every pixel of work surface A's picture becomes the mean of both surfaces' pixels, channel by
+// channel, rounded down; work surface B is cleared to black.
+void merge_frames(picture_context& context);
+
 // Draws the 320-entry lines of the target's buffer as 2x2 screen pixels from (0, 0).
 void render_320_wide(picture_context& context, render_target target);
 

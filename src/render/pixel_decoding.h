@@ -44,5 +44,19 @@ void decode_hires(picture_context& context);
 // byte's low nibble. Into chunky_a, rendered and captioned on work surface A.
 void decode_ufli(picture_context& context);
 
+// Two hires frames pixel over pixel (hires interlace): in INTERLACED mode frame A into chunky_a
+// and work surface A, frame B into chunky_b and work surface B, in turn on the screen; in STATIC
+// mode both are rendered so and merged into work surface A, and two_surface_picture is cleared.
+// Both work surfaces get the caption.
+void decode_two_frame_hires(picture_context& context);
+
+// Two multicolour frames pixel over pixel, frame B with its own line backgrounds, 160 wide;
+// the frames meet as decode_two_frame_hires's do.
+void decode_two_frame_multicolor_aligned(picture_context& context);
+
+// A picture of 4-bit pixels into chunky_a (320 wide), each the colour of its brightness step,
+// rendered and captioned on work surface A.
+void decode_four_bit(picture_context& context);
+
 // Runs the given decoding.
 void run_decoding(decoding kind, picture_context& context);

@@ -122,8 +122,7 @@ TEST_F(container_browser_test, UnreadableArchivesStayOutAndOddNamesAreTold) {
   ASSERT_EQ(opened.action, open_action::entered_disk_image);
   EXPECT_EQ(b.grid.row_count, 3);
   EXPECT_EQ(opened.notice,
-            "odd.zip: entry \"../up.koa\" is left out: its name is no plain path; entry "
-            "\"bad\\x01name.koa\" is left out: its name is no plain path");
+            "odd.zip: entry \"../up.koa\" is left out: its name is no plain path (and 1 more)");
 }
 
 }  // namespace

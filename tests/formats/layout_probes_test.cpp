@@ -292,10 +292,39 @@ const std::vector<format_probes> every_format = {
      {from(color_ram, 999, 1001), from(screen_a, 349, 1026 + 5 * 1024 + 43),
       from(bitmap_a, 0, 9218), from(line_background, 50, 17281),
       from(screen_b, 349, 17410 + 5 * 1024 + 43), from(bitmap_b, 7999, 33601)}},
+    // Frame A's bitmap with the second screen RAM, frame B's with the first.
+    {56,
+     "monstergdc__CommodoreC64-Delphi__logofeniks.hlf",
+     {from(bitmap_a, 0, 2), from(screen_a, 349, 10242 + 43), from(screen_b, 349, 9218 + 43),
+      from(bitmap_b, 7999, 24385)}},
+    {57,
+     "",
+     {from(bitmap_a, 7999, 8001), from(screen_a, 349, 8194 + 43), from(screen_b, 349, 16386 + 43),
+      from(bitmap_b, 0, 24578)}},
+    {58,
+     "",
+     {from(bitmap_a, 0, 2), from(bitmap_b, 7999, 16193), fixed(screen_a, 349, 0x0C),
+      fixed(screen_b, 8191, 0x0C)}},
+    {59,
+     "",
+     {from(bitmap_a, 0, 2), from(bitmap_b, 0, 8194), from(screen_a, 349, 16386 + 43),
+      from(screen_b, 349, 16386 + 43)}},
+    {60,
+     "",
+     {from(bitmap_a, 0, 2), from(screen_a, 349, 8194 + 5 * 1024 + 43), from(bitmap_b, 0, 16386),
+      from(screen_b, 349, 24578 + 5 * 1024 + 43)}},
+    {61,
+     "monstergdc__CommodoreC64-Delphi__parrot_3aff.ffli",
+     {from(line_background, 0, 3), from(line_background, 199, 202), from(color_ram, 0, 259),
+      from(screen_a, 349, 1283 + 5 * 1024 + 43), from(bitmap_a, 0, 9475),
+      from(bitmap_b, 7999, 17474), from(screen_b, 349, 17667 + 5 * 1024 + 43),
+      from(line_background_b, 199, 25859 + 199)}},
+    {62, "", {from(four_bit_pixels, 0, 2), from(four_bit_pixels, 31999, 32001)}},
 };
 
-constexpr std::array parts = {line_background, color_ram, screen_a,   screen_b,
-                              bitmap_a,        bitmap_b,  sprite_bank};
+constexpr std::array parts = {line_background, color_ram,         screen_a,
+                              screen_b,        bitmap_a,          bitmap_b,
+                              sprite_bank,     line_background_b, four_bit_pixels};
 
 void fill_model(picture_model& model, uint8_t value) {
   for (model_part part : parts) std::ranges::fill(part_bytes(model, part), value);
@@ -372,7 +401,7 @@ TEST(Layouts, AFileWithoutItsLoadAddressLoadsAsOneWithIt) {
   std::copy(file.bytes.begin() + 2, file.bytes.end(), headless.bytes.begin());
   for (const format_entry& format : format_table) {
     if (format.size_without_load_address == 0) continue;
-    picture_model with, without;
+    static picture_model with, without;
     fill_model(with, sentinel);
     fill_model(without, sentinel);
     const auto size = static_cast<uint32_t>(format.shortest_size());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "render_fixture.h"
 
 namespace {
@@ -187,6 +189,69 @@ TEST(DecodeTwoFrameMulticolor, InterlacedGivesEachFrameItsBufferAndSurface) {
   EXPECT_EQ(f->work_surface_b.at(2, 0), 0x31012Du);  // purple 164, 5, 153 at 0.3
   EXPECT_EQ(f->work_surface_a.at(600, 530), caption_grey);
   EXPECT_EQ(f->work_surface_b.at(600, 530), caption_grey);
+}
+
+// Frame A's pixels white, frame B's red, except the first of each line in frame B.
+void fill_two_hires_frames(render_fixture& f) {
+  f.model.bitmap_a.fill(0xFF);
+  f.model.screen_a.fill(0x10);
+  f.model.bitmap_b.fill(0x7F);
+  f.model.screen_b.fill(0x26);
+}
+
+// Hires frames lie pixel over pixel; in STATIC mode the screen shows their mean, as the eye
+// sees two frames that take turns.
+TEST(DecodeTwoFrameHires, InterlacedFramesUnshiftedStaticTheirMean) {
+  auto interlaced = make_render_fixture();
+  fill_two_hires_frames(*interlaced);
+  interlaced->crt.display_mode = display_interlaced;
+  decode_two_frame_hires(interlaced->context);
+  EXPECT_EQ(interlaced->chunky.chunky_a[0], 1);
+  EXPECT_EQ(interlaced->chunky.chunky_b[0], 6);
+  EXPECT_EQ(interlaced->chunky.chunky_b[1], 2);
+  EXPECT_TRUE(interlaced->context.two_surface_picture);
+  EXPECT_NE(interlaced->work_surface_b.at(0, 0), 0u);  // not moved right
+
+  auto merged = make_render_fixture();
+  fill_two_hires_frames(*merged);
+  decode_two_frame_hires(merged->context);
+  EXPECT_FALSE(merged->context.two_surface_picture);
+  for (const auto& [x, y] : {std::pair{0, 0}, {1, 1}, {3, 0}, {639, 399}, {320, 201}}) {
+    const uint32_t a = interlaced->work_surface_a.at(x, y), b = interlaced->work_surface_b.at(x, y);
+    const uint32_t mean = (red_of(a) + red_of(b)) / 2 << 16 | (green_of(a) + green_of(b)) / 2 << 8 |
+                          (blue_of(a) + blue_of(b)) / 2;
+    EXPECT_EQ(merged->work_surface_a.at(x, y), mean) << x << "," << y;
+    EXPECT_EQ(merged->work_surface_b.at(x, y), 0u) << x << "," << y;
+  }
+  EXPECT_EQ(merged->work_surface_a.at(600, 530), caption_grey);
+  EXPECT_EQ(merged->work_surface_b.at(600, 530), caption_grey);
+}
+
+TEST(DecodeTwoFrameMulticolorAligned, FrameBTakesItsOwnBackgroundsAndIsNotMoved) {
+  auto f = make_render_fixture();
+  f->model.line_background[7] = 3;
+  f->model.line_background_b[7] = 0x45;
+  f->crt.display_mode = display_interlaced;
+  decode_two_frame_multicolor_aligned(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[7 * 160 + 159], 3);
+  EXPECT_EQ(f->chunky.chunky_b[7 * 160 + 159], 5);
+  EXPECT_EQ(f->chunky.chunky_b[8 * 160], 0);
+  EXPECT_NE(f->work_surface_b.at(0, 14), 0u);
+  EXPECT_TRUE(f->context.two_surface_picture);
+}
+
+TEST(DecodeFourBit, EachNibbleAPixelInGoDotsSteps) {
+  auto f = make_render_fixture();
+  f->model.four_bit_pixels[0] = 0x0F;   // pixels 0 and 1 of line 0: darkest, lightest
+  f->model.four_bit_pixels[4] = 0x10;   // pixels 0 and 1 of line 1
+  f->model.four_bit_pixels[35] = 0x01;  // pixel 15 of line 0 (cell 1, line 0, fourth byte)
+  decode_four_bit(f->context);
+  EXPECT_EQ(f->chunky.chunky_a[0], 0);
+  EXPECT_EQ(f->chunky.chunky_a[1], 1);
+  EXPECT_EQ(f->chunky.chunky_a[320], 6);
+  EXPECT_EQ(f->chunky.chunky_a[321], 0);
+  EXPECT_EQ(f->chunky.chunky_a[15], 6);
+  EXPECT_EQ(f->chunky.chunky_a[14], 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "c64_colours.h"
+#include "formats/four_bit_colours.h"
 #include "formats/ufli_sprites.h"
 
 namespace {
@@ -106,7 +107,9 @@ void fit_multicolour_cell(const target_picture& picture, const picture_constrain
   }
   model.color_ram[cell] = color_ram;
 
-  for (int frame = 0; frame <= last_frame; ++frame) {
+  // Frame B over frame A's bitmap is fitted when frame A is whole.
+  const int last_fitted = limits.shared_bitmap ? 0 : last_frame;
+  for (int frame = 0; frame <= last_fitted; ++frame) {
     auto& screen = frame == 0 ? model.screen_a : model.screen_b;
     const bool reuse_a = frame == 1 && limits.shared_screen;
     const int lines_per_group = limits.screen_per_line ? 1 : 8;
@@ -141,6 +144,55 @@ void fit_multicolour_cell(const target_picture& picture, const picture_constrain
         byte = static_cast<uint8_t>(byte | bits << (6 - 2 * pair));
       }
       bitmap[cell * 8 + line] = byte;
+    }
+  }
+}
+
+// The multicolour bit pair of frame A's bitmap under pair column m of line y.
+int frame_a_bits(const picture_model& model, int m, int y) {
+  const int cell = y / 8 * 40 + m / 4;
+  return model.bitmap_a[cell * 8 + y % 8] >> (6 - 2 * (m % 4)) & 3;
+}
+
+// Frame B over frame A's bitmap: each line's background and each cell line's two screen colours
+// become the colours frame B's pixels of those bit pairs use most; the colour RAM is shared.
+void fit_frame_b_over_frame_a_bitmap(const target_picture& picture,
+                                     const picture_constraints& limits, picture_model& model) {
+  const auto colour_b = [&](int m, int y) {
+    return picture.frames[1][y * picture_width + sample_column(m, 1, limits)];
+  };
+  for (int y = 0; y < picture_height; ++y) {
+    colour_counts counts{};
+    for (int m = 0; m < picture_width / 2; ++m)
+      if (frame_a_bits(model, m, y) == 0) ++counts[colour_b(m, y)];
+    model.line_background_b[y] = most_used(counts, model.line_background[y]);
+  }
+  for (int cell = 0; cell < cells; ++cell) {
+    for (int line = 0; line < 8; ++line) {
+      const int y = cell_top(cell) + line;
+      std::array<colour_counts, 2> counts{};  // under bits 01 and 10
+      for (int m = cell_left(cell) / 2; m < cell_left(cell) / 2 + 4; ++m) {
+        const int bits = frame_a_bits(model, m, y);
+        if (bits == 1 || bits == 2) ++counts[bits - 1][colour_b(m, y)];
+      }
+      const uint8_t a = model.screen_a[cell * 8 + line];
+      model.screen_b[cell * 8 + line] =
+          static_cast<uint8_t>(most_used(counts[0], a >> 4) << 4 | most_used(counts[1], a & 0x0F));
+    }
+  }
+  model.bitmap_b = model.bitmap_a;
+}
+
+// Every pixel the step of its own colour.
+void fit_four_bit(const target_picture& picture, picture_model& model) {
+  std::array<uint8_t, 16> step_of{};
+  for (uint8_t step = 0; step < 16; ++step) step_of[four_bit_colours[step]] = step;
+  model.four_bit_pixels.fill(0);
+  for (int y = 0; y < picture_height; ++y) {
+    for (int x = 0; x < picture_width; ++x) {
+      const four_bit_place place = four_bit_pixel_at(x, y);
+      const uint8_t step = step_of[picture.frames[0][y * picture_width + x]];
+      model.four_bit_pixels[place.byte] |= place.high ? step << 4 : step;
     }
   }
 }
@@ -200,20 +252,32 @@ std::array<uint8_t, 2> fixed_bitmap_colours(const target_picture& picture,
   return {high, most_used(counts[0], high)};
 }
 
+// One frame of a hires cell; frame B of a shared screen takes frame A's, which is fitted to
+// the pixels of both frames.
 void fit_hires_cell(const target_picture& picture, const picture_constraints& limits, int cell,
-                    picture_model& model) {
+                    int frame, picture_model& model) {
+  auto& screen = frame == 0 ? model.screen_a : model.screen_b;
+  auto& bitmap = frame == 0 ? model.bitmap_a : model.bitmap_b;
+  const auto& pixels = picture.frames[frame];
   const int lines_per_group = limits.screen_per_line ? 1 : limits.sprite_underlay ? 2 : 8;
+  const int counted_last = limits.shared_screen ? limits.frames - 1 : frame;
   for (int first = 0; first < 8; first += lines_per_group) {
     colour_counts counts{};
-    for (int line = first; line < first + lines_per_group; ++line) {
-      const int y = cell_top(cell) + line;
-      for (int x = cell_left(cell); x < cell_left(cell) + 8; ++x) {
-        if (!under_sprite(limits, model, x, y)) ++counts[picture.frames[0][y * picture_width + x]];
+    for (int counted = limits.shared_screen ? 0 : frame; counted <= counted_last; ++counted) {
+      for (int line = first; line < first + lines_per_group; ++line) {
+        const int y = cell_top(cell) + line;
+        for (int x = cell_left(cell); x < cell_left(cell) + 8; ++x) {
+          if (!under_sprite(limits, model, x, y))
+            ++counts[picture.frames[counted][y * picture_width + x]];
+        }
       }
     }
     // A set bitmap bit shows the high nibble, a clear one the low nibble.
     std::array<uint8_t, 2> colours = two_most_used(counts, c64::black);
-    if (limits.fixed_screen != 0) {
+    if (frame == 1 && limits.shared_screen) {
+      colours = {static_cast<uint8_t>(model.screen_a[cell * 8 + first] >> 4),
+                 static_cast<uint8_t>(model.screen_a[cell * 8 + first] & 0x0F)};
+    } else if (limits.fixed_screen != 0) {
       colours = {static_cast<uint8_t>(limits.fixed_screen >> 4),
                  static_cast<uint8_t>(limits.fixed_screen & 15)};
     } else if (limits.fixed_bitmap != 0) {
@@ -222,17 +286,39 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
     const auto [high, low] = colours;
     for (int line = first; line < first + lines_per_group; ++line) {
       const int y = cell_top(cell) + line;
-      model.screen_a[cell * 8 + line] = static_cast<uint8_t>(high << 4 | low);
+      screen[cell * 8 + line] = static_cast<uint8_t>(high << 4 | low);
       const std::array<uint8_t, 4> choices = {low, high};
       uint8_t byte = 0;
       for (int column = 0; column < 8; ++column) {
         const int x = cell_left(cell) + column;
         if (under_sprite(limits, model, x, y)) continue;  // a clear bit shows the sprite
-        const uint8_t colour = picture.frames[0][y * picture_width + x];
+        const uint8_t colour = pixels[y * picture_width + x];
         byte = static_cast<uint8_t>(byte | nearest(colour, choices, 2) << (7 - column));
       }
-      model.bitmap_a[cell * 8 + line] = limits.fixed_bitmap != 0 ? limits.fixed_bitmap : byte;
+      bitmap[cell * 8 + line] = limits.fixed_bitmap != 0 ? limits.fixed_bitmap : byte;
     }
+  }
+}
+
+// The colours of every cell's pixels on frame A, but the lines' backgrounds and skip_colour.
+colour_counts picture_counts(const target_picture& picture, const picture_model& model,
+                             const picture_constraints& limits, int skip_colour) {
+  colour_counts counts{};
+  for (int cell = 0; cell < cells; ++cell) {
+    const colour_counts in_cell = count_cell(picture, model, limits, cell, 0, 7, 0, 0, skip_colour);
+    for (int colour = 0; colour < 16; ++colour) counts[colour] += in_cell[colour];
+  }
+  return counts;
+}
+
+void fit_hires(const target_picture& picture, const picture_constraints& limits,
+               picture_model& model) {
+  if (limits.sprite_underlay) fit_sprites(picture, model);
+  for (int frame = 0; frame < limits.frames; ++frame)
+    for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, frame, model);
+  if (limits.top_row_unused) {
+    std::fill_n(model.bitmap_a.begin(), 40 * 8, 0);
+    std::fill_n(model.screen_a.begin(), 40 * 8, 0);
   }
 }
 
@@ -240,35 +326,24 @@ void fit_hires_cell(const target_picture& picture, const picture_constraints& li
 
 void fit_picture(const target_picture& picture, const picture_constraints& limits,
                  picture_model& model) {
+  if (limits.four_bit) {
+    fit_four_bit(picture, model);
+    return;
+  }
   if (limits.hires) {
-    if (limits.sprite_underlay) fit_sprites(picture, model);
-    for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, model);
-    if (limits.top_row_unused) {
-      std::fill_n(model.bitmap_a.begin(), 40 * 8, 0);
-      std::fill_n(model.screen_a.begin(), 40 * 8, 0);
-    }
+    fit_hires(picture, limits, model);
     return;
   }
   fit_backgrounds(picture, limits, model);
-  if (limits.single_color_ram) {
-    // The colour the backgrounds leave most often, over the whole picture.
-    colour_counts counts{};
-    for (int cell = 0; cell < cells; ++cell) {
-      const colour_counts in_cell = count_cell(picture, model, limits, cell, 0, 7, 0, 0, -1);
-      for (int colour = 0; colour < 16; ++colour) counts[colour] += in_cell[colour];
-    }
-    model.color_ram.fill(most_used(counts, c64::black));
-  }
+  // One colour RAM byte: the colour the backgrounds leave most often.
+  if (limits.single_color_ram)
+    model.color_ram.fill(most_used(picture_counts(picture, model, limits, -1), c64::black));
+  // One screen byte: the two colours the backgrounds and the colour RAM leave most often.
   if (limits.single_screen) {
-    // The two colours the backgrounds and the colour RAM leave most often.
-    colour_counts counts{};
-    for (int cell = 0; cell < cells; ++cell) {
-      const colour_counts in_cell =
-          count_cell(picture, model, limits, cell, 0, 7, 0, 0, model.color_ram[0]);
-      for (int colour = 0; colour < 16; ++colour) counts[colour] += in_cell[colour];
-    }
-    const auto [high, low] = two_most_used(counts, model.color_ram[0]);
+    const auto [high, low] = two_most_used(
+        picture_counts(picture, model, limits, model.color_ram[0]), model.color_ram[0]);
     model.screen_a.fill(static_cast<uint8_t>(high << 4 | low));
   }
   for (int cell = 0; cell < cells; ++cell) fit_multicolour_cell(picture, limits, cell, model);
+  if (limits.shared_bitmap) fit_frame_b_over_frame_a_bitmap(picture, limits, model);
 }

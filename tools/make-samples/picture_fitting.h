@@ -18,6 +18,7 @@ struct picture_constraints {
   uint8_t frames = 1;            // 2: frame A on even and frame B on odd hires columns
   bool screen_per_line = false;  // FLI: a screen RAM for each raster line of a cell
   bool shared_screen = false;    // frame B uses frame A's screen RAMs
+  bool shared_bitmap = false;    // frame B uses frame A's bitmap, with its own line backgrounds
   background_source background = background_source::black;
   bool mono_colours = false;      // fixed black, grey 2, grey 1 and light grey
   bool single_color_ram = false;  // one colour RAM byte serves every cell
@@ -31,9 +32,11 @@ struct picture_constraints {
   bool top_row_unused = false;  // hires: character row 0 is not pictured, its cells stay black
   // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
   bool sprite_underlay = false;
+  bool four_bit = false;  // every pixel any of the 16 colours
 };
 
 // Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,
-// copied where the format has one), colour RAM, line backgrounds 0..255 and the sprite bank.
+// copied where the format has one), colour RAM, line backgrounds 0..255 (frame B's too), the
+// sprite bank, or the 4-bit pixels.
 void fit_picture(const target_picture& picture, const picture_constraints& limits,
                  picture_model& model);

@@ -16,15 +16,18 @@ using bg = background_source;
 
 scene_style style_for(const sample_format& sample, std::string_view subtitle) {
   const picture_constraints& limits = sample.limits;
+  const uint8_t ink =
+      limits.fixed_screen >> 4 != 0 ? limits.fixed_screen >> 4 : limits.fixed_screen & 0x0F;
   return {.title = sample.title,
           .subtitle = subtitle,
-          .hires = limits.hires,
+          .hires = limits.hires || limits.four_bit,
           .two_frames = limits.frames == 2,
           .fine_colour =
               limits.screen_per_line || limits.sprite_underlay || limits.background == bg::per_line,
           .line_backgrounds = limits.background == bg::per_line,
           .greys = limits.mono_colours || limits.single_screen,
-          .black_and_white = limits.fixed_screen != 0};
+          .black_and_white = limits.fixed_screen != 0,
+          .ink = ink};
 }
 
 std::string upper(std::string_view text) {
@@ -45,17 +48,20 @@ std::string subtitle_for(const sample_format& sample) {
 // What a format's layout and decoding let a picture use.
 picture_constraints limits_of(const format_entry& format) {
   using enum model_part;
-  picture_constraints limits{
-      .hires = format.decode == decoding::hires || format.decode == decoding::ufli,
-      .frames = format.frames(),
-      .sprite_underlay = format.decode == decoding::ufli};
+  picture_constraints limits{.hires = format.decode == decoding::hires ||
+                                      format.decode == decoding::ufli ||
+                                      format.decode == decoding::two_frame_hires,
+                             .frames = format.frames(),
+                             .sprite_underlay = format.decode == decoding::ufli,
+                             .four_bit = format.decode == decoding::four_bit};
   bool background_from_file = false;
   for (const layout_step& step : format.layout.view()) {
     const bool screen = is_screen(step.part);
     switch (step.kind) {
       case step_kind::copy:
       case step_kind::lead_in:
-        if (step.part == line_background) limits.background = bg::per_line;
+        if (step.part == line_background || step.part == line_background_b)
+          limits.background = bg::per_line;
         break;
       case step_kind::screen_rams:
         limits.screen_per_line |=
@@ -77,6 +83,7 @@ picture_constraints limits_of(const format_entry& format) {
         break;
       case step_kind::copy_part:
         limits.shared_screen |= screen;
+        limits.shared_bitmap |= step.part == bitmap_b;
         break;
       case step_kind::spread_screen_ram_0:
         break;
@@ -214,6 +221,10 @@ uint32_t make_sample(const sample_format& sample, sample_workspace& work) {
   if (format.pack == packing::none) {
     begin_file(work.file, sample.load_address);
     store_picture(format, work.model, work.file);
+    // A mark is no part of the picture; a packed format's packer writes its own.
+    for (size_t k = 0; k < format.mark.text.size(); ++k)
+      work.file[static_cast<uint16_t>(format.mark.at + k)] =
+          static_cast<uint8_t>(format.mark.text[k]);
     return static_cast<uint32_t>(format.sizes[0]);
   }
   begin_file(work.plain, sample.load_address);

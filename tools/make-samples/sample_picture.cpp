@@ -34,12 +34,14 @@ double sky_position(int y) {
   return (y % band_lines + 0.5) / band_lines;
 }
 
-uint8_t sky_colour(const scene_style& style, int x, int y) {
+uint8_t sky_colour(const scene_style& style, int x, int y, int frame) {
+  // Hires frames lie pixel over pixel: they dither apart, so the eye sees more shades.
+  const int apart = style.hires && style.two_frames ? frame : 0;
+  const double threshold = dither_threshold(dither_column(style, x) + 2 * apart, y + apart);
   // Without colours the sky lightens towards the horizon by the density of its dots.
-  if (style.black_and_white)
-    return 0.6 * (y + 0.5) / horizon > dither_threshold(x, y) ? white : black;
+  if (style.black_and_white) return 0.6 * (y + 0.5) / horizon > threshold ? white : black;
   const int band = y / band_lines;
-  const bool upper = sky_position(y) > dither_threshold(dither_column(style, x), y);
+  const bool upper = sky_position(y) > threshold;
   return sky_ramp[band + (upper ? 1 : 0)];
 }
 
@@ -90,7 +92,7 @@ uint8_t scene_colour(const scene_style& style, int x, int y, int frame) {
   if (y >= horizon) return floor_colour(style, x, y, frame);
   if (auto sun = sun_colour(style, x, y, frame)) return *sun;
   if (auto star = star_colour(style, x, y)) return *star;
-  return sky_colour(style, x, y);
+  return sky_colour(style, x, y, frame);
 }
 
 // The grey that stands for colour in a frame; the two frames round differently, so the eye
@@ -143,7 +145,7 @@ void paint_scene(const scene_style& style, target_picture& picture) {
   }
   if (style.black_and_white) {
     for (auto& pixels : picture.frames) {
-      for (uint8_t& colour : pixels) colour = colour == black ? black : white;
+      for (uint8_t& colour : pixels) colour = colour == black ? black : style.ink;
     }
   }
   for (int y = 0; y < picture_height; ++y) {

@@ -17,7 +17,8 @@ struct scene_style {
   bool fine_colour = false;       // colours may change on every raster line
   bool line_backgrounds = false;  // the sky is also the background colour of its lines
   bool greys = false;             // only black, dark grey, grey and light grey
-  bool black_and_white = false;   // white on black, the sky in dots
+  bool black_and_white = false;   // ink on black, the sky in dots
+  uint8_t ink = 1;                // the one colour besides black, where black_and_white
 };
 
 struct target_picture {

@@ -13,8 +13,9 @@
 namespace {
 
 using enum model_part;
-constexpr std::array parts = {line_background, color_ram, screen_a,   screen_b,
-                              bitmap_a,        bitmap_b,  sprite_bank};
+constexpr std::array parts = {line_background, color_ram,         screen_a,
+                              screen_b,        bitmap_a,          bitmap_b,
+                              sprite_bank,     line_background_b, four_bit_pixels};
 
 // Bytes that differ from their neighbours and from part to part, never 0xFE or 0xFF.
 void fill_distinct(picture_model& model) {

@@ -6,8 +6,10 @@
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "formats/format_table.h"
+#include "formats/four_bit_colours.h"
 #include "formats/identify.h"
 #include "formats/ufli_sprites.h"
 #include "sample_formats.h"
@@ -29,16 +31,20 @@ void expect_same(std::span<const uint8_t> actual, std::span<const uint8_t> want,
                 << int{*mismatch.first} << ", encoded " << int{*mismatch.second};
 }
 
-// The colour index a multicolour frame shows for pair column m of line y.
-uint8_t multicolour_pixel(const picture_model& model, int frame, int m, int y) {
+// The colour index a multicolour frame shows for pair column m of line y; frame B takes its own
+// line backgrounds where the format has them.
+uint8_t multicolour_pixel(const picture_model& model, int frame, int m, int y,
+                          bool own_backgrounds) {
   const auto& bitmap = frame == 0 ? model.bitmap_a : model.bitmap_b;
   const auto& screen = frame == 0 ? model.screen_a : model.screen_b;
+  const auto& background =
+      frame == 1 && own_backgrounds ? model.line_background_b : model.line_background;
   const int cell = y / 8 * 40 + m / 4;
   const int bits = bitmap[cell * 8 + y % 8] >> (6 - 2 * (m % 4)) & 3;
   const uint8_t screen_byte = screen[cell * 8 + y % 8];
   switch (bits) {
     case 0:
-      return model.line_background[y] & 15;
+      return background[y] & 15;
     case 1:
       return screen_byte >> 4;
     case 2:
@@ -58,23 +64,38 @@ bool sprite_shows(const picture_model& model, int x, int y) {
          model.sprite_bank[bit.offset] & bit.mask;
 }
 
-uint8_t hires_pixel(const picture_model& model, int x, int y) {
-  if (sprite_shows(model, x, y))
+uint8_t hires_pixel(const picture_model& model, int frame, int x, int y) {
+  if (frame == 0 && sprite_shows(model, x, y))
     return ufli_sprites::colour_of_column(model.sprite_bank, ufli_sprites::column_of(x));
   const int cell = y / 8 * 40 + x / 8;
-  const uint8_t screen_byte = model.screen_a[cell * 8 + y % 8];
-  const bool set = model.bitmap_a[cell * 8 + y % 8] >> (7 - x % 8) & 1;
+  const uint8_t screen_byte = (frame == 0 ? model.screen_a : model.screen_b)[cell * 8 + y % 8];
+  const bool set =
+      (frame == 0 ? model.bitmap_a : model.bitmap_b)[cell * 8 + y % 8] >> (7 - x % 8) & 1;
   return set ? screen_byte >> 4 : screen_byte & 15;
+}
+
+uint8_t four_bit_pixel(const picture_model& model, int x, int y) {
+  const four_bit_place place = four_bit_pixel_at(x, y);
+  const uint8_t byte = model.four_bit_pixels[place.byte];
+  return four_bit_colours[place.high ? byte >> 4 : byte & 15];
+}
+
+uint8_t shown_pixel(const sample_format& sample, int frame, int x, int y) {
+  const decoding decode = format_by_id(sample.format_id)->decode;
+  if (sample.limits.four_bit) return four_bit_pixel(work.model, x, y);
+  if (sample.limits.hires) return hires_pixel(work.model, frame, x, y);
+  return multicolour_pixel(work.model, frame, x / 2, y,
+                           decode == decoding::two_frame_multicolor_aligned);
 }
 
 // The share of the scene's pixels that the fitted model shows in exactly their colour.
 double exact_share(const sample_format& sample) {
   int exact = 0, total = 0;
+  const bool every_pixel = sample.limits.hires || sample.limits.four_bit;
   for (int frame = 0; frame < sample.limits.frames; ++frame) {
     for (int y = 0; y < picture_height; ++y) {
-      for (int x = frame; x < picture_width; x += sample.limits.hires ? 1 : 2) {
-        const uint8_t shown = sample.limits.hires ? hires_pixel(work.model, x, y)
-                                                  : multicolour_pixel(work.model, frame, x / 2, y);
+      for (int x = frame; x < picture_width; x += every_pixel ? 1 : 2) {
+        const uint8_t shown = shown_pixel(sample, frame, x, y);
         exact += shown == work.picture.frames[frame][y * picture_width + x];
         ++total;
       }
@@ -131,19 +152,28 @@ TEST_P(SampleRoundTrip, LoadingReadsBackTheFittedPicture) {
   static file_buffer unpacked;
   ASSERT_TRUE(load_picture(*format, work.file, size, unpacked, loaded));
 
-  const auto shown = [](const auto& bytes, size_t count) {
-    return std::span<const uint8_t>(bytes.data(), count);
+  // Every part the file carries, as far as it is shown.
+  const auto shown_size = [](model_part part) -> size_t {
+    switch (part) {
+      case model_part::line_background:
+      case model_part::line_background_b:
+        return 200;
+      case model_part::color_ram:
+        return 1000;
+      case model_part::sprite_bank:
+      case model_part::four_bit_pixels:
+        return part_size(part);
+      default:
+        return 8000;
+    }
   };
-  expect_same(shown(loaded.bitmap_a, 8000), shown(work.model.bitmap_a, 8000), "bitmap_a");
-  expect_same(shown(loaded.screen_a, 8000), shown(work.model.screen_a, 8000), "screen_a");
-  expect_same(loaded.sprite_bank, work.model.sprite_bank, "sprite_bank");
-  if (format->decode == decoding::hires || format->decode == decoding::ufli) return;
-  expect_same(shown(loaded.color_ram, 1000), shown(work.model.color_ram, 1000), "color_ram");
-  expect_same(shown(loaded.line_background, 200), shown(work.model.line_background, 200),
-              "line_background");
-  if (format->decode == decoding::multicolor) return;
-  expect_same(shown(loaded.bitmap_b, 8000), shown(work.model.bitmap_b, 8000), "bitmap_b");
-  expect_same(shown(loaded.screen_b, 8000), shown(work.model.screen_b, 8000), "screen_b");
+  for (const layout_step& step : format->layout.view()) {
+    if (step.kind != step_kind::copy && step.kind != step_kind::screen_rams) continue;
+    const size_t count = shown_size(step.part);
+    expect_same(part_bytes(std::as_const(loaded), step.part).first(count),
+                part_bytes(std::as_const(work.model), step.part).first(count),
+                "part " + std::to_string(static_cast<int>(step.part)));
+  }
 }
 
 TEST_P(SampleRoundTrip, FittedPictureKeepsMostOfTheScene) {
@@ -191,10 +221,14 @@ TEST(SampleFormats, InterlaceFramesDiffer) {
   for (const sample_format& sample : sample_formats) {
     if (sample.limits.frames != 2) continue;
     make_sample(sample, work);
-    const auto differing =
-        std::inner_product(work.model.bitmap_a.begin(), work.model.bitmap_a.begin() + 8000,
-                           work.model.bitmap_b.begin(), 0, std::plus<>(), std::not_equal_to<>());
-    EXPECT_GT(differing, 500) << sample.file_name;
+    const auto differing = [](const auto& a, const auto& b) {
+      return std::inner_product(a.begin(), a.begin() + 8000, b.begin(), 0, std::plus<>(),
+                                std::not_equal_to<>());
+    };
+    EXPECT_GT(differing(work.model.bitmap_a, work.model.bitmap_b) +
+                  differing(work.model.screen_a, work.model.screen_b),
+              500)
+        << sample.file_name;
   }
 }
 
@@ -210,7 +244,7 @@ TEST(SampleFormats, UfliSpritesColourPartOfThePicture) {
     for (int x = 0; x < picture_width; ++x) {
       through_sprites +=
           sprite_shows(work.model, x, y) &&
-          hires_pixel(work.model, x, y) == work.picture.frames[0][y * picture_width + x];
+          hires_pixel(work.model, 0, x, y) == work.picture.frames[0][y * picture_width + x];
     }
   }
   EXPECT_GT(through_sprites, 2000);
