@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Whole-process figures of the command line: the CPU time (user + system, from wait4) of
-starting, rendering and thumbnailing one picture, and of a batch per picture; and the wall time
-of a batch with one and two workers on a temporary file system. Each is the best of N runs: the
-machine may be shared, and the least time is the one least disturbed.
+"""Whole-process figures: the CPU time (user + system, from wait4) of starting, rendering and
+thumbnailing one picture, of a batch per picture, and of an empty C++ program (the start
+floor); the wall time of a batch with one and two workers on a temporary file system; the
+largest memory of batches; and the viewer's first frame, from exec to its first present, with
+and without a D-Bus session bus, beside an SDL program that presents one frame. Each time is the
+best of N runs: the machine may be shared, and the least time is the one least disturbed.
 
-usage: bench_process.py PROGRAM SAMPLE OUT.json [--repetitions N]
+usage: bench_process.py BUILD_DIR SAMPLE SAMPLES_DIR OUT.json [--repetitions N]
 Writes its figures as a Google Benchmark report, so that bench_table.py prints them beside the
 in-process ones."""
 import json
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -17,38 +20,144 @@ import time
 BATCH_SIZE = 100
 
 
-def run(argv):
-    """CPU milliseconds and wall milliseconds of one run; fails the bench if it fails."""
-    start = time.perf_counter()
+def spawn(argv, env=None):
+    """The pid of argv started with stdout and stderr discarded."""
     # posix_spawn shares the parent's memory until the exec, so that the child's time is the
     # program's own and not that of copying this interpreter.
     quiet = [(os.POSIX_SPAWN_OPEN, fd, os.devnull, os.O_WRONLY, 0) for fd in (1, 2)]
-    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=quiet)
+    return os.posix_spawn(argv[0], argv, env or os.environ, file_actions=quiet)
+
+
+def finished(pid, argv):
+    """The resource usage of the ended process; fails the bench if it failed."""
     _, status, usage = os.wait4(pid, 0)
-    wall = (time.perf_counter() - start) * 1e3
     if os.waitstatus_to_exitcode(status) != 0:
         sys.exit(f"bench: {' '.join(argv)} failed")
-    return (usage.ru_utime + usage.ru_stime) * 1e3, wall
+    return usage
+
+
+def run(argv):
+    """CPU milliseconds, wall milliseconds and largest resident megabytes of one run."""
+    start = time.perf_counter()
+    usage = finished(spawn(argv), argv)
+    wall = (time.perf_counter() - start) * 1e3
+    return (usage.ru_utime + usage.ru_stime) * 1e3, wall, usage.ru_maxrss / 1024
 
 
 def best(repetitions, argv, prepare=lambda: None):
-    """The least CPU time and the least wall time over the runs."""
-    cpu, wall = float("inf"), float("inf")
+    """The least CPU time, the least wall time and the largest memory over the runs."""
+    cpu, wall, memory = float("inf"), float("inf"), 0.0
     for _ in range(repetitions):
         prepare()
-        c, w = run(argv)
-        cpu, wall = min(cpu, c), min(wall, w)
-    return cpu, wall
+        c, w, m = run(argv)
+        cpu, wall, memory = min(cpu, c), min(wall, w), max(memory, m)
+    return cpu, wall, memory
+
+
+def first_frame(repetitions, argv, env, probe, cwd):
+    """The least time from exec to the first presented frame, in milliseconds: the probe,
+    preloaded, notes the monotonic clock at the first present and ends the program."""
+    least = float("inf")
+    with tempfile.TemporaryDirectory() as work:
+        mark = os.path.join(work, "first-frame")
+        env = dict(env, LD_PRELOAD=probe, VELORA_FIRST_FRAME_FILE=mark, SDL_AUDIODRIVER="dummy")
+        for _ in range(repetitions):
+            if os.path.exists(mark):
+                os.unlink(mark)
+            here = os.getcwd()
+            os.chdir(cwd)
+            start = time.monotonic_ns()
+            pid = spawn(argv, env)
+            os.chdir(here)
+            finished(pid, argv)
+            with open(mark) as f:
+                least = min(least, (int(f.read()) - start) / 1e6)
+    return least
+
+
+class x_server:
+    """An X server of our own, without a window manager, on the first free display of :81..:89;
+    None as a context when Xvfb is missing or none could be started."""
+
+    def __enter__(self):
+        self.process = None
+        if shutil.which("Xvfb") is None:
+            return None
+        for n in range(81, 90):
+            if os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}"):
+                continue
+            self.process = subprocess.Popen(
+                ["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            for _ in range(100):
+                if os.path.exists(f"/tmp/.X11-unix/X{n}") or self.process.poll() is not None:
+                    break
+                time.sleep(0.05)
+            if self.process.poll() is None:
+                time.sleep(0.2)  # the socket is there before the server answers on it
+                return f":{n}"
+            self.process = None
+        return None
+
+    def __exit__(self, *_):
+        if self.process:
+            self.process.terminate()
+            self.process.wait()
+
+
+class session_bus:
+    """A D-Bus session bus of our own; its address, or None when dbus-daemon is missing."""
+
+    def __enter__(self):
+        self.pid = None
+        if shutil.which("dbus-daemon") is None:
+            return None
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
+                              "--print-pid=1"], capture_output=True, text=True, check=True)
+        address, pid = out.stdout.split()[:2]
+        self.pid = int(pid)
+        return address
+
+    def __exit__(self, *_):
+        if self.pid:
+            os.kill(self.pid, 15)
+
+
+def viewer_figures(add, build, samples, repetitions):
+    """The viewer's first frame on the samples folder, with and without a session bus, and the
+    SDL program's beside it."""
+    probe = os.path.join(build, "bench", "process", "first_frame_probe.so")
+    viewer = os.path.join(build, "velora2003")
+    floor = os.path.join(build, "bench", "process", "first_frame_floor")
+    with x_server() as display:
+        if display is None:
+            print("bench: no X server for the viewer's first frame", file=sys.stderr)
+            return
+        base = {k: v for k, v in os.environ.items()
+                if k not in ("DBUS_SESSION_BUS_ADDRESS", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER")}
+        base["DISPLAY"] = display
+        with tempfile.TemporaryDirectory() as runtime:
+            # A runtime folder without a bus in it: the session has none.
+            lone = dict(base, XDG_RUNTIME_DIR=runtime)
+            add("first frame floor wall", first_frame(repetitions, [floor], lone, probe, samples))
+            add("viewer first frame, no session bus wall",
+                first_frame(repetitions, [viewer], lone, probe, samples))
+            with session_bus() as address:
+                if address:
+                    add("viewer first frame, session bus wall",
+                        first_frame(repetitions, [viewer], dict(lone, DBUS_SESSION_BUS_ADDRESS=address),
+                                    probe, samples))
 
 
 def main():
     args = sys.argv[1:]
-    repetitions = 10
+    repetitions = 15
     if "--repetitions" in args:
         i = args.index("--repetitions")
         repetitions = int(args[i + 1])
         del args[i : i + 2]
-    program, sample, report = os.path.abspath(args[0]), args[1], args[2]
+    build, sample, samples, report = os.path.abspath(args[0]), args[1], os.path.abspath(args[2]), args[3]
+    program = os.path.join(build, "velora2003")
     # A file system in memory, so that a batch measures converting rather than the disk.
     root = "/dev/shm" if os.path.isdir("/dev/shm") else None
     rows = []
@@ -60,7 +169,12 @@ def main():
             row["cpu_time"] = ms
         rows.append(row)
 
+    def add_memory(name, mb):
+        rows.append({"run_name": "Memory/" + name, "aggregate_name": "median", "memory_mb": mb})
+
     with tempfile.TemporaryDirectory(dir=root) as work:
+        empty = os.path.join(build, "bench", "process", "empty_program")
+        add("empty program cpu", best(repetitions, [empty])[0])
         picture = os.path.join(work, "picture.vic")
         shutil.copy(sample, picture)
         add("version cpu", best(repetitions, [program, "--version"])[0])
@@ -77,12 +191,20 @@ def main():
         out_dir = os.path.join(work, "out")
         clear = lambda: shutil.rmtree(out_dir, ignore_errors=True)
         walls = {}
+        batch_repetitions = max(3, repetitions // 3)
         for jobs in (1, 2):
-            cpu, walls[jobs] = best(repetitions, [program, "render", *inputs, "-o", out_dir + "/",
-                                                  f"-j{jobs}"], clear)
+            cpu, walls[jobs], memory = best(batch_repetitions, [program, "render", *inputs, "-o",
+                                                                out_dir + "/", f"-j{jobs}"], clear)
             if jobs == 1:
                 add("batch per picture cpu", cpu / BATCH_SIZE)
             add(f"batch of {BATCH_SIZE} -j{jobs} wall", walls[jobs])
+            add_memory(f"batch of {BATCH_SIZE} -j{jobs}", memory)
+        add_memory("batch of 10 -j1",
+                   best(batch_repetitions, [program, "render", *inputs[:10], "-o", out_dir + "/",
+                                            "-j1"], clear)[2])
+        add_memory(f"batch of {BATCH_SIZE} -j256",
+                   best(1, [program, "render", *inputs, "-o", out_dir + "/", "-j256"], clear)[2])
+    viewer_figures(add, build, samples, repetitions)
     with open(report, "w") as f:
         json.dump({"benchmarks": rows}, f)
 

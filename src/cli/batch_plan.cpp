@@ -92,7 +92,7 @@ class batch_planner {
     if (const std::optional<file_identity> identity = identity_of(file))
       plan_.input_files.push_back(*identity);
     const result<> open =
-        entries.empty() ? opened_->open(file) : open_container_path(*opened_, file, entries);
+        entries.empty() ? opened().open(file) : open_container_path(opened(), file, entries);
     if (!open) skip(input, "cannot read " + file + ": " + describe(open.why()));
     return open.ok();
   }
@@ -100,12 +100,12 @@ class batch_planner {
   void add_entry(const std::string& input, const container_path& named) {
     if (!open(input, named.file, named.entries)) return;
     // Only the last entry is read here; the ones before it were entered to reach it.
-    const result<entry_bytes> read = opened_->read(named.entries.back(), scratch_.bytes);
+    const result<entry_bytes> read = opened().read(named.entries.back(), scratch_.bytes);
     if (!read) return skip(input, describe(read.why()));
     std::string stem = fs::path(named.file).stem().string();
     for (size_t k = 0; k + 1 < named.entries.size(); ++k)
-      stem += entry_part(named.entries[k], opened_->level(static_cast<int>(k) + 1).name, false);
-    const bool c64_name = opened_->innermost().type.kind != container_kind::archive;
+      stem += entry_part(named.entries[k], opened().level(static_cast<int>(k) + 1).name, false);
+    const bool c64_name = opened().innermost().type.kind != container_kind::archive;
     plan_.items.push_back(
         {input, names_.take(stem + entry_part(named.entries.back(), read->name, c64_name))});
   }
@@ -121,7 +121,7 @@ class batch_planner {
 
   void add_pictures(const std::string& input, const std::string& stem) {
     container_listing listing;
-    list_all_entries(*opened_, listing);
+    list_all_entries(opened(), listing);
     for (const std::string& problem : listing.problems) skip(input, problem);
     for (const entry_row& row : listing.rows) {
       const std::string entry_input = input + ":" + std::to_string(row.entry);
@@ -129,15 +129,15 @@ class batch_planner {
           stem + entry_part(row.entry, row.name, row.role == row_role::c64_file);
       // A program file that cannot be read whole may be a picture: the batch says so.
       if (row.role == row_role::c64_file && row.type.ends_with(broken_chain_mark))
-        skip(entry_input, opened_->why_unreadable(row.entry).value_or(""));
+        skip(entry_input, opened().why_unreadable(row.entry).value_or(""));
       if (is_showable(row)) plan_.items.push_back({entry_input, names_.take(entry_stem)});
       if (row.role != row_role::container) continue;
-      if (const result<> entered = opened_->enter(row.entry); !entered) {
+      if (const result<> entered = opened().enter(row.entry); !entered) {
         skip(entry_input, describe(entered.why()));
         continue;
       }
       add_pictures(entry_input, entry_stem);
-      opened_->leave();
+      opened().leave();
     }
   }
 
@@ -145,8 +145,14 @@ class batch_planner {
     plan_.skipped.push_back({input, std::string(reason)});
   }
 
+  // Large, and made only for a batch that names a container.
+  container_stack& opened() {
+    if (!opened_) opened_ = std::make_unique<container_stack>();
+    return *opened_;
+  }
+
   output_names names_;
-  std::unique_ptr<container_stack> opened_ = std::make_unique<container_stack>();
+  std::unique_ptr<container_stack> opened_;
   std::unique_ptr<file_buffer> scratch_buffer_ = std::make_unique<file_buffer>();
   file_buffer& scratch_ = *scratch_buffer_;
   batch_plan plan_;

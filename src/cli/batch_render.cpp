@@ -60,6 +60,11 @@ unsigned available_cpus() {
   return std::max(1, CPU_COUNT(&cpus));
 }
 
+unsigned batch_workers(unsigned asked, unsigned cpus) {
+  const unsigned usable = std::clamp(cpus, 1u, most_batch_workers);
+  return asked == 0 ? usable : std::min(asked, usable);
+}
+
 batch_report run_batch(const batch_plan& plan, const batch_settings& settings,
                        const batch_progress& progress) {
   const size_t total = plan.items.size();

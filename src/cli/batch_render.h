@@ -28,6 +28,14 @@ using batch_progress = std::function<void(size_t finished, size_t total, const s
 // The CPUs this process may run on: the number of workers unless -j says otherwise.
 unsigned available_cpus();
 
+// A worker holds its workspace and a PNG's scratch, at most about 5 MB: this many keep a
+// batch under 100 MB, however many CPUs there are.
+constexpr unsigned most_batch_workers = 16;
+
+// The workers a batch runs: as many as asked (0: one per CPU), but never more than there are
+// CPUs to run them, nor more than most_batch_workers.
+unsigned batch_workers(unsigned asked, unsigned cpus);
+
 // Renders every item with the given number of workers, never writing over an input nor, unless
 // told to, over a file already there; starts no item once a quit signal has come; syncs the
 // output folder's file system once at the end.

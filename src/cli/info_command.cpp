@@ -40,8 +40,8 @@ result<uint8_t> file_format(const std::string& path, int64_t& size) {
 // reads it.
 result<uint8_t> entry_format(const std::string& input, int64_t& size) {
   static file_buffer file;
-  static const auto opened = std::make_unique<container_stack>();
-  const result<render_input> read = read_render_input(input, file, *opened);
+  static std::unique_ptr<container_stack> opened;
+  const result<render_input> read = read_render_input(input, file, opened);
   if (!read) return read.why();
   size = read->size;
   return read->format_id;

@@ -99,9 +99,15 @@ int render_batch(const render_options& options, console& io) {
     return 1;
   }
   const batch_plan plan = plan_batch(options.inputs, options.output, options.kind);
+  const unsigned cpus = available_cpus();
+  const unsigned workers = batch_workers(options.jobs, cpus);
+  if (workers < options.jobs)
+    io.err << "velora2003: render: -j " << options.jobs << ": " << workers
+           << (workers == 1 ? " worker, " : " workers, ")
+           << (workers < cpus ? "the most a batch runs" : "one per CPU it can run on") << '\n';
   const batch_settings settings{.kind = options.kind,
                                 .render = options.settings,
-                                .workers = options.jobs != 0 ? options.jobs : available_cpus(),
+                                .workers = workers,
                                 .overwrite = options.overwrite};
   batch_progress progress;
   if (io.err_is_terminal)

@@ -48,6 +48,11 @@ result<render_input> read_entry(container_stack& opened, const std::string& inpu
   return render_input{picture.name, static_cast<int64_t>(picture.size), bytes, picture.format_id};
 }
 
+container_stack& made(std::unique_ptr<container_stack>& opened) {
+  if (!opened) opened = std::make_unique<container_stack>();
+  return *opened;
+}
+
 }  // namespace
 
 std::string browser_picture_name(std::string_view path) {
@@ -66,12 +71,13 @@ result<> open_container_path(container_stack& opened, const std::string& file,
 }
 
 result<render_input> read_render_input(std::string_view input, file_buffer& file,
-                                       container_stack& opened) {
+                                       std::unique_ptr<container_stack>& opened) {
   const std::string path(input);
   if (const std::optional<container_path> named = parse_container_path(input)) {
-    if (const result<> open = open_container_path(opened, named->file, named->entries); !open)
+    container_stack& stack = made(opened);
+    if (const result<> open = open_container_path(stack, named->file, named->entries); !open)
       return failure{"cannot read " + named->file + ": " + describe(open.why())};
-    return read_entry(opened, path, named->entries.back(), file);
+    return read_entry(stack, path, named->entries.back(), file);
   }
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return failure{std::strerror(errno)};
@@ -79,8 +85,8 @@ result<render_input> read_render_input(std::string_view input, file_buffer& file
   if (const std::optional<container_type> type = container_type_of(path)) {
     if (type->kind != container_kind::pc64) return name_an_entry(path, *type);
     // A name of a PC64 file without its header is a picture file (a Picasso 64 ".p64").
-    if (opened.open(path)) {
-      result<render_input> payload = read_entry(opened, path, 0, file);
+    if (container_stack& stack = made(opened); stack.open(path)) {
+      result<render_input> payload = read_entry(stack, path, 0, file);
       if (payload) payload->picture_name = browser_picture_name(path);
       return payload;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Getting the picture named on the command line into file_buffer.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,9 +23,11 @@ std::string browser_picture_name(std::string_view path);
 
 // Reads the picture that input names whole into file and tells its format: a host file (a PC64
 // file's payload), or CONTAINER:N and CONTAINER:N:M for an entry of a container (unless a file
-// of that exact name exists), read through opened. Fails with why it could not be read.
+// of that exact name exists), read through opened. The stack is large: it is made here when
+// the first input that needs it comes, a plain picture file never does. Fails with why it
+// could not be read.
 result<render_input> read_render_input(std::string_view input, file_buffer& file,
-                                       container_stack& opened);
+                                       std::unique_ptr<container_stack>& opened);
 
 // Opens the containers that path names down to the one that holds its last entry: the host
 // file, then each entry but the last entered in turn.

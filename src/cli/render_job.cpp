@@ -8,8 +8,12 @@
 namespace {
 
 // Every render starts as the program starts: zero model and buffers, fresh canvases. A workspace
-// reused for the next picture must not let the last one show through.
+// reused for the next picture must not let the last one show through; a fresh one is all zero.
 void clear_workspace(render_workspace& work) {
+  if (!work.used) {
+    work.used = true;
+    return;
+  }
   clear_picture_model(work.model);
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
@@ -43,7 +47,7 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
                                          render_workspace& work) {
   clear_workspace(work);
   work.model.rom = settings.rom;
-  const result<render_input> read = read_render_input(input, work.file, *work.containers);
+  const result<render_input> read = read_render_input(input, work.file, work.containers);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr) return failure{no_format_text(input, read->size)};
@@ -72,5 +76,5 @@ result<> render_to_file(std::string_view input, const std::string& output, image
                         const write_options& writing) {
   const result<const surface*> frame = render_to_surface(input, settings, work);
   if (!frame) return frame.why();
-  return save_surface(output, **frame, kind, work.bitmap, writing);
+  return save_surface(output, **frame, kind, writing);
 }

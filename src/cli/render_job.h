@@ -9,7 +9,6 @@
 #include "base/file_buffer.h"
 #include "containers/container_stack.h"
 #include "formats/picture_model.h"
-#include "output/export_bitmap.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
@@ -34,8 +33,8 @@ struct render_workspace {
   file_buffer unpacked;
   surface work_surface_a = create_work_surface();
   surface work_surface_b = create_work_surface();
-  export_bitmap bitmap;
-  std::unique_ptr<container_stack> containers = std::make_unique<container_stack>();
+  std::unique_ptr<container_stack> containers;  // made for the first picture in a container
+  bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
 // Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model

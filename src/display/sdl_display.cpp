@@ -13,6 +13,8 @@
 
 #include "display/frame_compose.h"
 #include "display/sdl_keys.h"
+#include "display/sdl_window_manager.h"
+#include "display/session_bus.h"
 #include "surface/canvas.h"
 
 namespace {
@@ -61,6 +63,15 @@ void choose_drivers() {
   SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
 }
 
+// The whole of the first display.
+SDL_Rect desktop_bounds() {
+  SDL_Rect bounds{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screen_width, screen_height};
+  SDL_Rect display_bounds{};
+  if (SDL_GetDisplayBounds(0, &display_bounds) == 0 && display_bounds.w > 0 && display_bounds.h > 0)
+    bounds = display_bounds;
+  return bounds;
+}
+
 // A Mesa GL driver sets up state once per process that it never frees, and it is unloaded when
 // SDL closes the X display: that state is then lost, and the leak checker reports it from a
 // module it can no longer name. Kept loaded until the process ends, the driver still owns it.
@@ -99,14 +110,15 @@ bool sdl_display::initialize() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (!video_ready_) {
     choose_drivers();
+    keep_sdl_off_absent_session_bus();
     video_ready_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   }
   const int scale = std::max(options_.scale, 1);
   fullscreen_ = !options_.windowed;
   if (video_ready_)
     window_ = SDL_CreateWindow(window_title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               screen_width * scale, screen_height * scale,
-                               fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+                               screen_width * scale, screen_height * scale, SDL_WINDOW_HIDDEN);
+  // The renderer may make the window anew (for OpenGL): it is placed after that.
   if (window_) {
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -119,6 +131,7 @@ bool sdl_display::initialize() {
              (why.empty() ? "." : ": " + why);
     return false;
   }
+  show_window();
   SDL_RenderSetIntegerScale(renderer_, options_.integer_scale ? SDL_TRUE : SDL_FALSE);
   choose_filtering();
   return start_surfaces();
@@ -144,14 +157,40 @@ void sdl_display::choose_filtering() {
       texture_, exact || options_.integer_scale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 }
 
+// A window manager takes up full screen when the window is shown; without one the window is
+// moved over the display once it is there.
+void sdl_display::show_window() {
+  managed_ = window_manager_runs(window_);
+  if (fullscreen_ && managed_) enter_fullscreen();
+  SDL_ShowWindow(window_);
+  if (fullscreen_ && !managed_) enter_fullscreen();
+}
+
+// A window manager is asked for full screen. Without one nobody would act on that request
+// (and SDL would wait for it to be granted), so the window itself covers the display.
+void sdl_display::enter_fullscreen() {
+  if (managed_) {
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return;
+  }
+  const SDL_Rect place = desktop_bounds();
+  SDL_SetWindowSize(window_, place.w, place.h);
+  SDL_SetWindowPosition(window_, place.x, place.y);
+}
+
+void sdl_display::leave_fullscreen() {
+  if (managed_) SDL_SetWindowFullscreen(window_, 0);
+  const int scale = std::max(options_.scale, 1);
+  SDL_SetWindowSize(window_, screen_width * scale, screen_height * scale);
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
 void sdl_display::toggle_fullscreen() {
   fullscreen_ = !fullscreen_;
-  SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  if (!fullscreen_) {
-    const int scale = std::max(options_.scale, 1);
-    SDL_SetWindowSize(window_, screen_width * scale, screen_height * scale);
-    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-  }
+  if (fullscreen_)
+    enter_fullscreen();
+  else
+    leave_fullscreen();
   choose_filtering();
   pending_.push_back(event_of(input_event::kind::expose));
 }

@@ -34,6 +34,9 @@ class sdl_display : public display {
 
  private:
   bool create_texture();
+  void show_window();
+  void enter_fullscreen();
+  void leave_fullscreen();
   void toggle_fullscreen();
   void choose_filtering();
   void translate(const SDL_Event& e);
@@ -46,6 +49,7 @@ class sdl_display : public display {
   SDL_Texture* texture_ = nullptr;
   bool video_ready_ = false;
   bool fullscreen_ = false;
+  bool managed_ = true;  // a window manager looks after the window
   bool active_ = true;
   std::deque<input_event> pending_;
 };

@@ -1,5 +1,6 @@
 #include "output/export_bitmap.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -20,21 +21,28 @@ void pack_four(const uint32_t* in, uint8_t* out) {
 
 }  // namespace
 
+size_t bitmap_row_bytes(int width) {
+  return (static_cast<size_t>(std::max(width, 0)) * 3 + 3) / 4 * 4;
+}
+
+void pack_bitmap_row(const surface& source, int y, uint8_t* out) {
+  const int width = source.width;
+  const uint32_t* in = &source.pixels[static_cast<size_t>(y) * width];
+  int x = 0;
+  for (; x + 4 <= width; x += 4, out += 12) pack_four(in + x, out);
+  for (; x < width; ++x) {
+    *out++ = static_cast<uint8_t>(in[x]);
+    *out++ = static_cast<uint8_t>(in[x] >> 8);
+    *out++ = static_cast<uint8_t>(in[x] >> 16);
+  }
+  std::memset(out, 0, bitmap_row_bytes(width) - static_cast<size_t>(width) * 3);
+}
+
 void export_bitmap::take_surface(const surface& source) {
   width = source.valid() ? source.width : 0;
   height = source.valid() ? source.height : 0;
   const size_t stride = row_bytes();
   rows.resize(stride * static_cast<size_t>(height));
-  for (int y = 0; y < height; ++y) {
-    uint8_t* out = rows.data() + static_cast<size_t>(height - 1 - y) * stride;
-    const uint32_t* in = &source.pixels[static_cast<size_t>(y) * source.width];
-    int x = 0;
-    for (; x + 4 <= width; x += 4, out += 12) pack_four(in + x, out);
-    for (; x < width; ++x) {
-      *out++ = static_cast<uint8_t>(in[x]);
-      *out++ = static_cast<uint8_t>(in[x] >> 8);
-      *out++ = static_cast<uint8_t>(in[x] >> 16);
-    }
-    std::memset(out, 0, stride - static_cast<size_t>(width) * 3);
-  }
+  for (int y = 0; y < height; ++y)
+    pack_bitmap_row(source, y, rows.data() + static_cast<size_t>(height - 1 - y) * stride);
 }

@@ -17,3 +17,9 @@ result<> save_surface(const std::string& file_name, const surface& image, image_
   bitmap.take_surface(image);
   return write_bmp_file(file_name, bitmap, options);
 }
+
+result<> save_surface(const std::string& file_name, const surface& image, image_kind kind,
+                      const write_options& options) {
+  if (kind == image_kind::png) return write_png_file(file_name, image, options);
+  return write_bmp_file(file_name, image, options);
+}

@@ -17,3 +17,7 @@ std::optional<image_kind> image_kind_of(std::string_view name);
 // name is used exactly as given.
 result<> save_surface(const std::string& file_name, const surface& image, image_kind kind,
                       export_bitmap& bitmap, const write_options& options = {});
+
+// As above, the BMP written a band of rows at a time rather than through a whole bitmap.
+result<> save_surface(const std::string& file_name, const surface& image, image_kind kind,
+                      const write_options& options = {});

@@ -60,14 +60,25 @@ failure system_failure(std::string text) {
 
 result<> write_file_safely(const std::string& path, std::span<const std::span<const uint8_t>> parts,
                            const write_options& options) {
+  return write_file_safely(
+      path,
+      [parts](const file_bytes_sink& put) {
+        for (const std::span<const uint8_t> part : parts)
+          if (!put(part)) return false;
+        return true;
+      },
+      options);
+}
+
+result<> write_file_safely(const std::string& path, const file_bytes_source& source,
+                           const write_options& options) {
   const std::string cannot_create = "Cannot create file " + path;
   if (path.empty() || path.back() == '/') return failure{cannot_create, "no file name"};
   std::string temp;
   const int fd = create_temporary(directory_of(path), temp);
   if (fd < 0) return system_failure(cannot_create);
 
-  bool written = true;
-  for (const std::span<const uint8_t> part : parts) written = written && write_all(fd, part);
+  bool written = source([fd](std::span<const uint8_t> bytes) { return write_all(fd, bytes); });
   written = written && (!options.sync || ::fsync(fd) == 0);
   const failure write_error = system_failure("Stream write error");
   const bool closed = ::close(fd) == 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Writing a file the user asked for without ever leaving a half-written target behind.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -16,4 +17,14 @@ struct write_options {
 // is removed and an existing target is left untouched. Fails with "Cannot create file <path>"
 // or "Stream write error", and the system's reason.
 result<> write_file_safely(const std::string& path, std::span<const std::span<const uint8_t>> parts,
+                           const write_options& options = {});
+
+// Takes the next bytes of a file, in order; false once writing failed.
+using file_bytes_sink = std::function<bool(std::span<const uint8_t> bytes)>;
+// Hands a file's bytes to the sink piece by piece; false when the sink failed.
+using file_bytes_source = std::function<bool(const file_bytes_sink& put)>;
+
+// As above, with the bytes coming from source, so that a large file needs no buffer of its
+// whole size.
+result<> write_file_safely(const std::string& path, const file_bytes_source& source,
                            const write_options& options = {});

@@ -5,7 +5,7 @@ surface create_surface(int width, int height) {
   if (width <= 0 || height <= 0) return s;
   s.width = width;
   s.height = height;
-  s.pixels.assign(static_cast<size_t>(width) * height, 0);
+  s.pixels = pixel_buffer(static_cast<size_t>(width) * height);
   return s;
 }
 

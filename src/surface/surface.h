@@ -3,7 +3,8 @@
 // canvas state (brush, pen, font) that persists per surface between drawing calls.
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "surface/pixel_buffer.h"
 
 constexpr int screen_width = 800;
 constexpr int screen_height = 600;
@@ -36,7 +37,7 @@ struct canvas_state {
 struct surface {
   int width = 0;
   int height = 0;
-  std::vector<uint32_t> pixels;  // row-major, pitch = width
+  pixel_buffer pixels;  // row-major, pitch = width
   canvas_state canvas;
 
   bool valid() const { return width > 0 && height > 0; }

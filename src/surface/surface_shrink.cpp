@@ -41,6 +41,30 @@ shrunk_size fit_within(int width, int height, int longest) {
   return {std::max(1, static_cast<int>((int64_t{width} * longest + height / 2) / height)), longest};
 }
 
+namespace {
+
+// One source row's sums across: for each target column the weighted sums of its source
+// pixels' channels. Red and blue are summed together in the two halves of one 64-bit word,
+// which no sum can overflow (at most 255 times a target's weight in source units).
+void sum_across(const uint32_t* line, const axis_weights& across, std::vector<uint32_t>& out) {
+  for (size_t x = 0; x < across.first.size(); ++x) {
+    uint64_t red_blue = 0;
+    uint32_t green = 0;
+    const uint32_t* pixel = line + across.first[x];
+    const uint32_t* weight = &across.weights[across.start[x]];
+    for (int j = 0; j < across.count[x]; ++j) {
+      const uint32_t p = pixel[j];
+      red_blue += ((uint64_t{p & 0xFF0000} << 16) | (p & 0xFF)) * weight[j];
+      green += ((p >> 8) & 0xFF) * weight[j];
+    }
+    out[x * 3] = static_cast<uint32_t>(red_blue >> 32);
+    out[x * 3 + 1] = green;
+    out[x * 3 + 2] = static_cast<uint32_t>(red_blue);
+  }
+}
+
+}  // namespace
+
 void shrink_area(const surface& source, const rect& from, surface& out) {
   const int source_width = from.x2 - from.x1;
   const int source_height = from.y2 - from.y1;
@@ -50,26 +74,20 @@ void shrink_area(const surface& source, const rect& from, surface& out) {
   // Each sum is at most 255 times the area's width times its height: well inside 32 bits for
   // any area of a screen-sized surface.
   const uint32_t total = static_cast<uint32_t>(source_width) * static_cast<uint32_t>(source_height);
-  std::vector<uint32_t> sums(static_cast<size_t>(out.width) * 3);
+  const size_t channels = static_cast<size_t>(out.width) * 3;
+  std::vector<uint32_t> sums(channels), row(channels);
+  // A source row that two target rows share is summed across once.
+  int row_summed = -1;
   for (int t = 0; t < out.height; ++t) {
     std::fill(sums.begin(), sums.end(), 0);
     for (int k = 0; k < down.count[t]; ++k) {
+      const int y = down.first[t] + k;
+      if (y != row_summed)
+        sum_across(&source.pixels[static_cast<size_t>(from.y1 + y) * source.width + from.x1],
+                   across, row);
+      row_summed = y;
       const uint32_t row_weight = down.weights[down.start[t] + k];
-      const uint32_t* line =
-          &source.pixels[static_cast<size_t>(from.y1 + down.first[t] + k) * source.width + from.x1];
-      for (int x = 0; x < out.width; ++x) {
-        uint32_t red = 0, green = 0, blue = 0;
-        const uint32_t* pixel = line + across.first[x];
-        const uint32_t* weight = &across.weights[across.start[x]];
-        for (int j = 0; j < across.count[x]; ++j) {
-          red += ((pixel[j] >> 16) & 0xFF) * weight[j];
-          green += ((pixel[j] >> 8) & 0xFF) * weight[j];
-          blue += (pixel[j] & 0xFF) * weight[j];
-        }
-        sums[x * 3] += red * row_weight;
-        sums[x * 3 + 1] += green * row_weight;
-        sums[x * 3 + 2] += blue * row_weight;
-      }
+      for (size_t c = 0; c < channels; ++c) sums[c] += row[c] * row_weight;
     }
     for (int x = 0; x < out.width; ++x) {
       uint32_t pixel = 0;

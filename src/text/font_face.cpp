@@ -2,6 +2,7 @@
 
 #include FT_ADVANCES_H
 #include FT_SIZES_H
+#include <sys/mman.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -20,13 +21,16 @@ int ceil_px(FT_Pos v) {
   return static_cast<int>((v + 63) >> 6);
 }
 
-bool read_whole_file(const std::string& path, std::vector<FT_Byte>& bytes) {
+bool map_whole_file(const std::string& path, font_file& file) {
   const result<file_descriptor> fd = open_regular_file(path);
   struct stat st {};
-  if (!fd || ::fstat(fd->get(), &st) != 0) return false;
-  bytes.resize(static_cast<size_t>(st.st_size));
-  const result<size_t> read = read_up_to(*fd, bytes);
-  return read && *read == bytes.size();
+  if (!fd || ::fstat(fd->get(), &st) != 0 || st.st_size <= 0) return false;
+  void* bytes =
+      ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd->get(), 0);
+  if (bytes == MAP_FAILED) return false;
+  file.bytes = static_cast<const FT_Byte*>(bytes);
+  file.size = static_cast<size_t>(st.st_size);
+  return true;
 }
 
 // A UCS-4 Windows map if there is one, else the first Unicode or symbol map the file lists.
@@ -122,17 +126,24 @@ void set_in_line(const sized_font& font, uint32_t code_point, glyph_entry& g) {
 
 font_file::~font_file() {
   if (face) FT_Done_Face(face);
+  if (bytes) ::munmap(const_cast<FT_Byte*>(bytes), size);
 }
 
 std::unique_ptr<font_file> open_font_file(FT_Library library, const std::string& path) {
   auto file = std::make_unique<font_file>();
-  if (!read_whole_file(path, file->bytes) ||
-      FT_New_Memory_Face(library, file->bytes.data(), static_cast<FT_Long>(file->bytes.size()), 0,
-                         &file->face) != 0) {
+  if (!map_whole_file(path, *file) ||
+      FT_New_Memory_Face(library, file->bytes, static_cast<FT_Long>(file->size), 0, &file->face) !=
+          0) {
     return nullptr;
   }
   select_charmap(file->face);
   return file;
+}
+
+bool holds_face(const font_file& file, std::string_view family, std::string_view style) {
+  const FT_Face face = file.face;
+  return face && face->family_name && face->style_name && family == face->family_name &&
+         style == face->style_name;
 }
 
 sized_font::~sized_font() {
@@ -164,22 +175,44 @@ std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt) {
   return font;
 }
 
-glyph_entry& glyph_of(sized_font& font, uint32_t code_point) {
-  const auto [it, added] = font.glyphs.try_emplace(code_point);
-  glyph_entry& g = it->second;
-  if (!added) return g;
+namespace {
+
+// Fills the entry from the font's face, which may be the fallback's.
+void set_glyph(sized_font& font, uint32_t code_point, glyph_entry& g) {
   FT_Face face = font.file->face;
   FT_Activate_Size(font.size);
   g.index = FT_Get_Char_Index(face, code_point);
   if (FT_Load_Glyph(face, g.index, FT_LOAD_DEFAULT) == 0)
     g.advance = ceil_px(face->glyph->metrics.horiAdvance);
   set_in_line(font, code_point, g);
-  if (!g.in_line) return g;
+  if (!g.in_line) return;
   if (FT_Load_Glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) {
     g.in_line = false;
-    return g;
+    return;
   }
   take_box(face->glyph, g);
+}
+
+// The fallback font when it holds a character the face cannot set at all.
+sized_font* lender_of(sized_font& font, uint32_t code_point, const glyph_entry& own) {
+  if (own.ignorable || own.line_glyph != 0 || !font.fallback) return nullptr;
+  sized_font* other = font.fallback(code_point);
+  return other && other != &font && FT_Get_Char_Index(other->file->face, code_point) != 0 ? other
+                                                                                          : nullptr;
+}
+
+}  // namespace
+
+glyph_entry& glyph_of(sized_font& font, uint32_t code_point) {
+  const auto [it, added] = font.glyphs.try_emplace(code_point);
+  glyph_entry& g = it->second;
+  if (!added) return g;
+  set_glyph(font, code_point, g);
+  if (sized_font* lender = lender_of(font, code_point, g)) {
+    g = glyph_entry{};
+    g.borrowed_from = lender;
+    set_glyph(*lender, code_point, g);
+  }
   return g;
 }
 
@@ -196,8 +229,9 @@ const glyph_image& image_of(sized_font& font, glyph_entry& g) {
   const int min_y = std::min(0, ink_y);
   const int max_y = std::max(font.height, ink_y + g.rows);
   if (max_x == min_x) return image;
-  FT_Face face = font.file->face;
-  FT_Activate_Size(font.size);
+  const sized_font& source = g.borrowed_from ? *g.borrowed_from : font;
+  FT_Face face = source.file->face;
+  FT_Activate_Size(source.size);
   if (FT_Load_Glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) return image;
   FT_GlyphSlot slot = face->glyph;
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
@@ -222,6 +256,7 @@ const glyph_image& image_of(sized_font& font, glyph_entry& g) {
 
 int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right) {
   FT_Vector delta{};
+  if (left.borrowed_from || right.borrowed_from) return 0;
   FT_Activate_Size(font.size);
   if (FT_Get_Kerning(font.file->face, left.index, right.index, FT_KERNING_DEFAULT, &delta) != 0)
     return 0;
@@ -230,7 +265,7 @@ int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& 
 
 FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right) {
   FT_Vector delta{};
-  if (!FT_HAS_KERNING(font.file->face) ||
+  if (left.borrowed_from || right.borrowed_from || !FT_HAS_KERNING(font.file->face) ||
       FT_Get_Kerning(font.file->face, left.line_glyph, right.line_glyph, FT_KERNING_UNSCALED,
                      &delta) != 0)
     return 0;

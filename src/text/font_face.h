@@ -6,14 +6,20 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct font_file {
-  std::vector<FT_Byte> bytes;  // the face reads from here while it is open
+  // The file mapped into memory, where the face reads it while it is open: only the parts
+  // of it the face uses are ever read from disk.
+  const FT_Byte* bytes = nullptr;
+  size_t size = 0;
   FT_Face face = nullptr;
 
   font_file() = default;
@@ -25,6 +31,11 @@ struct font_file {
 // The first face of the file, or null when it cannot be read or is no font.
 std::unique_ptr<font_file> open_font_file(FT_Library library, const std::string& path);
 
+// Whether the file's face has the family and style names given.
+bool holds_face(const font_file& file, std::string_view family, std::string_view style);
+
+struct sized_font;
+
 // One character drawn alone: its coverage, row by row, with the top-left corner of the
 // character's cell at (0, 0).
 struct glyph_image {
@@ -34,6 +45,8 @@ struct glyph_image {
 };
 
 struct glyph_entry {
+  // The font the glyph comes from when the face lacks the character: null for the face's own.
+  sized_font* borrowed_from = nullptr;
   FT_UInt index = 0;  // the character's glyph in the face
   int advance = 0;    // whole pixels the pen moves when the character is drawn
   // As the character stands in a line: its glyph, advance, and ink box (left, top, size).
@@ -57,6 +70,9 @@ struct sized_font {
   FT_Pos em = 0;              // as a shaper scales the face: 26.6 per em
   int64_t kerning_scale = 0;  // font units to 26.6, as 16.16
   std::map<uint32_t, glyph_entry> glyphs;
+  // A font at the same size that holds a character the face lacks, or null; asked once for
+  // each such character. Its glyphs sit on this face's baseline.
+  std::function<sized_font*(uint32_t code_point)> fallback;
 
   sized_font() = default;
   sized_font(const sized_font&) = delete;
@@ -67,11 +83,13 @@ struct sized_font {
 // The face of the file at a point size at 96 DPI (a bitmap face at its strike).
 std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt);
 
-// The glyph of a code point; its image is rendered by image_of on first use.
+// The glyph of a code point; its image is rendered by image_of on first use. A character the
+// face cannot set, not even as an equivalent character or a space, is taken from the
+// fallback font when there is one.
 glyph_entry& glyph_of(sized_font& font, uint32_t code_point);
 const glyph_image& image_of(sized_font& font, glyph_entry& glyph);
 
 // Kerning between two drawn characters in whole pixels, and between two glyphs of a
-// measured line in 26.6.
+// measured line in 26.6; none between glyphs of different fonts.
 int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right);
 FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right);

@@ -1,7 +1,5 @@
 #include "text/text.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -10,6 +8,8 @@
 
 #include "surface/canvas.h"
 #include "text/font_face.h"
+#include "text/fontconfig_lookup.h"
+#include "text/recorded_fonts.h"
 
 namespace {
 
@@ -20,15 +20,17 @@ struct font_registry {
   std::map<std::string, std::unique_ptr<font_file>> files;  // by path, each read once
   // The face and size of each canvas font asked for; null when no face was found.
   std::map<std::tuple<std::string, int, bool>, std::unique_ptr<sized_font>> open;
+  // Fonts at a size that lend their glyphs to a face lacking them, by file and size.
+  std::map<std::pair<std::string, int>, std::unique_ptr<sized_font>> lenders;
 
   void close_all() {
     open.clear();
+    lenders.clear();
     files.clear();
     registered.clear();
     if (library) FT_Done_FreeType(library);
     library = nullptr;
-    // Fontconfig keeps its configuration until told; a later lookup loads it again.
-    FcFini();
+    release_fontconfig();
   }
   // The registry lives until exit: whatever is still open then is closed with it.
   ~font_registry() { close_all(); }
@@ -44,29 +46,35 @@ bool ensure_library(font_registry& r) {
   return r.library != nullptr;
 }
 
-std::string fontconfig_file(const std::string& face, bool bold) {
-  std::string file;
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(face.c_str()));
-  if (!pattern) return file;
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
-    FcChar8* path = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
-      file = reinterpret_cast<const char*>(path);
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pattern);
-  return file;
-}
-
 // The font file at a path, read and opened on first use; null when it is no font.
 font_file* file_at(font_registry& r, const std::string& path) {
   if (const auto it = r.files.find(path); it != r.files.end()) return it->second.get();
   std::unique_ptr<font_file> file = open_font_file(r.library, path);
   return file ? r.files.emplace(path, std::move(file)).first->second.get() : nullptr;
+}
+
+// The file of a face named by the canvas. The build recorded the file fontconfig matched to
+// each face the program names: while that file is there and still holds the family and style
+// it held then, it is taken as it is, for fontconfig reads its whole configuration before its
+// first answer. The viewer and the command line both come here, so they draw in one face.
+std::string face_file(font_registry& r, const std::string& face, bool bold) {
+  for (const recorded_font& recorded : recorded_fonts()) {
+    if (recorded.face != face || recorded.bold != bold || recorded.file.empty()) continue;
+    std::string path(recorded.file);
+    const font_file* file = file_at(r, path);
+    if (file && holds_face(*file, recorded.family, recorded.style)) return path;
+  }
+  return fontconfig_file(face, bold);
+}
+
+// The font at the size that fontconfig names for a character the face lacks, or null.
+sized_font* lender_for(font_registry& r, const canvas_font& f, uint32_t code_point) {
+  const std::string path = fontconfig_file_with(f.face, f.bold, code_point);
+  if (path.empty()) return nullptr;
+  const auto [it, added] = r.lenders.try_emplace(std::make_pair(path, f.size_pt));
+  if (font_file* file = added ? file_at(r, path) : nullptr)
+    it->second = open_sized_font(*file, f.size_pt);
+  return it->second.get();
 }
 
 // The face at the size of a canvas font, or null when no face can be found.
@@ -75,10 +83,13 @@ sized_font* font_for(font_registry& r, const canvas_font& f) {
   const auto [it, added] = r.open.try_emplace(std::make_tuple(f.face, f.size_pt, f.bold));
   if (!added) return it->second.get();
   const auto reg = r.registered.find(f.face);
-  const std::string path =
-      reg != r.registered.end() ? reg->second : fontconfig_file(f.face, f.bold);
+  const bool registered = reg != r.registered.end();
+  const std::string path = registered ? reg->second : face_file(r, f.face, f.bold);
   font_file* file = path.empty() ? nullptr : file_at(r, path);
   if (file) it->second = open_sized_font(*file, f.size_pt);
+  // Our own bitmap faces address glyphs byte for byte: they borrow none.
+  if (it->second && !registered)
+    it->second->fallback = [&r, f](uint32_t code_point) { return lender_for(r, f, code_point); };
   return it->second.get();
 }
 
@@ -201,6 +212,11 @@ void unregister_font_file(const std::string& path) {
            (family != r.registered.end() && family->second == path);
   });
   std::erase_if(r.registered, [&](const auto& family) { return family.second == path; });
+  // Fonts that borrowed glyphs from the file are opened afresh when next asked for.
+  const font_file* closing = file->second.get();
+  if (std::erase_if(r.lenders,
+                    [&](const auto& l) { return l.second && l.second->file == closing; }))
+    r.open.clear();
   r.files.erase(file);
 }
 

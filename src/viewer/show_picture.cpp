@@ -73,8 +73,7 @@ bool TForm1::show_picture(int row, picture_source source) {
   }
   state_.current_picture_name = shown_row.cells[0];
 
-  fill_surface(work_surface_a_, 0);
-  fill_surface(work_surface_b_, 0);
+  // render_picture clears the work surfaces.
   fill_surface(DXDraw.display_surface, 0);
   picture_context context{memory_.model,
                           memory_.chunky,

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "cli/cli_fixture.h"
 #include "render/palette.h"
+#include "text/recorded_fonts.h"
 
 namespace {
 
@@ -80,6 +82,21 @@ TEST_F(Program, RenderProgressShowsOnATerminalOnly) {
   EXPECT_NE(text.find("2 done, 0 skipped"), std::string::npos) << text;
   EXPECT_EQ(program("render one.vic two.vic -o again/"), 0);
   EXPECT_EQ(err, "velora2003: render: 2 done, 0 skipped\n");
+}
+
+// The caption's face comes from the build's record of fontconfig's answer: a render does not
+// read fontconfig's configuration, and draws the same caption without one.
+TEST_F(Program, RenderDrawsTheCaptionWithoutFontconfigsConfiguration) {
+  if (recorded_fonts().empty() || recorded_fonts().front().file.empty())
+    GTEST_SKIP() << "the build found no face for Arial";
+  picture("one.vic", 10018, 1);
+  std::ofstream(dir / "empty.conf") << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+  ASSERT_EQ(program("render one.vic -o with.bmp"), 0) << err;
+  const std::string without = "FONTCONFIG_FILE=" + (dir / "empty.conf").string() + " " +
+                              VELORA_PROGRAM + " render one.vic -o without.bmp";
+  ASSERT_EQ(WEXITSTATUS(std::system(without.c_str())), 0);
+  EXPECT_TRUE(read_file_bytes(dir / "without.bmp") == read_file_bytes(dir / "with.bmp"));
+  EXPECT_TRUE(read_file_bytes(dir / "with.bmp") == single("one.vic", "e.bmp"));
 }
 
 }  // namespace

@@ -15,6 +15,15 @@ TEST(SanitisedEntryName, KeepsLettersDigitsDashesAndDots) {
   EXPECT_EQ(sanitised_entry_name(""), "entry");
 }
 
+TEST(BatchWorkers, AsManyAsAskedButNoMoreThanTheCpusNorTheMost) {
+  EXPECT_EQ(batch_workers(0, 4), 4u);
+  EXPECT_EQ(batch_workers(3, 4), 3u);
+  EXPECT_EQ(batch_workers(256, 2), 2u);
+  EXPECT_EQ(batch_workers(0, 0), 1u);
+  EXPECT_EQ(batch_workers(256, 128), most_batch_workers);
+  EXPECT_EQ(batch_workers(0, 128), most_batch_workers);
+}
+
 using BatchPlan = CliTest;
 
 TEST_F(BatchPlan, HostFilesAreNamedAfterTheInputWithTheOutputsExtension) {

@@ -1,9 +1,11 @@
 // The render command with several inputs or an output folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "cli/batch_render.h"
 #include "cli_fixture.h"
 #include "formats/format_table.h"
 #include "sample_formats.h"
@@ -33,6 +35,20 @@ TEST_F(RenderBatchCommand, SyncsOnceAtTheEnd) {
   EXPECT_EQ(batch.file_system_syncs, before.file_system_syncs + 1);
   ASSERT_EQ(render({"p0.vic", "-o", "one.bmp"}), 0) << err;
   EXPECT_EQ(sync_calls().file_syncs, batch.file_syncs + 1);
+}
+
+// Asked for more workers than it can run, a batch says once what it runs, and renders all.
+TEST_F(RenderBatchCommand, MoreWorkersThanCpusAreCutToTheCpus) {
+  for (int k = 0; k < 3; ++k) picture("p" + std::to_string(k) + ".vic", 10018, k);
+  const unsigned cpus = batch_workers(0, available_cpus());
+  ASSERT_EQ(render({"p0.vic", "p1.vic", "p2.vic", "-o", "out/", "-j", "256"}), 0) << err;
+  const std::string note = "velora2003: render: -j 256: " + std::to_string(cpus) +
+                           (cpus == 1 ? " worker, " : " workers, ");
+  EXPECT_EQ(err.rfind(note, 0), 0u) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+  EXPECT_NE(err.find("3 done, 0 skipped"), std::string::npos) << err;
+  ASSERT_EQ(render({"p0.vic", "-o", "again/", "-j", std::to_string(cpus)}), 0) << err;
+  EXPECT_EQ(err, "velora2003: render: 1 done, 0 skipped\n");
 }
 
 TEST_F(RenderBatchCommand, BadInputIsReportedAndTheOthersStillConvert) {

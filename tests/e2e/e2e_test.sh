@@ -21,18 +21,15 @@ done
 mkdir -p "$work_root"
 work="$(mktemp -d "$work_root/run.XXXXXX")"
 run="$work/samples"
-xvfb_pid=""
 viewer_pid=""
+source "$(dirname "$0")/x_server.sh"
 
 cleanup() {
   if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
     kill "$viewer_pid" 2>/dev/null
     wait "$viewer_pid" 2>/dev/null
   fi
-  if [ -n "$xvfb_pid" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_xvfb
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM HUP
@@ -44,69 +41,14 @@ fail() {
   exit 1
 }
 
-# Polls a condition every 0.1 s for at most $1 seconds.
-wait_until() {
-  local seconds="$1"
-  shift
-  local tries=$((seconds * 10))
-  while [ "$tries" -gt 0 ]; do
-    "$@" && return 0
-    sleep 0.1
-    tries=$((tries - 1))
-  done
-  return 1
-}
-
-# --- an X server of our own on the first free display of :91..:99
-start_xvfb() {
-  local n
-  for n in 91 92 93 94 95 96 97 98 99; do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 800x600x24 -nolisten tcp -noreset </dev/null >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    local tries=100
-    # A server that dies at once lost the display number to another one: try the next.
-    while [ "$tries" -gt 0 ] && kill -0 "$xvfb_pid" 2>/dev/null; do
-      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-      sleep 0.1
-      tries=$((tries - 1))
-    done
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  done
-  return 1
-}
-start_xvfb || { echo "skipped: no X server could be started on :91..:99"; exit $skip_code; }
+start_xvfb 800x600 || { echo "skipped: no X server could be started on :91..:99"; exit $skip_code; }
 
 # --- screenshots and what they show
-shot_count=0
-shot=""
-take_shot() {
-  shot_count=$((shot_count + 1))
-  shot="$work/shot-$shot_count.png"
-  timeout 10 import -window root "$shot" 2>/dev/null
-}
-# Prints the colour at x, y of the last screenshot as RRGGBB.
-pixel() {
-  local hex
-  hex="$(convert "$shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null)"
-  hex="${hex#\#}"
-  echo "${hex:0:6}" | tr 'a-f' 'A-F'
-}
 # The 659x549 picture area (screen x 70, y 50) as raw RGB bytes.
 picture_area_of_shot() {
   convert "$shot" -alpha off -crop 659x549+70+50 +repage -depth 8 "rgb:$1"
 }
 
-# Browser: the grid header is silver, the inertia slider's thumb grey at index 5, the
-# scroll indicator's thumb mid grey at the top of its track.
-browser_shown() {
-  take_shot || return 1
-  [ "$(pixel 250 79)" = C0C0C0 ] && [ "$(pixel 715 105)" = 666666 ] &&
-    [ "$(pixel 700 105)" = 9B8B8B ] && [ "$(pixel 597 92)" = 777777 ]
-}
 # The selected row's bar at the right end of the grid row.
 row_selected() {
   take_shot || return 1

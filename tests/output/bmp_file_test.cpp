@@ -156,6 +156,27 @@ TEST_F(BmpFile, WriteFailureIsAStreamErrorAndKeepsTheOldFile) {
   EXPECT_EQ(entries(), 1u);
 }
 
+// Written band by band from the surface, the file is the one the bitmap gives, for a picture
+// of many bands, for odd widths with padding and for a surface narrower than a band's row.
+TEST_F(BmpFile, TheSurfaceWrittenBandByBandIsTheBitmapsFile) {
+  surface wide = create_surface(30001, 3);
+  for (size_t i = 0; i < wide.pixels.size(); ++i) wide.pixels[i] = static_cast<uint32_t>(i * 977);
+  for (const surface& s : {position_surface(), create_surface(3, 2), wide}) {
+    export_bitmap bitmap;
+    bitmap.take_surface(s);
+    const fs::path target = dir / "banded.bmp";
+    ASSERT_TRUE(write_bmp_file(target.string(), s).ok());
+    EXPECT_TRUE(read_file_bytes(target) == written(bitmap)) << s.width;
+  }
+  const fs::path target = dir / "banded.bmp";
+  const result<> failed = [&] {
+    const file_size_limit full(100000);
+    return write_bmp_file(target.string(), position_surface());
+  }();
+  EXPECT_EQ(failed.error(), "Stream write error");
+  EXPECT_EQ(entries(), 2u);  // the two complete files above, no temporary one
+}
+
 TEST_F(BmpFile, NewFileIsReadableByOthersAsUmaskAllows) {
   const fs::path target = dir / "shot.bmp";
   const mode_t old_mask = umask(022);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render_fixture.h"
+#include "surface/turbopixels.h"
 
 namespace {
 
@@ -148,6 +149,82 @@ TEST(Render320Wide, TwoStepsPerEntryAndSmoothingRunsThroughTheLine) {
   EXPECT_EQ(red_of(f->work_surface_a.at(2, 0)), 91u);  // 130.05 * 0.7 = 91.035
   EXPECT_EQ(red_of(f->work_surface_a.at(0, 398)), 76u);
   EXPECT_EQ(f->work_surface_a.at(640, 0), 0u);
+}
+
+// The render as the steps are described, one inertia step and two put_pixel calls per screen
+// column, with no step left out and no line copied.
+void render_every_step(render_fixture& f, render_target target, int entries, int steps,
+                       surface& out) {
+  const auto& buffer = target == render_target::a ? f.chunky.chunky_a : f.chunky.chunky_b;
+  const int shift = target == render_target::b ? 2 : 0;
+  lock_pixels(out);
+  double red = 0.0, green = 0.0, blue = 0.0;
+  for (int i = 0; i < entries * 200; ++i) {
+    if (i % entries == 0) red = green = blue = 0.0;
+    const uint32_t colour = f.palette[buffer[i] & 0x0F];
+    const int x = steps * (i % entries) + shift, y = 2 * (i / entries);
+    for (int s = 0; s < steps; ++s) {
+      inertia_step(blue, green, red, colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF,
+                   f.crt.inertia_factor);
+      const auto r = static_cast<uint8_t>(red), g = static_cast<uint8_t>(green),
+                 b = static_cast<uint8_t>(blue);
+      put_pixel(x + s, y, r << 16 | g << 8 | b);
+      const auto& dim = f.crt.scanline_factors;
+      put_pixel(x + s, y + 1, dimmed(r, dim[0]) << 16 | dimmed(g, dim[1]) << 8 | dimmed(b, dim[2]));
+    }
+  }
+  unlock_pixels();
+}
+
+// Lines of long runs (whose states settle), of changes at every entry, and lines repeating the
+// one above; different in both buffers.
+void fill_varied_lines(chunky_buffers& chunky) {
+  for (int i = 0; i < 64000; ++i) {
+    const int line = i / 320, column = i % 320;
+    const int run = (line / 3) % 4 == 0 ? column / 90 : column * 7 + line;
+    chunky.chunky_a[i] = static_cast<uint8_t>(run * 5 + line / 3);
+    chunky.chunky_b[i] = static_cast<uint8_t>(run + (line / 2) * 3);
+  }
+}
+
+// Colours that share two channels and differ in the third, each channel in turn.
+constexpr palette_colours channel_sharing_palette = [] {
+  palette_colours colours{};
+  for (uint32_t n = 0; n < 16; ++n)
+    colours[n] = (n & 1) * 200 | ((n & 2) * 50) << 8 | ((n & 4) * 40 + (n & 8) * 10) << 16;
+  return colours;
+}();
+
+TEST(RenderLines, DrawEveryPixelAsTakingEveryStepWould) {
+  for (const palette_colours& palette : {distinct_palette, channel_sharing_palette})
+    for (const uint8_t inertia : {0, 5, 10}) {
+      const uint8_t scanline = inertia == 5 ? 0 : 9;
+      auto f = make_render_fixture();
+      f->palette = palette;
+      f->crt.set_inertia_index(inertia);
+      f->crt.set_scanline_index(scanline);
+      fill_varied_lines(f->chunky);
+      surface expected = create_surface(screen_width, screen_height);
+      render_320_wide(f->context, render_target::a);
+      render_every_step(*f, render_target::a, 320, 2, expected);
+      EXPECT_TRUE(f->work_surface_a.pixels == expected.pixels) << int{inertia};
+      render_160_wide(f->context, render_target::b);
+      surface expected_b = create_surface(screen_width, screen_height);
+      render_every_step(*f, render_target::b, 160, 4, expected_b);
+      EXPECT_TRUE(f->work_surface_b.pixels == expected_b.pixels) << int{inertia};
+    }
+}
+
+// A surface smaller than the picture keeps what falls inside it, as pixel writes outside a
+// surface are ignored.
+TEST(RenderLines, ASmallerSurfaceKeepsThePartInsideIt) {
+  auto f = make_render_fixture();
+  fill_varied_lines(f->chunky);
+  f->work_surface_a = create_surface(301, 101);
+  render_320_wide(f->context, render_target::a);
+  surface expected = create_surface(301, 101);
+  render_every_step(*f, render_target::a, 320, 2, expected);
+  EXPECT_TRUE(f->work_surface_a.pixels == expected.pixels);
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "surface/surface_shrink.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Target pixel (tx, ty) as the weighted mean of every source pixel of the area, each weighed by
+// how much of it lies under the target pixel (in units of a source pixel's share of a target).
+uint32_t covered_mean(const surface& source, const rect& from, int width, int height, int tx,
+                      int ty) {
+  const int64_t sw = from.x2 - from.x1, sh = from.y2 - from.y1;
+  const auto overlap = [](int64_t s, int64_t t, int64_t source_size, int64_t target_size) {
+    return std::max<int64_t>(0, std::min((s + 1) * target_size, (t + 1) * source_size) -
+                                    std::max(s * target_size, t * source_size));
+  };
+  uint32_t pixel = 0;
+  for (int shift = 16; shift >= 0; shift -= 8) {
+    int64_t sum = 0;
+    // Only the source pixels near the target pixel can lie under it.
+    for (int64_t y = ty * sh / height; y < std::min(sh, (ty + 1) * sh / height + 1); ++y)
+      for (int64_t x = tx * sw / width; x < std::min(sw, (tx + 1) * sw / width + 1); ++x)
+        sum += ((source.at(from.x1 + x, from.y1 + y) >> shift) & 0xFF) * overlap(x, tx, sw, width) *
+               overlap(y, ty, sh, height);
+    pixel |= static_cast<uint32_t>((sum + sw * sh / 2) / (sw * sh)) << shift;
+  }
+  return pixel;
+}
+
+// Sizes that share source rows and columns between target pixels, on pixels whose channels
+// all differ and reach 255.
+TEST(ShrinkArea, EveryPixelIsTheMeanOfWhatItCovers) {
+  surface source = create_surface(97, 61);
+  for (int y = 0; y < source.height; ++y)
+    for (int x = 0; x < source.width; ++x)
+      source.pixels[y * source.width + x] = ((x * 37 + y) % 256) << 16 | ((x + y * 53) % 256) << 8 |
+                                            (x * y % 256) | 0xFF0000 * (x == 5);
+  const rect from{3, 2, 93, 59};
+  for (const auto& [width, height] : {std::pair{36, 23}, std::pair{90, 57}, std::pair{7, 1}}) {
+    surface out = create_surface(width, height);
+    shrink_area(source, from, out);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        ASSERT_EQ(out.at(x, y), covered_mean(source, from, width, height, x, y))
+            << width << "x" << height << " at " << x << "," << y;
+  }
+}
+
+}  // namespace
