@@ -6,9 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/file_buffer.h"
 #include "containers/container_stack.h"
-#include "formats/picture_model.h"
+#include "imaging/picture_workspace.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
@@ -26,15 +25,8 @@ struct render_settings {
 };
 
 // Everything one render works on. Large: give each thread one, made once and reused.
-struct render_workspace {
-  picture_model model;
-  chunky_buffers chunky;
-  file_buffer file;
-  file_buffer unpacked;
-  surface work_surface_a = create_work_surface();
-  surface work_surface_b = create_work_surface();
+struct render_workspace : picture_workspace {
   std::unique_ptr<container_stack> containers;  // made for the first picture in a container
-  bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
 // Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model

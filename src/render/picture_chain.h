@@ -9,6 +9,8 @@ inline constexpr std::string_view own_glyphs_note = "(drawn with Velora's own ch
 // And after that of a picture larger than the largest canvas.
 inline constexpr std::string_view cropped_note = "(its first 640 x 400 pixels)";
 
-// Shapes both work surfaces for the model's canvas, every pixel black, sets
-// two_surface_picture from the format and decodes, renders and captions the model it loaded.
+// Draws the picture (draw_picture: both work surfaces shaped for the model's canvas, every
+// pixel black, two_surface_picture set from the format, the model decoded and rendered), then,
+// when it is shown, the caption below it on work surface A and, for a format of two frames, on
+// work surface B.
 void render_picture(const format_entry& format, picture_context& context);
