@@ -35,6 +35,16 @@ result<> arrange_bfli(std::span<const uint8_t> file, picture_model& model) {
 
 namespace {
 
+// Cells of eight bytes, top line first, row by row over the canvas: black ink on white paper.
+void draw_black_on_white(std::span<const uint8_t> cells, canvas_size canvas, picture_model& model) {
+  begin_raster(model, canvas);
+  for (int y = 0; y < canvas.height; ++y)
+    for (int column = 0; column < canvas.columns(); ++column) {
+      const uint8_t bits = cells[((y / 8) * canvas.columns() + column) * 8 + y % 8];
+      model.raster[0].cell(y, column) = hires_cell(bits, 1, 0);
+    }
+}
+
 constexpr uint8_t printfox_escape = 0x9B;
 
 struct printfox_page {
@@ -80,11 +90,19 @@ result<> arrange_printfox(std::span<const uint8_t> file, file_buffer& scratch,
     return unpacked;
   const canvas_size canvas{static_cast<uint16_t>(page->columns * 8),
                            static_cast<uint16_t>(page->rows * 8)};
-  begin_raster(model, canvas);
-  for (int y = 0; y < canvas.height; ++y)
-    for (int column = 0; column < page->columns; ++column) {
-      const uint8_t bits = cells[((y / 8) * page->columns + column) * 8 + y % 8];
-      model.raster[0].cell(y, column) = hires_cell(bits, 1, 0);  // black ink on white paper
-    }
+  draw_black_on_white(cells, canvas, model);
+  return {};
+}
+
+result<> arrange_star_painter(std::span<const uint8_t> file, picture_model& model) {
+  // Its width in cells and height in cell rows, then the cells row by row, 8 bytes each.
+  if (file.size() < 10) return failure{"no Star Painter picture"};
+  const int columns = file[0], rows = file[1];
+  if (file.size() != 2 + size_t(columns) * rows * 8)
+    return failure{"the picture's size is not the file's"};
+  if (columns * 8 > max_canvas_width || rows * 8 > max_canvas_height)
+    return failure{"the picture is larger than 640 x 400"};
+  draw_black_on_white(file.subspan(2),
+                      {static_cast<uint16_t>(columns * 8), static_cast<uint16_t>(rows * 8)}, model);
   return {};
 }

@@ -10,9 +10,10 @@
 #include "formats/picture_model.h"
 
 enum class arrangement : uint8_t {
-  none,      // a layout of copy steps
-  bfli,      // two FLI screens one under the other, 400 lines
-  printfox,  // Printfox and Pagefox pages and clips, packed, black on white
+  none,          // a layout of copy steps
+  bfli,          // two FLI screens one under the other, 400 lines
+  printfox,      // Printfox and Pagefox pages and clips, packed, black on white
+  star_painter,  // a hires bitmap of its own size, black ink on white
   // Character screens, fonts and logos.
   pet,             // PETSCII screens drawn with the character ROM
   pdr,             //

@@ -6,10 +6,11 @@
 #include "base/result.h"
 #include "formats/picture_model.h"
 
-// Pictures larger than one screen (arrange_pages.cpp).
+// Pictures larger than one screen, or of their own size (arrange_pages.cpp).
 result<> arrange_bfli(std::span<const uint8_t> file, picture_model& model);
 result<> arrange_printfox(std::span<const uint8_t> file, file_buffer& scratch,
                           picture_model& model);
+result<> arrange_star_painter(std::span<const uint8_t> file, picture_model& model);
 
 // Character screens, fonts and logos (arrange_characters.cpp). The PETSCII screens are drawn
 // with the model's character ROM.

@@ -1097,6 +1097,13 @@ inline constexpr auto format_table = [] {
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                         spread_screen_ram_0(screen_a))},
+      // Its width in cells and height in cell rows, then the cells (RECOIL's Star Painter
+      // decoder).
+      {.id = 90,
+       .name = "Star Painter hires",
+       .recognised = named({"gr", "cs"}),
+       .decode = raster,
+       .arrange = arrangement::star_painter},
   });
 }();
 

@@ -132,6 +132,20 @@ std::vector<format_probes> every_format() {
            EXPECT_EQ(cell(m, 0, 0).colours, (std::array<uint8_t, 4>{1, 0, 0, 0}));
          }
        }},
+      // Width in cells, height in cell rows, the cells row by row; set bits black on white.
+      {arrangement::star_painter, "",
+       [] {
+         std::vector<uint8_t> file = offset_file(2 + 3 * 2 * 8);
+         file[0] = 3;
+         file[1] = 2;
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{24, 16}));
+         EXPECT_EQ(cell(m, 0, 0), hires(f[2], 1, 0));
+         EXPECT_EQ(cell(m, 7, 2), hires(f[2 + 2 * 8 + 7], 1, 0));
+         EXPECT_EQ(cell(m, 9, 1), hires(f[2 + 4 * 8 + 1], 1, 0));
+       }},
       // Screen codes, border, background, $D018 (here the lower-case set), colour RAM.
       {arrangement::pet, "",
        [] {

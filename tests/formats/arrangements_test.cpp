@@ -35,6 +35,14 @@ TEST(Arrangements, PagesLargerThanTheLargestCanvasOrWithoutTheirHeadersEndAreRef
   EXPECT_FALSE(arrange(arrangement::printfox, {'P', 51, 80, 0, 0x9B, 0, 0}).outcome);
   EXPECT_FALSE(arrange(arrangement::printfox, {'P', 1, 1, 'K', 1, 2}).outcome);
   EXPECT_FALSE(arrange(arrangement::printfox, {'X', 0x9B, 0x40, 0x1F, 0}).outcome);
+  // Star Painter: the file is its header's size exactly, and at most 80 x 50 cells.
+  EXPECT_FALSE(arrange(arrangement::star_painter, {2, 1, 0, 0, 0, 0, 0, 0, 0, 0}).outcome);
+  EXPECT_FALSE(arrange(arrangement::star_painter, {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}).outcome);
+  std::vector<uint8_t> wide(2 + 81 * 8);
+  wide[0] = 81;
+  wide[1] = 1;
+  EXPECT_FALSE(arrange(arrangement::star_painter, wide).outcome);
+  EXPECT_TRUE(arrange(arrangement::star_painter, {1, 1, 0, 0, 0, 0, 0, 0, 0, 0}).outcome);
   // Bytes after the page are not read.
   EXPECT_TRUE(arrange(arrangement::printfox, {'P', 1, 1, 0, 0x9B, 8, 0xFF, 1, 2, 3}).outcome);
 }

@@ -62,6 +62,7 @@ TEST(MimeTypes, EveryPictureGlobIsAnExtensionTheBrowserListsAsAPicture) {
 
 // Left out of ours, as a second claim would make the desktop guess between two types.
 const std::map<std::string, std::string> taken_by_the_desktop = {
+    {"cs", "text/x-csharp"},               // C# sources
     {"fli", "video/x-flic"},               // Autodesk animations
     {"gb", "application/x-gameboy-rom"},   // Game Boy cartridges
     {"gg", "application/x-gamegear-rom"},  // Game Gear cartridges

@@ -3,6 +3,7 @@
 # second claim would make the desktop guess between the two. Include it, then call
 # velora_picture_extensions(PROGRAM VARIABLE).
 set(taken_by_the_desktop
+  cs   # text/x-csharp, C# sources
   fli  # video/x-flic, Autodesk animations
   gb   # application/x-gameboy-rom
   gg   # application/x-gamegear-rom

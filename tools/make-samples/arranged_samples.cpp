@@ -70,6 +70,30 @@ uint32_t printfox_sample(const sample_format& sample, sample_workspace& work) {
                           4);
 }
 
+// A Star Painter picture of 32 x 20 cells: the middle of the scene, black ink where it is black.
+uint32_t star_painter_sample(const sample_format& sample, sample_workspace& work) {
+  scene_style style = plain_style(sample, "32 X 20 CELLS");
+  style.hires = true;
+  style.black_and_white = true;
+  paint_scene(style, work.picture);
+  constexpr int columns = 32, rows = 20, left = 32, top = 20;
+  work.file.bytes.fill(0);
+  put(work.file, 0, columns);
+  put(work.file, 1, rows);
+  for (int cell = 0; cell < columns * rows; ++cell) {
+    for (int line = 0; line < 8; ++line) {
+      const int y = top + cell / columns * 8 + line;
+      uint8_t bits = 0;
+      for (int p = 0; p < 8; ++p) {
+        const int x = left + cell % columns * 8 + p;
+        if (work.picture.frames[0][y * picture_width + x] == c64::black) bits |= 0x80 >> p;
+      }
+      put(work.file, 2 + cell * 8 + line, bits);
+    }
+  }
+  return 2 + columns * rows * 8;
+}
+
 }  // namespace
 
 uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& work) {
@@ -79,6 +103,8 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return bfli_sample(sample, work);
     case arrangement::printfox:
       return printfox_sample(sample, work);
+    case arrangement::star_painter:
+      return star_painter_sample(sample, work);
     case arrangement::pet:
       return petscii_sample(sample, work);
     case arrangement::pdr:
