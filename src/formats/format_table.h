@@ -1088,6 +1088,20 @@ inline constexpr auto format_table = [] {
        .recognised = named({"ctm"}),
        .decode = raster,
        .arrange = arrangement::charpad},
+      // "SPD" and version 1, or the first SpritePad's headerless files: three colours, then 64
+      // bytes a sprite (RECOIL's format notes).
+      {.id = 89,
+       .name = "SpritePad sprites",
+       .recognised = named({"spd"}),
+       .decode = raster,
+       .arrange = arrangement::spritepad},
+      // 127 sprites of a Shoot-'Em-Up Construction Kit game, loaded at $0042.
+      {.id = 90,
+       .name = "SEUCK sprites 416x182",
+       .sizes = {8130},
+       .recognised = named(0x0042, {"a"}),
+       .decode = raster,
+       .arrange = arrangement::seuck_sprites},
   });
 }();
 
