@@ -52,11 +52,13 @@ GdkPixbuf* pixbuf_of(std::span<const uint8_t> bytes, std::string_view name, GErr
   return pixbuf;
 }
 
-// The path the open file has on disk, or nothing (a pipe, a deleted file).
+// The path the open file has on disk, or nothing (a pipe, a deleted file). No std::to_string:
+// its digit table would be a symbol the module shows its host.
 std::string path_of(FILE* file) {
-  const std::string link = "/proc/self/fd/" + std::to_string(fileno(file));
+  std::array<char, 32> link{};
+  std::snprintf(link.data(), link.size(), "/proc/self/fd/%d", fileno(file));
   std::array<char, 4096> path{};
-  const ssize_t length = ::readlink(link.c_str(), path.data(), path.size() - 1);
+  const ssize_t length = ::readlink(link.data(), path.data(), path.size() - 1);
   if (length <= 0 || path[0] != '/') return {};
   std::string name(path.data(), static_cast<size_t>(length));
   return name.ends_with(" (deleted)") ? std::string() : name;
