@@ -62,6 +62,7 @@ TEST(MimeTypes, EveryPictureGlobIsAnExtensionTheBrowserListsAsAPicture) {
 
 // Left out of ours, as a second claim would make the desktop guess between two types.
 const std::map<std::string, std::string> taken_by_the_desktop = {
+    {"a", "application/x-archive"},        // static libraries
     {"cs", "text/x-csharp"},               // C# sources
     {"fli", "video/x-flic"},               // Autodesk animations
     {"gb", "application/x-gameboy-rom"},   // Game Boy cartridges
@@ -69,6 +70,7 @@ const std::map<std::string, std::string> taken_by_the_desktop = {
     {"gih", "image/x-gimp-gih"},           // GIMP brush pipes
     {"rp", "image/vnd.rn-realpix"},        // RealPix presentations
     {"rpm", "application/x-rpm"},          // RPM packages
+    {"spd", "application/x-font-speedo"},  // Speedo fonts
 };
 
 // Left out of ours too: extensions that many other files carry.
