@@ -12,14 +12,17 @@ namespace {
 void clear_workspace(render_workspace& work) {
   if (!work.used) {
     work.used = true;
+    work.model.canvas = canvas_size{};
+    work.work_surface_a.emplace(create_work_surface());
+    work.work_surface_b.emplace(create_work_surface());
     return;
   }
   clear_picture_model(work.model);
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);
-  work.work_surface_a.canvas = canvas_state{};
-  work.work_surface_b.canvas = canvas_state{};
+  work.work_surface_a->canvas = canvas_state{};
+  work.work_surface_b->canvas = canvas_state{};
 }
 
 // The format's name without its resolution or "packed": "Koala Painter GG", "Draz Lace".
@@ -41,7 +44,13 @@ std::string no_format_text(std::string_view input, int64_t size) {
          " bytes";
 }
 
+constinit render_workspace program_work;
+
 }  // namespace
+
+render_workspace& program_workspace() {
+  return program_work;
+}
 
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
@@ -59,11 +68,11 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
                           work.chunky,
                           settings.palette,
                           settings.crt,
-                          work.work_surface_a,
-                          work.work_surface_b,
+                          *work.work_surface_a,
+                          *work.work_surface_b,
                           {read->picture_name, format->name, settings.caption}};
   render_picture(*format, context);
-  return settings.frame == render_target::a ? &work.work_surface_a : &work.work_surface_b;
+  return settings.frame == render_target::a ? &*work.work_surface_a : &*work.work_surface_b;
 }
 
 result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,

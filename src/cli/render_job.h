@@ -26,15 +26,22 @@ struct render_settings {
 
 // Everything one render works on. Large: give each thread one, made once and reused.
 struct render_workspace {
-  picture_model model;
+  // Its canvas is set by the first render, as every other byte is zero until then.
+  picture_model model{.canvas = {0, 0}};
   chunky_buffers chunky;
   file_buffer file;
   file_buffer unpacked;
-  surface work_surface_a = create_work_surface();
-  surface work_surface_b = create_work_surface();
+  // Made by the first render: a workspace holds only zero bytes until then.
+  std::optional<surface> work_surface_a;
+  std::optional<surface> work_surface_b;
   std::unique_ptr<container_stack> containers;  // made for the first picture in a container
   bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
+
+// The workspace of a command that renders one picture. All zero as it is, it lies in the
+// program's zero-filled static storage, so that what a picture does not touch is never cleared
+// nor even mapped.
+render_workspace& program_workspace();
 
 // Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model
 // into the work surfaces; gives the frame the settings choose, or why the input could not be shown.

@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -61,18 +60,18 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
     return 1;
   }
 
-  const auto work = std::make_unique<render_workspace>();
+  render_workspace& work = program_workspace();
   render_settings settings;
   settings.caption = false;
   load_viewer_palette(input, settings.palette);
-  const result<const surface*> frame = render_to_surface(input, settings, *work);
+  const result<const surface*> frame = render_to_surface(input, settings, work);
   if (!frame) {
     io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
            << escaped_text(describe(frame.why())) << '\n';
     return 1;
   }
   // The picture lies on the work surface from (0, 0), each of its pixels drawn 2 x 2.
-  const rect picture_area{0, 0, 2 * work->model.canvas.width, 2 * work->model.canvas.height};
+  const rect picture_area{0, 0, 2 * work.model.canvas.width, 2 * work.model.canvas.height};
   const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
   surface thumbnail = create_surface(size.width, size.height);
   shrink_area(**frame, picture_area, thumbnail);

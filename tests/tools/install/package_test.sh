@@ -34,6 +34,8 @@ cat "$work/lintian.txt"
 grep -q '^[EW]: ' "$work/lintian.txt" && fail "lintian reports errors or warnings"
 
 dpkg-deb -f "$package" Depends | grep -q 'libarchive13' || fail "the package does not depend on libarchive"
+dpkg-deb -f "$package" Recommends | grep -q 'fonts-wqy-zenhei' ||
+  fail "the package does not recommend a font for Chinese, Japanese and Korean names"
 
 root=$work/root
 dpkg-deb -x "$package" "$root" || { echo "FAIL: dpkg-deb -x" >&2; exit 1; }
@@ -46,6 +48,9 @@ for elf in "$program" $module; do
   readelf --dyn-syms -W "$elf" | grep -q ' __stack_chk_fail' || fail "$elf has no stack protector"
 done
 readelf --dyn-syms -W "$program" | grep -q ' __[a-z]*_chk' || fail "no fortified calls"
+# libarchive and the libraries it needs would load at every start; it is opened with the first
+# archive instead.
+readelf -d "$program" | grep -q 'NEEDED.*libarchive' && fail "the program links libarchive"
 
 version=$(dpkg-deb -f "$package" Version)
 [ "$("$program" --version)" = "velora2003 ${version%-*}" ] || fail "--version is not ${version%-*}"
