@@ -11,7 +11,6 @@
 #include "cli/render_input.h"
 #include "containers/container_path.h"
 #include "containers/container_stack.h"
-#include "formats/format_table.h"
 #include "listing/container_rows.h"
 
 namespace {
@@ -39,13 +38,6 @@ std::string entry_part(uint32_t index, std::string_view name, bool c64_name) {
   std::snprintf(number, sizeof number, "-%02u-", index);
   const std::string file_name = fs::path(name).stem().string();
   return number + sanitised_entry_name(c64_name ? name : std::string_view(file_name));
-}
-
-// Rows whose pictures a batch renders.
-bool is_showable(const entry_row& row) {
-  const bool file = row.role == row_role::picture || row.role == row_role::pc64_file ||
-                    (row.role == row_role::c64_file && row.type == "PRG");
-  return file && format_by_id(row.format_id) != nullptr;
 }
 
 // Hands out output names, keeping each one unique within the run.
@@ -130,7 +122,7 @@ class batch_planner {
       // A program file that cannot be read whole may be a picture: the batch says so.
       if (row.role == row_role::c64_file && row.type.ends_with(broken_chain_mark))
         skip(entry_input, opened().why_unreadable(row.entry).value_or(""));
-      if (is_showable(row)) plan_.items.push_back({entry_input, names_.take(entry_stem)});
+      if (row_shows_picture(row)) plan_.items.push_back({entry_input, names_.take(entry_stem)});
       if (row.role != row_role::container) continue;
       if (const result<> entered = opened().enter(row.entry); !entered) {
         skip(entry_input, describe(entered.why()));

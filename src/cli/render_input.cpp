@@ -40,10 +40,7 @@ result<render_input> read_entry(container_stack& opened, const std::string& inpu
       return name_an_entry(input, opened.innermost().type);
     return read.why();
   }
-  const entry_picture picture = identify_read_entry(opened, *read, file.bytes);
-  if (picture.offset != 0)
-    std::copy(file.bytes.begin() + static_cast<ptrdiff_t>(picture.offset),
-              file.bytes.begin() + static_cast<ptrdiff_t>(read->size), file.bytes.begin());
+  const entry_picture picture = place_entry_picture(opened, *read, file);
   const auto bytes = static_cast<uint32_t>(picture.size);
   return render_input{picture.name, static_cast<int64_t>(picture.size), bytes, picture.format_id};
 }

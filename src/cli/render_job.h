@@ -6,9 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "base/file_buffer.h"
 #include "containers/container_stack.h"
-#include "formats/picture_model.h"
+#include "imaging/picture_workspace.h"
 #include "output/image_export.h"
 #include "render/crt_settings.h"
 #include "render/palette.h"
@@ -25,22 +24,11 @@ struct render_settings {
 };
 
 // Everything one render works on. Large: give each thread one, made once and reused.
-struct render_workspace {
-  // Its canvas is set by the first render, as every other byte is zero until then.
-  picture_model model{.canvas = {0, 0}};
-  chunky_buffers chunky;
-  file_buffer file;
-  file_buffer unpacked;
-  // Made by the first render: a workspace holds only zero bytes until then.
-  std::optional<surface> work_surface_a;
-  std::optional<surface> work_surface_b;
+struct render_workspace : picture_workspace {
   std::unique_ptr<container_stack> containers;  // made for the first picture in a container
-  bool used = false;  // a picture was read or rendered here: its traces must be cleared first
 };
 
-// The workspace of a command that renders one picture. All zero as it is, it lies in the
-// program's zero-filled static storage, so that what a picture does not touch is never cleared
-// nor even mapped.
+// The workspace of a command that renders one picture, in the program's static storage.
 render_workspace& program_workspace();
 
 // Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model

@@ -1,14 +1,19 @@
-#include <filesystem>
+#include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/escaped_text.h"
+#include "base/regular_file.h"
 #include "base/whole_number.h"
 #include "cli/commands.h"
 #include "cli/render_input.h"
-#include "cli/render_job.h"
+#include "containers/container_path.h"
+#include "imaging/file_image.h"
+#include "imaging/viewer_palette.h"
+#include "output/image_export.h"
 #include "output/png_file.h"
-#include "render/palette_lookup.h"
 #include "surface/surface_shrink.h"
 
 namespace {
@@ -22,12 +27,39 @@ int bad_usage(console& io, const std::string& reason) {
   return 2;
 }
 
-// The palette the viewer would show the picture with, opened in the picture's own folder.
-void load_viewer_palette(const std::string& input, palette_colours& palette) {
-  const std::string folder = std::filesystem::path(input).parent_path().string();
-  const std::optional<std::string> path = palette_file_to_load(
-      std::nullopt, folder.empty() ? "." : folder, palette_environment_from_process());
-  if (path) (void)load_palette(*path, palette);
+struct thumbnail_workspace {
+  picture_workspace work;
+  std::unique_ptr<container_stack> containers;  // made for the first container that comes
+  std::array<uint8_t, max_entry_size + 1> input{};
+};
+
+// All zero until a picture is drawn: in static storage, it is neither written nor mapped
+// before then.
+constinit thumbnail_workspace program_space;
+
+// An entry of a container (CONTAINER:N), read and told as the render command reads it; its
+// palette is the container's folder's.
+result<picture_image> draw_entry(const std::string& input, const container_path& named,
+                                 thumbnail_workspace& space) {
+  clear_picture_workspace(space.work);
+  const result<render_input> entry = read_render_input(input, space.work.file, space.containers);
+  if (!entry) return entry.why();
+  const format_entry* format = format_by_id(entry->format_id);
+  if (format == nullptr) return failure{no_format_text(input, entry->size)};
+  return draw_loaded_picture(*format, entry->bytes_read, viewer_palette_for(named.file),
+                             space.work);
+}
+
+// A host file: one byte more than the most a file of its name may have is read, so that too
+// large a file shows.
+result<picture_image> draw_thumbnail_picture(const std::string& input, thumbnail_workspace& space) {
+  if (const std::optional<container_path> named = parse_container_path(input))
+    return draw_entry(input, *named, space);
+  const std::span<uint8_t> room = std::span(space.input).first(most_file_bytes(input) + 1);
+  const result<size_t> read = read_file_start(input, room);
+  if (!read) return read.why();
+  return draw_file_image(room.first(*read), input, viewer_palette_for(input), space.work,
+                         space.containers);
 }
 
 }  // namespace
@@ -54,28 +86,25 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
   if (names.size() != 2) return bad_usage(io, "an input and an output file are needed");
   const std::string& input = names[0];
   const std::string& output = names[1];
+  if (image_kind_of(output) != image_kind::png)
+    return bad_usage(io, output + ": a thumbnail is a PNG file (OUTPUT.png)");
   if (output_is_input(output, input)) {
     io.err << "velora2003: thumbnail: " << escaped_text(output)
            << ": is the input file; it is not replaced\n";
     return 1;
   }
 
-  render_workspace& work = program_workspace();
-  render_settings settings;
-  settings.caption = false;
-  load_viewer_palette(input, settings.palette);
-  const result<const surface*> frame = render_to_surface(input, settings, work);
-  if (!frame) {
+  const result<picture_image> picture = draw_thumbnail_picture(input, program_space);
+  if (!picture) {
     io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
-           << escaped_text(describe(frame.why())) << '\n';
+           << escaped_text(describe(picture.why())) << '\n';
     return 1;
   }
-  // The picture lies on the work surface from (0, 0), each of its pixels drawn 2 x 2.
-  const rect picture_area{0, 0, 2 * work.model.canvas.width, 2 * work.model.canvas.height};
-  const shrunk_size size = fit_within(picture_area.x2, picture_area.y2, longest);
+  const shrunk_size size = fit_within(picture->width(), picture->height(), longest);
   surface thumbnail = create_surface(size.width, size.height);
-  shrink_area(**frame, picture_area, thumbnail);
-  const result<> written = write_png_file(output, thumbnail);
+  shrink_area(*picture->frame, picture->area, thumbnail);
+  // A thumbnail service may have made OUTPUT and read it back through its own descriptor.
+  const result<> written = write_png_file(output, thumbnail, {.in_place = true});
   if (!written) {
     io.err << "velora2003: thumbnail: " << escaped_text(output) << ": "
            << escaped_text(describe(written.why())) << '\n';

@@ -142,8 +142,9 @@ constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> a
   return r;
 }
 
-// A format told by its extension alone, never by content: a packed format without a mark of
-// its own, or a layout whose size and load address other files share.
+// A format told by its extension alone, not by size and load address: a packed format without
+// a mark of its own (inside a disk image, by unpacking), or a layout whose size and load address
+// other files share.
 constexpr format_names_and_addresses named(uint16_t address,
                                            std::array<std::string_view, 6> extensions) {
   format_names_and_addresses r = loaded_at({address}, extensions);
@@ -247,6 +248,83 @@ constexpr format_layout ufli_layout = [] {
   return steps;
 }();
 
+// Frame A, frame B, then the colour RAM; the background is black.
+constexpr format_layout true_paint_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(screen_rams(2, 1025, screen_a), copy(1026, 9217, bitmap_a),
+                copy(9218, 17409, bitmap_b), screen_rams(17410, 18433, screen_b),
+                copy(18434, 19433, color_ram), spread_screen_ram_0(screen_a),
+                spread_screen_ram_0(screen_b), fill(line_background, 0));
+}();
+
+// FLI: the colour RAM, eight screen RAMs, the bitmap; the background is black.
+constexpr format_layout fli_designer_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(fill(line_background, 0), copy(2, 1025, color_ram),
+                screen_rams(1026, 9217, screen_a), copy(9218, 17217, bitmap_a));
+}();
+
+// FLI with a background colour for each raster line, in front of the colour RAM.
+constexpr format_layout fli_graph_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
+                screen_rams(1282, 9473, screen_a), copy(9474, 17473, bitmap_a));
+}();
+
+// IFLI: the colour RAM, frame A's screen RAMs and bitmap, the background, frame B's.
+constexpr format_layout pixel_perfect_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 1001, color_ram), screen_rams(1026, 9217, screen_a),
+                copy(9218, 17217, bitmap_a), fill_from_file(line_background, 17281),
+                screen_rams(17410, 25601, screen_b), copy(25602, 33601, bitmap_b));
+}();
+
+// Two hires bitmaps over one screen RAM.
+constexpr format_layout vertical_hires_lace_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 8001, bitmap_a), copy(8194, 16193, bitmap_b),
+                screen_rams(16386, 17385, screen_a), spread_screen_ram_0(screen_a),
+                copy_part(screen_a, screen_b));
+}();
+
+// Two hires FLI frames, each a bitmap and eight screen RAMs.
+constexpr format_layout eci_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 8001, bitmap_a), screen_rams(8194, 16385, screen_a),
+                copy(16386, 24385, bitmap_b), screen_rams(24578, 32769, screen_b));
+}();
+
+// 4-bit pixels after the first two bytes.
+constexpr format_layout four_bit_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 32001, four_bit_pixels));
+}();
+
+// FLI: the colour RAM, eight screen RAMs, the bitmap, and one background colour after it.
+constexpr format_layout flimatic_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(copy(2, 1001, color_ram), screen_rams(1026, 9217, screen_a),
+                copy(9218, 17217, bitmap_a), fill_from_file(line_background, 17281));
+}();
+
+// A 20-byte header with the background colour at offset 8, the screen RAM, the colour RAM, the
+// bitmap.
+constexpr format_layout micro_illustrator_layout = [] {
+  using enum model_part;
+  using namespace layout_steps;
+  return layout(fill_from_file(line_background, 8), screen_rams(22, 1021, screen_a),
+                spread_screen_ram_0(screen_a), copy(1022, 2021, color_ram),
+                copy(2022, 10021, bitmap_a));
+}();
+
 // Every format in order: entry k has id k + 1. Formats 1..17 are the ones the seventeen sizes
 // name. Each layout lists the format's steps in the
 // order they run: a later step overwrites what an earlier one wrote.
@@ -316,10 +394,7 @@ inline constexpr auto format_table = [] {
        .sizes = {19434},
        .recognised = loaded_at({0x4000, 0x9C00}, {"mci"}),
        .decode = two_frame_multicolor,
-       .layout = layout(screen_rams(2, 1025, screen_a), copy(1026, 9217, bitmap_a),
-                        copy(9218, 17409, bitmap_b), screen_rams(17410, 18433, screen_b),
-                        copy(18434, 19433, color_ram), spread_screen_ram_0(screen_a),
-                        spread_screen_ram_0(screen_b), fill(line_background, 0))},
+       .layout = true_paint_layout},
       // Offsets: RECOIL's AFLI-editor decoder.
       {.id = 8,
        .name = "Topaz editor Afli 320x200",
@@ -362,8 +437,7 @@ inline constexpr auto format_table = [] {
        .sizes = {17218},
        .recognised = loaded_at({0x3C00}),
        .decode = multicolor,
-       .layout = layout(fill(line_background, 0), copy(2, 1025, color_ram),
-                        screen_rams(1026, 9217, screen_a), copy(9218, 17217, bitmap_a))},
+       .layout = fli_designer_layout},
       // Offsets: RECOIL's Fun Paint II decoder; the background tables as MANGO (image_c64.cpp)
       // reads them.
       {.id = 13,
@@ -552,9 +626,7 @@ inline constexpr auto format_table = [] {
        .sizes = {10022},
        .recognised = loaded_at({0x18DC}, {"mil"}),
        .decode = multicolor,
-       .layout = layout(fill_from_file(line_background, 8), screen_rams(22, 1021, screen_a),
-                        spread_screen_ram_0(screen_a), copy(1022, 2021, color_ram),
-                        copy(2022, 10021, bitmap_a))},
+       .layout = micro_illustrator_layout},
       // Offsets: RECOIL's hires bitmap decoder (.hbm, .fgs, .hir, .mon, .gcd).
       // The bitmap alone: set pixels white, clear ones black.
       {.id = 35,
@@ -570,8 +642,7 @@ inline constexpr auto format_table = [] {
        .sizes = {17474},
        .recognised = loaded_at({0x3B00}, {"bml", "fli", "flg"}),
        .decode = multicolor,
-       .layout = layout(copy(2, 257, line_background), copy(258, 1281, color_ram),
-                        screen_rams(1282, 9473, screen_a), copy(9474, 17473, bitmap_a))},
+       .layout = fli_graph_layout},
       // Offsets: RECOIL's HFC decoder.
       // The editor paints character rows 0..13 only, but the file holds all 25: they are
       // shown as stored, which is black where the editor left them zero.
@@ -740,9 +811,7 @@ inline constexpr auto format_table = [] {
        .sizes = {33602},
        .recognised = named(0x3C00, {"pp", "ppp"}),
        .decode = two_frame_multicolor,
-       .layout = layout(copy(2, 1001, color_ram), screen_rams(1026, 9217, screen_a),
-                        copy(9218, 17217, bitmap_a), fill_from_file(line_background, 17281),
-                        screen_rams(17410, 25601, screen_b), copy(25602, 33601, bitmap_b))},
+       .layout = pixel_perfect_layout},
       // Offsets: RECOIL's Hires-Interlace (Feniks) decoder, with its pairing of bitmaps and
       // screens; the load address of the one real file.
       {.id = 56,
@@ -778,9 +847,7 @@ inline constexpr auto format_table = [] {
        .sizes = {17389},
        .recognised = named({"vhi"}),
        .decode = two_frame_hires,
-       .layout = layout(copy(2, 8001, bitmap_a), copy(8194, 16193, bitmap_b),
-                        screen_rams(16386, 17385, screen_a), spread_screen_ram_0(screen_a),
-                        copy_part(screen_a, screen_b))},
+       .layout = vertical_hires_lace_layout},
       // Offsets: RECOIL's ECI Graphic Editor decoder; the load address as MANGO (image_c64.cpp)
       // has it. Two hires FLI frames.
       {.id = 60,
@@ -788,8 +855,7 @@ inline constexpr auto format_table = [] {
        .sizes = {32770},
        .recognised = named(0x4000, {"eci"}),
        .decode = two_frame_hires,
-       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8194, 16385, screen_a),
-                        copy(16386, 24385, bitmap_b), screen_rams(24578, 32769, screen_b))},
+       .layout = eci_layout},
       // Offsets: RECOIL's FFLI decoder; the load address of the one real file, which starts with
       // 'f'. One bitmap and colour RAM under two sets of FLI screen RAMs and line backgrounds.
       {.id = 61,
@@ -808,7 +874,127 @@ inline constexpr auto format_table = [] {
        .sizes = {32002},
        .recognised = named({"4bt"}),
        .decode = four_bit,
-       .layout = layout(copy(2, 32001, four_bit_pixels))},
+       .layout = four_bit_layout},
+      // Offsets: RECOIL's Vertical Hires Interlace Editor unpacker.
+      {.id = 63,
+       .name = "Vertical Lace packed 320x200",
+       .recognised = named({"vhi"}),
+       .pack = packing::vhi_commands,
+       .unpacked_size = 17386,
+       .decode = two_frame_hires,
+       .layout = vertical_hires_lace_layout},
+      // Offsets: RECOIL's ECI Graphic Editor unpacker (.ecp).
+      {.id = 64,
+       .name = "ECI Editor packed 320x200",
+       .recognised = named(0x4000, {"ecp", "eci"}),
+       .pack = packing::eci_runs,
+       .unpacked_size = 32770,
+       .decode = two_frame_hires,
+       .layout = eci_layout},
+      // Offsets: RECOIL's Pixel Perfect unpacker; the load address as MANGO (image_c64.cpp) and
+      // GoDot's IFLI loader have it.
+      {.id = 65,
+       .name = "Pixel Perfect packed 320x200",
+       .recognised = named(0x3BFC, {"pp", "ppp"}),
+       .pack = packing::pixel_perfect_runs,
+       .mark = {"\x10\x10\x10"},
+       .unpacked_size = 33602,
+       .decode = two_frame_multicolor,
+       .layout = pixel_perfect_layout},
+      // Offsets: RECOIL's Zoomatic unpacker, into Koala Painter's layout.
+      {.id = 66,
+       .name = "Zoomatic 160x200",
+       .recognised = named({"zom"}),
+       .pack = packing::backward_runs_escape_last,
+       .unpacked_size = 10003,
+       .decode = multicolor,
+       .layout = koala_layout},
+      // Offsets: RECOIL's Boogie Down Paint unpacker, into Koala Painter's layout.
+      {.id = 67,
+       .name = "Boogie Down Paint 160x200",
+       .recognised = named({"bdp"}),
+       .pack = packing::boogie_down,
+       .unpacked_size = 10003,
+       .decode = multicolor,
+       .layout = koala_layout},
+      // Offsets: RECOIL's Flip unpacker; the load address as GoDot's Flip loader has it.
+      {.id = 68,
+       .name = "Flip packed FLI 160x200",
+       .recognised = named(0x38F0, {"fbi"}),
+       .pack = packing::backward_runs_escape_at_2,
+       .unpacked_size = 17218,
+       .decode = multicolor,
+       .layout = fli_designer_layout},
+      // Offsets: RECOIL's Flimatic decoder; the load address as GrafX2 (c64formats.c) has it.
+      // FLI with one background colour, after the bitmap.
+      {.id = 69,
+       .name = "Flimatic 160x200",
+       .sizes = {17410},
+       .recognised = named(0x3C00, {"flm"}),
+       .decode = multicolor,
+       .layout = flimatic_layout},
+      // Offsets: RECOIL's Flimatic unpacker. The pictures whose colour RAM is all 0, which RECOIL
+      // shows in hires, are shown in multicolour.
+      {.id = 70,
+       .name = "Flimatic packed 160x200",
+       .recognised = named({"flm"}),
+       .pack = packing::backward_runs_escape_last,
+       .unpacked_size = 17282,
+       .decode = multicolor,
+       .layout = flimatic_layout},
+      // Offsets: RECOIL's True Paint unpacker, into the plain MCI layout.
+      {.id = 71,
+       .name = "True Paint packed 320x200",
+       .recognised = named(0x0801, {"mci"}),
+       .pack = packing::true_paint_backwards,
+       .unpacked_size = 19434,
+       .decode = two_frame_multicolor,
+       .layout = true_paint_layout},
+      // Offsets: RECOIL's UFLI-editor unpacker; the load address as MANGO (image_c64.cpp) has
+      // it.
+      {.id = 72,
+       .name = "Crest Ufli packed 320x200",
+       .recognised = named(0x8000, {"ufl"}),
+       .pack = packing::ufli_runs,
+       .unpacked_size = 16194,
+       .decode = ufli,
+       .layout = ufli_layout},
+      // Offsets: RECOIL's FLI Graph unpacker.
+      {.id = 73,
+       .name = "FLI Graph packed 160x200",
+       .recognised = named({"bml", "fli", "flg"}),
+       .pack = packing::backward_runs_escape_at_2,
+       .unpacked_size = 17474,
+       .decode = multicolor,
+       .layout = fli_graph_layout},
+      // Offsets: RECOIL's Micro Illustrator unpacker, into the plain type's layout; the load
+      // address as GrafX2 (c64formats.c) has it.
+      {.id = 74,
+       .name = "Micro Illustrator RLE 160x200",
+       .recognised = named(0x18DC, {"mil"}),
+       .pack = packing::micro_illustrator_runs,
+       .unpacked_size = 10022,
+       .decode = multicolor,
+       .layout = micro_illustrator_layout},
+      // Offsets: GoDot's own documentation of its packed 4Bit files, which RECOIL reads alike.
+      {.id = 75,
+       .name = "GoDot 4-bit packed 320x200",
+       .recognised = named({"4bt"}),
+       .pack = packing::godot_runs,
+       .mark = {"GOD0", 0},
+       .unpacked_size = 32002,
+       .decode = four_bit,
+       .layout = four_bit_layout},
+      // Offsets: GoDot's own documentation of its clips, which RECOIL reads alike. The clip lies
+      // at the picture's top left.
+      {.id = 76,
+       .name = "GoDot clip 320x200",
+       .recognised = named({"clp"}),
+       .pack = packing::godot_clip,
+       .mark = {"GOD1", 0},
+       .unpacked_size = 32002,
+       .decode = four_bit,
+       .layout = four_bit_layout},
   });
 }();
 

@@ -160,3 +160,25 @@ picture_name picture_name_kind(std::string_view name) {
   }
   return picture_name::never;
 }
+
+bool has_picture_size_and_address(int64_t size, uint16_t load_address) {
+  for (const format_entry& format : format_table) {
+    if (format.pack == packing::none && format.has_size(size) &&
+        format.recognised.load_address_count > 0 &&
+        format.recognised.takes_load_address(load_address))
+      return true;
+  }
+  return false;
+}
+
+std::vector<std::string_view> picture_extensions() {
+  std::vector<std::string_view> extensions = {"vic"};
+  for (const format_entry& format : format_table) {
+    for (const std::string_view extension : format.recognised.extensions) {
+      if (!extension.empty() &&
+          std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
+        extensions.push_back(extension);
+    }
+  }
+  return extensions;
+}

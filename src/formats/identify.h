@@ -5,6 +5,7 @@
 #include <functional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 struct format_entry;
 
@@ -45,3 +46,12 @@ enum class picture_name : uint8_t {
   never,          // any other extension
 };
 picture_name picture_name_kind(std::string_view name);
+
+// Whether a file of size bytes that starts with this load address has the size and one of the
+// load addresses of an unpacked format: strict enough to pick C64 pictures out of files of
+// every other kind by their content alone, where nothing names them.
+bool has_picture_size_and_address(int64_t size, uint16_t load_address);
+
+// Every extension that names a picture (lower case, without the dot): "vic", then each
+// format's in table order, each once.
+std::vector<std::string_view> picture_extensions();

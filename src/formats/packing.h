@@ -33,6 +33,33 @@ enum class packing : uint8_t {
   // The whole file is a zlib stream (its header 0x78 0x9C reads as load address $9C78) of
   // the data after the load address.
   zlib,
+  // The escape byte at 2, then runs "escape count value" between plain bytes (ECI Graphic
+  // Editor; a count of 0 is refused, as readers disagree on it).
+  eci_runs,
+  // As eci_runs, a count of 0 repeating 256 times (UFLI).
+  ufli_runs,
+  // Bytes 0x10 0x10 0x10 at 2, the escape byte at 5, then runs "escape count value" of count + 1
+  // between plain bytes, ending with the file (Pixel Perfect).
+  pixel_perfect_runs,
+  // Commands "0 count" plain bytes and "1 count value", a count of 0 standing for 256 (Vertical
+  // Hires Interlace Editor).
+  vhi_commands,
+  // Boogie Down Paint: three versions, told by their first bytes.
+  boogie_down,
+  // Read from the file's end down: runs "escape count value" between plain bytes, the escape
+  // byte the file's last (Zoomatic, Flimatic), or the first of a 16-byte header at offset 2
+  // (Flip, FLI Graph).
+  backward_runs_escape_last,
+  backward_runs_escape_at_2,
+  // True Paint's self-showing files, read from the end down by the command tables of their own
+  // unpacker, down to the byte after the tables.
+  true_paint_backwards,
+  // Micro Illustrator's packed types 1 and 2, unpacked into the plain type's layout.
+  micro_illustrator_runs,
+  // GoDot's packed 4-bit pictures ("GOD0") and clips ("GOD1", put at the picture's top left):
+  // runs "0xAD count value", the file's last byte 0xAD.
+  godot_runs,
+  godot_clip,
 };
 
 inline constexpr std::string_view drazlace_mark = "DRAZLACE! 1.0";

@@ -151,6 +151,22 @@ entry_picture identify_read_entry(const container_stack& opened, const entry_byt
   return picture;
 }
 
+entry_picture place_entry_picture(const container_stack& opened, const entry_bytes& read,
+                                  file_buffer& file) {
+  entry_picture picture = identify_read_entry(opened, read, file.bytes);
+  if (picture.offset != 0)
+    std::copy(file.bytes.begin() + static_cast<ptrdiff_t>(picture.offset),
+              file.bytes.begin() + static_cast<ptrdiff_t>(picture.offset + picture.size),
+              file.bytes.begin());
+  return picture;
+}
+
+bool row_shows_picture(const entry_row& row) {
+  const bool file = row.role == row_role::picture || row.role == row_role::pc64_file ||
+                    (row.role == row_role::c64_file && row.type == "PRG");
+  return file && format_by_id(row.format_id) != nullptr;
+}
+
 std::string container_marker(std::string_view type_name) {
   return "<" + std::string(type_name) + ">";
 }

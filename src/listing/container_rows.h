@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_buffer.h"
 #include "containers/container_stack.h"
 
 enum class row_role : uint8_t {
@@ -43,6 +44,15 @@ struct entry_picture {
 };
 entry_picture identify_read_entry(const container_stack& opened, const entry_bytes& read,
                                   std::span<const uint8_t> bytes);
+
+// Tells the entry read whole into file as identify_read_entry does and moves its picture file
+// to the start of file (past a PC64 header).
+entry_picture place_entry_picture(const container_stack& opened, const entry_bytes& read,
+                                  file_buffer& file);
+
+// Whether the row's entry is a file whose picture can be shown: a picture file, a PC64 file, or
+// a disk's or tape's program file, of a known format.
+bool row_shows_picture(const entry_row& row);
 
 // A container's marker text: "<" + the type's name + ">".
 std::string container_marker(std::string_view type_name);

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -56,6 +57,40 @@ failure system_failure(std::string text) {
   return {std::move(text), std::strerror(errno)};
 }
 
+// Writes the source's bytes into fd from its position, flushes them to disk when asked and
+// closes it.
+result<> write_and_close(int fd, const file_bytes_source& source, bool sync) {
+  bool written = source([fd](std::span<const uint8_t> bytes) { return write_all(fd, bytes); });
+  written = written && (!sync || ::fsync(fd) == 0);
+  const failure write_error = system_failure("Stream write error");
+  const bool closed = ::close(fd) == 0;
+  if (written && closed) return {};
+  return written ? system_failure("Stream write error") : write_error;
+}
+
+// The regular file at path opened for writing, or -1 when there is none, it is a link or
+// anything but a regular file. Never blocks: a FIFO without a reader fails at once.
+int open_existing_regular(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+// Truncates the open file and writes the source's bytes from its start.
+result<> overwrite(int fd, const file_bytes_source& source, bool sync) {
+  if (::ftruncate(fd, 0) != 0) {
+    const failure truncating = system_failure("Stream write error");
+    ::close(fd);
+    return truncating;
+  }
+  return write_and_close(fd, source, sync);
+}
+
 }  // namespace
 
 result<> write_file_safely(const std::string& path, std::span<const std::span<const uint8_t>> parts,
@@ -74,17 +109,17 @@ result<> write_file_safely(const std::string& path, const file_bytes_source& sou
                            const write_options& options) {
   const std::string cannot_create = "Cannot create file " + path;
   if (path.empty() || path.back() == '/') return failure{cannot_create, "no file name"};
+  if (options.in_place) {
+    if (const int existing = open_existing_regular(path); existing >= 0)
+      return overwrite(existing, source, options.sync);
+  }
   std::string temp;
   const int fd = create_temporary(directory_of(path), temp);
   if (fd < 0) return system_failure(cannot_create);
 
-  bool written = source([fd](std::span<const uint8_t> bytes) { return write_all(fd, bytes); });
-  written = written && (!options.sync || ::fsync(fd) == 0);
-  const failure write_error = system_failure("Stream write error");
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed) {
+  if (result<> written = write_and_close(fd, source, options.sync); !written) {
     ::unlink(temp.c_str());
-    return written ? system_failure("Stream write error") : write_error;
+    return written;
   }
   if (!move_into_place(temp, path, options.replace_existing)) {
     const failure refused = system_failure(cannot_create);

@@ -7,6 +7,8 @@
 // where its file meant the C64's.
 inline constexpr std::string_view own_glyphs_note = "(drawn with Velora's own characters)";
 
-// Shapes both work surfaces for the model's canvas, every pixel black, sets
-// two_surface_picture from the format and decodes, renders and captions the model it loaded.
+// Draws the picture (draw_picture: both work surfaces shaped for the model's canvas, every
+// pixel black, two_surface_picture set from the format, the model decoded and rendered), then,
+// when it is shown, the caption below it on work surface A and, for a format of two frames, on
+// work surface B.
 void render_picture(const format_entry& format, picture_context& context);

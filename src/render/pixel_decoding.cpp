@@ -2,9 +2,9 @@
 
 #include "formats/four_bit_colours.h"
 #include "formats/ufli_sprites.h"
-#include "render/caption.h"
 #include "render/crt_renderer.h"
 #include "render/raster_decoding.h"
+#include "render/work_surfaces.h"
 
 namespace {
 
@@ -46,11 +46,6 @@ void decode_hires_frame(const video_bank& bitmap, const video_bank& screen, uint
   }
 }
 
-void caption_work_surface(picture_context& context, surface& work_surface) {
-  if (context.caption.shown)
-    draw_caption(context.caption.name, context.caption.format_name, work_surface);
-}
-
 // Two frames rendered into the two work surfaces, pixel over pixel: in INTERLACED mode they
 // take turns; in STATIC mode they are merged into work surface A as the eye sees them.
 void show_frames_pixel_over_pixel(picture_context& context) {
@@ -58,8 +53,6 @@ void show_frames_pixel_over_pixel(picture_context& context) {
     merge_frames(context);
     context.two_surface_picture = false;
   }
-  caption_work_surface(context, context.work_surface_a);
-  caption_work_surface(context, context.work_surface_b);
 }
 
 }  // namespace
@@ -82,8 +75,6 @@ void decode_two_frame_multicolor(picture_context& context) {
     render_320_wide(context, render_target::a);
     context.two_surface_picture = false;
   }
-  caption_work_surface(context, context.work_surface_a);
-  caption_work_surface(context, context.work_surface_b);
 }
 
 void decode_multicolor(picture_context& context) {
@@ -91,14 +82,12 @@ void decode_multicolor(picture_context& context) {
   decode_multicolor_frame(model, model.bitmap_a, model.screen_a, model.line_background,
                           context.chunky.chunky_a.data(), 1, 0);
   render_160_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void decode_hires(picture_context& context) {
   decode_hires_frame(context.model.bitmap_a, context.model.screen_a,
                      context.chunky.chunky_a.data());
   render_320_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void decode_ufli(picture_context& context) {
@@ -118,7 +107,6 @@ void decode_ufli(picture_context& context) {
     }
   }
   render_320_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void decode_two_frame_hires(picture_context& context) {
@@ -153,7 +141,6 @@ void decode_four_bit(picture_context& context) {
     }
   }
   render_320_wide(context, render_target::a);
-  caption_work_surface(context, context.work_surface_a);
 }
 
 void run_decoding(decoding kind, picture_context& context) {
@@ -189,4 +176,11 @@ void run_decoding(decoding kind, picture_context& context) {
       decode_four_bit(context);
       break;
   }
+}
+
+void draw_picture(const format_entry& format, picture_context& context) {
+  fit_work_surface(context.work_surface_a, context.model.canvas);
+  fit_work_surface(context.work_surface_b, context.model.canvas);
+  context.two_surface_picture = format.two_surface_picture();
+  run_decoding(format.decode, context);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Turning the picture model into colour indexes, as the C64's video chip reads its memory,
-// then rendering them and captioning the work surfaces.
+// then rendering them into the work surfaces. Nothing here draws text: the caption is
+// render_picture's (picture_chain.h), so what draws pictures alone never links the fonts.
 #include <cstdint>
 
 #include "formats/format_table.h"
@@ -30,24 +31,23 @@ constexpr uint16_t bitmap_offset(uint16_t position) {
 
 // Both frames of a two-colour-set picture: in INTERLACED mode one 160-wide buffer and one
 // work surface each; in STATIC mode frames A and B alternate in chunky_a, rendered 320 wide
-// into work surface A, and two_surface_picture is cleared. Both work surfaces get the caption.
+// into work surface A, and two_surface_picture is cleared.
 void decode_two_frame_multicolor(picture_context& context);
 
-// A one-frame multicolour picture into chunky_a, rendered and captioned on work surface A.
+// A one-frame multicolour picture into chunky_a, rendered on work surface A.
 void decode_multicolor(picture_context& context);
 
-// A hires picture into chunky_a (320 wide), rendered and captioned on work surface A.
+// A hires picture into chunky_a (320 wide), rendered on work surface A.
 void decode_hires(picture_context& context);
 
 // A hires picture with Crest UFLI's sprites under it: where a bitmap bit is clear and the
 // sprite bit under the pixel is set, the pixel takes the sprite colour instead of the screen
-// byte's low nibble. Into chunky_a, rendered and captioned on work surface A.
+// byte's low nibble. Into chunky_a, rendered on work surface A.
 void decode_ufli(picture_context& context);
 
 // Two hires frames pixel over pixel (hires interlace): in INTERLACED mode frame A into chunky_a
 // and work surface A, frame B into chunky_b and work surface B, in turn on the screen; in STATIC
 // mode both are rendered so and merged into work surface A, and two_surface_picture is cleared.
-// Both work surfaces get the caption.
 void decode_two_frame_hires(picture_context& context);
 
 // Two multicolour frames pixel over pixel, frame B with its own line backgrounds, 160 wide;
@@ -55,8 +55,13 @@ void decode_two_frame_hires(picture_context& context);
 void decode_two_frame_multicolor_aligned(picture_context& context);
 
 // A picture of 4-bit pixels into chunky_a (320 wide), each the colour of its brightness step,
-// rendered and captioned on work surface A.
+// rendered on work surface A.
 void decode_four_bit(picture_context& context);
 
 // Runs the given decoding.
 void run_decoding(decoding kind, picture_context& context);
+
+// Shapes both work surfaces for the model's canvas, every pixel black, sets two_surface_picture
+// from the format and runs its decoding on the model it loaded: the picture without its
+// caption.
+void draw_picture(const format_entry& format, picture_context& context);

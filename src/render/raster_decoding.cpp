@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "render/caption.h"
 #include "render/crt_renderer.h"
-#include "render/work_surfaces.h"
 
 namespace {
 
@@ -52,12 +50,6 @@ void decode_frame(const raster_frame& frame, canvas_size canvas, uint8_t* out, i
     decode_raster_line(frame, canvas, y, line.data());
     for (int x = 0; x < canvas.width; ++x) out[(y * canvas.width + x) * stride + offset] = line[x];
   }
-}
-
-void caption_work_surface(picture_context& context, surface& work_surface, int caption_top) {
-  if (context.caption.shown)
-    draw_caption(context.caption.name, context.caption.format_name, work_surface, caption_top,
-                 context.caption.note);
 }
 
 }  // namespace
@@ -113,8 +105,4 @@ void decode_raster(picture_context& context, raster_frames frames) {
         {canvas.height, canvas.width, 2, frames == raster_frames::multicolor_lace ? 2 : 0});
   }
   if (merged) context.two_surface_picture = false;
-  const int caption_top = caption_top_for(canvas);
-  caption_work_surface(context, context.work_surface_a, caption_top);
-  if (frames != raster_frames::one)
-    caption_work_surface(context, context.work_surface_b, caption_top);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Pictures held as a raster (formats/raster.h): each frame's lines into colour indexes, one per
-// hires pixel of the canvas, rendered at the canvas's own size and captioned.
+// hires pixel of the canvas, rendered at the canvas's own size.
 #include <cstdint>
 
 #include "render/picture_context.h"
@@ -19,7 +19,7 @@ enum class raster_frames : uint8_t {
 // graphics' colours, then the sprites over them, or under their foreground bits.
 void decode_raster_line(const raster_frame& frame, canvas_size canvas, int y, uint8_t* line);
 
-// Decodes every frame of the model's raster into the chunky buffers, renders them into the work
-// surfaces and captions them. In STATIC mode two frames are merged into chunky_a and
+// Decodes every frame of the model's raster into the chunky buffers and renders them into the
+// work surfaces. In STATIC mode two frames are merged into chunky_a and
 // work_surface_a, and two_surface_picture is cleared.
 void decode_raster(picture_context& context, raster_frames frames);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The file types the desktop learns from us: the MIME package file is valid shared-mime-info
 # XML, the database made from it alone maps our extensions to our types, and the desktop entry
-# and the thumbnailer name only types it defines (the thumbnailer only pictures).
+# and the thumbnailer name only types it defines (the thumbnailer pictures and disk images).
 # Usage: file_types_test.sh SOURCE_DIR TEMP_PARENT MIME_XML (the one the build writes)
 set -u
 data=$1/data
@@ -44,12 +44,16 @@ desktop_entry_types=$(types_of "$data/velora2003.desktop")
 for type in $desktop_entry_types $(types_of "$data/velora2003.thumbnailer"); do
   grep -qxF "$type" "$work/mime/types" || fail "$type is not defined"
 done
-[ "$(types_of "$data/velora2003.thumbnailer")" = image/x-c64-picture ] \
-  || fail "the thumbnailer takes more than pictures"
+[ "$(types_of "$data/velora2003.thumbnailer" | tr '\n' ' ')" = \
+  "image/x-c64-picture application/x-d64 application/x-d71 application/x-d81 " ] \
+  || fail "the thumbnailer takes other types than pictures and disk images"
 
 thumbnailer=$data/velora2003.thumbnailer
 [ "$(head -n 1 "$thumbnailer")" = "[Thumbnailer Entry]" ] || fail "thumbnailer group"
 grep -qxF 'TryExec=velora2003' "$thumbnailer" || fail "thumbnailer TryExec"
 grep -qxF 'Exec=velora2003 thumbnail -s %s %i %o' "$thumbnailer" || fail "thumbnailer Exec"
+# XFCE's service runs it before gdk-pixbuf's thumbnailer (priority 2), which uses our loader.
+sed -n '/^\[X-Tumbler Settings\]/,/^\[/p' "$thumbnailer" | grep -qxF 'Priority=3' \
+  || fail "thumbnailer priority for tumbler"
 
 exit $failed

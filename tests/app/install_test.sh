@@ -30,6 +30,10 @@ for f in bin/velora2003 share/velora2003/data/gfx/title_bar.png \
 done
 [ -x "$prefix/bin/velora2003" ] || fail "bin/velora2003 is not executable"
 [ -n "$(find "$prefix/lib" -name velora2003-sdl.so)" ] || fail "the display module is not installed"
+[ -n "$(find "$prefix/lib" -path '*/gdk-pixbuf-2.0/*/loaders/libpixbufloader-velora2003.so')" ] ||
+  fail "the gdk-pixbuf loader is not installed"
+[ -n "$(find "$prefix/lib" -path '*/qt5/plugins/imageformats/libqvelora2003.so')" ] ||
+  fail "the Qt image plugin is not installed"
 
 # The icon is a 256x256 PNG: signature, then IHDR width and height big-endian.
 icon=$prefix/share/icons/hicolor/256x256/apps/velora2003.png

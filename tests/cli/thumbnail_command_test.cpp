@@ -62,8 +62,74 @@ TEST_F(ThumbnailCommand, SizesAndRefusals) {
   picture("odd.pic", 500);
   EXPECT_EQ(thumbnail({"odd.pic", "odd.png"}), 1);
   EXPECT_NE(err.find("odd.pic: a size of 500 bytes names no format"), std::string::npos) << err;
-  EXPECT_EQ(thumbnail({"hires.pic", "hires.pic"}), 1);
-  EXPECT_EQ(read_file_bytes(dir / "hires.pic").size(), 9217u);
+  picture("same.png", 9217);
+  EXPECT_EQ(thumbnail({"same.png", "same.png"}), 1);
+  EXPECT_EQ(read_file_bytes(dir / "same.png").size(), 9217u);
+}
+
+// The thumbnail is drawn by the desktop plugins' path (no caption, the picture alone); at full
+// size it is exactly the picture the viewer's own chain renders from the work surface's top
+// left, for every format.
+TEST_F(ThumbnailCommand, AtFullSizeIsTheRenderedPictureOfEverySample) {
+  int checked = 0;
+  for (const char* folder : {"", "formats/"}) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(VELORA_SAMPLES_DIR) + "/" + folder)) {
+      const std::string path = entry.path().string();
+      if (!entry.is_regular_file() || entry.path().extension() == ".d64" ||
+          entry.path().extension() == ".md" || path.find("00-unknown") != std::string::npos)
+        continue;
+      ASSERT_EQ(thumbnail({"-s", "4096", path, "thumb.png"}), 0) << path << ": " << err;
+      single(path, "render.png");
+      int width = 0, height = 0, thumb_width = 0, thumb_height = 0;
+      const std::vector<uint32_t> full = png_pixels(dir / "render.png", &width, &height);
+      const std::vector<uint32_t> thumb =
+          png_pixels(dir / "thumb.png", &thumb_width, &thumb_height);
+      ASSERT_GE(thumb_width, 640) << path;
+      ASSERT_GE(thumb_height, 400) << path;
+      ASSERT_LE(thumb_width, width) << path;
+      for (int y = 0; y < thumb_height; ++y)
+        ASSERT_TRUE(std::equal(thumb.begin() + y * thumb_width,
+                               thumb.begin() + (y + 1) * thumb_width, full.begin() + y * width))
+            << path << " line " << y;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 40);
+}
+
+// A disk image's thumbnail is its first picture; one without a picture gets none, so the file
+// manager keeps its icon.
+TEST_F(ThumbnailCommand, ADiskImageShowsItsFirstPicture) {
+  disk_image("disk.d64");
+  ASSERT_EQ(thumbnail({"disk.d64", "disk.png"}), 0) << err;
+  ASSERT_EQ(thumbnail({"disk.d64:1", "entry.png"}), 0) << err;
+  EXPECT_EQ(read_file_bytes(dir / "disk.png"), read_file_bytes(dir / "entry.png"));
+
+  const std::vector<d64_file> files = {{"ODD", 0x82, odd}};
+  write_file_bytes(dir / "empty.d64", d64_image_of(files));
+  EXPECT_EQ(thumbnail({"empty.d64", "empty.png"}), 1);
+  EXPECT_NE(err.find("empty.d64: the disk image holds no picture that can be shown"),
+            std::string::npos)
+      << err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "empty.png"));
+}
+
+// A thumbnail service makes OUTPUT itself and reads the picture back through its own
+// descriptor; PNG is the only kind a thumbnail is written as.
+TEST_F(ThumbnailCommand, WritesAnExistingOutputInPlaceAndOnlyAsPng) {
+  picture("hires.pic", 9217);
+  write_file_bytes(dir / "made-by-service.png", {});
+  std::ifstream service(dir / "made-by-service.png", std::ios::binary);
+  ASSERT_EQ(thumbnail({"hires.pic", "made-by-service.png"}), 0) << err;
+  const std::vector<uint8_t> seen{std::istreambuf_iterator<char>(service), {}};
+  ASSERT_GE(seen.size(), 8u);
+  EXPECT_EQ(seen[1], 'P');
+
+  EXPECT_EQ(thumbnail({"hires.pic", "out.bmp"}), 2);
+  EXPECT_NE(err.find("out.bmp: a thumbnail is a PNG file"), std::string::npos) << err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.bmp"));
+  EXPECT_EQ(thumbnail({"hires.pic", "OUT.PNG"}), 0) << err;
 }
 
 }  // namespace

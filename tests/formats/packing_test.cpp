@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -82,6 +83,109 @@ TEST(Packing, RunsBetweenPlainBytes) {
   const std::string plain = std::string("FUNPAINT (MT) \0\x99", 16);
   EXPECT_FALSE(
       unpacks(packing::funpaint_runs, file_of(0x3FF0, plain, {1, 0x99, 3, 7, 2, 0x99, 0}), {23}));
+}
+
+// The count byte of 0, the plain-byte blocks and the commands each reader has.
+TEST(Packing, EscapeRunsAndCommandStreams) {
+  // UFLI reads a count of 0 as 256; ECI's readers disagree on it, so it is refused there.
+  EXPECT_TRUE(unpacks(packing::ufli_runs, file_of(0x8000, "", {0x99, 1, 0x99, 0, 7, 2}), {260}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 257, out.bytes.begin() + 260), bytes({7, 7, 2}));
+  EXPECT_TRUE(unpacks(packing::eci_runs, file_of(0x4000, "", {0x99, 1, 0x99, 3, 7, 2}), {7}));
+  EXPECT_FALSE(unpacks(packing::eci_runs, file_of(0x4000, "", {0x99, 1, 0x99, 0, 7, 2}), {4}));
+  // Pixel Perfect's runs are one longer than their count, and its stream ends with the file.
+  const std::string_view pixel_perfect = "\x10\x10\x10\x99";
+  EXPECT_TRUE(unpacks(packing::pixel_perfect_runs,
+                      file_of(0x3BFC, pixel_perfect, {1, 0x99, 2, 7, 0x99, 0, 2}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({1, 7, 7, 7, 2}));
+  EXPECT_FALSE(unpacks(packing::pixel_perfect_runs,
+                       file_of(0x3BFC, pixel_perfect, {1, 0x99, 2, 7, 0x99, 0, 2, 0}), {7}));
+
+  // "0 count" plain bytes and "1 count value"; 0 counts 256.
+  EXPECT_TRUE(unpacks(packing::vhi_commands, file_of(0x2000, "", {0, 2, 5, 6, 1, 3, 7}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({5, 6, 7, 7, 7}));
+  EXPECT_TRUE(unpacks(packing::vhi_commands, file_of(0x2000, "", {1, 0, 9}), {258}));
+  EXPECT_FALSE(unpacks(packing::vhi_commands, file_of(0x2000, "", {2, 2, 5, 6}), {4}));
+  EXPECT_FALSE(unpacks(packing::vhi_commands, file_of(0x2000, "", {0, 3, 5, 6}), {5}));
+
+  // Boogie Down Paint: version 4's commands, version 1's escape at 8, version 5's two escapes,
+  // the second with a count of two bytes.
+  EXPECT_TRUE(unpacks(packing::boogie_down, file_of(0, "", {0xFE, 2, 0, 5, 6, 0xFF, 3, 7}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({5, 6, 7, 7, 7}));
+  EXPECT_FALSE(unpacks(packing::boogie_down, file_of(0, "", {5, 6, 0xFF, 3, 7}), {7}));
+  EXPECT_TRUE(unpacks(packing::boogie_down,
+                      file_of(0, "\x02\x04\x10\x36\x30\x30", {0x99, 0, 1, 0x99, 3, 7, 2}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({1, 7, 7, 7, 2}));
+  EXPECT_TRUE(unpacks(packing::boogie_down,
+                      file_of(0, "BDP 5.00", {0x98, 0x99, 1, 0x98, 3, 7, 0x99, 2, 1, 8}), {264}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({1, 7, 7, 7, 8}));
+  EXPECT_EQ(out[263], 8);
+}
+
+// Streams read from the file's end down: plain bytes, runs "escape count value" in reading
+// order, and True Paint's own command tables.
+TEST(Packing, StreamsReadBackwards) {
+  EXPECT_TRUE(
+      unpacks(packing::backward_runs_escape_last, file_of(0, "", {1, 7, 3, 0x99, 2, 0x99}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({1, 7, 7, 7, 2}));
+  EXPECT_FALSE(
+      unpacks(packing::backward_runs_escape_last, file_of(0, "", {7, 9, 0x99, 2, 0x99}), {7}));
+  const std::string header = std::string("\x99", 1) + std::string(15, '\0');
+  EXPECT_TRUE(unpacks(packing::backward_runs_escape_at_2,
+                      file_of(0x38F0, header, {1, 7, 3, 0x99, 2}), {7}));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 7), bytes({1, 7, 7, 7, 2}));
+  // Bytes left below the stream are header, not stream, where it must end with the file.
+  EXPECT_FALSE(unpack(packing::backward_runs_escape_at_2,
+                      file_of(0x38F0, header, {4, 1, 7, 3, 0x99, 2}), {7}, out, stream_end::exact));
+
+  // True Paint: three zeros (0x97), an escaped command byte (0x98), count + 2 of a value (0x99).
+  bytes true_paint(0x8E, 0);
+  std::fill(true_paint.begin() + 0x78, true_paint.begin() + 0x81, 0x55);
+  true_paint[0x4F] = 0x42;
+  for (const auto [e, type, flag] :
+       {std::array<uint8_t, 3>{0, 0x11, 0x99}, {1, 0x19, 0x98}, {2, 0x0B, 0x97}}) {
+    true_paint[0x78 + e] = type;
+    true_paint[0x81 + e] = flag;
+  }
+  true_paint.insert(true_paint.end(), {5, 7, 1, 0x99, 0x99, 0x98, 0x97});
+  ASSERT_TRUE(unpack(packing::true_paint_backwards, true_paint, {10}, out, stream_end::exact));
+  EXPECT_EQ(bytes(out.bytes.begin() + 2, out.bytes.begin() + 10),
+            bytes({5, 7, 7, 7, 0x99, 0x42, 0x42, 0x42}));
+  // Short of its last command, the stream reads on into the tables: not where it must end.
+  true_paint.pop_back();
+  EXPECT_FALSE(unpack(packing::true_paint_backwards, true_paint, {10}, out, stream_end::exact));
+}
+
+// Micro Illustrator's two packed types, whose screen RAM and bitmap are stored in other orders
+// than the plain type's, and GoDot's 4-bit picture and clip.
+TEST(Packing, PicturesStoredInOtherOrders) {
+  bytes mil(22, 0);
+  mil.insert(mil.end(), {0x80, 0x03, 0xE8});  // 1000 plain bytes: the screen RAM, 0, 1, 2...
+  for (int k = 0; k < 1000; ++k) mil.push_back(static_cast<uint8_t>(k % 251));
+  mil.insert(mil.end(), {0, 0x23, 0x28, 9});  // 9000 times 9
+  mil[7] = 2;  // the bitmap line by line; the screen RAM as the plain type's
+  ASSERT_TRUE(unpacks(packing::micro_illustrator_runs, mil, {10022}));
+  EXPECT_EQ(out[22 + 40], 40);
+  EXPECT_EQ(out[7], 0);
+  mil[7] = 1;  // column by column, the even rows first
+  ASSERT_TRUE(unpacks(packing::micro_illustrator_runs, mil, {10022}));
+  EXPECT_EQ(out[22 + 40], 13);
+  EXPECT_EQ(out[22 + 80], 1);
+  mil[7] = 3;
+  EXPECT_FALSE(unpacks(packing::micro_illustrator_runs, mil, {10022}));
+
+  bytes godot = {'G', 'O', 'D', '0'};
+  for (int k = 0; k < 125; ++k) godot.insert(godot.end(), {0xAD, 0, 3});
+  godot.push_back(0xAD);
+  ASSERT_TRUE(unpacks(packing::godot_runs, godot, {32002}));
+  EXPECT_EQ(out[32001], 3);
+  godot.pop_back();
+  EXPECT_FALSE(unpacks(packing::godot_runs, godot, {32002}));
+  // A clip of one cell lands at the picture's top left; the rest is cleared.
+  const bytes clip = {'G', 'O', 'D', '1', 0, 0, 1, 1, 0xAD, 32, 0x55, 0xAD};
+  ASSERT_TRUE(unpacks(packing::godot_clip, clip, {32002}));
+  EXPECT_EQ(out[33], 0x55);
+  EXPECT_EQ(out[34], 0);
+  EXPECT_FALSE(unpacks(packing::godot_clip, {'G', 'O', 'D', '1', 0, 0, 41, 1, 0xAD}, {32002}));
 }
 
 // The commands of a Hires Manager picture in the order they are read, from the file's end:

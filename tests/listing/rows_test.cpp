@@ -52,4 +52,16 @@ TEST(DiskRows, NamesKeepTheirRawBytes) {
                                       16));
 }
 
+// What a batch renders and a container's thumbnail shows: program files of a known format.
+TEST(DiskRows, OnlyProgramFilesOfAKnownFormatShowPictures) {
+  const std::vector<uint8_t> picture = counting_bytes(10018), odd = counting_bytes(1234);
+  const std::vector<d64_file> files = {
+      {"PIC", 0x82, picture}, {"A", 0x82, odd}, {"S", 0x81, picture}};
+  const std::vector<entry_row> rows = disk_rows(files);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_TRUE(row_shows_picture(rows[0]));
+  EXPECT_FALSE(row_shows_picture(rows[1]));
+  EXPECT_FALSE(row_shows_picture(rows[2]));
+}
+
 }  // namespace

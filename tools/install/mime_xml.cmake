@@ -1,31 +1,8 @@
 # Writes the desktop's file types from the format table: cmake -DPROGRAM=... -DTEMPLATE=...
-# -DOUTPUT=... -P mime_xml.cmake. Every extension of `velora2003 formats` becomes a glob of
-# image/x-c64-picture, but those that freedesktop.org.xml already gives to another type: a
-# second claim would make the desktop guess between the two.
-set(taken_by_the_desktop
-  fli  # video/x-flic, Autodesk animations
-  gg   # application/x-gamegear-rom
-  gih  # image/x-gimp-gih, GIMP brush pipes
-  rp   # image/vnd.rn-realpix
-  rpm  # application/x-rpm, RPM packages
-)
-execute_process(COMMAND ${PROGRAM} formats OUTPUT_VARIABLE table RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "${PROGRAM} formats failed: ${status}")
-endif()
-set(extensions vic)
-string(REPLACE "\n" ";" lines "${table}")
-foreach(line ${lines})
-  string(REPLACE "\t" ";" columns "${line}")
-  list(GET columns 4 named)
-  if(NOT named STREQUAL "-")
-    string(REPLACE "," ";" named "${named}")
-    list(APPEND extensions ${named})
-  endif()
-endforeach()
-list(REMOVE_DUPLICATES extensions)
-list(REMOVE_ITEM extensions ${taken_by_the_desktop})
-list(SORT extensions)
+# -DOUTPUT=... -P mime_xml.cmake. Every picture extension (picture_extensions.cmake) becomes a
+# glob of image/x-c64-picture.
+include(${CMAKE_CURRENT_LIST_DIR}/picture_extensions.cmake)
+velora_picture_extensions(${PROGRAM} extensions)
 set(PICTURE_GLOBS "")
 foreach(extension ${extensions})
   string(APPEND PICTURE_GLOBS "    <glob pattern=\"*.${extension}\"/>\n")

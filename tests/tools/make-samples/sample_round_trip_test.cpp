@@ -119,7 +119,10 @@ TEST_P(SampleRoundTrip, FileIsIdentifiedByItsNameSizeAndLoadAddress) {
   EXPECT_EQ(in_disk_image_only ? identify_by_content(size, peek, file_place::disk_image)
                                : identify_file(sample.file_name, size, peek),
             sample.format_id);
-  EXPECT_EQ(work.file[0] | work.file[1] << 8, sample.load_address);
+  // A mark at the file's start takes the load address's place.
+  if (format.mark.empty() || format.mark.at >= 2) {
+    EXPECT_EQ(work.file[0] | work.file[1] << 8, sample.load_address);
+  }
 }
 
 TEST_P(SampleRoundTrip, LoadingReadsBackTheFittedPicture) {

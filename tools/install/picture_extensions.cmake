@@ -1,0 +1,32 @@
+# The extensions the desktop learns to give image/x-c64-picture: "vic" and every extension of
+# `velora2003 formats`, but those that freedesktop.org.xml already gives to another type: a
+# second claim would make the desktop guess between the two. Include it, then call
+# velora_picture_extensions(PROGRAM VARIABLE).
+set(taken_by_the_desktop
+  fli  # video/x-flic, Autodesk animations
+  gg   # application/x-gamegear-rom
+  gih  # image/x-gimp-gih, GIMP brush pipes
+  rp   # image/vnd.rn-realpix
+  rpm  # application/x-rpm, RPM packages
+)
+
+function(velora_picture_extensions program variable)
+  execute_process(COMMAND ${program} formats OUTPUT_VARIABLE table RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${program} formats failed: ${status}")
+  endif()
+  set(extensions vic)
+  string(REPLACE "\n" ";" lines "${table}")
+  foreach(line ${lines})
+    string(REPLACE "\t" ";" columns "${line}")
+    list(GET columns 4 named)
+    if(NOT named STREQUAL "-")
+      string(REPLACE "," ";" named "${named}")
+      list(APPEND extensions ${named})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES extensions)
+  list(REMOVE_ITEM extensions ${taken_by_the_desktop})
+  list(SORT extensions)
+  set(${variable} ${extensions} PARENT_SCOPE)
+endfunction()
