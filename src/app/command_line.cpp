@@ -45,10 +45,12 @@ std::optional<int> window_scale(std::string_view value, std::string& error) {
   return scale;
 }
 
-// The viewer's options and start folder, into cl; a palette named by --palette into palette.
+// The viewer's options and start folder, into cl; a palette named by --palette into palette, a
+// character ROM named by --chargen into chargen.
 // Whether a start folder or file was given.
 bool read_viewer_arguments(std::span<const std::string_view> args, command_line& cl,
-                           std::optional<std::string_view>& palette) {
+                           std::optional<std::string_view>& palette,
+                           std::optional<std::string_view>& chargen) {
   bool have_start_dir = false;
   bool options_ended = false;
   for (size_t i = 0; i < args.size() && cl.error.empty() && cl.action == program_action::view;
@@ -76,6 +78,9 @@ bool read_viewer_arguments(std::span<const std::string_view> args, command_line&
     } else if (option_value(args, i, "--data-dir", value, cl.error)) {
       if (cl.error.empty() && value.empty()) cl.error = "--data-dir needs a directory";
       cl.data_dir = value;
+    } else if (option_value(args, i, "--chargen", value, cl.error)) {
+      if (cl.error.empty() && value.empty()) cl.error = "--chargen needs a file";
+      chargen = value;
     } else if (option_value(args, i, "--palette", value, cl.error)) {
       if (cl.error.empty() && value.empty()) cl.error = "--palette needs a file or a preset name";
       palette = value;
@@ -104,8 +109,8 @@ command_line parse_command_line(std::span<const std::string_view> args) {
       return cl;
     }
   }
-  std::optional<std::string_view> palette;
-  const bool have_start_dir = read_viewer_arguments(args, cl, palette);
+  std::optional<std::string_view> palette, chargen;
+  const bool have_start_dir = read_viewer_arguments(args, cl, palette, chargen);
   if (!cl.error.empty() || cl.action != program_action::view) return cl;
   if (have_start_dir) {
     const result<start_target> start = classify_start(cl.start_dir);
@@ -115,6 +120,12 @@ command_line parse_command_line(std::span<const std::string_view> args) {
     }
     cl.start = *start;
     cl.start_dir = cl.start.folder;
+  }
+  if (chargen) {
+    // Made absolute now, before the change to the start folder.
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(*chargen, ec);
+    cl.chargen_file = ec ? std::string(*chargen) : absolute.string();
   }
   if (palette) {
     // Resolved now, before the change to the start folder, so a relative path means what it said.
@@ -133,9 +144,10 @@ command_line parse_command_line(std::span<const std::string_view> args) {
 
 std::string usage_text() {
   return "Usage: velora2003 [--windowed] [--scale N] [--integer-scale] [--data-dir DIR]\n"
-         "                  [--palette FILE|PRESET] [START]\n"
+         "                  [--palette FILE|PRESET] [--chargen FILE] [START]\n"
          "       velora2003 render INPUT -o OUTPUT [--mode static|interlaced] [--frame a|b]\n"
          "                         [--inertia 0-10] [--scanline 0-9] [--palette FILE|PRESET]\n"
+         "                         [--chargen FILE]\n"
          "       velora2003 render INPUT... -o DIR/ [--format bmp|png] [-j N] [--overwrite]\n"
          "                         [options as above]\n"
          "       velora2003 thumbnail [-s SIZE] INPUT OUTPUT.png\n"
@@ -165,6 +177,8 @@ std::string usage_text() {
          "  --palette P      read the colours from file P or the shipped preset P (default:\n"
          "                   Velora2003.cfg in the start folder, else\n"
          "                   $XDG_CONFIG_HOME/velora2003/Velora2003.cfg)\n"
+         "  --chargen FILE   draw text screens with this C64 character ROM (4096 bytes;\n"
+         "                   default: an emulator's, else the program's own characters)\n"
          "  render           write pictures as the viewer renders them, to BMP or PNG; a batch\n"
          "                   into DIR/ uses -j N workers (default: one per CPU) and leaves\n"
          "                   existing files alone unless --overwrite is given; a container in\n"

@@ -18,6 +18,7 @@ struct command_line {
   std::string start_dir;     // the folder to change to (START's own, or its file's); empty: stay
   start_target start;        // what START names; a folder unless a file was given
   std::string palette_file;  // --palette resolved to a file; empty: look up
+  std::string chargen_file;  // --chargen as an absolute path; empty: look up
   std::vector<std::string_view> command_args;  // the arguments after a subcommand's name
   std::string error;                           // bad usage, one line without the program name
 };

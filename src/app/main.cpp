@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     case program_action::render:
       return run_render_command(cl.command_args, find_data_dir(""), io);
     case program_action::thumbnail:
-      return run_thumbnail_command(cl.command_args, io);
+      return run_thumbnail_command(cl.command_args, find_data_dir(""), io);
     case program_action::info:
       return run_info_command(cl.command_args, io);
     case program_action::list:
@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
     std::cerr << display_mode_error << '\n' << describe(screen.why()) << '\n';
     return 1;
   }
-  const int status = run_viewer(**screen, std::cerr, data_dir, cl.palette_file, cl.start);
+  const int status =
+      run_viewer(**screen, std::cerr, data_dir, cl.palette_file, cl.start, cl.chargen_file);
   screen->reset();
   close_fonts();
   return status;

@@ -22,5 +22,7 @@ int run_list_command(std::span<const std::string_view> args, console& io);
 // The format table, one line per format: id, name, sizes, load addresses, extensions, whether
 // packed, frames; tab-separated.
 int run_formats_command(std::span<const std::string_view> args, console& io);
-// A small PNG of the picture alone, as file managers show it.
-int run_thumbnail_command(std::span<const std::string_view> args, console& io);
+// A small PNG of the picture alone, as file managers show it; data_dir holds our own character
+// set for text screens.
+int run_thumbnail_command(std::span<const std::string_view> args, const std::string& data_dir,
+                          console& io);

@@ -37,6 +37,7 @@ std::string addresses_text(const format_names_and_addresses& recognised) {
 
 void print_format(const format_entry& format, std::ostream& out) {
   const bool packed = format.pack != packing::none;
+  const bool any_size = packed || (format.arrange != arrangement::none && format.sizes[0] == 0);
   const std::array<int32_t, 2> unpacked = {format.unpacked_size, format.longer_unpacked_size};
   std::string extensions;
   for (std::string_view extension : format.recognised.extensions) {
@@ -45,10 +46,13 @@ void print_format(const format_entry& format, std::ostream& out) {
     extensions += extension;
   }
   out << unsigned{format.id} << '\t' << format.name << '\t'
-      << (packed ? "any" : sizes_text(format.sizes) + without_load_address_text(format)) << '\t'
+      << (any_size ? "any" : sizes_text(format.sizes) + without_load_address_text(format)) << '\t'
       << addresses_text(format.recognised) << '\t' << (extensions.empty() ? "-" : extensions)
-      << '\t' << (packed ? "unpacks to " + sizes_text(unpacked) : "no") << '\t'
-      << unsigned{format.frames()} << '\n';
+      << '\t'
+      << (packed            ? "unpacks to " + sizes_text(unpacked)
+          : format.packed() ? "yes"
+                            : "no")
+      << '\t' << unsigned{format.frames()} << '\n';
 }
 
 }  // namespace

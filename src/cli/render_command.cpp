@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/render_input.h"
 #include "cli/render_options.h"
+#include "render/character_rom_lookup.h"
 #include "render/palette_lookup.h"
 
 namespace {
@@ -16,6 +17,7 @@ namespace {
 constexpr const char* usage =
     "usage: velora2003 render INPUT -o OUTPUT [--mode static|interlaced] [--frame a|b]\n"
     "                         [--inertia 0-10] [--scanline 0-9] [--palette FILE|PRESET]\n"
+    "                         [--chargen FILE]\n"
     "       velora2003 render INPUT... -o DIR/ [--format bmp|png] [-j N] [--overwrite]\n"
     "                         [options as above]\n";
 
@@ -124,5 +126,12 @@ int run_render_command(std::span<const std::string_view> args, const std::string
   result<render_options> options = parse_render_options(args);
   if (!options) return bad_usage(io, options.error());
   if (!load_render_palette(*options, data_dir, io, options->settings.palette)) return 2;
+  const result<character_rom> rom =
+      find_character_rom(options->chargen_file, data_dir, chargen_environment_from_process());
+  if (!rom) {
+    io.err << "velora2003: render: cannot read character ROM " << rom.error() << '\n';
+    return 2;
+  }
+  options->settings.rom = *rom;
   return options->batch ? render_batch(*options, io) : render_one(*options, io);
 }

@@ -18,14 +18,19 @@ render_workspace& program_workspace() {
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
   clear_picture_workspace(work);
+  work.model.rom = settings.rom;
   const result<render_input> read = read_render_input(input, work.file, work.containers);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr) return failure{no_format_text(input, read->size)};
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
-  if (!load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model))
-    return failure{"the packed picture does not unpack to its format's size"};
+  if (const result<> loaded =
+          load_picture(*format, work.file, read->bytes_read, work.unpacked, work.model);
+      !loaded)
+    return failure{format->arrange != arrangement::none
+                       ? loaded.error()
+                       : "the packed picture does not unpack to its format's size"};
 
   picture_context context{work.model,
                           work.chunky,

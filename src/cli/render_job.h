@@ -21,6 +21,7 @@ struct render_settings {
   render_target frame = render_target::a;
   palette_colours palette = default_palette;
   bool caption = true;  // the box with the picture's name under it
+  character_rom rom;    // what text screens are drawn with
 };
 
 // Everything one render works on. Large: give each thread one, made once and reused.

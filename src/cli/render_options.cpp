@@ -42,6 +42,8 @@ result<> apply_option(std::string_view option, std::string_view value, render_op
     const auto jobs = whole_number_in(value, 1, most_jobs);
     if (!jobs) return failure{"-j is a number of workers from 1 to 256"};
     options.jobs = static_cast<unsigned>(*jobs);
+  } else if (option == "--chargen") {
+    options.chargen_file = std::string(value);
   } else {
     options.palette_value = std::string(value);
   }
@@ -49,8 +51,8 @@ result<> apply_option(std::string_view option, std::string_view value, render_op
 }
 
 bool takes_value(std::string_view arg) {
-  for (std::string_view option :
-       {"-o", "--mode", "--frame", "--inertia", "--scanline", "--palette", "--format", "-j"})
+  for (std::string_view option : {"-o", "--mode", "--frame", "--inertia", "--scanline", "--palette",
+                                  "--chargen", "--format", "-j"})
     if (arg == option) return true;
   return false;
 }

@@ -18,6 +18,7 @@ struct render_options {
   unsigned jobs = 0;       // -j: the batch's workers; 0: one per CPU the process may use
   render_settings settings;
   std::optional<std::string> palette_value;  // --palette as given
+  std::optional<std::string> chargen_file;   // --chargen as given
 };
 
 // The options of "render ARGS"; fails with why they are not usable. "--" ends the options.

@@ -14,6 +14,7 @@
 #include "imaging/viewer_palette.h"
 #include "output/image_export.h"
 #include "output/png_file.h"
+#include "render/character_rom_lookup.h"
 #include "surface/surface_shrink.h"
 
 namespace {
@@ -64,7 +65,8 @@ result<picture_image> draw_thumbnail_picture(const std::string& input, thumbnail
 
 }  // namespace
 
-int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
+int run_thumbnail_command(std::span<const std::string_view> args, const std::string& data_dir,
+                          console& io) {
   int longest = default_longest_side;
   std::vector<std::string> names;
   bool options_ended = false;
@@ -94,6 +96,9 @@ int run_thumbnail_command(std::span<const std::string_view> args, console& io) {
     return 1;
   }
 
+  // The ROM the viewer would find, else ours: with none chosen, the lookup cannot fail.
+  program_space.work.model.rom =
+      *find_character_rom(std::nullopt, data_dir, chargen_environment_from_process());
   const result<picture_image> picture = draw_thumbnail_picture(input, program_space);
   if (!picture) {
     io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "

@@ -16,6 +16,10 @@ static_assert(table_in_order());
 // has an unpacked size (and a longer one only beyond it) and no sizes of its own.
 constexpr bool layouts_consistent() {
   for (const format_entry& format : format_table) {
+    if (format.arrange != arrangement::none) {
+      if (!format.layout.empty() || format.pack != packing::none) return false;
+      continue;
+    }
     if (format.layout.empty()) return false;
     const bool packed = format.pack != packing::none;
     if (packed != (format.unpacked_size != 0) || (packed && format.sizes[0] != 0)) return false;
@@ -59,6 +63,10 @@ uint8_t format_id_by_size(int64_t size) {
 
 result<> load_picture(const format_entry& format, const file_buffer& file, uint32_t file_size,
                       file_buffer& unpacked, picture_model& model) {
+  if (format.arrange != arrangement::none)
+    return arrange_picture(format.arrange,
+                           std::span(file.bytes).first(std::min<size_t>(file_size, 65536)),
+                           unpacked, model);
   const file_buffer* bytes = &file;
   if (format.pack != packing::none) {
     const std::span<const uint8_t> packed(file.bytes.data(), std::min<size_t>(file_size, 65536));
@@ -78,5 +86,6 @@ result<> load_picture(const format_entry& format, const file_buffer& file, uint3
   // The layouts' pictures are one screen.
   model.canvas = canvas_size{};
   model.drawn_with_own_glyphs = false;
+  model.cropped = false;
   return {};
 }

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "formats/arrangement.h"
 #include "formats/packing.h"
 #include "formats/picture_layout.h"
 
@@ -105,8 +106,11 @@ struct format_entry {
   int32_t unpacked_size = 0;
   int32_t longer_unpacked_size = 0;
   decoding decode{};
-  // How the file's bytes reach the picture model.
+  // How the file's bytes reach the picture model: the steps of a layout, or an arrangement
+  // that checks the file and draws it into the model's raster. A format with an arrangement
+  // and no sizes takes files of any size the arrangement takes.
   format_layout layout{};
+  arrangement arrange = arrangement::none;
 
   // 1, or 2 for two pictures shown in turn.
   constexpr uint8_t frames() const { return frames_of(decode); }
@@ -115,6 +119,8 @@ struct format_entry {
   constexpr unpacked_sizes unpacks_to() const {
     return {static_cast<uint32_t>(unpacked_size), static_cast<uint32_t>(longer_unpacked_size)};
   }
+  // Whether the format's files are packed.
+  constexpr bool packed() const { return pack != packing::none || arrangement_unpacks(arrange); }
   // Whether files of size bytes, load address included, are of the format.
   constexpr bool has_size(int64_t size) const {
     for (int32_t own : sizes)
@@ -995,6 +1001,93 @@ inline constexpr auto format_table = [] {
        .unpacked_size = 32002,
        .decode = four_bit,
        .layout = four_bit_layout},
+      // Two FLI screens, one under the other, with the mark 'b' at offset 2 (BFLI, the
+      // format's own notes); the three columns under the FLI bug are not pictured.
+      {.id = 77,
+       .name = "BFLI 148x400",
+       .sizes = {33795},
+       .recognised = loaded_at({0x3BFF}, {"bfli", "bfl"}),
+       .decode = raster,
+       .arrange = arrangement::bfli},
+      // Byte 0 tells a screen ('B'), a double page ('G') or a clip of its own size ('P');
+      // there is no load address (Printfox and Pagefox manuals, RECOIL's format notes).
+      {.id = 78,
+       .name = "Printfox and Pagefox pages",
+       .recognised = named({"pg", "gb", "bs"}),
+       .decode = raster,
+       .arrange = arrangement::printfox},
+      // Screen codes, border, background, the $D018 value that picks the character set, then
+      // the colour RAM (PETSCII Editor; a public converter's writer).
+      {.id = 79,
+       .name = "PETSCII Editor 320x200",
+       .sizes = {2026},
+       .recognised = named(0x3000, {"pet"}),
+       .decode = raster,
+       .arrange = arrangement::pet},
+      // Pen colour, background, border, screen codes, colour RAM (Petdraw64; the same writer).
+      {.id = 80,
+       .name = "Petdraw 64 320x200",
+       .sizes = {2029},
+       .recognised = named(0x3171, {"pdr"}),
+       .decode = raster,
+       .arrange = arrangement::pdr},
+      // "FLUFF64", a version, the picture's type, then its cells or its screen (TRSE's
+      // FLUFF writer; RECOIL's format notes).
+      {.id = 81,
+       .name = "FLUFF64 (TRSE)",
+       .recognised = named({"flf"}),
+       .decode = raster,
+       .arrange = arrangement::fluff},
+      // Up to 256 characters, 8 bytes each, after the load address (RECOIL's format notes).
+      {.id = 82,
+       .name = "Font 256x64",
+       .recognised = named(0x3800, {"64c"}),
+       .decode = raster,
+       .arrange = arrangement::font_64c},
+      // 64 characters of a Shoot-'Em-Up Construction Kit game, loaded at $0042.
+      {.id = 83,
+       .name = "SEUCK font 256x16",
+       .sizes = {514},
+       .recognised = named(0x0042, {"g"}),
+       .decode = raster,
+       .arrange = arrangement::seuck_font},
+      // 113 characters of 9 bytes, loaded at $F0B0 (RECOIL's format notes).
+      {.id = 84,
+       .name = "ZS font 256x32",
+       .sizes = {1026},
+       .recognised = named(0xF0B0, {"zs"}),
+       .decode = raster,
+       .arrange = arrangement::zs_font},
+      // 2000 screen codes and a multicolour character set, loaded at $1800; the longer files
+      // keep their four colours after the screen (RECOIL's format notes).
+      {.id = 85,
+       .name = "Logo Painter 160x400",
+       .sizes = {4098, 4174},
+       .recognised = named(0x1800, {"lp3"}),
+       .decode = raster,
+       .arrange = arrangement::logo_painter},
+      // Two multicolour bitmaps of six character rows and four colours (RECOIL's notes).
+      {.id = 86,
+       .name = "Interlace logo 320x48",
+       .sizes = {4098},
+       .recognised = named({"ile"}),
+       .decode = raster_multicolor_lace,
+       .arrange = arrangement::interlace_logo},
+      // Two character sets, shown as their characters in order (Multi-Lace Editor).
+      {.id = 87,
+       .name = "Multi-Lace Editor 320x56",
+       .sizes = {4098},
+       .recognised = named({"mle"}),
+       .decode = raster_multicolor_lace,
+       .arrange = arrangement::multi_lace},
+      // "CTM", its version (5 to 9, or 'R' for 82), a header of colours and modes, then the
+      // characters, their colours, perhaps tiles, and the map (CharPad's own notes; the
+      // block layout of versions 6 to 9 from a public project converter).
+      {.id = 88,
+       .name = "CharPad project",
+       .recognised = named({"ctm"}),
+       .decode = raster,
+       .arrange = arrangement::charpad},
   });
 }();
 

@@ -50,15 +50,25 @@ bool unpacks(const format_entry& format, int64_t size, const file_peek& peek, st
          unpack(format.pack, packed, format.unpacks_to(), scratch, end);
 }
 
+// Whether the format's arrangement takes the file whole.
+bool arranges(const format_entry& format, int64_t size, const file_peek& peek) {
+  if (size <= 0 || size > 65536) return false;
+  const std::span<const uint8_t> bytes = peek(static_cast<uint32_t>(size));
+  return bytes.size() == static_cast<size_t>(size) && arrangement_takes(format.arrange, bytes);
+}
+
 bool carries_mark_if_any(const format_entry& format, const file_peek& peek) {
   return format.mark.empty() ||
          format.mark.found_in(peek(static_cast<uint32_t>(format.mark.end())));
 }
 
 // Whether a file under a name of the format is of it: it carries the format's mark, if it has
-// one, and has one of the format's sizes or unpacks to its size.
+// one, and has one of the format's sizes or unpacks to its size; a format with an arrangement,
+// when that takes it.
 bool fits_size(const format_entry& format, int64_t size, const file_peek& peek) {
   if (!carries_mark_if_any(format, peek)) return false;
+  if (format.arrange != arrangement::none)
+    return (format.sizes[0] == 0 || format.has_size(size)) && arranges(format, size, peek);
   if (format.pack == packing::none) return format.has_any_size(size);
   return unpacks(format, size, peek, stream_end::may_trail);
 }
@@ -93,7 +103,8 @@ uint8_t identify_by_size_and_load_address(int64_t size, const file_peek& peek) {
   for (size_t k = size_table_formats; k < format_table.size(); ++k) {
     const format_entry& format = format_table[k];
     if (format.pack == packing::none && format.recognised.by_content && format.has_size(size) &&
-        takes_load_address(format, peek) && carries_mark_if_any(format, peek))
+        takes_load_address(format, peek) && carries_mark_if_any(format, peek) &&
+        (format.arrange == arrangement::none || arranges(format, size, peek)))
       return format.id;
   }
   return 0;

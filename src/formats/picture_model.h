@@ -35,6 +35,8 @@ struct picture_model {
   character_rom rom{};
   // Whether the picture was drawn with our own character set where its file meant the C64's.
   bool drawn_with_own_glyphs = false;
+  // Whether the picture is larger than the largest canvas and only its top left is shown.
+  bool cropped = false;
 };
 
 // Every byte of the model 0 and its canvas one screen, as at program start, without a copy of

@@ -26,6 +26,8 @@ struct raster_cell {
   uint8_t graphics = 0;
   bool multicolor = false;
   std::array<uint8_t, 4> colours{};
+
+  constexpr bool operator==(const raster_cell&) const = default;
 };
 
 // One sprite's part of one raster line: its 24 bits there, leftmost in the first byte's bit 7.
@@ -40,6 +42,8 @@ struct sprite_row {
   bool multicolor = false;
   bool x_expanded = false;
   bool behind = false;
+
+  constexpr bool operator==(const sprite_row&) const = default;
 };
 
 // The video chip's eight sprites, or a sheet's row of sixteen. Where sprites overlap, the one

@@ -45,8 +45,11 @@ result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::str
 
 result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t size,
                                           const palette_colours& palette, picture_workspace& work) {
-  if (!load_picture(format, work.file, size, work.unpacked, work.model))
-    return failure{"the packed picture does not unpack to its format's size"};
+  if (const result<> loaded = load_picture(format, work.file, size, work.unpacked, work.model);
+      !loaded)
+    return failure{format.arrange != arrangement::none
+                       ? loaded.error()
+                       : "the packed picture does not unpack to its format's size"};
   const crt_settings crt;
   picture_context context{work.model,           work.chunky,          palette, crt,
                           *work.work_surface_a, *work.work_surface_b, {}};

@@ -8,7 +8,10 @@ void clear_picture_workspace(picture_workspace& work) {
     work.work_surface_b.emplace(create_work_surface());
     return;
   }
+  // The character ROM is the workspace's setting, not a trace of the last picture.
+  const character_rom rom = work.model.rom;
   clear_picture_model(work.model);
+  work.model.rom = rom;
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);

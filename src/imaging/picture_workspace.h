@@ -23,5 +23,5 @@ struct picture_workspace {
 
 // Every picture starts as the program starts: zero model and buffers, fresh canvases. A
 // workspace reused for the next picture must not let the last one show through; a fresh one is
-// all zero.
+// all zero. The model's character ROM, chosen for the workspace, stays.
 void clear_picture_workspace(picture_workspace& work);

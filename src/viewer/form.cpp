@@ -8,6 +8,7 @@
 #include "gui/frame.h"
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
+#include "render/character_rom_lookup.h"
 #include "render/palette_lookup.h"
 #include "render/work_surfaces.h"
 #include "surface/canvas.h"
@@ -72,9 +73,20 @@ void TForm1::FormCreate() {
   if (palette_source &&
       load_palette(*palette_source, palette_) == palette_load_status::read_beyond_end)
     report_later(std::string(read_beyond_end_of_file) + ".");
+  load_character_rom();
   DXTimer = frame_timer{};
   start_timer(DXTimer, DXDraw.now_ms());
   paint_browser_grid();
+}
+
+void TForm1::load_character_rom() {
+  const result<character_rom> rom = find_character_rom(
+      setup_.chargen_file.empty() ? std::nullopt : std::optional<std::string>(setup_.chargen_file),
+      setup_.data_dir, chargen_environment_from_process());
+  if (rom)
+    memory_.model.rom = *rom;
+  else
+    report_later("Cannot read character ROM " + rom.error());
 }
 
 void TForm1::FormDestroy() {

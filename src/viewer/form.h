@@ -32,6 +32,7 @@ void report_error_on_stderr(const std::string& message);
 struct form_setup {
   std::string data_dir = {};      // the artwork, the directory font and the palette presets
   std::string palette_file = {};  // a --palette choice resolved to a file; empty: the usual lookup
+  std::string chargen_file = {};  // a --chargen character ROM; empty: the usual lookup
   error_report report_error = report_error_on_stderr;
   dialogs* questions = nullptr;        // not owned
   directory_lister* lister = nullptr;  // not owned
@@ -127,6 +128,8 @@ class TForm1 final : public frame_client {
   void tell(const std::string& text);
   void modal_box_ran() { characters_to_form_ = false; }
 
+  // The character ROM text screens are drawn with, into the model.
+  void load_character_rom();
   void open_selected_row();
   // Reads the file or container entry of a picture row into the file buffer (a PC64 file's
   // payload from index 0); its size, or the message that says why it cannot be read.

@@ -4,8 +4,10 @@
 #include "viewer/frame_loop.h"
 
 int run_viewer(display& screen, std::ostream& err, const std::string& data_dir,
-               const std::string& palette_file, const start_target& start) {
-  TForm1 Form1(screen, {.data_dir = data_dir, .palette_file = palette_file});
+               const std::string& palette_file, const start_target& start,
+               const std::string& chargen_file) {
+  TForm1 Form1(screen,
+               {.data_dir = data_dir, .palette_file = palette_file, .chargen_file = chargen_file});
   if (!screen.initialize()) {
     err << screen.error() << '\n';
     return 1;

@@ -38,6 +38,18 @@ TEST(CommandLine, ViewerOptionsAndStartDirectory) {
   EXPECT_EQ(parse({"--data-dir", "x"}).data_dir, "x");
 }
 
+// A --chargen file is made absolute before the change to the start folder; it is read later.
+TEST(CommandLine, ChargenFileIsTakenAsAnAbsolutePath) {
+  const command_line cl = parse({"--chargen", "roms/chargen"});
+  EXPECT_TRUE(cl.error.empty()) << cl.error;
+  EXPECT_TRUE(cl.chargen_file.starts_with('/'));
+  EXPECT_TRUE(cl.chargen_file.ends_with("/roms/chargen"));
+  EXPECT_EQ(parse({"--chargen=/r/c"}).chargen_file, "/r/c");
+  EXPECT_FALSE(parse({"--chargen"}).error.empty());
+  EXPECT_FALSE(parse({"--chargen="}).error.empty());
+  EXPECT_NE(usage_text().find("--chargen FILE"), std::string::npos);
+}
+
 TEST(CommandLine, SubcommandsTakeTheArgumentsAfterTheirName) {
   const command_line cl = parse({"render", "in.vic", "-o", "out.png", "--bogus"});
   EXPECT_EQ(cl.action, program_action::render);

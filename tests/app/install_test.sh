@@ -21,6 +21,7 @@ data=$prefix/share/velora2003/data
 for f in bin/velora2003 share/velora2003/data/gfx/title_bar.png \
   share/velora2003/data/gfx/left_bar.png share/velora2003/data/gfx/right_bar.png \
   share/velora2003/data/gfx/bottom_bar.png share/velora2003/data/cbm-directory-charset.bdf \
+  share/velora2003/data/velora-character-set.bin \
   share/velora2003/data/palettes/default.cfg share/velora2003/data/palettes/pepto.cfg \
   share/applications/velora2003.desktop share/icons/hicolor/256x256/apps/velora2003.png \
   share/man/man1/velora2003.1.gz share/mime/packages/velora2003.xml \

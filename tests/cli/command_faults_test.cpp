@@ -126,7 +126,9 @@ TEST_F(CommandFaults, HostileNamesReachTheTerminalEscaped) {
   };
   EXPECT_EQ(render({bad, "-o", "o.bmp"}), 1);
   EXPECT_EQ(err, "velora2003: render: " + shown + ": a size of 500 bytes names no format\n");
-  EXPECT_EQ(run(run_thumbnail_command, {bad, "o.png"}), 1);
+  EXPECT_EQ(run([](auto views, console& io) { return run_thumbnail_command(views, "", io); },
+                {bad, "o.png"}),
+            1);
   EXPECT_NE(err.find("thumbnail: " + shown + ": "), std::string::npos) << err;
   EXPECT_EQ(render({good, "-o", "no-dir/" + bad + ".bmp"}), 1);
   EXPECT_NE(err.find("Cannot create file no-dir/" + shown), std::string::npos) << err;

@@ -36,6 +36,29 @@ TEST_F(RenderCommand, InterlacedFrameBWithEverySettingAndAPaletteFile) {
   EXPECT_FALSE(single("fun.pic", "a.bmp", settings) == frame_b);
 }
 
+// A PETSCII screen drawn with a ROM the user names, or else with ours (the caption says so); a
+// file that is no ROM is refused before anything is written.
+TEST_F(RenderCommand, ChargenChoosesTheCharactersOfTextScreens) {
+  std::vector<uint8_t> screen(2026);
+  for (size_t cell = 0; cell < 1000; ++cell) {
+    screen[2 + cell] = static_cast<uint8_t>(cell);
+    screen[1026 + cell] = 1;
+  }
+  write_file_bytes(dir / "s.pet", screen);
+  write_file_bytes(dir / "test.rom", counting_bytes(4096, 5));
+  write_file_bytes(dir / "short.rom", counting_bytes(4000, 5));
+  ASSERT_EQ(render({"s.pet", "--chargen", "test.rom", "-o", "rom.bmp"}), 0) << err;
+  ASSERT_EQ(render({"s.pet", "-o", "own.bmp"}), 0) << err;
+  render_settings settings;
+  const std::vector<uint8_t> rom = counting_bytes(4096, 5);
+  std::copy(rom.begin(), rom.end(), settings.rom.bytes.begin());
+  EXPECT_TRUE(read_file_bytes(dir / "rom.bmp") == single("s.pet", "e.bmp", settings));
+  EXPECT_FALSE(read_file_bytes(dir / "own.bmp") == read_file_bytes(dir / "rom.bmp"));
+  EXPECT_EQ(render({"s.pet", "--chargen", "short.rom", "-o", "short.bmp"}), 2);
+  EXPECT_NE(err.find("4096 bytes"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir / "short.bmp"));
+}
+
 TEST_F(RenderCommand, PngNameWritesAPng) {
   picture("hires.pic", 9217);
   ASSERT_EQ(render({"hires.pic", "-o", "out.PNG"}), 0);

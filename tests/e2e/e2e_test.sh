@@ -206,5 +206,42 @@ status=$?
 viewer_pid=""
 [ "$status" -eq 0 ] || fail "the viewer ended with status $status"
 
+# --- a picture taller than the picture area, named on the command line: it starts at its
+# top, a cursor key moves it a line, End to its bottom and Home back.
+tall="formats/bfli.bfli"
+(cd "$run" && "$viewer" render "$tall" -o "$work/tall.png") </dev/null || fail "render $tall"
+for line in 0 1 200; do
+  convert "$work/tall.png" -alpha off -crop "592x400+0+$((2 * line))" +repage -depth 8 \
+    "rgb:$work/tall-$line.rgb"
+done
+# The window over the picture: 296 pixels drawn 2 x 2 wide, 200 lines high.
+window_shows() {
+  take_shot || return 1
+  convert "$shot" -alpha off -crop 592x400+70+50 +repage -depth 8 "rgb:$work/window.rgb" &&
+    cmp -s "$work/window.rgb" "$work/tall-$1.rgb"
+}
+(cd "$run" && SDL_AUDIODRIVER=dummy exec "$viewer" --windowed "$tall") </dev/null \
+  >"$work/viewer.log" 2>&1 &
+viewer_pid=$!
+wait_until 20 find_window || fail "no window named \"$title\" for $tall"
+timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null
+wait_until 10 window_shows 0 || fail "$tall does not start at its top (last screenshot $shot)"
+xdotool key Down
+wait_until 10 window_shows 1 || fail "Down does not move the window a line"
+xdotool key End
+wait_until 10 window_shows 200 || fail "End does not show the bottom of $tall"
+xdotool key Home
+wait_until 10 window_shows 0 || fail "Home does not show the top of $tall again"
+before_browser="$shot"
+xdotool key Escape
+wait_until 10 screen_changed_from "$before_browser" || fail "Escape does not leave $tall"
+before_exit="$shot"
+xdotool key Escape
+wait_until 10 screen_changed_from "$before_exit" || fail "Escape asks no exit question"
+xdotool key Return
+wait_until 10 viewer_ended || fail "the viewer does not end after $tall"
+wait "$viewer_pid"
+viewer_pid=""
+
 rm -rf "$work"
 echo "passed"

@@ -145,6 +145,27 @@ TEST(IdentifyFile, ASizeWithoutLoadAddressUnderItsExtensionOnly) {
   EXPECT_EQ(identify_by_content(10001, headless.peek(), file_place::disk_image), 0);
 }
 
+// A format with an arrangement takes a file when its arrangement does: BFLI by its size, load
+// address and mark, in any file; Printfox pages, which have no load address, by name alone.
+TEST(IdentifyFile, AnArrangedFormatIsItsFilesWhenItsArrangementTakesThem) {
+  std::vector<uint8_t> data(33793);
+  data[0] = 'b';
+  peeked_file bfli(0x3BFF, data);
+  EXPECT_EQ(name_of(identify_by_content(33795, bfli.peek(), file_place::host)), "BFLI 148x400");
+  EXPECT_EQ(name_of(identify_file("x.BFL", 33795, bfli.peek())), "BFLI 148x400");
+  data[0] = 'c';
+  peeked_file unmarked(0x3BFF, data);
+  EXPECT_EQ(identify_by_content(33795, unmarked.peek(), file_place::disk_image), 0);
+  EXPECT_EQ(identify_file("x.bfli", 33795, unmarked.peek()), 0);
+
+  // 'B', then the cells of a screen: runs of 8000 zero bytes.
+  peeked_file page(0x9B42, {0x40, 0x1F, 0});
+  EXPECT_EQ(name_of(identify_file("x.bs", 5, page.peek())), "Printfox and Pagefox pages");
+  EXPECT_EQ(identify_by_content(5, page.peek(), file_place::disk_image), 0);
+  peeked_file short_page(0x9B42, {0x3F, 0x1F, 0});
+  EXPECT_EQ(identify_file("x.bs", 5, short_page.peek()), 0);
+}
+
 TEST(PictureName, WhatANameSaysAboutBeingListed) {
   EXPECT_EQ(picture_name_kind("a.vic"), picture_name::always);
   EXPECT_EQ(picture_name_kind("A.KOA"), picture_name::always);

@@ -370,8 +370,11 @@ void expect_probes(const format_probes& format, const file_buffer& file) {
 
 file_buffer file;
 
+// Formats with an arrangement instead of a layout have their own probes.
 TEST(LayoutProbes, EveryFormatIsProbed) {
-  EXPECT_EQ(every_format.size(), format_table.size());
+  EXPECT_EQ(every_format.size(),
+            std::count_if(format_table.begin(), format_table.end(),
+                          [](const format_entry& f) { return f.arrange == arrangement::none; }));
 }
 
 TEST(LayoutProbes, FileWhoseBytesTellTheirOffsets) {
@@ -404,7 +407,7 @@ TEST(LayoutProbes, RealPictures) {
 TEST(Layouts, TrailingByteOfTheLongerSizeIsNotRead) {
   for (uint32_t i = 0; i < file.bytes.size(); ++i) file.bytes[i] = offset_byte(i);
   for (const format_entry& format : format_table) {
-    if (format.sizes[1] == 0) continue;
+    if (format.sizes[1] == 0 || format.arrange != arrangement::none) continue;
     picture_model shorter, longer;
     load_layout(format.layout.view(), file, shorter);
     file[static_cast<uint16_t>(format.shortest_size())] ^= 0x5A;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 
@@ -33,6 +34,30 @@ TEST_F(ViewerTest, MissingArtworkIsReportedAndStartUpGoesOn) {
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(reports[0], "Cannot open file " + no_data() + "/gfx");
   EXPECT_TRUE(screen.initialized());
+}
+
+// Text screens are drawn with a --chargen ROM, else with one an emulator installed, else with
+// our own set; a chosen file that is no ROM waits for the screen as a message.
+TEST_F(ViewerTest, TheCharacterRomIsChosenOnceAtStart) {
+  const character_rom& rom = the_picture_memory().model.rom;
+  write_file_bytes(folder / "test.rom", counting_bytes(4096, 3));
+  chargen_file = (folder / "test.rom").string();
+  start();
+  EXPECT_EQ(std::vector<uint8_t>(rom.bytes.begin(), rom.bytes.end()), counting_bytes(4096, 3));
+  EXPECT_FALSE(rom.own_glyphs);
+
+  chargen_file.clear();
+  std::filesystem::create_directories(folder / "xdg/vice/C64");
+  write_file_bytes(folder / "xdg/vice/C64/chargen", counting_bytes(4096, 4));
+  ASSERT_EQ(setenv("XDG_DATA_HOME", (folder / "xdg").c_str(), 1), 0);
+  start();
+  EXPECT_EQ(std::vector<uint8_t>(rom.bytes.begin(), rom.bytes.end()), counting_bytes(4096, 4));
+  ASSERT_EQ(unsetenv("XDG_DATA_HOME"), 0);
+
+  write_file_bytes(folder / "short.rom", counting_bytes(100, 3));
+  chargen_file = (folder / "short.rom").string();
+  start();
+  EXPECT_TRUE(form->has_pending_messages());
 }
 
 TEST_F(ViewerTest, InitializeSurfaceMakesTwoClearedWorkSurfacesLikeTheDisplaySurface) {

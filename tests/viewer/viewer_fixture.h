@@ -40,6 +40,7 @@ class ViewerTest : public ::testing::Test {
     screen.set_refresh_rate(refresh_rate);
     form = std::make_unique<TForm1>(
         screen, form_setup{.data_dir = data_dir,
+                           .chargen_file = chargen_file,
                            .report_error = [this](const std::string& m) { reports.push_back(m); },
                            .questions = &boxes,
                            .drives = &drives});
@@ -80,5 +81,6 @@ class ViewerTest : public ::testing::Test {
   scripted_dialogs boxes;
   one_drive drives;
   std::vector<std::string> reports;
+  std::string chargen_file;  // the --chargen the form is made with
   std::unique_ptr<TForm1> form;
 };

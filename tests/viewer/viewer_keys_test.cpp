@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <functional>
 
+#include "formats/format_table.h"
 #include "gui/help_screen.h"
 #include "gui/panels.h"
 #include "gui/scroll_indicator.h"
@@ -143,6 +145,44 @@ TEST_F(KeysTest, WindowKeysDoNothingOnAPictureOfOneScreen) {
   EXPECT_EQ(form->work_surface_a().pixels, work);
   EXPECT_EQ(form->state().window.first_line, 0);
   EXPECT_TRUE(form->state().picture_shown);
+}
+
+// A picture of 400 lines starts at its top; Down, End, Up and Home move the window a line at a
+// time or to the ends, the wheel too, and the caption says where it lies.
+TEST_F(KeysTest, ATallPictureStartsAtItsTopAndScrolls) {
+  const auto bfli = std::find_if(format_table.begin(), format_table.end(),
+                                 [](const auto& f) { return f.arrange == arrangement::bfli; });
+  write_file_bytes(folder / "tall.bfli", sample_file(bfli->id));
+  start();
+  select("Tall.bfli");
+  press(vk::enter);
+  ASSERT_TRUE(form->state().picture_shown);
+  const surface& work = form->work_surface_a();
+  ASSERT_EQ(work.height, 1000);
+  const auto shows_from_line = [&](int line) {
+    form->DXTimerTimer();
+    const surface& shown = screen.last_frame();
+    for (int y = 0; y < 400; y += 7)
+      for (int x = 0; x < 592; x += 5)
+        if (shown.at(70 + x, 50 + y) != work.at(x, 2 * line + y)) return false;
+    return shown.at(70 + 592, 50) == 0 && shown.at(70, 450 + 95 + 1) == work.at(0, 800 + 95 + 1);
+  };
+  EXPECT_TRUE(shows_from_line(0));
+  const std::vector<uint32_t> caption_at_top(work.pixels.begin() + 895 * work.width,
+                                             work.pixels.end());
+  press(vk::down);
+  EXPECT_EQ(form->state().window.first_line, 1);
+  EXPECT_TRUE(shows_from_line(1));
+  EXPECT_FALSE(std::equal(caption_at_top.begin(), caption_at_top.end(),
+                          work.pixels.begin() + 895 * work.width));
+  press(vk::end);
+  EXPECT_TRUE(shows_from_line(200));
+  form->handle_input({.type = input_event::kind::wheel, .wheel = 3});
+  EXPECT_TRUE(shows_from_line(197));
+  press(vk::home);
+  EXPECT_TRUE(shows_from_line(0));
+  EXPECT_TRUE(std::equal(caption_at_top.begin(), caption_at_top.end(),
+                         work.pixels.begin() + 895 * work.width));
 }
 
 TEST_F(KeysTest, HelpScreenHidesTheGridAndEnterOrEscapeBringsItBack) {

@@ -4,6 +4,7 @@
 # velora_picture_extensions(PROGRAM VARIABLE).
 set(taken_by_the_desktop
   fli  # video/x-flic, Autodesk animations
+  gb   # application/x-gameboy-rom
   gg   # application/x-gamegear-rom
   gih  # image/x-gimp-gih, GIMP brush pipes
   rp   # image/vnd.rn-realpix
@@ -26,7 +27,11 @@ function(velora_picture_extensions program variable)
     endif()
   endforeach()
   list(REMOVE_DUPLICATES extensions)
-  list(REMOVE_ITEM extensions ${taken_by_the_desktop})
+  # Extensions too common among other files to claim for C64 pictures on the desktop.
+  set(too_common
+    g    # grammars and other sources
+  )
+  list(REMOVE_ITEM extensions ${taken_by_the_desktop} ${too_common})
   list(SORT extensions)
   set(${variable} ${extensions} PARENT_SCOPE)
 endfunction()

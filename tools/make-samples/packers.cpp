@@ -12,7 +12,7 @@ namespace {
 // Writes bytes from packed[2] on, after the load address.
 class packed_writer {
  public:
-  explicit packed_writer(file_buffer& out) : out_(out) {}
+  explicit packed_writer(file_buffer& out, uint32_t start = 2) : out_(out), next_(start) {}
   void put(uint8_t value) { out_[static_cast<uint16_t>(next_++)] = value; }
   void put(std::string_view text) {
     for (const char ch : text) put(static_cast<uint8_t>(ch));
@@ -24,7 +24,7 @@ class packed_writer {
 
  private:
   file_buffer& out_;
-  uint32_t next_ = 2;
+  uint32_t next_;
 };
 
 constexpr size_t shortest_run = 4;
@@ -54,27 +54,21 @@ void pack_fe_runs(std::span<const uint8_t> data, packed_writer& out) {
 }
 
 // Runs of four or more, and every escape byte, as "escape count value", the count less
-// count_added where the unpacker adds it.
+// count_added where the unpacker adds it; a long count takes two bytes, low first.
 void pack_escape_runs(std::span<const uint8_t> data, uint8_t escape, packed_writer& out,
-                      uint8_t count_added = 0) {
+                      uint8_t count_added = 0, bool long_counts = false) {
   for (size_t i = 0; i < data.size();) {
     const size_t run = run_at(data, i);
     if (run >= shortest_run || data[i] == escape) {
       out.put(escape);
       out.put(static_cast<uint8_t>(run - count_added));
+      if (long_counts) out.put(0);
       out.put(data[i]);
     } else {
       for (size_t k = 0; k < run; ++k) out.put(data[i]);
     }
     i += run;
   }
-}
-
-// The byte value the data use least: the cheapest escape.
-uint8_t least_used(std::span<const uint8_t> data) {
-  std::array<uint32_t, 256> counts{};
-  for (const uint8_t byte : data) ++counts[byte];
-  return static_cast<uint8_t>(std::min_element(counts.begin(), counts.end()) - counts.begin());
 }
 
 void pack_draz(std::string_view mark, std::span<const uint8_t> data, packed_writer& out) {
@@ -281,6 +275,19 @@ uint32_t pack_zlib(std::span<const uint8_t> plain, file_buffer& packed) {
 }
 
 }  // namespace
+
+uint8_t least_used(std::span<const uint8_t> data) {
+  std::array<uint32_t, 256> counts{};
+  for (const uint8_t byte : data) ++counts[byte];
+  return static_cast<uint8_t>(std::min_element(counts.begin(), counts.end()) - counts.begin());
+}
+
+uint32_t pack_escape_runs(std::span<const uint8_t> data, uint8_t escape, file_buffer& packed,
+                          uint32_t at, bool long_counts) {
+  packed_writer out(packed, at);
+  pack_escape_runs(data, escape, out, 0, long_counts);
+  return out.size();
+}
 
 uint32_t pack(packing scheme, std::span<const uint8_t> plain, file_buffer& packed) {
   packed[0] = plain[0];

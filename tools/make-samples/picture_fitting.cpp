@@ -98,7 +98,9 @@ void fit_multicolour_cell(const target_picture& picture, const picture_constrain
                           int cell, picture_model& model) {
   const int last_frame = limits.frames - 1;
   uint8_t color_ram = mono_color_ram;
-  if (limits.single_color_ram) {
+  if (limits.given_color_ram) {
+    color_ram = model.color_ram[cell];
+  } else if (limits.single_color_ram) {
     color_ram = model.color_ram[0];
   } else if (!limits.mono_colours) {
     color_ram = most_used(count_cell(picture, model, limits, cell, 0, 7, 0, last_frame, -1), 0);

@@ -22,6 +22,7 @@ struct picture_constraints {
   background_source background = background_source::black;
   bool mono_colours = false;      // fixed black, grey 2, grey 1 and light grey
   bool single_color_ram = false;  // one colour RAM byte serves every cell
+  bool given_color_ram = false;   // the model's colour RAM is fixed; the rest fits around it
   bool single_screen = false;     // one screen byte serves every cell
   // Hires without colours: the screen byte every cell has (0x10: set bits white, clear ones
   // black), or 0.

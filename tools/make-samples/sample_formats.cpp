@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "arranged_samples.h"
 #include "formats/format_table.h"
 #include "layout_store.h"
 #include "packers.h"
@@ -181,11 +182,12 @@ std::string file_name_for(const format_entry& format) {
 }  // namespace
 
 sample_format sample_for(const format_entry& format) {
-  sample_format sample{.format_id = format.id,
-                       .file_name = file_name_for(format),
-                       .load_address = format.recognised.load_addresses[0],
-                       .title = upper(plain_name(format)),
-                       .limits = limits_of(format)};
+  sample_format sample{
+      .format_id = format.id,
+      .file_name = file_name_for(format),
+      .load_address = format.recognised.load_addresses[0],
+      .title = upper(plain_name(format)),
+      .limits = format.arrange == arrangement::none ? limits_of(format) : picture_constraints{}};
   for (const first_sample& first : first_samples) {
     if (first.format_id != format.id) continue;
     if (!first.file_name.empty()) sample.file_name = first.file_name;
@@ -210,11 +212,12 @@ void begin_file(file_buffer& file, uint16_t load_address) {
 }
 
 uint32_t make_sample(const sample_format& sample, sample_workspace& work) {
+  const format_entry& format = *format_by_id(sample.format_id);
+  if (format.arrange != arrangement::none) return make_arranged_sample(sample, work);
   const std::string subtitle = subtitle_for(sample);
   paint_scene(style_for(sample, subtitle), work.picture);
-  work.model = picture_model{};
+  clear_picture_model(work.model);
   fit_picture(work.picture, sample.limits, work.model);
-  const format_entry& format = *format_by_id(sample.format_id);
   if (format.pack == packing::none) {
     begin_file(work.file, sample.load_address);
     store_picture(format, work.model, work.file);

@@ -19,7 +19,8 @@ struct sample_format {
   std::string file_name;
   uint16_t load_address = 0;
   std::string title;
-  picture_constraints limits;
+  picture_constraints limits;  // of a format with a layout; the arrangements' own writers
+                               // know their formats' limits
 };
 
 // The sample of a format: written at its format's first load address, fitted into the limits

@@ -33,7 +33,8 @@ void fill_model(picture_model& model, uint8_t value) {
 
 std::vector<int> format_ids() {
   std::vector<int> ids;
-  for (const format_entry& format : format_table) ids.push_back(format.id);
+  for (const format_entry& format : format_table)
+    if (format.arrange == arrangement::none) ids.push_back(format.id);
   return ids;
 }
 

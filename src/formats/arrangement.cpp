@@ -1,0 +1,45 @@
+#include "formats/arrangement.h"
+
+#include <memory>
+
+#include "formats/arrangement_families.h"
+
+result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_buffer& scratch,
+                         picture_model& model) {
+  switch (kind) {
+    case arrangement::none:
+      break;
+    case arrangement::bfli:
+      return arrange_bfli(file, model);
+    case arrangement::printfox:
+      return arrange_printfox(file, scratch, model);
+    case arrangement::pet:
+      return arrange_pet(file, model);
+    case arrangement::pdr:
+      return arrange_pdr(file, model);
+    case arrangement::fluff:
+      return arrange_fluff(file, model);
+    case arrangement::font_64c:
+      return arrange_64c(file, model);
+    case arrangement::seuck_font:
+      return arrange_seuck_font(file, model);
+    case arrangement::zs_font:
+      return arrange_zs_font(file, model);
+    case arrangement::logo_painter:
+      return arrange_logo_painter(file, model);
+    case arrangement::interlace_logo:
+      return arrange_interlace_logo(file, model);
+    case arrangement::multi_lace:
+      return arrange_multi_lace(file, model);
+    case arrangement::charpad:
+      return arrange_charpad(file, model);
+  }
+  return failure{"the format has no arrangement"};
+}
+
+bool arrangement_takes(arrangement kind, std::span<const uint8_t> file) {
+  // Identification runs on several threads at once: each has its own scratch model, made once.
+  thread_local const std::unique_ptr<picture_model> model = std::make_unique<picture_model>();
+  thread_local file_buffer scratch;
+  return static_cast<bool>(arrange_picture(kind, file, scratch, *model));
+}

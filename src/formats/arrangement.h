@@ -1,0 +1,41 @@
+#pragma once
+// Formats that are more than copies of C64 memory into the screen-sized arrays: each has an
+// arrangement, the code that checks its file and draws it into the model's raster (formats/
+// raster.h) the way the video chip, timed by the format's own display program, would show it.
+#include <cstdint>
+#include <span>
+
+#include "base/file_buffer.h"
+#include "base/result.h"
+#include "formats/picture_model.h"
+
+enum class arrangement : uint8_t {
+  none,      // a layout of copy steps
+  bfli,      // two FLI screens one under the other, 400 lines
+  printfox,  // Printfox and Pagefox pages and clips, packed, black on white
+  // Character screens, fonts and logos.
+  pet,             // PETSCII screens drawn with the character ROM
+  pdr,             //
+  fluff,           // TRSE's cells of four colours, or a PETSCII screen of its own size
+  font_64c,        // fonts shown 32 characters a row
+  seuck_font,      //
+  zs_font,         //
+  logo_painter,    // 50 rows of multicolour characters
+  interlace_logo,  // two multicolour bitmaps of 48 lines
+  multi_lace,      // two multicolour character sets shown in order
+  charpad,         // a CharPad project's map of tiles or characters
+};
+
+// Whether the arrangement's files are packed (it unpacks them itself).
+constexpr bool arrangement_unpacks(arrangement kind) {
+  return kind == arrangement::printfox;
+}
+
+// Checks the file (its whole bytes) and draws it into the model's raster, setting its canvas;
+// scratch holds what a packed file unpacks to. Fails, with the model untouched, for a file the
+// format cannot take.
+result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_buffer& scratch,
+                         picture_model& model);
+
+// Whether arrange_picture takes the file.
+bool arrangement_takes(arrangement kind, std::span<const uint8_t> file);

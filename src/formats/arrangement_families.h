@@ -1,0 +1,27 @@
+#pragma once
+// The arrangements of each family of formats, as arrange_picture dispatches to them.
+#include <span>
+
+#include "base/file_buffer.h"
+#include "base/result.h"
+#include "formats/picture_model.h"
+
+// Pictures larger than one screen (arrange_pages.cpp).
+result<> arrange_bfli(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_printfox(std::span<const uint8_t> file, file_buffer& scratch,
+                          picture_model& model);
+
+// Character screens, fonts and logos (arrange_characters.cpp). The PETSCII screens are drawn
+// with the model's character ROM.
+result<> arrange_pet(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_pdr(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_fluff(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_64c(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_seuck_font(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_zs_font(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_logo_painter(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_interlace_logo(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_multi_lace(std::span<const uint8_t> file, picture_model& model);
+
+// A CharPad project's map, at most the largest canvas of it (arrange_charpad.cpp).
+result<> arrange_charpad(std::span<const uint8_t> file, picture_model& model);

@@ -1,0 +1,356 @@
+// Where a few file bytes of every format with an arrangement show in the model's raster, with
+// the offsets written out from the formats' documented layouts rather than taken from the code.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "formats/format_table.h"
+#include "formats/picture_file.h"
+
+namespace {
+
+uint8_t offset_byte(uint32_t offset) {
+  return (offset * 7 + (offset >> 8)) % 255;
+}
+
+raster_cell hires(uint8_t graphics, uint8_t clear, uint8_t set) {
+  return {graphics, false, {uint8_t(clear & 15), uint8_t(set & 15), 0, 0}};
+}
+
+raster_cell multi(uint8_t graphics, uint8_t c00, uint8_t c01, uint8_t c10, uint8_t c11) {
+  return {
+      graphics, true, {uint8_t(c00 & 15), uint8_t(c01 & 15), uint8_t(c10 & 15), uint8_t(c11 & 15)}};
+}
+
+// A multicolour bitmap cell: 01 and 10 the screen byte's nibbles, 11 the colour RAM.
+raster_cell bitmap_multi(uint8_t graphics, uint8_t background, uint8_t screen, uint8_t colour) {
+  return multi(graphics, background, screen >> 4, screen, colour);
+}
+
+using file_bytes = std::span<const uint8_t>;
+using probe = std::function<void(file_bytes file, const picture_model& model)>;
+
+struct format_probes {
+  arrangement kind;
+  std::string_view real_file;  // a real picture of the format, or empty
+  // A file of the format whose other bytes tell their offsets.
+  std::function<std::vector<uint8_t>()> file;
+  probe check;
+};
+
+std::vector<uint8_t> offset_file(size_t size) {
+  std::vector<uint8_t> file(size);
+  for (size_t i = 0; i < size; ++i) file[i] = offset_byte(static_cast<uint32_t>(i));
+  return file;
+}
+
+// A file of offset bytes with some bytes set.
+std::vector<uint8_t> offset_file(size_t size,
+                                 std::initializer_list<std::pair<size_t, uint8_t>> set) {
+  std::vector<uint8_t> file = offset_file(size);
+  for (const auto& [at, value] : set) file[at] = value;
+  return file;
+}
+
+void append(std::vector<uint8_t>& file, std::initializer_list<uint8_t> bytes) {
+  file.insert(file.end(), bytes);
+}
+
+const raster_cell& cell(const picture_model& model, int y, int column, int frame = 0) {
+  return model.raster[frame].cell(y, column);
+}
+
+// A test ROM, no C64's: glyph row r of code c in set s tells all three.
+uint8_t test_glyph_row(int set, int code, int row) {
+  return static_cast<uint8_t>(code * 13 + row * 37 + set * 101);
+}
+
+// A FLUFF cell's byte with its pixels least significant first, turned to leftmost first.
+uint8_t leftmost_first(uint8_t bits, bool pairs) {
+  uint8_t turned = 0;
+  for (int p = 0; p < 8; p += pairs ? 2 : 1)
+    turned |= ((bits >> p) & (pairs ? 3 : 1)) << (pairs ? 6 - p : 7 - p);
+  return turned;
+}
+
+// A FLUFF file of the type, its cells' colours small enough to show.
+std::vector<uint8_t> fluff_file(uint8_t type, size_t data, size_t trailing) {
+  std::vector<uint8_t> file = offset_file(data + 12000 + trailing);
+  std::copy_n("FLUFF64", 7, file.begin());
+  file[11] = type;
+  for (size_t cell = 0; cell < 1000; ++cell)
+    for (size_t k = 8; k < 12; ++k) file[data + cell * 12 + k] &= 15;
+  return file;
+}
+
+// A CharPad block marker.
+void block(std::vector<uint8_t>& file, uint8_t number) {
+  append(file, {0xDA, static_cast<uint8_t>(0xB0 + number)});
+}
+
+std::vector<format_probes> every_format() {
+  return {
+      // The upper screen's video counter starts three columns in (under the FLI bug); the lower
+      // one's carries on from 1000 and wraps at 1024.
+      {arrangement::bfli, "monstergdc__CommodoreC64-Delphi__b5ad.bfli",
+       [] {
+         return offset_file(33795, {{2, 'b'}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{296, 400}));
+         EXPECT_EQ(cell(m, 0, 0), bitmap_multi(f[9219 + 3 * 8], 0, f[1027 + 3], f[3 + 3]));
+         EXPECT_EQ(cell(m, 13, 36),
+                   bitmap_multi(f[9219 + 79 * 8 + 5], 0, f[1027 + 5 * 1024 + 79], f[3 + 79]));
+         EXPECT_EQ(cell(m, 200, 0),
+                   bitmap_multi(f[25603 + 1003 * 8], 0, f[17411 + 1003], f[3 + 1003]));
+         EXPECT_EQ(cell(m, 213, 36),
+                   bitmap_multi(f[25603 + 55 * 8 + 5], 0, f[17411 + 5 * 1024 + 55], f[3 + 55]));
+         EXPECT_EQ(cell(m, 399, 36),
+                   bitmap_multi(f[25603 + 975 * 8 + 7], 0, f[17411 + 7 * 1024 + 975], f[3 + 975]));
+       }},
+      // Cells row by row, 8 bytes each; set bits are black ink on white.
+      {arrangement::printfox, "xinteksik__C64-Pagefox-cs__foxi.pg.prg",
+       [] {
+         std::vector<uint8_t> file = {'P', 2, 3, 'K', 9, 9, 9, 9, 9, 9, 9, 9, 0};
+         for (int k = 0; k < 48; ++k)
+           file.push_back(static_cast<uint8_t>(k * 5 == 0x9B ? 1 : k * 5));
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         if (m.canvas.width == 24) {
+           EXPECT_EQ(cell(m, 0, 0), hires(f[13], 1, 0));
+           EXPECT_EQ(cell(m, 7, 2), hires(f[13 + 2 * 8 + 7], 1, 0));
+           EXPECT_EQ(cell(m, 9, 1), hires(f[13 + 4 * 8 + 1], 1, 0));
+         } else {
+           // The real clip: 34 x 22 cells, its data after a header of 4 bytes per cell row.
+           EXPECT_EQ(m.canvas, (canvas_size{272, 176}));
+           EXPECT_EQ(cell(m, 0, 0).colours, (std::array<uint8_t, 4>{1, 0, 0, 0}));
+         }
+       }},
+      // Screen codes, border, background, $D018 (here the lower-case set), colour RAM.
+      {arrangement::pet, "",
+       [] {
+         return offset_file(2026, {{1004, 0x17}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, canvas_size{});
+         EXPECT_EQ(cell(m, 0, 0), hires(test_glyph_row(1, f[2], 0), f[1003], f[1026]));
+         EXPECT_EQ(cell(m, 13, 5), hires(test_glyph_row(1, f[2 + 45], 5), f[1003], f[1026 + 45]));
+         EXPECT_EQ(cell(m, 199, 39), hires(test_glyph_row(1, f[1001], 7), f[1003], f[2025]));
+         EXPECT_FALSE(m.drawn_with_own_glyphs);
+       }},
+      {arrangement::pet, "",
+       [] {
+         return offset_file(2026, {{1004, 0x15}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(cell(m, 13, 5), hires(test_glyph_row(0, f[2 + 45], 5), f[1003], f[1026 + 45]));
+       }},
+      // Pen, background, border, screen codes, colour RAM.
+      {arrangement::pdr, "", [] { return offset_file(2029); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(cell(m, 0, 0), hires(test_glyph_row(0, f[5], 0), f[3], f[1029]));
+         EXPECT_EQ(cell(m, 199, 39), hires(test_glyph_row(0, f[1004], 7), f[3], f[2028]));
+       }},
+      // Type 1: multicolour cells of 12 bytes from offset 15.
+      {arrangement::fluff, "", [] { return fluff_file(1, 15, 0); },
+       [](file_bytes f, const picture_model& m) {
+         const size_t c = 15 + 45 * 12;
+         EXPECT_EQ(cell(m, 13, 5),
+                   multi(leftmost_first(f[c + 5], true), f[c + 8], f[c + 9], f[c + 10], f[c + 11]));
+       }},
+      // Type 6: hires cells from offset 18, and the footer of newer files after them.
+      {arrangement::fluff, "", [] { return fluff_file(6, 18, 256); },
+       [](file_bytes f, const picture_model& m) {
+         const size_t c = 18 + 999 * 12;
+         EXPECT_EQ(cell(m, 199, 39), hires(leftmost_first(f[c + 7], false), f[c + 8], f[c + 9]));
+       }},
+      // Type 7: a PETSCII screen of 3 x 2 here: colours from 29, then the screen codes.
+      {arrangement::fluff, "",
+       [] {
+         std::vector<uint8_t> file = offset_file(57);
+         std::copy_n("FLUFF64", 7, file.begin());
+         file[11] = 7;
+         file[15] = 3;
+         file[16] = 2;
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{24, 16}));
+         EXPECT_EQ(cell(m, 9, 2), hires(test_glyph_row(0, f[35 + 5], 1), f[13], f[29 + 5]));
+       }},
+      // 32 characters a row, white on black; rows past the file's end black.
+      {arrangement::font_64c, "",
+       [] {
+         return offset_file(700, {{0, 0}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{256, 24}));
+         EXPECT_EQ(cell(m, 9, 3), hires(f[2 + 35 * 8 + 1], 0, 1));
+         EXPECT_EQ(cell(m, 23, 31), hires(0, 0, 1));
+       }},
+      {arrangement::seuck_font, "",
+       [] {
+         return offset_file(514, {{0, 0x42}, {1, 0}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{256, 16}));
+         EXPECT_EQ(cell(m, 15, 31), hires(f[513], 0, 1));
+       }},
+      // Nine bytes a character, its rows from the second; characters from 113 on black.
+      {arrangement::zs_font, "",
+       [] {
+         return offset_file(1026, {{0, 0xB0}, {1, 0xF0}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{256, 32}));
+         EXPECT_EQ(cell(m, 10, 3), hires(f[3 + 35 * 9 + 2], 0, 1));
+         EXPECT_EQ(cell(m, 24, 17), hires(0, 0, 1));
+       }},
+      // 2000 screen codes, a multicolour set at 2050, fixed colours...
+      {arrangement::logo_painter, "",
+       [] {
+         return offset_file(4098, {{0, 0}, {1, 0x18}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 400}));
+         EXPECT_EQ(cell(m, 13, 5), multi(f[2050 + f[2 + 45] * 8 + 5], 0, 10, 2, 1));
+       }},
+      // ... or the longer file's own, kept after the screen.
+      {arrangement::logo_painter, "",
+       [] {
+         return offset_file(4174, {{0, 0}, {1, 0x18}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(cell(m, 399, 39),
+                   multi(f[2050 + f[2001] * 8 + 7], f[2045], f[2047], f[2048], f[2046] & 7));
+       }},
+      // Frame A's bitmap at 2050, frame B's at 2, the four colours at the end.
+      {arrangement::interlace_logo, "", [] { return offset_file(4098); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 48}));
+         EXPECT_EQ(cell(m, 13, 5),
+                   multi(f[2050 + 320 + 40 + 5], f[4094], f[4095], f[4096], f[4097] & 7));
+         EXPECT_EQ(cell(m, 13, 5, 1),
+                   multi(f[2 + 320 + 40 + 5], f[4094], f[4095], f[4096], f[4097] & 7));
+       }},
+      // Frame A's set at 2050, frame B's at 2, its characters in order.
+      {arrangement::multi_lace, "", [] { return offset_file(4098); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 56}));
+         EXPECT_EQ(cell(m, 13, 5), multi(f[2050 + 45 * 8 + 5], 0, 9, 8, 5));
+         EXPECT_EQ(cell(m, 13, 5, 1), multi(f[2 + 45 * 8 + 5], 0, 9, 8, 5));
+         EXPECT_EQ(cell(m, 48, 16), multi(0, 0, 9, 8, 5));
+       }},
+      // Version 5: 3 characters, 2 tiles of 2 x 1 with a colour each, a map of 2 x 1 tiles.
+      {arrangement::charpad,
+       "c64lib__gradle-retro-assembler-plugin__text-mc-per-char-notiles-ctm5.ctm",
+       [] {
+         std::vector<uint8_t> file = {'C', 'T', 'M', 5, 6, 7, 8, 9, 1, 1,
+                                      2,   0,   1,   0, 2, 1, 2, 0, 1, 0};
+         for (uint8_t k = 0; k < 24; ++k) file.push_back(static_cast<uint8_t>(k * 11));
+         append(file, {0x21, 0x22, 0x23});        // the characters' attributes
+         append(file, {2, 0, 0, 0, 1, 0, 2, 0});  // tiles: 2 0, then 1 2
+         append(file, {3, 4});                    // their colours
+         append(file, {1, 0, 0, 0});              // the map: tile 1, tile 0
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         if (f.size() != 51) return;  // the real file's own probes are RECOIL's, in the notes
+         EXPECT_EQ(m.canvas, (canvas_size{32, 8}));
+         EXPECT_EQ(cell(m, 5, 0), hires(f[20 + 1 * 8 + 5], 6, 4));
+         EXPECT_EQ(cell(m, 5, 1), hires(f[20 + 2 * 8 + 5], 6, 4));
+         EXPECT_EQ(cell(m, 5, 3), hires(f[20 + 0 * 8 + 5], 6, 3));
+       }},
+      // Version 8, bitmap multicolour, three colour bytes a character (11, 10, 01).
+      {arrangement::charpad, "",
+       [] {
+         std::vector<uint8_t> file = {'C', 'T', 'M', 8, 4, 2, 0, 5, 6, 7, 8, 9, 10, 11};
+         block(file, 0);
+         append(file, {1, 0});
+         for (uint8_t k = 0; k < 16; ++k) file.push_back(static_cast<uint8_t>(k * 7 + 1));
+         block(file, 1);
+         append(file, {0, 0});
+         block(file, 2);
+         append(file, {1, 2, 3, 0x1C, 0x2D, 0x3E});
+         block(file, 3);
+         append(file, {1, 0, 1, 0, 1, 0});
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{8, 8}));
+         EXPECT_EQ(cell(m, 3, 0), multi(f[18 + 8 + 3], 5, 0x3E, 0x2D, 0x1C));
+       }},
+      // Version 8 of the test releases, text multicolour, four colour bytes a character: colour
+      // RAM (the last) with bit 3 makes a character multicolour, without it hires.
+      {arrangement::charpad, "",
+       [] {
+         std::vector<uint8_t> file = {'C', 'T', 'M', 8, 1, 2, 0, 5, 6, 7, 8, 9, 10, 11, 12};
+         block(file, 0);
+         append(file, {1, 0});
+         for (uint8_t k = 0; k < 16; ++k) file.push_back(static_cast<uint8_t>(k * 7 + 1));
+         block(file, 1);
+         append(file, {0, 0});
+         block(file, 2);
+         append(file, {0, 0, 0, 0x0A, 0, 0, 0, 0x02});
+         block(file, 3);
+         append(file, {2, 0, 1, 0, 0, 0, 1, 0});
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{16, 8}));
+         EXPECT_EQ(cell(m, 2, 0), multi(f[19 + 2], 5, 6, 7, 2));
+         EXPECT_EQ(cell(m, 2, 1), hires(f[19 + 8 + 2], 5, 2));
+       }},
+  };
+}
+
+TEST(ArrangementProbes, EveryFormatWithAnArrangementIsProbed) {
+  const auto probed = every_format();
+  for (const format_entry& format : format_table) {
+    if (format.arrange == arrangement::none) continue;
+    EXPECT_TRUE(std::any_of(probed.begin(), probed.end(), [&](const format_probes& p) {
+      return p.kind == format.arrange;
+    })) << format.name;
+  }
+}
+
+void expect_probes(const format_probes& probes, file_bytes file) {
+  static file_buffer scratch;
+  auto model = std::make_unique<picture_model>();
+  for (int set = 0; set < 2; ++set)
+    for (int code = 0; code < 256; ++code)
+      for (int row = 0; row < 8; ++row)
+        model->rom.bytes[set * 2048 + code * 8 + row] = test_glyph_row(set, code, row);
+  const result<> arranged = arrange_picture(probes.kind, file, scratch, *model);
+  ASSERT_TRUE(arranged) << arranged.error();
+  probes.check(file, *model);
+}
+
+TEST(ArrangementProbes, FilesWhoseBytesTellTheirOffsets) {
+  for (const format_probes& probes : every_format()) {
+    const std::vector<uint8_t> file = probes.file();
+    SCOPED_TRACE(static_cast<int>(probes.kind));
+    expect_probes(probes, file);
+  }
+}
+
+TEST(ArrangementProbes, RealPictures) {
+  const std::filesystem::path folder = VELORA_REAL_PICTURES_DIR;
+  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no real pictures at hand";
+  static file_buffer file;
+  for (const format_probes& probes : every_format()) {
+    if (probes.real_file.empty()) continue;
+    const result<uint32_t> read = read_picture_file((folder / probes.real_file).string(), file);
+    ASSERT_TRUE(read) << probes.real_file;
+    SCOPED_TRACE(probes.real_file);
+    expect_probes(probes, std::span(file.bytes).first(*read));
+  }
+}
+
+}  // namespace
