@@ -88,7 +88,7 @@ uint32_t unpack_hires_manager(std::span<const uint8_t> packed, uint32_t size, fi
       for (uint32_t k = 0; k < count; ++k) out[static_cast<uint16_t>(--write)] = packed[--read];
     }
   }
-  if (read != him_stream_at) return 0;
+  // What lies below the last command is not read: a real file leaves a byte there.
   // Row 0 of the bitmap as a plain file holds it ($FF at offset 3 says "unpacked").
   std::fill(out.bytes.begin() + 2, out.bytes.begin() + him_lowest, 0xFF);
   std::fill(out.bytes.begin() + him_highest + 1, out.bytes.begin() + size, 0);

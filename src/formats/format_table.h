@@ -254,14 +254,14 @@ constexpr format_layout ufli_layout = [] {
   return steps;
 }();
 
-// Frame A, frame B, then the colour RAM; the background is black.
+// Frame A, frame B, then the colour RAM; the background is the byte after frame A's screen RAM.
 constexpr format_layout true_paint_layout = [] {
   using enum model_part;
   using namespace layout_steps;
   return layout(screen_rams(2, 1025, screen_a), copy(1026, 9217, bitmap_a),
                 copy(9218, 17409, bitmap_b), screen_rams(17410, 18433, screen_b),
                 copy(18434, 19433, color_ram), spread_screen_ram_0(screen_a),
-                spread_screen_ram_0(screen_b), fill(line_background, 0));
+                spread_screen_ram_0(screen_b), fill_from_file(line_background, 1002));
 }();
 
 // FLI: the colour RAM, eight screen RAMs, the bitmap; the background is black.
@@ -1088,6 +1088,15 @@ inline constexpr auto format_table = [] {
        .recognised = named({"ctm"}),
        .decode = raster,
        .arrange = arrangement::charpad},
+      // Offsets: RECOIL's Art Studio hires decoder, which takes files of 9003 bytes too; the
+      // load address of a real one. Its size is Interpaint's, so only its extensions tell it.
+      {.id = 89,
+       .name = "Hires Art Studio 320x200",
+       .sizes = {9003},
+       .recognised = named(0x2000, {"art", "aas"}),
+       .decode = hires,
+       .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
+                        spread_screen_ram_0(screen_a))},
   });
 }();
 
