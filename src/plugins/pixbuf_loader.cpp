@@ -1,12 +1,17 @@
 // The gdk-pixbuf loader module: GTK image viewers, file managers and thumbnailers open C64
 // pictures through it. gdk-pixbuf picks a loader by the MIME type the desktop's database gives
-// the file (our globs name image/x-c64-picture), never by signature bytes, and hands it bytes
-// without a name: pictures are told by size and content, as a disk image's entries are.
+// the file (our globs name image/x-c64-picture), never by signature bytes, and never tells it
+// the file's name. A whole file handed over open is told by the name it has on disk, as the
+// program tells it; bytes handed over piece by piece by size and content alone, as a disk
+// image's entries are.
 #define GDK_PIXBUF_ENABLE_BACKEND
 #include <gdk-pixbuf/gdk-pixbuf-io.h>
 #undef GDK_PIXBUF_ENABLE_BACKEND
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <span>
@@ -30,9 +35,9 @@ struct incremental_load {
 };
 
 // The picture in a new 8-bit RGB pixbuf; nullptr with error set to why when there is none.
-GdkPixbuf* pixbuf_of(std::span<const uint8_t> bytes, GError** error) {
+GdkPixbuf* pixbuf_of(std::span<const uint8_t> bytes, std::string_view name, GError** error) {
   GdkPixbuf* pixbuf = nullptr;
-  const result<> drawn = with_picture_image(bytes, {}, [&](const picture_image& picture) {
+  const result<> drawn = with_picture_image(bytes, name, [&](const picture_image& picture) {
     pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, picture.width(), picture.height());
     if (pixbuf != nullptr)
       copy_picture_rgb(picture, gdk_pixbuf_get_pixels(pixbuf),
@@ -47,6 +52,18 @@ GdkPixbuf* pixbuf_of(std::span<const uint8_t> bytes, GError** error) {
   return pixbuf;
 }
 
+// The path the open file has on disk, or nothing (a pipe, a deleted file). No std::to_string:
+// its digit table would be a symbol the module shows its host.
+std::string path_of(FILE* file) {
+  std::array<char, 32> link{};
+  std::snprintf(link.data(), link.size(), "/proc/self/fd/%d", fileno(file));
+  std::array<char, 4096> path{};
+  const ssize_t length = ::readlink(link.data(), path.data(), path.size() - 1);
+  if (length <= 0 || path[0] != '/') return {};
+  std::string name(path.data(), static_cast<size_t>(length));
+  return name.ends_with(" (deleted)") ? std::string() : name;
+}
+
 GdkPixbuf* load(FILE* file, GError** error) {
   std::vector<uint8_t> bytes(most_bytes_kept);
   bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
@@ -54,7 +71,7 @@ GdkPixbuf* load(FILE* file, GError** error) {
     g_set_error_literal(error, GDK_PIXBUF_ERROR, GDK_PIXBUF_ERROR_FAILED, "cannot read the file");
     return nullptr;
   }
-  return pixbuf_of(bytes, error);
+  return pixbuf_of(bytes, path_of(file), error);
 }
 
 gpointer begin_load(GdkPixbufModuleSizeFunc size_func, GdkPixbufModulePreparedFunc prepared_func,
@@ -74,7 +91,7 @@ gboolean load_increment(gpointer context, const guchar* buffer, guint size, GErr
 // whole picture at once.
 gboolean stop_load(gpointer context, GError** error) {
   const std::unique_ptr<incremental_load> load(static_cast<incremental_load*>(context));
-  GdkPixbuf* pixbuf = pixbuf_of(load->bytes, error);
+  GdkPixbuf* pixbuf = pixbuf_of(load->bytes, {}, error);
   if (pixbuf == nullptr) return FALSE;
   int width = gdk_pixbuf_get_width(pixbuf);
   int height = gdk_pixbuf_get_height(pixbuf);

@@ -35,6 +35,7 @@ TEST(WithPictureImage, ThreadsDrawingAtOnceEachGetTheirOwnPicture) {
   const std::vector<std::vector<uint8_t>> files = {
       sample("14-art-studio.vic"), sample("06-draz-lace.vic"), sample("09-topaz-hires.vic")};
   std::vector<uint64_t> expected;
+  expected.reserve(files.size());
   for (const auto& bytes : files) expected.push_back(checksum(bytes, "pic.vic"));
   ASSERT_NE(expected[0], expected[1]);
   std::vector<int> mismatches(files.size(), 0);

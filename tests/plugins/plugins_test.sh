@@ -62,6 +62,17 @@ for picture in 14-art-studio.vic 06-draz-lace.vic 17-crest-ufli.vic formats/koal
 done
 [ $checked -gt 0 ] || fail "no picture was checked"
 
+# A picture only its name tells (Hires Manager's size and load address are an AFLI's too): a
+# program that opens the file whole reads it as the program does.
+picture=$samples/formats/hires-manager.him
+"$build/velora2003" thumbnail -s 640 "$picture" "$work/him-expected.png" || fail "velora2003 thumbnail $picture"
+"$build/tests/plugins/pixbuf_read_image" "$picture" "$work/him-gtk.png" &&
+  same_pixels "$work/him-gtk.png" "$work/him-expected.png" ||
+  fail "gdk_pixbuf_new_from_file $picture differs from the thumbnail"
+"$build/tests/plugins/qt_read_image" "$picture" "$work/him-qt.png" &&
+  same_pixels "$work/him-qt.png" "$work/him-expected.png" ||
+  fail "QImageReader $picture differs from the thumbnail"
+
 # A file whose size names no format: the loader's error is the program's reason.
 broken=$work/broken.vic
 cp "$samples/00-unknown-size.vic" "$broken"
