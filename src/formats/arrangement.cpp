@@ -33,6 +33,10 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
       return arrange_multi_lace(file, model);
     case arrangement::charpad:
       return arrange_charpad(file, model);
+    case arrangement::spritepad:
+      return arrange_spritepad(file, model);
+    case arrangement::seuck_sprites:
+      return arrange_seuck_sprites(file, model);
   }
   return failure{"the format has no arrangement"};
 }

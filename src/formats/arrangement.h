@@ -24,6 +24,9 @@ enum class arrangement : uint8_t {
   interlace_logo,  // two multicolour bitmaps of 48 lines
   multi_lace,      // two multicolour character sets shown in order
   charpad,         // a CharPad project's map of tiles or characters
+  // Sprite sheets.
+  spritepad,      // sprites of their own colours, hires or multicolour
+  seuck_sprites,  // multicolour sprites in fixed shared colours
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).

@@ -23,5 +23,9 @@ result<> arrange_logo_painter(std::span<const uint8_t> file, picture_model& mode
 result<> arrange_interlace_logo(std::span<const uint8_t> file, picture_model& model);
 result<> arrange_multi_lace(std::span<const uint8_t> file, picture_model& model);
 
+// Sprite sheets, sixteen sprites a row (arrange_sheets.cpp).
+result<> arrange_spritepad(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_seuck_sprites(std::span<const uint8_t> file, picture_model& model);
+
 // A CharPad project's map, at most the largest canvas of it (arrange_charpad.cpp).
 result<> arrange_charpad(std::span<const uint8_t> file, picture_model& model);

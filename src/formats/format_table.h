@@ -1097,6 +1097,20 @@ inline constexpr auto format_table = [] {
        .decode = hires,
        .layout = layout(copy(2, 8001, bitmap_a), screen_rams(8002, 9001, screen_a),
                         spread_screen_ram_0(screen_a))},
+      // "SPD" and version 1, or the first SpritePad's headerless files: three colours, then 64
+      // bytes a sprite (RECOIL's format notes).
+      {.id = 90,
+       .name = "SpritePad sprites",
+       .recognised = named({"spd"}),
+       .decode = raster,
+       .arrange = arrangement::spritepad},
+      // 127 sprites of a Shoot-'Em-Up Construction Kit game, loaded at $0042.
+      {.id = 91,
+       .name = "SEUCK sprites 416x182",
+       .sizes = {8130},
+       .recognised = named(0x0042, {"a"}),
+       .decode = raster,
+       .arrange = arrangement::seuck_sprites},
   });
 }();
 

@@ -307,6 +307,67 @@ std::vector<format_probes> every_format() {
          EXPECT_EQ(cell(m, 2, 0), multi(f[19 + 2], 5, 6, 7, 2));
          EXPECT_EQ(cell(m, 2, 1), hires(f[19 + 8 + 2], 5, 2));
        }},
+      // "SPD" 1, 18 sprites: sixteen a row, 26 x 23 pixels apart, on the background colour;
+      // bit 7 of a sprite's last byte makes it multicolour.
+      {arrangement::spritepad, "Esshahn__spritemate__Antiriad.spd",
+       [] {
+         std::vector<uint8_t> file = offset_file(9 + 18 * 64 + 4, {{0, 'S'}, {1, 'P'}, {2, 'D'}});
+         file[3] = 1;
+         file[4] = 17;
+         file[5] = 0;
+         file[9 + 16 * 64 + 63] = 0x85;
+         file[9 + 17 * 64 + 63] = 0x03;
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         if (f.size() == 10485) {
+           EXPECT_EQ(m.canvas, (canvas_size{414, 251}));  // 162 sprites in 11 rows
+           return;
+         }
+         EXPECT_EQ(m.canvas, (canvas_size{414, 44}));
+         EXPECT_EQ(cell(m, 21, 51), hires(0, f[6], f[6]));
+         const sprite_line& line = m.raster[0].sprites[23 + 4];
+         EXPECT_EQ(line.multicolor_1, f[7] & 15);
+         EXPECT_EQ(line.multicolor_2, f[8] & 15);
+         EXPECT_EQ(line.sprites[0], (sprite_row{.x = 0,
+                                                .data = {f[1045], f[1046], f[1047]},
+                                                .colour = 5,
+                                                .shown = true,
+                                                .multicolor = true}));
+         EXPECT_EQ(line.sprites[1].x, 26);
+         EXPECT_EQ(line.sprites[1].colour, 3);
+         EXPECT_FALSE(line.sprites[1].multicolor);
+         EXPECT_FALSE(line.sprites[2].shown);
+         EXPECT_FALSE(m.raster[0].sprites[21].sprites[0].shown);  // the gap between rows
+       }},
+      // The first SpritePad's files: three colours and the sprites alone, one row of three.
+      {arrangement::spritepad, "",
+       [] {
+         return offset_file(3 + 3 * 64, {{0, 1}, {1, 2}, {2, 3}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{76, 21}));
+         EXPECT_EQ(m.raster[0].sprites[20].sprites[2].data[2], f[3 + 128 + 62]);
+       }},
+      // 127 multicolour sprites, black and white shared, on dark grey.
+      {arrangement::seuck_sprites, "",
+       [] {
+         return offset_file(8130, {{0, 0x42}, {1, 0}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{416, 182}));
+         EXPECT_EQ(cell(m, 0, 51), hires(0, 11, 11));
+         const sprite_line& line = m.raster[0].sprites[7 * 23 + 20];
+         EXPECT_EQ(line.multicolor_1, 0);
+         EXPECT_EQ(line.multicolor_2, 1);
+         const size_t last = 2 + 126 * 64;
+         EXPECT_EQ(line.sprites[14], (sprite_row{.x = 14 * 26,
+                                                 .data = {f[last + 60], f[last + 61], f[last + 62]},
+                                                 .colour = uint8_t(f[last + 63] & 15),
+                                                 .shown = true,
+                                                 .multicolor = true}));
+         EXPECT_FALSE(line.sprites[15].shown);
+       }},
   };
 }
 

@@ -62,12 +62,14 @@ TEST(MimeTypes, EveryPictureGlobIsAnExtensionTheBrowserListsAsAPicture) {
 
 // Left out of ours, as a second claim would make the desktop guess between two types.
 const std::map<std::string, std::string> taken_by_the_desktop = {
+    {"a", "application/x-archive"},        // static libraries
     {"fli", "video/x-flic"},               // Autodesk animations
     {"gb", "application/x-gameboy-rom"},   // Game Boy cartridges
     {"gg", "application/x-gamegear-rom"},  // Game Gear cartridges
     {"gih", "image/x-gimp-gih"},           // GIMP brush pipes
     {"rp", "image/vnd.rn-realpix"},        // RealPix presentations
     {"rpm", "application/x-rpm"},          // RPM packages
+    {"spd", "application/x-font-speedo"},  // Speedo fonts
 };
 
 // Left out of ours too: extensions that many other files carry.

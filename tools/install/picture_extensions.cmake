@@ -3,12 +3,14 @@
 # second claim would make the desktop guess between the two. Include it, then call
 # velora_picture_extensions(PROGRAM VARIABLE).
 set(taken_by_the_desktop
+  a    # application/x-archive, static libraries
   fli  # video/x-flic, Autodesk animations
   gb   # application/x-gameboy-rom
   gg   # application/x-gamegear-rom
   gih  # image/x-gimp-gih, GIMP brush pipes
   rp   # image/vnd.rn-realpix
   rpm  # application/x-rpm, RPM packages
+  spd  # application/x-font-speedo, Speedo fonts
 )
 
 function(velora_picture_extensions program variable)

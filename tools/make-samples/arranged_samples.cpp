@@ -1,5 +1,8 @@
 #include "arranged_samples.h"
 
+#include <algorithm>
+#include <array>
+
 #include "c64_colours.h"
 #include "character_samples.h"
 #include "packers.h"
@@ -70,6 +73,86 @@ uint32_t printfox_sample(const sample_format& sample, sample_workspace& work) {
                           4);
 }
 
+// The colours of a sheet's sprites: the sheet's background, shared multicolours 1 and 2, and
+// whether sprites of the last row are hires.
+struct sheet_colours {
+  uint8_t background = c64::black;
+  uint8_t multicolor_1 = c64::white;
+  uint8_t multicolor_2 = c64::light_grey;
+  bool hires_last_row = false;
+};
+
+// The scene cut into count sprites of 64 bytes from offset at on, each sprite the part of the
+// scene under its place in the sheet (sixteen a row, 26 x 23 pixels apart) and its colour byte
+// the scene's commonest colour there that is none of the shared ones.
+void put_sheet_sprites(const target_picture& picture, int count, const sheet_colours& shared,
+                       file_buffer& file, uint32_t at) {
+  const int rows = (count + 15) / 16;
+  const int sheet_width = 16 * 26 - 2, sheet_height = rows * 23 - 2;
+  const auto scene = [&](int k, int x, int y) {
+    const int sx = (k % 16 * 26 + x) * picture_width / sheet_width;
+    const int sy = (k / 16 * 23 + y) * picture_height / sheet_height;
+    return picture.frames[0][sy * picture_width + sx];
+  };
+  for (int k = 0; k < count; ++k) {
+    const bool hires = shared.hires_last_row && k / 16 == rows - 1;
+    std::array<int, 16> counts{};
+    for (int y = 0; y < 21; ++y)
+      for (int x = 0; x < 24; ++x) ++counts[scene(k, x, y)];
+    for (const uint8_t common : {shared.background, shared.multicolor_1, shared.multicolor_2})
+      if (!hires || common == shared.background) counts[common] = -1;
+    const auto own =
+        static_cast<uint8_t>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    const std::array<uint8_t, 4> choices = {shared.background, shared.multicolor_1, own,
+                                            shared.multicolor_2};
+    const uint32_t sprite = at + static_cast<uint32_t>(k) * 64;
+    for (int y = 0; y < 21; ++y)
+      for (int byte = 0; byte < 3; ++byte) {
+        uint8_t bits = 0;
+        for (int p = 0; p < 8; p += hires ? 1 : 2) {
+          const uint8_t colour = scene(k, byte * 8 + p, y);
+          if (hires)
+            bits |=
+                (nearest_choice(colour, std::array<uint8_t, 2>{shared.background, own}) << (7 - p));
+          else
+            bits |= static_cast<uint8_t>(nearest_choice(colour, choices) << (6 - p));
+        }
+        put(file, sprite + y * 3 + byte, bits);
+      }
+    put(file, sprite + 63, static_cast<uint8_t>(own | (hires ? 0 : 0x80)));
+  }
+}
+
+// 144 sprites in nine rows, the last row hires, and one animation of them all.
+uint32_t spritepad_sample(const sample_format& sample, sample_workspace& work) {
+  paint_scene(plain_style(sample, "SIXTEEN SPRITES A ROW"), work.picture);
+  constexpr int count = 144;
+  const sheet_colours shared{.hires_last_row = true};
+  work.file.bytes.fill(0);
+  put_text(work.file, 0, "SPD");
+  put(work.file, 3, 1);
+  put(work.file, 4, count - 1);
+  put(work.file, 5, 0);  // one animation
+  put(work.file, 6, shared.background);
+  put(work.file, 7, shared.multicolor_1);
+  put(work.file, 8, shared.multicolor_2);
+  put_sheet_sprites(work.picture, count, shared, work.file, 9);
+  const uint32_t animation = 9 + count * 64;
+  put(work.file, animation + 1, count - 1);  // from the first sprite to the last
+  return animation + 4;
+}
+
+// 127 multicolour sprites over dark grey, black and white shared.
+uint32_t seuck_sprites_sample(const sample_format& sample, sample_workspace& work) {
+  paint_scene(plain_style(sample, "SHOOT EM UP SPRITES"), work.picture);
+  begin_file(work.file, sample.load_address);
+  put_sheet_sprites(
+      work.picture, 127,
+      {.background = c64::dark_grey, .multicolor_1 = c64::black, .multicolor_2 = c64::white},
+      work.file, 2);
+  return 8130;
+}
+
 }  // namespace
 
 uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& work) {
@@ -97,6 +180,10 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return multi_lace_sample(sample, work);
     case arrangement::charpad:
       return charpad_sample(sample, work);
+    case arrangement::spritepad:
+      return spritepad_sample(sample, work);
+    case arrangement::seuck_sprites:
+      return seuck_sprites_sample(sample, work);
     case arrangement::none:
       break;
   }

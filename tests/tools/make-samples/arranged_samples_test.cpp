@@ -25,12 +25,16 @@ uint8_t cell_pixel(const raster_frame& frame, int x, int y) {
   return cell.colours[pattern];
 }
 
-// The colours the cells of a frame show in lines first..last - 1.
+// The colours the cells of a frame show in lines first..last - 1, and the colours of the
+// sprites there with any pixel set.
 std::set<uint8_t> colours_shown(const picture_model& model, int frame, int first, int last) {
   std::set<uint8_t> colours;
-  for (int y = first; y < last; ++y)
+  for (int y = first; y < last; ++y) {
     for (int x = 0; x < model.canvas.width; ++x)
       colours.insert(cell_pixel(model.raster[frame], x, y));
+    for (const sprite_row& sprite : model.raster[frame].sprites[y].sprites)
+      if (sprite.shown && sprite.data != std::array<uint8_t, 3>{}) colours.insert(sprite.colour);
+  }
   return colours;
 }
 
