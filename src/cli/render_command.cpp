@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -59,9 +58,9 @@ int render_one(const render_options& options, console& io) {
            << ": is the input file; it is not replaced\n";
     return 1;
   }
-  const auto work = std::make_unique<render_workspace>();
+  render_workspace& work = program_workspace();
   const result<> rendered =
-      render_to_file(input, options.output, options.kind, options.settings, *work);
+      render_to_file(input, options.output, options.kind, options.settings, work);
   if (!rendered) {
     io.err << "velora2003: render: " << escaped_text(input) << ": "
            << escaped_text(describe(rendered.why())) << '\n';

@@ -5,6 +5,16 @@
 #include "imaging/picture_image.h"
 #include "render/picture_chain.h"
 
+namespace {
+
+constinit render_workspace program_work;
+
+}  // namespace
+
+render_workspace& program_workspace() {
+  return program_work;
+}
+
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
   clear_picture_workspace(work);
@@ -26,11 +36,11 @@ result<const surface*> render_to_surface(std::string_view input, const render_se
                           work.chunky,
                           settings.palette,
                           settings.crt,
-                          work.work_surface_a,
-                          work.work_surface_b,
+                          *work.work_surface_a,
+                          *work.work_surface_b,
                           {read->picture_name, format->name, settings.caption}};
   render_picture(*format, context);
-  return settings.frame == render_target::a ? &work.work_surface_a : &work.work_surface_b;
+  return settings.frame == render_target::a ? &*work.work_surface_a : &*work.work_surface_b;
 }
 
 result<> render_to_file(std::string_view input, const std::string& output, image_kind kind,

@@ -29,6 +29,9 @@ struct render_workspace : picture_workspace {
   std::unique_ptr<container_stack> containers;  // made for the first picture in a container
 };
 
+// The workspace of a command that renders one picture, in the program's static storage.
+render_workspace& program_workspace();
+
 // Reads input (a host file, CONTAINER:N or CONTAINER:N:M) and renders it from an all-zero model
 // into the work surfaces; gives the frame the settings choose, or why the input could not be shown.
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,

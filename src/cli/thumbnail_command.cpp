@@ -1,3 +1,4 @@
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,8 +31,12 @@ int bad_usage(console& io, const std::string& reason) {
 struct thumbnail_workspace {
   picture_workspace work;
   std::unique_ptr<container_stack> containers;  // made for the first container that comes
-  std::vector<uint8_t> input = std::vector<uint8_t>(max_entry_size + 1);
+  std::array<uint8_t, max_entry_size + 1> input{};
 };
+
+// All zero until a picture is drawn: in static storage, it is neither written nor mapped
+// before then.
+constinit thumbnail_workspace program_space;
 
 // An entry of a container (CONTAINER:N), read and told as the render command reads it; its
 // palette is the container's folder's.
@@ -91,11 +96,10 @@ int run_thumbnail_command(std::span<const std::string_view> args, const std::str
     return 1;
   }
 
-  const auto space = std::make_unique<thumbnail_workspace>();
   // The ROM the viewer would find, else ours: with none chosen, the lookup cannot fail.
-  space->work.model.rom =
+  program_space.work.model.rom =
       *find_character_rom(std::nullopt, data_dir, chargen_environment_from_process());
-  const result<picture_image> picture = draw_thumbnail_picture(input, *space);
+  const result<picture_image> picture = draw_thumbnail_picture(input, program_space);
   if (!picture) {
     io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "
            << escaped_text(describe(picture.why())) << '\n';

@@ -51,11 +51,11 @@ result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t s
                        ? loaded.error()
                        : "the packed picture does not unpack to its format's size"};
   const crt_settings crt;
-  picture_context context{work.model,          work.chunky,         palette, crt,
-                          work.work_surface_a, work.work_surface_b, {}};
+  picture_context context{work.model,           work.chunky,          palette, crt,
+                          *work.work_surface_a, *work.work_surface_b, {}};
   draw_picture(format, context);
   const canvas_size canvas = work.model.canvas;
-  return picture_image{&work.work_surface_a, {0, 0, 2 * canvas.width, 2 * canvas.height}};
+  return picture_image{&*work.work_surface_a, {0, 0, 2 * canvas.width, 2 * canvas.height}};
 }
 
 void copy_picture_rgb(const picture_image& picture, uint8_t* rows, size_t row_bytes) {

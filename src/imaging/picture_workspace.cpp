@@ -3,6 +3,9 @@
 void clear_picture_workspace(picture_workspace& work) {
   if (!work.used) {
     work.used = true;
+    work.model.canvas = canvas_size{};
+    work.work_surface_a.emplace(create_work_surface());
+    work.work_surface_b.emplace(create_work_surface());
     return;
   }
   // The character ROM is the workspace's setting, not a trace of the last picture.
@@ -12,6 +15,6 @@ void clear_picture_workspace(picture_workspace& work) {
   work.chunky.chunky_a.fill(0);
   work.chunky.chunky_b.fill(0);
   work.file.bytes.fill(0);
-  work.work_surface_a.canvas = canvas_state{};
-  work.work_surface_b.canvas = canvas_state{};
+  work.work_surface_a->canvas = canvas_state{};
+  work.work_surface_b->canvas = canvas_state{};
 }

@@ -1,19 +1,23 @@
 #pragma once
 // What drawing one picture works on: the model, the buffers and the two work surfaces.
+#include <optional>
+
 #include "base/file_buffer.h"
 #include "formats/picture_model.h"
 #include "render/picture_context.h"
 #include "render/work_surfaces.h"
 #include "surface/surface.h"
 
-// Large: give each thread one, made once and reused.
+// Large: give each thread one, made once and reused. Every byte of a fresh one is zero, so that
+// one in static storage is neither written nor mapped before a picture touches it: its model's
+// canvas and its work surfaces are set when the first picture is drawn.
 struct picture_workspace {
-  picture_model model;
+  picture_model model{.canvas = {0, 0}};
   chunky_buffers chunky;
   file_buffer file;
   file_buffer unpacked;
-  surface work_surface_a = create_work_surface();
-  surface work_surface_b = create_work_surface();
+  std::optional<surface> work_surface_a;
+  std::optional<surface> work_surface_b;
   bool used = false;  // a picture was read or drawn here: its traces must be cleared first
 };
 

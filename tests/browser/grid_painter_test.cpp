@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/surfaces.h"
 #include "surface/canvas.h"
+#include "text/fontconfig_lookup.h"
 #include "text/text.h"
 
 namespace {
@@ -147,6 +151,35 @@ TEST(GridPainter, TextStaysInsideItsCellWhateverItsBytes) {
   }
   EXPECT_GT(count_other(s, 5, row_y(2) + 1, 264, row_y(2) + 14, bar_pixel, bar_pixel), 50);
   save_image_on_failure(s, "clipped");
+}
+
+// A host name in another script is drawn from a font that holds its characters, not as the
+// caption face's empty boxes.
+TEST(GridPainter, NamesInOtherScriptsAreDrawnNotBoxed) {
+  const auto name_cell = [](const std::string& character) {
+    tdir grid;
+    tdir_set_row_count(grid, 3);
+    set_row(grid, 1, {character + character + character + ".dd", "<File>", "33602", ""});
+    tdir_select_row(grid, 2);
+    const surface s = painted(grid);
+    std::vector<uint32_t> pixels;
+    for (int y = row_y(1); y < row_y(2); ++y)
+      for (int x = 0; x < 265; ++x) pixels.push_back(s.at(x, y));
+    return pixels;
+  };
+  const std::vector<uint32_t> boxed = name_cell("\xF4\x8F\xBF\xBD");  // U+10FFFD: in no font
+  const std::pair<uint32_t, std::string> characters[] = {
+      {0x65E5, "日"}, {0x30CF, "ハ"}, {0xD55C, "한"}};
+  for (const auto& [code_point, character] : characters) {
+    if (fontconfig_file_with("Arial", false, code_point).empty())
+      GTEST_SKIP() << "no font on this machine holds U+" << std::hex << code_point;
+    const std::vector<uint32_t> drawn = name_cell(character);
+    EXPECT_NE(drawn, boxed) << character;
+    EXPECT_GT(
+        std::count_if(drawn.begin(), drawn.end(), [](uint32_t p) { return p != background_pixel; }),
+        60)
+        << character;
+  }
 }
 
 TEST(GridPainter, OnlyTheRowsInViewArePainted) {

@@ -52,11 +52,11 @@ std::vector<uint8_t> deflated_koala(const std::vector<uint8_t>& koala) {
 TEST(DrawFileImage, IsThePictureAreaAtFullSize) {
   const auto d = draw(sample("14-art-studio.vic"), "14-art-studio.vic");
   ASSERT_TRUE(d->picture.ok());
-  EXPECT_EQ(d->picture->frame, &d->work->work_surface_a);
+  EXPECT_EQ(d->picture->frame, &*d->work->work_surface_a);
   EXPECT_EQ(d->picture->width(), 640);
   EXPECT_EQ(d->picture->height(), 400);
   // The caption box below it is never drawn.
-  EXPECT_EQ(d->work->work_surface_a.at(600, 530), 0u);
+  EXPECT_EQ(d->work->work_surface_a->at(600, 530), 0u);
 }
 
 TEST(DrawFileImage, AnExtensionNamesItsFormatsAndBytesWithoutANameTellThemselves) {

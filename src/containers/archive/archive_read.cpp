@@ -1,8 +1,5 @@
 #include "containers/archive/archive_read.h"
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -10,6 +7,7 @@
 
 #include "base/escaped_text.h"
 #include "base/utf8.h"
+#include "containers/archive/archive_library.h"
 
 namespace {
 
@@ -34,7 +32,7 @@ la_ssize_t read_block(archive* a, void* data, const void** buffer) {
   }
   const result<size_t> read = read_at(source, cursor.position, cursor.block);
   if (!read) {
-    archive_set_error(a, EIO, "%s", describe(read.why()).c_str());
+    archive_calls()->set_error(a, EIO, "%s", describe(read.why()).c_str());
     return -1;
   }
   *buffer = cursor.block.data();
@@ -72,46 +70,42 @@ std::string seconds_text(std::chrono::milliseconds budget) {
 class archive_pass {
  public:
   archive_pass(const byte_source& source, bool single_file)
-      : a_(archive_read_new()), single_file_(single_file) {
+      : calls_(archive_calls()), single_file_(single_file) {
     cursor_.source = &source;
+    if (calls_ == nullptr) return;
+    a_ = calls_->read_new();
     if (single_file) {
-      archive_read_support_format_raw(a_);
-      archive_read_support_filter_gzip(a_);
+      for (const archive_support support : calls_->single_file_formats) support(a_);
     } else {
-      archive_read_support_format_zip_seekable(a_);
-      archive_read_support_format_zip_streamable(a_);
-      archive_read_support_format_7zip(a_);
-      archive_read_support_format_tar(a_);
-      archive_read_support_format_lha(a_);
-      archive_read_support_filter_gzip(a_);
-      archive_read_support_filter_bzip2(a_);
-      archive_read_support_filter_xz(a_);
-      archive_read_support_filter_lzma(a_);
-      archive_read_support_filter_zstd(a_);
+      for (const archive_support support : calls_->archive_formats) support(a_);
     }
-    archive_read_set_callback_data(a_, &cursor_);
-    archive_read_set_read_callback(a_, read_block);
-    archive_read_set_seek_callback(a_, seek_to);
-    archive_read_set_skip_callback(a_, skip_over);
-    opened_ = archive_read_open1(a_) == ARCHIVE_OK;
+    calls_->set_callback_data(a_, &cursor_);
+    calls_->set_read_callback(a_, read_block);
+    calls_->set_seek_callback(a_, seek_to);
+    calls_->set_skip_callback(a_, skip_over);
+    opened_ = calls_->open(a_) == ARCHIVE_OK;
   }
-  ~archive_pass() { archive_read_free(a_); }
+  ~archive_pass() {
+    if (a_ != nullptr) calls_->read_free(a_);
+  }
   archive_pass(const archive_pass&) = delete;
   archive_pass& operator=(const archive_pass&) = delete;
 
   // Moves to the next entry: true there, false at the archive's end or when the pass stops
   // (problem then says why).
   bool next() {
+    if (calls_ == nullptr)
+      return stop("cannot be read: " + std::string(archive_library_file) + " is not installed");
     if (!opened_) return stop("cannot be read: " + library_error());
     if (!pass_over_data()) return false;
     archive_entry* entry = nullptr;
-    const int status = archive_read_next_header(a_, &entry);
+    const int status = calls_->next_header(a_, &entry);
     if (status == ARCHIVE_EOF) return false;
     if (status < ARCHIVE_WARN) return stop("is damaged: " + library_error());
     if (index_ + 1 == max_archive_entries)
       return stop("holds more than " + std::to_string(max_archive_entries) +
                   " entries; only the first " + std::to_string(max_archive_entries) + " are read");
-    if (single_file_ && archive_filter_code(a_, 0) != ARCHIVE_FILTER_GZIP)
+    if (single_file_ && calls_->filter_code(a_, 0) != ARCHIVE_FILTER_GZIP)
       return stop("is not packed with gzip");
     ++index_;
     peeked_ = 0;
@@ -127,7 +121,7 @@ class archive_pass {
     count = std::min<uint32_t>(count, peeked_bytes_.size());
     while (peeked_ < count) {
       const la_ssize_t read =
-          archive_read_data(a_, peeked_bytes_.data() + peeked_, count - peeked_);
+          calls_->read_data(a_, peeked_bytes_.data() + peeked_, count - peeked_);
       if (read <= 0) break;
       peeked_ += static_cast<uint32_t>(read);
     }
@@ -142,14 +136,14 @@ class archive_pass {
     if (entry_.size > static_cast<int64_t>(out.size())) return failure{too_large};
     size_t total = 0;
     while (total < out.size()) {
-      const la_ssize_t read = archive_read_data(a_, out.data() + total, out.size() - total);
+      const la_ssize_t read = calls_->read_data(a_, out.data() + total, out.size() - total);
       if (read < 0) return failure{"is damaged: " + library_error()};
       if (read == 0) return total;
       total += static_cast<size_t>(read);
     }
     // One byte more tells an entry that fills out from one that would overflow it.
     uint8_t extra = 0;
-    if (archive_read_data(a_, &extra, 1) > 0) return failure{too_large};
+    if (calls_->read_data(a_, &extra, 1) > 0) return failure{too_large};
     return total;
   }
 
@@ -160,7 +154,7 @@ class archive_pass {
   }
 
   std::string library_error() {
-    const char* text = archive_error_string(a_);
+    const char* text = calls_->error_string(a_);
     return escaped_text(text != nullptr ? text : "unknown error");
   }
 
@@ -176,26 +170,27 @@ class archive_pass {
   // in one call however large the data: here it goes block by block, watching the time.
   bool pass_over_data() {
     if (out_of_time()) return stop_for_time();
-    if (index_ < 0 || archive_filter_code(a_, 0) == ARCHIVE_FILTER_NONE) return true;
+    if (index_ < 0 || calls_->filter_code(a_, 0) == ARCHIVE_FILTER_NONE) return true;
     const void* block = nullptr;
     size_t size = 0;
     la_int64_t offset = 0;
-    while (archive_read_data_block(a_, &block, &size, &offset) == ARCHIVE_OK) {
+    while (calls_->read_data_block(a_, &block, &size, &offset) == ARCHIVE_OK) {
       if (out_of_time()) return stop_for_time();
     }
     return true;
   }
 
   void describe_entry(archive_entry* entry) {
-    const char* path = archive_entry_pathname_utf8(entry);
-    if (path == nullptr) path = archive_entry_pathname(entry);
+    const char* path = calls_->entry_pathname_utf8(entry);
+    if (path == nullptr) path = calls_->entry_pathname(entry);
     entry_.path = path != nullptr ? path : "";
-    entry_.folder = archive_entry_filetype(entry) == AE_IFDIR;
-    entry_.encrypted = archive_entry_is_encrypted(entry) != 0;
-    entry_.size = archive_entry_size_is_set(entry) != 0 ? archive_entry_size(entry) : -1;
+    entry_.folder = calls_->entry_filetype(entry) == AE_IFDIR;
+    entry_.encrypted = calls_->entry_is_encrypted(entry) != 0;
+    entry_.size = calls_->entry_size_is_set(entry) != 0 ? calls_->entry_size(entry) : -1;
   }
 
-  archive* a_;
+  const archive_library* calls_;
+  archive* a_ = nullptr;
   bool single_file_;
   bool opened_ = false;
   source_cursor cursor_;

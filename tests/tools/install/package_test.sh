@@ -41,6 +41,8 @@ for made in "$package" "$qt_package"; do
 done
 
 dpkg-deb -f "$package" Depends | grep -q 'libarchive13' || fail "the package does not depend on libarchive"
+dpkg-deb -f "$package" Recommends | grep -q 'fonts-wqy-zenhei' ||
+  fail "the package does not recommend a font for Chinese, Japanese and Korean names"
 
 root=$work/root
 dpkg-deb -x "$package" "$root" || { echo "FAIL: dpkg-deb -x" >&2; exit 1; }
@@ -60,6 +62,9 @@ for elf in "$program" $module "$loader" "$qt_plugin"; do
   readelf --dyn-syms -W "$elf" | grep -q ' __stack_chk_fail' || fail "$elf has no stack protector"
 done
 readelf --dyn-syms -W "$program" | grep -q ' __[a-z]*_chk' || fail "no fortified calls"
+# libarchive and the libraries it needs would load at every start; it is opened with the first
+# archive instead.
+readelf -d "$program" | grep -q 'NEEDED.*libarchive' && fail "the program links libarchive"
 # The plugins carry the C64 core alone: no screen, fonts or archives come into their hosts.
 for plugin in "$loader" "$qt_plugin"; do
   readelf -d "$plugin" | grep -E 'NEEDED.*(SDL|freetype|fontconfig|archive|png)' &&
