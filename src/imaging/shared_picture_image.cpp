@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "imaging/viewer_palette.h"
+#include "render/character_rom_lookup.h"
 
 namespace {
 
@@ -13,8 +14,15 @@ struct shared_workspace {
 };
 
 // Made on first use: a program that loads the plugin but never opens a C64 file pays nothing.
+// Text screens are drawn with the character ROM the viewer finds: an emulator's, else the
+// installed program's own sets.
 shared_workspace& workspace() {
-  static const auto shared = std::make_unique<shared_workspace>();
+  static const auto shared = [] {
+    auto made = std::make_unique<shared_workspace>();
+    made->work.model.rom = *find_character_rom(std::nullopt, VELORA_INSTALLED_DATA_DIR,
+                                               chargen_environment_from_process());
+    return made;
+  }();
   return *shared;
 }
 

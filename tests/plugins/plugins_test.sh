@@ -26,6 +26,9 @@ export QT_PLUGIN_PATH=$build/plugins/qt QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME" "$XDG_DATA_HOME/mime/packages"
 cp "$build/data/velora2003-mime.xml" "$XDG_DATA_HOME/mime/packages/velora2003.xml"
 update-mime-database "$XDG_DATA_HOME/mime" || fail "update-mime-database"
+# An emulator's character ROM, found by the plugins as by the program: text screens drawn alike.
+mkdir -p "$HOME/.vice/C64"
+head -c 4096 /dev/urandom >"$HOME/.vice/C64/chargen"
 
 # Two PNG files hold the same pixels.
 same_pixels() {
@@ -62,16 +65,20 @@ for picture in 14-art-studio.vic 06-draz-lace.vic 17-crest-ufli.vic formats/koal
 done
 [ $checked -gt 0 ] || fail "no picture was checked"
 
-# A picture only its name tells (Hires Manager's size and load address are an AFLI's too): a
-# program that opens the file whole reads it as the program does.
-picture=$samples/formats/hires-manager.him
-"$build/velora2003" thumbnail -s 640 "$picture" "$work/him-expected.png" || fail "velora2003 thumbnail $picture"
-"$build/tests/plugins/pixbuf_read_image" "$picture" "$work/him-gtk.png" &&
-  same_pixels "$work/him-gtk.png" "$work/him-expected.png" ||
-  fail "gdk_pixbuf_new_from_file $picture differs from the thumbnail"
-"$build/tests/plugins/qt_read_image" "$picture" "$work/him-qt.png" &&
-  same_pixels "$work/him-qt.png" "$work/him-expected.png" ||
-  fail "QImageReader $picture differs from the thumbnail"
+# Pictures only their names tell (Hires Manager's size and load address are an AFLI's too; a
+# PETSCII screen, drawn with the ROM above, has a size of its own): a program that opens the
+# file whole reads it as the program does.
+for picture in hires-manager.him petscii-editor.pet; do
+  expected=$work/$picture-expected.png
+  "$build/velora2003" thumbnail -s 640 "$samples/formats/$picture" "$expected" ||
+    fail "velora2003 thumbnail $picture"
+  "$build/tests/plugins/pixbuf_read_image" "$samples/formats/$picture" "$work/$picture-gtk.png" &&
+    same_pixels "$work/$picture-gtk.png" "$expected" ||
+    fail "gdk_pixbuf_new_from_file $picture differs from the thumbnail"
+  "$build/tests/plugins/qt_read_image" "$samples/formats/$picture" "$work/$picture-qt.png" &&
+    same_pixels "$work/$picture-qt.png" "$expected" ||
+    fail "QImageReader $picture differs from the thumbnail"
+done
 
 # A file whose size names no format: the loader's error is the program's reason.
 broken=$work/broken.vic
