@@ -1,6 +1,8 @@
 #include "browser/name_list.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 
 #include "base/ascii_case.h"
 
@@ -35,10 +37,17 @@ void name_list_clear(name_list& list) {
   list.entries.clear();
 }
 
+// Entries are large: their places are sorted, then each entry is moved once.
 void name_list_sort(name_list& list) {
-  std::sort(list.entries.begin(), list.entries.end(), [](const name_entry& a, const name_entry& b) {
-    return compare_names(a.name, b.name) < 0;
+  std::vector<uint32_t> order(list.entries.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(), [&list](uint32_t a, uint32_t b) {
+    return compare_names(list.entries[a].name, list.entries[b].name) < 0;
   });
+  std::vector<name_entry> sorted;
+  sorted.reserve(order.size());
+  for (const uint32_t k : order) sorted.push_back(std::move(list.entries[k]));
+  list.entries = std::move(sorted);
 }
 
 int compare_names(std::string_view first, std::string_view second) {
