@@ -13,8 +13,8 @@ constexpr unsigned char upper_byte(char c) {
 
 }  // namespace
 
-name_entry& name_list_add(name_list& list, std::string_view name, int64_t size,
-                          uint8_t format_id, std::string_view marker) {
+name_entry& name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t format_id,
+                          std::string_view marker) {
   if (list.count == list.entries.size()) list.entries.emplace_back();
   list.order.push_back(static_cast<uint32_t>(list.count));
   name_entry& entry = list.entries[list.count++];
@@ -50,6 +50,8 @@ void name_list_sort(name_list& list) {
 int compare_names(std::string_view first, std::string_view second) {
   const size_t common = std::min(first.size(), second.size());
   for (size_t i = 0; i < common; ++i) {
+    // Names in one folder share long stretches byte for byte: only a difference is folded.
+    if (first[i] == second[i]) continue;
     const unsigned char a = upper_byte(first[i]), b = upper_byte(second[i]);
     if (a != b) return a > b ? 1 : -11;
   }

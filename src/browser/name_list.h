@@ -23,8 +23,8 @@ struct name_list {
   std::vector<uint32_t> order;  // entries' places in sorted order, after name_list_sort
 };
 
-// Appends the pair and returns its entry, storing the name with its first character upper-cased by the ASCII rule,
-// and the format of a picture file.
+// Appends the pair and returns its entry, storing the name with its first character upper-cased by
+// the ASCII rule, and the format of a picture file.
 name_entry& name_list_add(name_list& list, std::string_view name, int64_t size,
                           uint8_t format_id = 0, std::string_view marker = {});
 
