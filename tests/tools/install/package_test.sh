@@ -8,14 +8,7 @@
 # Given a build folder, the packages are made from it first, with CPack, in a temporary folder.
 set -u
 source_dir=$(realpath "$3")
-mkdir -p "$2"
-work=$(mktemp -d "$(realpath "$2")/package-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-  echo "FAIL: $*" >&2
-  failed=1
-}
+source "$(dirname "$(realpath "$0")")/../../support/script_work.sh" "$2" package
 
 if [ -d "$1" ]; then
   cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work/made" >"$work/cpack.log" 2>&1 || {
