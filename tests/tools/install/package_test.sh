@@ -55,9 +55,12 @@ for elf in "$program" $module "$loader" "$qt_plugin"; do
   readelf --dyn-syms -W "$elf" | grep -q ' __stack_chk_fail' || fail "$elf has no stack protector"
 done
 readelf --dyn-syms -W "$program" | grep -q ' __[a-z]*_chk' || fail "no fortified calls"
-# libarchive and the libraries it needs would load at every start; it is opened with the first
-# archive instead.
-readelf -d "$program" | grep -q 'NEEDED.*libarchive' && fail "the program links libarchive"
+# libarchive, fontconfig and the libraries they need would load at every start; each is opened
+# when first needed instead, and the package depends on it by name.
+for opened in libarchive libfontconfig; do
+  readelf -d "$program" | grep -q "NEEDED.*$opened" && fail "the program links $opened"
+  dpkg-deb -f "$package" Depends | grep -q "${opened#lib}" || fail "no dependency on $opened"
+done
 # The plugins carry the C64 core alone: no screen, fonts or archives come into their hosts.
 for plugin in "$loader" "$qt_plugin"; do
   readelf -d "$plugin" | grep -E 'NEEDED.*(SDL|freetype|fontconfig|archive|png)' &&
