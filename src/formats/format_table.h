@@ -1118,6 +1118,13 @@ inline constexpr auto format_table = [] {
        .recognised = named({"gr", "cs"}),
        .decode = raster,
        .arrange = arrangement::star_painter},
+      // Its place on the screen and size, then the cells it touches, 10 bytes each (RECOIL's
+      // MWI decoder).
+      {.id = 93,
+       .name = "MWI multicolour cells",
+       .recognised = named({"mwi"}),
+       .decode = raster,
+       .arrange = arrangement::mwi},
   });
 }();
 
