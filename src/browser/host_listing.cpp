@@ -93,10 +93,10 @@ void append_marked_row(tdir& grid, row_kind kind) {
   tdir_set_row_count(grid, grid.row_count + 1);
 }
 
-void add_group_entry(browser& b, row_kind kind, const std::string& name, int64_t size,
-                     uint8_t format_id = 0, const std::string& marker = {}) {
+name_entry& add_group_entry(browser& b, row_kind kind, const std::string& name, int64_t size,
+                            uint8_t format_id = 0, std::string_view marker = {}) {
   append_marked_row(b.grid, kind);
-  name_list_add(b.names, name, size, format_id, marker);
+  return name_list_add(b.names, name, size, format_id, marker);
 }
 
 void write_header(tdir& grid) {
@@ -136,9 +136,8 @@ bool list_directory(browser& b) {
   for (const host_entry& e : b.entries) {
     if (!e.is_regular_file) continue;
     if (const std::optional<pc64_listed> pc64 = pc64_file(e)) {
-      add_group_entry(b, row_kind::pc64_file, e.name, pc64->size, pc64->format_id,
-                      std::string(pc64_marker));
-      b.names.entries.back().c64_name = pc64->c64_name;
+      add_group_entry(b, row_kind::pc64_file, e.name, pc64->size, pc64->format_id, pc64_marker)
+          .c64_name = pc64->c64_name;
       continue;
     }
     if (const std::optional<uint8_t> format = picture_format(e))

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <numeric>
 
 #include "base/ascii_case.h"
 
@@ -14,45 +13,45 @@ constexpr unsigned char upper_byte(char c) {
 
 }  // namespace
 
-void name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t format_id,
-                   std::string_view marker) {
-  name_entry& entry = list.entries.emplace_back();
+name_entry& name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t format_id,
+                          std::string_view marker) {
+  if (list.count == list.entries.size()) list.entries.emplace_back();
+  list.order.push_back(static_cast<uint32_t>(list.count));
+  name_entry& entry = list.entries[list.count++];
   entry.host_name.assign(name);
   entry.name.assign(name);
   if (!entry.name.empty()) entry.name[0] = ascii_upper_char(entry.name[0]);
   entry.size = size;
   entry.format_id = format_id;
   entry.marker.assign(marker);
+  entry.c64_name.clear();
+  return entry;
 }
 
 const name_entry& name_list_get(const name_list& list, int index) {
-  return list.entries[static_cast<size_t>(index)];
+  return list.entries[list.order[static_cast<size_t>(index)]];
 }
 
 int name_list_count(const name_list& list) {
-  return static_cast<int>(list.entries.size());
+  return static_cast<int>(list.count);
 }
 
 void name_list_clear(name_list& list) {
-  list.entries.clear();
+  list.count = 0;
+  list.order.clear();
 }
 
-// Entries are large: their places are sorted, then each entry is moved once.
 void name_list_sort(name_list& list) {
-  std::vector<uint32_t> order(list.entries.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(), [&list](uint32_t a, uint32_t b) {
+  std::sort(list.order.begin(), list.order.end(), [&list](uint32_t a, uint32_t b) {
     return compare_names(list.entries[a].name, list.entries[b].name) < 0;
   });
-  std::vector<name_entry> sorted;
-  sorted.reserve(order.size());
-  for (const uint32_t k : order) sorted.push_back(std::move(list.entries[k]));
-  list.entries = std::move(sorted);
 }
 
 int compare_names(std::string_view first, std::string_view second) {
   const size_t common = std::min(first.size(), second.size());
   for (size_t i = 0; i < common; ++i) {
+    // Names in one folder share long stretches byte for byte: only a difference is folded.
+    if (first[i] == second[i]) continue;
     const unsigned char a = upper_byte(first[i]), b = upper_byte(second[i]);
     if (a != b) return a > b ? 1 : -11;
   }

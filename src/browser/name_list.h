@@ -15,16 +15,21 @@ struct name_entry {
   std::string c64_name{};  // a PC64 file's own C64 name
 };
 
+// Entries are kept between listings and overwritten in place, so relisting a folder reuses
+// their names' buffers; sorting orders their places, never the large entries themselves.
 struct name_list {
   std::vector<name_entry> entries;
+  size_t count = 0;
+  std::vector<uint32_t> order;  // entries' places in sorted order, after name_list_sort
 };
 
-// Appends the pair, storing the name with its first character upper-cased by the ASCII rule,
-// and the format of a picture file.
-void name_list_add(name_list& list, std::string_view name, int64_t size, uint8_t format_id = 0,
-                   std::string_view marker = {});
+// Appends the pair and returns its entry, storing the name with its first character upper-cased by
+// the ASCII rule, and the format of a picture file.
+name_entry& name_list_add(name_list& list, std::string_view name, int64_t size,
+                          uint8_t format_id = 0, std::string_view marker = {});
 
-// The pair at index; the caller keeps index below name_list_count.
+// The pair at index, in sorted order once sorted; the caller keeps index below
+// name_list_count.
 const name_entry& name_list_get(const name_list& list, int index);
 
 // Number of pairs in the list.

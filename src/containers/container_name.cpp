@@ -36,12 +36,12 @@ constexpr std::array<named_ending, 20> endings = {{
     {".lzh", {"LHA", container_kind::archive}},
 }};
 
-// Compared in place: every file of a listing is asked, so nothing is copied.
+// Compared in place and from the last character on, where endings differ: every file of a
+// listing is asked, so nothing is copied and most names fail at their first character.
 bool ends_with_lower(std::string_view name, std::string_view ending) {
   if (name.size() <= ending.size()) return false;
-  const std::string_view tail = name.substr(name.size() - ending.size());
-  return std::equal(tail.begin(), tail.end(), ending.begin(),
-                    [](char c, char lower) { return ascii_lower_char(c) == lower; });
+  return std::equal(ending.rbegin(), ending.rend(), name.rbegin(),
+                    [](char lower, char c) { return ascii_lower_char(c) == lower; });
 }
 
 bool is_digit(char c) {

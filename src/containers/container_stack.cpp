@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/thread_scratch.h"
 #include "containers/d64/d64_entry.h"
 
 namespace {
@@ -26,14 +27,16 @@ std::string too_large(size_t limit) {
 
 // A disk's file read along its sector chain, or an entry's first bytes: scratch of whichever
 // thread reads.
-thread_local file_buffer chain;
+file_buffer& chain() {
+  return thread_scratch<struct chain_scratch, file_buffer>();
+}
 
 entry_peek chain_peek(d64_reader& disk, const dir_entry& entry) {
   return [&disk, &entry, read = false](uint32_t count) mutable {
-    if (!read) read_file_chain(disk, entry.first_track, entry.first_sector, chain);
+    if (!read) read_file_chain(disk, entry.first_track, entry.first_sector, chain());
     read = true;
     const auto size = static_cast<uint32_t>(std::clamp<int32_t>(entry.size_bytes, 0, 65536));
-    return std::span<const uint8_t>(chain.bytes.data(), std::min(count, size));
+    return std::span<const uint8_t>(chain().bytes.data(), std::min(count, size));
   };
 }
 
@@ -41,9 +44,9 @@ entry_peek chain_peek(d64_reader& disk, const dir_entry& entry) {
 template <class Read>
 entry_peek buffered_peek(Read read_into) {
   return [read_into, got = size_t{0}, read = false](uint32_t count) mutable {
-    if (!read) got = read_into(std::span<uint8_t>(chain.bytes));
+    if (!read) got = read_into(std::span<uint8_t>(chain().bytes));
     read = true;
-    return std::span<const uint8_t>(chain.bytes.data(), std::min<size_t>(count, got));
+    return std::span<const uint8_t>(chain().bytes.data(), std::min<size_t>(count, got));
   };
 }
 
@@ -235,9 +238,10 @@ result<entry_bytes> container_stack::read(uint32_t index, std::span<uint8_t> out
       if (std::optional<std::string> why = why_entry_is_unreadable(record))
         return failure{std::move(*why)};
       const auto size = static_cast<size_t>(std::max(record.size_bytes, 0));
-      if (size > out.size() || size > chain.bytes.size()) return failure{too_large(out.size())};
-      read_file_chain(disk_, record.first_track, record.first_sector, chain);
-      std::copy_n(chain.bytes.begin(), size, out.begin());
+      file_buffer& sectors = chain();
+      if (size > out.size() || size > sectors.bytes.size()) return failure{too_large(out.size())};
+      read_file_chain(disk_, record.first_track, record.first_sector, sectors);
+      std::copy_n(sectors.bytes.begin(), size, out.begin());
       return entry_bytes{name_of(record.name), size};
     }
     case container_kind::tape: {

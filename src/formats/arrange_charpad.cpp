@@ -6,6 +6,7 @@
 #include <bitset>
 #include <optional>
 
+#include "base/thread_scratch.h"
 #include "formats/arrangement_families.h"
 #include "formats/raster_drawing.h"
 
@@ -307,7 +308,7 @@ bool map_is_whole(const charpad_project& p) {
       if (word_at(p.map, entry * 2) >= p.characters) return false;
     return true;
   }
-  thread_local std::bitset<65536> checked;
+  auto& checked = thread_scratch<struct checked_tiles, std::bitset<65536>>();
   checked.reset();
   const size_t tile_size = size_t(p.tile_width) * p.tile_height;
   for (size_t entry = 0; entry < p.map.size() / 2; ++entry) {

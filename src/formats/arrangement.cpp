@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "base/thread_scratch.h"
 #include "formats/arrangement_families.h"
 
 result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_buffer& scratch,
@@ -49,7 +50,7 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
 
 bool arrangement_takes(arrangement kind, std::span<const uint8_t> file) {
   // Identification runs on several threads at once: each has its own scratch model, made once.
-  thread_local const std::unique_ptr<picture_model> model = std::make_unique<picture_model>();
-  thread_local file_buffer scratch;
-  return static_cast<bool>(arrange_picture(kind, file, scratch, *model));
+  picture_model& model = thread_scratch<struct trial_model, picture_model>();
+  file_buffer& scratch = thread_scratch<struct trial_file, file_buffer>();
+  return static_cast<bool>(arrange_picture(kind, file, scratch, model));
 }

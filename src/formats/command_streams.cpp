@@ -2,6 +2,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/thread_scratch.h"
 #include "formats/packed_streams.h"
 
 namespace {
@@ -132,7 +133,7 @@ uint32_t unpack_micro_illustrator(std::span<const uint8_t> packed, uint32_t size
   if (packed.size() <= mil_header || size < mil_bitmap + 8000) return 0;
   const uint8_t type = packed[mil_type_at];
   if (type != 1 && type != 2) return 0;
-  thread_local std::array<uint8_t, mil_data> data;
+  auto& data = thread_scratch<struct mil_scratch, std::array<uint8_t, mil_data>>();
   if (!unpack_mil_stream(packed.subspan(mil_header), data, end)) return 0;
   std::copy_n(packed.begin(), mil_header, out.bytes.begin());
   out[mil_type_at] = 0;  // a plain file's type
@@ -170,7 +171,7 @@ uint32_t unpack_godot(std::span<const uint8_t> packed, bool clip, uint32_t size,
   // A clip's cells, row by row of its own width, go to the picture's top left.
   const size_t width = packed[6], height = packed[7];
   if (width == 0 || height == 0 || width > 40 || height > 25) return 0;
-  thread_local file_buffer cells;
+  file_buffer& cells = thread_scratch<struct godot_scratch, file_buffer>();
   const auto cells_end = static_cast<uint32_t>(2 + width * height * godot_cell_bytes);
   unpacked_writer writer(cells, cells_end);
   if (unpack_escape_runs(stream, runs, end, writer) != cells_end) return 0;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/ascii_case.h"
+#include "base/thread_scratch.h"
 #include "formats/format_table.h"
 
 namespace {
@@ -44,7 +45,7 @@ std::optional<uint16_t> load_address(const file_peek& peek) {
 // Whether a packed file unpacks cleanly to its format's size.
 bool unpacks(const format_entry& format, int64_t size, const file_peek& peek, stream_end end) {
   if (size <= 2 || size > 65536) return false;
-  thread_local file_buffer scratch;
+  file_buffer& scratch = thread_scratch<struct unpack_scratch, file_buffer>();
   const std::span<const uint8_t> packed = peek(static_cast<uint32_t>(size));
   return packed.size() == static_cast<size_t>(size) &&
          unpack(format.pack, packed, format.unpacks_to(), scratch, end);

@@ -1,5 +1,6 @@
 #include "formats/packing.h"
 
+#include "base/thread_scratch.h"
 #include "formats/packed_streams.h"
 
 #define ZLIB_CONST
@@ -65,7 +66,6 @@ struct inflate_arena {
   alignas(std::max_align_t) std::array<uint8_t, 48 * 1024> bytes{};
   size_t used = 0;
 };
-thread_local inflate_arena arena;
 
 voidpf arena_alloc(voidpf opaque, uInt items, uInt size) {
   auto& from = *static_cast<inflate_arena*>(opaque);
@@ -82,6 +82,7 @@ void arena_free(voidpf, voidpf) {}  // the arena starts empty for every stream
 // The stream must end, checksum and all, exactly at the end of the file, having filled no
 // more than the output.
 uint32_t inflate_zlib(std::span<const uint8_t> packed, uint32_t size, file_buffer& out) {
+  inflate_arena& arena = thread_scratch<inflate_arena, inflate_arena>();
   arena.used = 0;
   z_stream stream{};
   stream.zalloc = arena_alloc;

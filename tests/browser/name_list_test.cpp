@@ -66,6 +66,23 @@ TEST(NameList, ClearEmptiesAndClearingAnEmptyListDoesNothing) {
   EXPECT_EQ(name_list_count(list), 0);
 }
 
+// Entries are reused after a clear: nothing of the earlier entry may show through.
+TEST(NameList, RefillingAfterAClearKeepsNothingOfTheEarlierEntries) {
+  name_list list;
+  name_list_add(list, "zeta.p00", 9, 4, "<PC64>").c64_name = "ZETA";
+  name_list_add(list, "alpha.vic", 10018, 3);
+  name_list_sort(list);
+  name_list_clear(list);
+  name_list_add(list, "b", 1);
+  name_list_sort(list);
+  ASSERT_EQ(name_list_count(list), 1);
+  const name_entry& only = name_list_get(list, 0);
+  EXPECT_EQ(only.host_name, "b");
+  EXPECT_EQ(only.format_id, 0);
+  EXPECT_TRUE(only.marker.empty());
+  EXPECT_TRUE(only.c64_name.empty());
+}
+
 TEST(CompareNames, ResultsAreZeroOneAndMinusEleven) {
   EXPECT_EQ(compare_names("abc", "ABC"), 0);
   EXPECT_EQ(compare_names("b", "a"), 1);
