@@ -29,11 +29,14 @@ enum class arrangement : uint8_t {
   // Sprite sheets.
   spritepad,      // sprites of their own colours, hires or multicolour
   seuck_sprites,  // multicolour sprites in fixed shared colours
+  // Hires bitmaps with hires sprites over them.
+  esh,  // two frames of 192 x 200, packed or not
+  ish,  // two frames of 320 x 200, two sprite layers over the left 96 pixels
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).
 constexpr bool arrangement_unpacks(arrangement kind) {
-  return kind == arrangement::printfox;
+  return kind == arrangement::printfox || kind == arrangement::esh;
 }
 
 // Checks the file (its whole bytes) and draws it into the model's raster, setting its canvas;

@@ -1118,9 +1118,24 @@ inline constexpr auto format_table = [] {
        .recognised = named({"gr", "cs"}),
        .decode = raster,
        .arrange = arrangement::star_painter},
+      // Two frames of a 24-column bitmap with a layer of eight sprites over each, packed when
+      // byte 2 is not 0 (RECOIL's format notes).
+      {.id = 93,
+       .name = "ESH hires sprites lace 192x200",
+       .recognised = named({"esh"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::esh},
+      // Two frames, each a bitmap with two layers of sprites over its left 96 pixels
+      // (RECOIL's format notes); a shorter .ish is Image System's.
+      {.id = 94,
+       .name = "Interlace Sprite Hires 320x200",
+       .sizes = {30738},
+       .recognised = named({"ish"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::ish},
       // Its place on the screen and size, then the cells it touches, 10 bytes each (RECOIL's
       // MWI decoder).
-      {.id = 93,
+      {.id = 95,
        .name = "MWI multicolour cells",
        .recognised = named({"mwi"}),
        .decode = raster,

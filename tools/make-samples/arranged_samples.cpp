@@ -7,6 +7,7 @@
 #include "character_samples.h"
 #include "packers.h"
 #include "sample_writing.h"
+#include "sprite_overlay_samples.h"
 
 namespace {
 
@@ -231,6 +232,10 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return spritepad_sample(sample, work);
     case arrangement::seuck_sprites:
       return seuck_sprites_sample(sample, work);
+    case arrangement::esh:
+      return esh_sample(sample, work);
+    case arrangement::ish:
+      return ish_sample(sample, work);
     case arrangement::none:
       break;
   }
