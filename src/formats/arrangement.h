@@ -28,11 +28,18 @@ enum class arrangement : uint8_t {
   // Sprite sheets.
   spritepad,      // sprites of their own colours, hires or multicolour
   seuck_sprites,  // multicolour sprites in fixed shared colours
+  // FLI pictures with sprites over the FLI bug or under the bitmap.
+  fpr,  // FLI-Profi: a multicolour sprite over the FLI bug
+  muf,  // Mufflon: hires FLI over six sprites
+  mui,  // two Mufflon frames
+  mup,  // a packed Mufflon picture
+  nuf,  // NUFLI: hires FLI over seven sprites
+  nup,  // a packed NUFLI picture
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).
 constexpr bool arrangement_unpacks(arrangement kind) {
-  return kind == arrangement::printfox;
+  return kind == arrangement::printfox || kind == arrangement::mup || kind == arrangement::nup;
 }
 
 // Checks the file (its whole bytes) and draws it into the model's raster, setting its canvas;

@@ -1118,6 +1118,48 @@ inline constexpr auto format_table = [] {
        .recognised = named({"gr", "cs"}),
        .decode = raster,
        .arrange = arrangement::star_painter},
+      // Sprites, per-line sprite colours, colour RAM, eight screen RAMs, then the bitmap
+      // (RECOIL's FLI-Profi decoder); loaded at $3780, its screens land at $4000, its bitmap at
+      // $6000.
+      {.id = 93,
+       .name = "FLI-Profi 320x200",
+       .sizes = {18370},
+       .recognised = named(0x3780, {"fpr"}),
+       .decode = raster,
+       .arrange = arrangement::fpr},
+      // Offsets: RECOIL's Mufflon decoder, for all three kinds; the interlaced file keeps
+      // frame B's screens and sprites after frame A's. Loaded at $2100, the upper lines' screens
+      // and bitmap land in the bank at $4000 and the lower lines' in the bank at $0000.
+      {.id = 94,
+       .name = "Mufflon 296x200",
+       .sizes = {21826},
+       .recognised = named(0x2100, {"muf"}),
+       .decode = raster,
+       .arrange = arrangement::muf},
+      {.id = 95,
+       .name = "Mufflon interlace 296x200",
+       .sizes = {44034},
+       .recognised = named(0x2100, {"mui"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::mui},
+      {.id = 96,
+       .name = "Mufflon packed 296x200",
+       .recognised = named({"mup"}),
+       .decode = raster,
+       .arrange = arrangement::mup},
+      // Offsets: RECOIL's NUFLI decoder, packed files too. Loaded at $2000, the lower lines'
+      // bitmap and screens land in the bank at $0000 and the upper lines' in the bank at $4000.
+      {.id = 97,
+       .name = "NUFLI 320x200",
+       .sizes = {23042},
+       .recognised = named(0x2000, {"nuf"}),
+       .decode = raster,
+       .arrange = arrangement::nuf},
+      {.id = 98,
+       .name = "NUFLI packed 320x200",
+       .recognised = named({"nup"}),
+       .decode = raster,
+       .arrange = arrangement::nup},
   });
 }();
 
