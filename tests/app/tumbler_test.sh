@@ -20,14 +20,7 @@ for need in "$service" /usr/bin/dbus-run-session /usr/bin/gio /usr/bin/python3; 
 done
 /usr/bin/python3 -c 'import gi' 2>/dev/null || { echo "skipped: python3-gi is missing"; exit 77; }
 
-mkdir -p "$2"
-work=$(mktemp -d "$(realpath "$2")/tumbler-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-  echo "FAIL: $*" >&2
-  failed=1
-}
+source "$here/../support/script_work.sh" "$2" tumbler
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install" >&2; exit 1; }

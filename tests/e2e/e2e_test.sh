@@ -21,18 +21,7 @@ done
 mkdir -p "$work_root"
 work="$(mktemp -d "$work_root/run.XXXXXX")"
 run="$work/samples"
-viewer_pid=""
 source "$(dirname "$0")/x_server.sh"
-
-cleanup() {
-  if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
-    kill "$viewer_pid" 2>/dev/null
-    wait "$viewer_pid" 2>/dev/null
-  fi
-  stop_xvfb
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
 
 fail() {
   echo "FAILED: $*"

@@ -18,22 +18,7 @@ done
 
 mkdir -p "$work_root"
 work="$(mktemp -d "$work_root/run.XXXXXX")"
-viewer_pid=""
 source "$(dirname "$0")/x_server.sh"
-
-stop_viewer() {
-  if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
-    kill "$viewer_pid" 2>/dev/null
-    wait "$viewer_pid" 2>/dev/null
-  fi
-  viewer_pid=""
-}
-cleanup() {
-  stop_viewer
-  stop_xvfb
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
 
 fail() {
   echo "FAILED: $*"

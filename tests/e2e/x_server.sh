@@ -1,8 +1,9 @@
-# Sourced by the end-to-end tests: an X server of their own, screenshots of it, what the viewer
-# shows on it, and waiting.
+# Sourced by the end-to-end tests: an X server of their own, the viewer ($viewer_pid) and the
+# server stopped when the test ends, screenshots, what the viewer shows on them, and waiting.
 # The sourcing script sets $work (a folder for logs and screenshots).
 
 xvfb_pid=""
+viewer_pid=""
 
 # Polls a condition every 0.1 s for at most $1 seconds.
 wait_until() {
@@ -44,7 +45,24 @@ stop_xvfb() {
     wait "$xvfb_pid" 2>/dev/null
   fi
   xvfb_pid=""
+viewer_pid=""
 }
+
+stop_viewer() {
+  if [ -n "$viewer_pid" ] && kill -0 "$viewer_pid" 2>/dev/null; then
+    kill "$viewer_pid" 2>/dev/null
+    wait "$viewer_pid" 2>/dev/null
+  fi
+  viewer_pid=""
+}
+
+# The viewer and the X server go when the test ends, however it ends.
+end_session() {
+  stop_viewer
+  stop_xvfb
+}
+trap end_session EXIT
+trap 'exit 1' INT TERM HUP
 
 shot_count=0
 shot=""

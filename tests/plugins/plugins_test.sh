@@ -10,14 +10,7 @@
 set -u
 build=$(realpath "$1")
 samples=$(realpath "$3")/samples
-mkdir -p "$2"
-work=$(mktemp -d "$(realpath "$2")/plugins-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-  echo "FAIL: $*" >&2
-  failed=1
-}
+source "$(dirname "$(realpath "$0")")/../support/script_work.sh" "$2" plugins
 
 # Our file types, made for this test alone; the loaders cache and plugin folder of the build.
 export HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_DATA_DIRS=/usr/share

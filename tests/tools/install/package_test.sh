@@ -8,14 +8,7 @@
 # Given a build folder, the packages are made from it first, with CPack, in a temporary folder.
 set -u
 source_dir=$(realpath "$3")
-mkdir -p "$2"
-work=$(mktemp -d "$(realpath "$2")/package-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failed=0
-fail() {
-  echo "FAIL: $*" >&2
-  failed=1
-}
+source "$(dirname "$(realpath "$0")")/../../support/script_work.sh" "$2" package
 
 if [ -d "$1" ]; then
   cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work/made" >"$work/cpack.log" 2>&1 || {
@@ -62,9 +55,12 @@ for elf in "$program" $module "$loader" "$qt_plugin"; do
   readelf --dyn-syms -W "$elf" | grep -q ' __stack_chk_fail' || fail "$elf has no stack protector"
 done
 readelf --dyn-syms -W "$program" | grep -q ' __[a-z]*_chk' || fail "no fortified calls"
-# libarchive and the libraries it needs would load at every start; it is opened with the first
-# archive instead.
-readelf -d "$program" | grep -q 'NEEDED.*libarchive' && fail "the program links libarchive"
+# libarchive, fontconfig and the libraries they need would load at every start; each is opened
+# when first needed instead, and the package depends on it by name.
+for opened in libarchive libfontconfig; do
+  readelf -d "$program" | grep -q "NEEDED.*$opened" && fail "the program links $opened"
+  dpkg-deb -f "$package" Depends | grep -q "${opened#lib}" || fail "no dependency on $opened"
+done
 # The plugins carry the C64 core alone: no screen, fonts or archives come into their hosts.
 for plugin in "$loader" "$qt_plugin"; do
   readelf -d "$plugin" | grep -E 'NEEDED.*(SDL|freetype|fontconfig|archive|png)' &&
