@@ -153,7 +153,7 @@ std::vector<uint8_t> nuf_image(size_t size) {
   // The six tables at 1026 + 0, 128, 1024, 1152, 2048 and 2176, a byte for every two lines; a
   // high nibble of 2 changes nothing.
   const std::array<size_t, 6> tables = {0, 128, 1024, 1152, 2048, 2176};
-  for (const size_t table : tables) std::fill_n(file.begin() + 1026 + table, 101, 0x20);
+  for (const size_t table : tables) std::fill_n(&file[1026 + table], 101, 0x20);
   file[1026 + tables[1] + 5] = 0x07;   // sprite 2's own colour from line 9
   file[1026 + tables[0] + 20] = 0x5A;  // multicolour 1 from line 39
   file[1026 + tables[2] + 30] = 0xE4;  // the multicolour sprite's colour from line 60
