@@ -40,6 +40,10 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
       return arrange_spritepad(file, model);
     case arrangement::seuck_sprites:
       return arrange_seuck_sprites(file, model);
+    case arrangement::esh:
+      return arrange_esh(file, scratch, model);
+    case arrangement::ish:
+      return arrange_ish(file, model);
     case arrangement::fpr:
       return arrange_fpr(file, model);
     case arrangement::muf:

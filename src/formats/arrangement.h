@@ -28,6 +28,9 @@ enum class arrangement : uint8_t {
   // Sprite sheets.
   spritepad,      // sprites of their own colours, hires or multicolour
   seuck_sprites,  // multicolour sprites in fixed shared colours
+  // Hires bitmaps with hires sprites over them.
+  esh,  // two frames of 192 x 200, packed or not
+  ish,  // two frames of 320 x 200, two sprite layers over the left 96 pixels
   // FLI pictures with sprites over the FLI bug or under the bitmap.
   fpr,  // FLI-Profi: a multicolour sprite over the FLI bug
   muf,  // Mufflon: hires FLI over six sprites
@@ -39,7 +42,8 @@ enum class arrangement : uint8_t {
 
 // Whether the arrangement's files are packed (it unpacks them itself).
 constexpr bool arrangement_unpacks(arrangement kind) {
-  return kind == arrangement::printfox || kind == arrangement::mup || kind == arrangement::nup;
+  return kind == arrangement::printfox || kind == arrangement::esh || kind == arrangement::mup ||
+         kind == arrangement::nup;
 }
 
 // Checks the file (its whole bytes) and draws it into the model's raster, setting its canvas;

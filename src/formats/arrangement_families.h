@@ -31,6 +31,9 @@ result<> arrange_seuck_sprites(std::span<const uint8_t> file, picture_model& mod
 // A CharPad project's map, at most the largest canvas of it (arrange_charpad.cpp).
 result<> arrange_charpad(std::span<const uint8_t> file, picture_model& model);
 
+// Hires bitmaps with hires sprites over them (arrange_hires_sprites.cpp).
+result<> arrange_esh(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_ish(std::span<const uint8_t> file, picture_model& model);
 // FLI pictures with sprite layers (arrange_fli_sprites.cpp).
 result<> arrange_fpr(std::span<const uint8_t> file, picture_model& model);
 result<> arrange_muf(std::span<const uint8_t> file, picture_model& model);

@@ -1118,10 +1118,25 @@ inline constexpr auto format_table = [] {
        .recognised = named({"gr", "cs"}),
        .decode = raster,
        .arrange = arrangement::star_painter},
+      // Two frames of a 24-column bitmap with a layer of eight sprites over each, packed when
+      // byte 2 is not 0 (RECOIL's format notes).
+      {.id = 93,
+       .name = "ESH hires sprites lace 192x200",
+       .recognised = named({"esh"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::esh},
+      // Two frames, each a bitmap with two layers of sprites over its left 96 pixels
+      // (RECOIL's format notes); a shorter .ish is Image System's.
+      {.id = 94,
+       .name = "Interlace Sprite Hires 320x200",
+       .sizes = {30738},
+       .recognised = named({"ish"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::ish},
       // Sprites, per-line sprite colours, colour RAM, eight screen RAMs, then the bitmap
       // (RECOIL's FLI-Profi decoder); loaded at $3780, its screens land at $4000, its bitmap at
       // $6000.
-      {.id = 93,
+      {.id = 95,
        .name = "FLI-Profi 320x200",
        .sizes = {18370},
        .recognised = named(0x3780, {"fpr"}),
@@ -1130,32 +1145,32 @@ inline constexpr auto format_table = [] {
       // Offsets: RECOIL's Mufflon decoder, for all three kinds; the interlaced file keeps
       // frame B's screens and sprites after frame A's. Loaded at $2100, the upper lines' screens
       // and bitmap land in the bank at $4000 and the lower lines' in the bank at $0000.
-      {.id = 94,
+      {.id = 96,
        .name = "Mufflon 296x200",
        .sizes = {21826},
        .recognised = named(0x2100, {"muf"}),
        .decode = raster,
        .arrange = arrangement::muf},
-      {.id = 95,
+      {.id = 97,
        .name = "Mufflon interlace 296x200",
        .sizes = {44034},
        .recognised = named(0x2100, {"mui"}),
        .decode = raster_hires_lace,
        .arrange = arrangement::mui},
-      {.id = 96,
+      {.id = 98,
        .name = "Mufflon packed 296x200",
        .recognised = named({"mup"}),
        .decode = raster,
        .arrange = arrangement::mup},
       // Offsets: RECOIL's NUFLI decoder, packed files too. Loaded at $2000, the lower lines'
       // bitmap and screens land in the bank at $0000 and the upper lines' in the bank at $4000.
-      {.id = 97,
+      {.id = 99,
        .name = "NUFLI 320x200",
        .sizes = {23042},
        .recognised = named(0x2000, {"nuf"}),
        .decode = raster,
        .arrange = arrangement::nuf},
-      {.id = 98,
+      {.id = 100,
        .name = "NUFLI packed 320x200",
        .recognised = named({"nup"}),
        .decode = raster,

@@ -84,9 +84,12 @@ void decode_raster(picture_context& context, raster_frames frames) {
     decode_frame(model.raster[0], canvas, chunky_a, 1, 0);
     render_canvas(context, render_target::a, whole);
   } else if (frames == raster_frames::hires_lace && merged) {
-    decode_frame(model.raster[0], canvas, chunky_a, 2, 0);
-    decode_frame(model.raster[1], canvas, chunky_a, 2, 1);
-    render_canvas(context, render_target::a, {canvas.height, 2 * canvas.width, 1, 0});
+    // Each frame rendered on its own, then the two seen as one, as two-frame bitmaps are.
+    decode_frame(model.raster[0], canvas, chunky_a, 1, 0);
+    decode_frame(model.raster[1], canvas, chunky_b, 1, 0);
+    render_canvas(context, render_target::a, whole);
+    render_canvas(context, render_target::b, whole);
+    merge_frames(context);
   } else if (merged) {
     // The left hires pixel of every multicolour pixel from frame A, the right one from B.
     static thread_local std::array<uint8_t, max_canvas_width> line_b;

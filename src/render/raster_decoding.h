@@ -8,7 +8,8 @@
 // How the frames of a raster picture meet on the screen.
 enum class raster_frames : uint8_t {
   one,
-  // Two frames in turn, pixel over pixel; in STATIC mode every pixel shows frame A, then B.
+  // Two frames in turn, pixel over pixel; in STATIC mode every pixel is the mean of both
+  // frames' colours, channel by channel.
   hires_lace,
   // Two multicolour frames in turn, frame B one hires pixel further right; in STATIC mode the
   // left half of every multicolour pixel shows frame A and the right half frame B.

@@ -32,6 +32,11 @@ raster_cell bitmap_multi(uint8_t graphics, uint8_t background, uint8_t screen, u
   return multi(graphics, background, screen >> 4, screen, colour);
 }
 
+// A hires bitmap cell: set bits the screen byte's high nibble, clear ones its low nibble.
+raster_cell bitmap_hires(uint8_t graphics, uint8_t screen) {
+  return hires(graphics, screen & 15, screen >> 4);
+}
+
 using file_bytes = std::span<const uint8_t>;
 using probe = std::function<void(file_bytes file, const picture_model& model)>;
 
@@ -198,7 +203,7 @@ void check_nuf(const picture_model& m, const std::function<uint8_t(size_t)>& at)
   EXPECT_EQ(line(199).sprites[3].data[0], at(2 + (at(2 + 1016 + 3) - 128) * 64 + 51));
 }
 
-std::vector<format_probes> every_format() {
+std::vector<format_probes> screen_and_sheet_formats() {
   return {
       // The upper screen's video counter starts three columns in (under the FLI bug); the lower
       // one's carries on from 1000 and wraps at 1024.
@@ -487,6 +492,69 @@ std::vector<format_probes> every_format() {
                                                  .multicolor = true}));
          EXPECT_FALSE(line.sprites[15].shown);
        }},
+  };
+}
+
+// Hires bitmaps with hires sprites over them.
+std::vector<format_probes> sprite_overlay_formats() {
+  return {
+      // Two frames of 24 cell columns: frame B's bitmap and sprite blocks follow frame A's, the
+      // screen RAM and the eight sprite colours after both; a sprite column moves down one
+      // block every 21 lines.
+      {arrangement::esh, "",
+       [] {
+         return offset_file(20454, {{2, 0}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{192, 200}));
+         EXPECT_EQ(cell(m, 9, 5), bitmap_hires(f[3 + 29 * 8 + 1], f[19843 + 29]));
+         EXPECT_EQ(cell(m, 199, 23, 1), bitmap_hires(f[4803 + 599 * 8 + 7], f[19843 + 599]));
+         const size_t block = 14723 + (2 * 8 + 7) * 64;
+         EXPECT_EQ(m.raster[1].sprites[45].sprites[7],
+                   (sprite_row{.x = 168,
+                               .data = {f[block + 9], f[block + 10], f[block + 11]},
+                               .colour = uint8_t(f[20450] & 15),
+                               .shown = true}));
+         EXPECT_EQ(m.raster[0].sprites[0].sprites[0].data[0], f[9603]);
+       }},
+      // Packed: byte 2 not 0, then commands from byte 3: 0x80 + n repeats the next byte n
+      // times, n below 0x80 copies n bytes.
+      {arrangement::esh, "",
+       [] {
+         std::vector<uint8_t> file = {0x00, 0x40, 1};
+         for (uint8_t run = 0; run < 161; ++run) append(file, {0xFF, run});
+         append(file, {2, 0xAB, 0xCD, 0x00});
+         return file;
+       },
+       [](file_bytes, const picture_model& m) {
+         // Offset 3 + 127 * r starts run r; frame A's bitmap starts at 3.
+         EXPECT_EQ(cell(m, 0, 0).graphics, 0);
+         EXPECT_EQ(cell(m, 0, 16).graphics, 1);  // offset 3 + 128
+         EXPECT_EQ(m.raster[0].sprites[0].sprites[0].data[0], (9603 - 3) / 127);
+         EXPECT_EQ(m.raster[1].sprites[0].sprites[7].colour, 0xAB & 15);  // offset 20450
+       }},
+      // Two frames of 15368 bytes: the bitmap, the lower and the upper sprite layer (ten blocks
+      // down each of four columns), one screen byte a cell column, the layers' colours.
+      {arrangement::ish, "", [] { return offset_file(30738); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 200}));
+         EXPECT_EQ(cell(m, 17, 33, 1), bitmap_hires(f[15370 + 113 * 8 + 1], f[15370 + 13312 + 33]));
+         const sprite_line& line = m.raster[0].sprites[50];
+         const size_t block = 22 * 64 + 8 * 3;
+         EXPECT_EQ(line.sprites[2],
+                   (sprite_row{.x = 48,
+                               .data = {f[10754 + block], f[10755 + block], f[10756 + block]},
+                               .colour = uint8_t(f[2 + 15366] & 15),
+                               .shown = true}));
+         EXPECT_EQ(line.sprites[6].data[2], f[8194 + block + 2]);
+         EXPECT_EQ(line.sprites[6].colour, f[2 + 15362] & 15);
+         EXPECT_FALSE(line.sprites[8].shown);
+       }},
+  };
+}
+
+std::vector<format_probes> fli_sprite_formats() {
+  return {
       // FLI-Profi: sprites at 2, line colours at 642, the bug's colours at 898, the sprite's
       // two at 1098, colour RAM at 1154, screen RAMs at 2178, the bitmap at 10370. Under the FLI
       // bug the screen byte is 0xFF; a sprite row of its own covers it on every line.
@@ -562,6 +630,13 @@ std::vector<format_probes> every_format() {
          check_nuf(m, [&](size_t o) { return o < 22842 ? f[o + 2] : uint8_t{0}; });
        }},
   };
+}
+
+std::vector<format_probes> every_format() {
+  std::vector<format_probes> all = screen_and_sheet_formats();
+  for (format_probes& probes : sprite_overlay_formats()) all.push_back(std::move(probes));
+  for (format_probes& probes : fli_sprite_formats()) all.push_back(std::move(probes));
+  return all;
 }
 
 TEST(ArrangementProbes, EveryFormatWithAnArrangementIsProbed) {

@@ -143,13 +143,33 @@ void fill_frames(render_fixture& f, bool multicolor) {
         f.model.raster[frame].cell(y, c) = {0, multicolor, {uint8_t(frame + 1), 0, 0, 0}};
 }
 
-TEST(RenderRaster, HiresLaceMergesEveryPixelOfBothFramesInStaticMode) {
-  auto f = make_render_fixture();
-  f->model.canvas = {16, 2};
-  fill_frames(*f, false);
-  render_picture(raster_format(decoding::raster_hires_lace), f->context);
-  for (int x = 0; x < 32; ++x) EXPECT_EQ(f->chunky.chunky_a[32 + x], x % 2 + 1) << "entry " << x;
-  EXPECT_FALSE(f->context.two_surface_picture);
+// STATIC mode shows two hires frames as their mean, channel by channel, rounded down, as the
+// two-frame bitmaps do; each frame keeps its own sprites.
+TEST(RenderRaster, HiresLaceShowsTheMeanOfBothFramesWithTheirOwnSprites) {
+  const auto rendered = [](decoding decode, uint8_t colour_a, uint8_t colour_b) {
+    auto f = make_render_fixture();
+    f->palette = distinct_palette;
+    f->model.canvas = {16, 2};
+    for (int frame = 0; frame < 2; ++frame)
+      for (int y = 0; y < 2; ++y)
+        for (int c = 0; c < 2; ++c)
+          f->model.raster[frame].cell(y, c) = hires(0, frame == 0 ? colour_a : colour_b, 0);
+    f->model.raster[1].sprites[0].sprites[0] = sprite_at(8, 0xFF, 5, false);
+    render_picture(raster_format(decode), f->context);
+    return f;
+  };
+  const auto one_a = rendered(decoding::raster, 1, 1);
+  const auto one_b = rendered(decoding::raster, 2, 2);
+  const auto lace = rendered(decoding::raster_hires_lace, 1, 2);
+  const uint32_t a = one_a->work_surface_a.at(2, 0), b = one_b->work_surface_a.at(2, 0);
+  ASSERT_NE(a, b);
+  EXPECT_EQ(lace->work_surface_a.at(2, 0), (a & b) + ((a ^ b) >> 1 & 0x7F7F7F));
+  EXPECT_EQ(lace->work_surface_b.at(2, 0), 0u);
+  EXPECT_FALSE(lace->context.two_surface_picture);
+  // Frame B's sprite, from pixel 8 of line 0 on, shows in frame B alone and so in the mean.
+  EXPECT_NE(lace->work_surface_a.at(18, 0), lace->work_surface_a.at(2, 0));
+  EXPECT_EQ(lace->chunky.chunky_b[8], 5);
+  EXPECT_EQ(lace->chunky.chunky_a[8], 1);
 }
 
 TEST(RenderRaster, MulticolourLaceTakesEachFramesHalfOfAPixelInStaticMode) {

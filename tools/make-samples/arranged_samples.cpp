@@ -8,6 +8,7 @@
 #include "formats/ufli_sprites.h"
 #include "packers.h"
 #include "sample_writing.h"
+#include "sprite_overlay_samples.h"
 
 namespace {
 
@@ -424,6 +425,10 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return spritepad_sample(sample, work);
     case arrangement::seuck_sprites:
       return seuck_sprites_sample(sample, work);
+    case arrangement::esh:
+      return esh_sample(sample, work);
+    case arrangement::ish:
+      return ish_sample(sample, work);
     case arrangement::fpr:
       return fpr_sample(sample, work);
     case arrangement::muf:
