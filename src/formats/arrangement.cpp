@@ -44,6 +44,22 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
       return arrange_esh(file, scratch, model);
     case arrangement::ish:
       return arrange_ish(file, model);
+    case arrangement::sh1:
+      return arrange_sh1(file, scratch, model);
+    case arrangement::sh2:
+      return arrange_sh2(file, scratch, model);
+    case arrangement::she:
+      return arrange_she(file, model);
+    case arrangement::shs:
+      return arrange_shs(file, model);
+    case arrangement::shi:
+      return arrange_shi(file, scratch, model);
+    case arrangement::shf:
+      return arrange_shf(file, scratch, model);
+    case arrangement::sif:
+      return arrange_sif(file, scratch, model);
+    case arrangement::shx:
+      return arrange_shx(file, scratch, model);
     case arrangement::fpr:
       return arrange_fpr(file, model);
     case arrangement::muf:

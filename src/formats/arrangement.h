@@ -31,6 +31,14 @@ enum class arrangement : uint8_t {
   // Hires bitmaps with hires sprites over them.
   esh,  // two frames of 192 x 200, packed or not
   ish,  // two frames of 320 x 200, two sprite layers over the left 96 pixels
+  sh1,  // Super Hires: 96 x 168 with two layers, packed or not
+  sh2,  // 192 x 168 with one layer, packed or not
+  she,  // 96 x 88 with two layers, or 192 x 168 with one
+  shs,  // 320 x 200 with two layers in the middle
+  shi,  // two frames of 96 x 200 with two layers each, packed or not
+  shf,  // an FLI bitmap with two layers, 208 x 167, or packed 96 x 167
+  sif,  // two packed frames of 96 x 167
+  shx,  // an FLI bitmap with one layer, 144 x 168, packed or not
   // FLI pictures with sprites over the FLI bug or under the bitmap.
   fpr,  // FLI-Profi: a multicolour sprite over the FLI bug
   muf,  // Mufflon: hires FLI over six sprites
@@ -42,8 +50,21 @@ enum class arrangement : uint8_t {
 
 // Whether the arrangement's files are packed (it unpacks them itself).
 constexpr bool arrangement_unpacks(arrangement kind) {
-  return kind == arrangement::printfox || kind == arrangement::esh || kind == arrangement::mup ||
-         kind == arrangement::nup;
+  switch (kind) {
+    case arrangement::printfox:
+    case arrangement::esh:
+    case arrangement::sh1:
+    case arrangement::sh2:
+    case arrangement::shi:
+    case arrangement::shf:
+    case arrangement::sif:
+    case arrangement::shx:
+    case arrangement::mup:
+    case arrangement::nup:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // Checks the file (its whole bytes) and draws it into the model's raster, setting its canvas;

@@ -34,6 +34,14 @@ result<> arrange_charpad(std::span<const uint8_t> file, picture_model& model);
 // Hires bitmaps with hires sprites over them (arrange_hires_sprites.cpp).
 result<> arrange_esh(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
 result<> arrange_ish(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_sh1(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_sh2(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_she(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_shs(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_shi(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_shf(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_sif(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_shx(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
 // FLI pictures with sprite layers (arrange_fli_sprites.cpp).
 result<> arrange_fpr(std::span<const uint8_t> file, picture_model& model);
 result<> arrange_muf(std::span<const uint8_t> file, picture_model& model);

@@ -495,6 +495,19 @@ std::vector<format_probes> screen_and_sheet_formats() {
   };
 }
 
+// Unpacked test bytes that tell their offsets, never 0xE5, the escape byte of the packed files.
+uint8_t pattern(uint32_t offset) {
+  return static_cast<uint8_t>((offset * 13 + offset / 229) % 229);
+}
+
+// A packed Super Hires file of size pattern bytes: no load address, the escape byte 0xE5 first,
+// then an empty run and the bytes plain.
+std::vector<uint8_t> escaped_from_0(uint32_t size) {
+  std::vector<uint8_t> file = {0xE5, 0xE5, 0x00, 0x77};
+  for (uint32_t i = 0; i < size; ++i) file.push_back(pattern(i));
+  return file;
+}
+
 // Hires bitmaps with hires sprites over them.
 std::vector<format_probes> sprite_overlay_formats() {
   return {
@@ -549,6 +562,184 @@ std::vector<format_probes> sprite_overlay_formats() {
          EXPECT_EQ(line.sprites[6].data[2], f[8194 + block + 2]);
          EXPECT_EQ(line.sprites[6].colour, f[2 + 15362] & 15);
          EXPECT_FALSE(line.sprites[8].shown);
+       }},
+      // 96 x 168: the screen RAM, the lower layer's blocks, the upper layer's, eight blocks
+      // down each of four columns, the bitmap; the layers' colours before the screen.
+      {arrangement::sh1, "", [] { return offset_file(14770); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{96, 168}));
+         EXPECT_EQ(cell(m, 20, 5), bitmap_hires(f[6690 + 85 * 8 + 4], f[448 + 85]));
+         const sprite_line& line = m.raster[0].sprites[50];
+         const size_t row = 9 * 64 + 8 * 3;
+         EXPECT_EQ(line.sprites[1],
+                   (sprite_row{.x = 24,
+                               .data = {f[4530 + row], f[4531 + row], f[4532 + row]},
+                               .colour = uint8_t(f[431] & 15),
+                               .shown = true}));
+         EXPECT_EQ(line.sprites[5].data[0], f[2482 + row]);
+         EXPECT_EQ(line.sprites[5].colour, f[427] & 15);
+       }},
+      // Packed: the escape byte first, no load address; the sprites by byte columns of 168
+      // lines, the upper layer's colour in the high nibble. A run of count 0 gives nothing.
+      {arrangement::sh1, "", [] { return escaped_from_0(6304); },
+       [](file_bytes, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{96, 168}));
+         EXPECT_EQ(cell(m, 9, 3), bitmap_hires(pattern(15 * 8 + 1), pattern(6048 + 15)));
+         const sprite_line& line = m.raster[0].sprites[30];
+         EXPECT_EQ(line.sprites[2].data,
+                   (std::array<uint8_t, 3>{pattern(4032 + 1008 + 30), pattern(4032 + 1176 + 30),
+                                           pattern(4032 + 1344 + 30)}));
+         EXPECT_EQ(line.sprites[2].colour, pattern(6302) >> 4);
+         EXPECT_EQ(line.sprites[6].data[1], pattern(2016 + 1176 + 30));
+         EXPECT_EQ(line.sprites[6].colour, pattern(6302) & 15);
+       }},
+      // 192 x 168: one layer of eight sprites.
+      {arrangement::sh2, "", [] { return offset_file(14770); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{192, 168}));
+         EXPECT_EQ(cell(m, 100, 23), bitmap_hires(f[6642 + 503 * 8 + 4], f[442 + 503]));
+         const sprite_row& sprite = m.raster[0].sprites[100].sprites[7];
+         EXPECT_EQ(sprite.x, 168);
+         EXPECT_EQ(sprite.data[2], f[2482 + 39 * 64 + 16 * 3 + 2]);
+         EXPECT_EQ(sprite.colour, f[433] & 15);
+         EXPECT_FALSE(m.raster[0].sprites[100].sprites[8].shown);
+       }},
+      {arrangement::sh2, "", [] { return escaped_from_0(8576); },
+       [](file_bytes, const picture_model& m) {
+         EXPECT_EQ(cell(m, 167, 23), bitmap_hires(pattern(503 * 8 + 7), pattern(8064 + 503)));
+         const sprite_row& sprite = m.raster[0].sprites[167].sprites[7];
+         EXPECT_EQ(sprite.data[1], pattern(4032 + 22 * 168 + 167));
+         EXPECT_EQ(sprite.colour, pattern(8568 + 7) & 15);
+       }},
+      // 96 x 88: eight blocks a sprite row, the lower layer's four then the upper's, over the
+      // first 84 lines, one colour a layer after them.
+      {arrangement::she, "", [] { return offset_file(3250); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{96, 88}));
+         EXPECT_EQ(cell(m, 87, 11), bitmap_hires(f[2 + 131 * 8 + 7], f[1058 + 131]));
+         const sprite_line& line = m.raster[0].sprites[83];
+         EXPECT_EQ(line.sprites[3].data[0], f[1446 + 27 * 64 + 60]);
+         EXPECT_EQ(line.sprites[3].colour, f[3239] & 15);
+         EXPECT_EQ(line.sprites[7].data[0], f[1190 + 27 * 64 + 60]);
+         EXPECT_EQ(line.sprites[7].colour, f[3238] & 15);
+         EXPECT_FALSE(m.raster[0].sprites[84].sprites[0].shown);
+       }},
+      // 192 x 168: one layer of eight sprites from the second line on.
+      {arrangement::she, "", [] { return offset_file(8642); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{192, 168}));
+         EXPECT_EQ(cell(m, 8, 1), bitmap_hires(f[2 + 25 * 8], f[8130 + 25]));
+         EXPECT_FALSE(m.raster[0].sprites[0].sprites[0].shown);
+         EXPECT_EQ(m.raster[0].sprites[22].sprites[0].data[0], f[4034 + 8 * 64]);
+         EXPECT_EQ(m.raster[0].sprites[22].sprites[0].colour, f[8634] & 15);
+       }},
+      // A full screen's bitmap; the sprites, eight blocks down each column, over lines 17 to 184
+      // from x 16; the colours of the lower layer, then the upper's.
+      {arrangement::shs, "", [] { return offset_file(14338); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 200}));
+         EXPECT_EQ(cell(m, 199, 39), bitmap_hires(f[2 + 999 * 8 + 7], f[13314 + 999]));
+         EXPECT_FALSE(m.raster[0].sprites[16].sprites[0].shown);
+         EXPECT_FALSE(m.raster[0].sprites[185].sprites[0].shown);
+         EXPECT_EQ(m.raster[0].sprites[17].sprites[0].x, 16);
+         const sprite_line& line = m.raster[0].sprites[184];
+         EXPECT_EQ(line.sprites[3].x, 88);
+         EXPECT_EQ(line.sprites[3].data[2], f[10242 + 31 * 64 + 62]);
+         EXPECT_EQ(line.sprites[3].colour, f[8009] & 15);
+         EXPECT_EQ(line.sprites[7].data[2], f[8194 + 31 * 64 + 62]);
+         EXPECT_EQ(line.sprites[7].colour, f[8005] & 15);
+       }},
+      // Two frames of 96 x 200 sharing the screen RAM and the colours after it; each frame's
+      // sprites eight blocks a sprite row, the upper layer's four then the lower's.
+      {arrangement::shi, "",
+       [] {
+         return offset_file(15355, {{2, 0}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{96, 200}));
+         EXPECT_EQ(cell(m, 199, 11, 1), bitmap_hires(f[2403 + 299 * 8 + 7], f[15043 + 299]));
+         const sprite_line& line = m.raster[1].sprites[199];
+         EXPECT_EQ(line.sprites[0].data[0], f[9923 + 72 * 64 + 30]);
+         EXPECT_EQ(line.sprites[0].colour, f[15343] & 15);
+         EXPECT_EQ(line.sprites[4].data[0], f[10179 + 72 * 64 + 30]);
+         EXPECT_EQ(line.sprites[4].colour, f[15347] & 15);
+       }},
+      // An FLI bitmap one line down under two layers whose blocks change every line: line 9
+      // shows blocks 152 and 162, line 7's fourth sprites blocks 62 and 126.
+      {arrangement::shf, "", [] { return offset_file(15874); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{208, 167}));
+         EXPECT_EQ(cell(m, 6, 25), bitmap_hires(f[8306 + 25 * 8 + 7], f[16 + 7 * 1024 + 25]));
+         EXPECT_EQ(cell(m, 7, 0), bitmap_hires(f[8306 + 40 * 8], f[16 + 40]));
+         const sprite_line& line = m.raster[0].sprites[9];
+         EXPECT_EQ(line.sprites[1].data[0], f[2 + 152 * 64 + 27]);
+         EXPECT_EQ(line.sprites[1].colour, f[1002] & 15);
+         EXPECT_EQ(line.sprites[5].data[0], f[2 + 162 * 64 + 27]);
+         EXPECT_EQ(line.sprites[5].colour, f[1003] & 15);
+         EXPECT_EQ(m.raster[0].sprites[7].sprites[3].data[2], f[2 + 62 * 64 + 21 + 2]);
+         EXPECT_EQ(m.raster[0].sprites[7].sprites[7].data[2], f[2 + 126 * 64 + 21 + 2]);
+       }},
+      // Packed: the escape byte at 2, a count of 0 repeating 256 times; 96 x 167 by lines of
+      // twelve bytes: the upper layer, the lower, the bitmap, the colours, then one sprite colour.
+      {arrangement::shf, "",
+       [] {
+         std::vector<uint8_t> file = {0x00, 0x40, 0xE5, 0xE5, 0x00, 0x33};
+         for (uint32_t i = 256; i < 8170; ++i) file.push_back(pattern(i));
+         return file;
+       },
+       [](file_bytes, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{96, 167}));
+         EXPECT_EQ(m.raster[0].sprites[0].sprites[0].data[0], 0x33);
+         EXPECT_EQ(cell(m, 100, 7), bitmap_hires(pattern(4096 + 1207), pattern(6144 + 1207)));
+         const sprite_line& line = m.raster[0].sprites[100];
+         EXPECT_EQ(line.sprites[2].data[2], pattern(1200 + 8));
+         EXPECT_EQ(line.sprites[6].data[2], pattern(2048 + 1208));
+         EXPECT_EQ(line.sprites[6].colour, pattern(8168) & 15);
+       }},
+      // Two frames, each its packed length plus 37890, the escape byte and a stream read from
+      // its end down; then the two layers' colours of each frame.
+      {arrangement::sif, "",
+       [] {
+         std::vector<uint8_t> file;
+         for (uint32_t frame = 0; frame < 2; ++frame) {
+           append(file, {(8177 + 37890) & 0xFF, (8177 + 37890) >> 8, 0xE5});
+           for (uint32_t i = 0; i < 8176; ++i) file.push_back(pattern(i + frame));
+         }
+         append(file, {1, 2, 3, 4});
+         return file;
+       },
+       [](file_bytes, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{96, 167}));
+         EXPECT_EQ(cell(m, 3, 2, 1).graphics, pattern(4096 + 38 + 1));
+         EXPECT_EQ(m.raster[0].sprites[1].sprites[0].colour, 1);
+         EXPECT_EQ(m.raster[0].sprites[1].sprites[4].colour, 2);
+         EXPECT_EQ(m.raster[1].sprites[1].sprites[1].data[0], pattern(15 + 1));
+         EXPECT_EQ(m.raster[1].sprites[1].sprites[1].colour, 3);
+         EXPECT_EQ(m.raster[1].sprites[1].sprites[5].colour, 4);
+       }},
+      // An FLI bitmap under six sprites of one colour whose blocks change every line.
+      {arrangement::shx, "", [] { return offset_file(15362); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{144, 168}));
+         EXPECT_EQ(cell(m, 9, 17), bitmap_hires(f[8282 + 57 * 8 + 1], f[13 + 1024 + 57]));
+         EXPECT_EQ(m.raster[0].sprites[0].sprites[5].data[0], f[8194 + 110 * 64]);
+         EXPECT_EQ(m.raster[0].sprites[1].sprites[5].data[0], f[8194 + 14 * 64 + 3]);
+         EXPECT_EQ(m.raster[0].sprites[2].sprites[1].data[0], f[8194 + 19 * 64 + 6]);
+         EXPECT_EQ(m.raster[0].sprites[2].sprites[1].colour, f[1003] & 15);
+       }},
+      // Packed: read from the end down, the last byte the escape; eighteen bytes a line.
+      {arrangement::shx, "",
+       [] {
+         std::vector<uint8_t> file = {0x00, 0x40};
+         for (uint32_t i = 0; i < 9168; ++i) file.push_back(pattern(i));
+         file.push_back(0xE5);
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{144, 168}));
+         EXPECT_EQ(cell(m, 10, 17), bitmap_hires(f[2 + 3072 + 197], f[2 + 6144 + 197]));
+         EXPECT_EQ(m.raster[0].sprites[10].sprites[4].data[0], f[2 + 180 + 12]);
+         EXPECT_EQ(m.raster[0].sprites[10].sprites[4].colour, f[2 + 3025] & 15);
        }},
   };
 }

@@ -429,6 +429,22 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return esh_sample(sample, work);
     case arrangement::ish:
       return ish_sample(sample, work);
+    case arrangement::sh1:
+      return sh1_sample(sample, work);
+    case arrangement::sh2:
+      return sh2_sample(sample, work);
+    case arrangement::she:
+      return she_sample(sample, work);
+    case arrangement::shs:
+      return shs_sample(sample, work);
+    case arrangement::shi:
+      return shi_sample(sample, work);
+    case arrangement::shf:
+      return shf_sample(sample, work);
+    case arrangement::sif:
+      return sif_sample(sample, work);
+    case arrangement::shx:
+      return shx_sample(sample, work);
     case arrangement::fpr:
       return fpr_sample(sample, work);
     case arrangement::muf:

@@ -130,32 +130,6 @@ uint32_t pack_hires_manager(std::span<const uint8_t> plain, file_buffer& packed)
   return at;
 }
 
-// Plain bytes between runs of three or more, for a backward stream, in the order a reader from
-// the end meets them: each run as "escape count value", and the escape byte itself as a run of
-// one. Returns the commands' bytes.
-std::vector<uint8_t> backward_commands(std::span<const uint8_t> data, uint8_t escape) {
-  std::vector<uint8_t> reversed(data.rbegin(), data.rend());
-  std::vector<uint8_t> commands;
-  for (size_t i = 0; i < reversed.size();) {
-    const size_t run = run_at(reversed, i);
-    if (run >= shortest_run || reversed[i] == escape) {
-      commands.insert(commands.end(), {escape, static_cast<uint8_t>(run), reversed[i]});
-    } else {
-      commands.insert(commands.end(), reversed.begin() + static_cast<ptrdiff_t>(i),
-                      reversed.begin() + static_cast<ptrdiff_t>(i + run));
-    }
-    i += run;
-  }
-  return commands;
-}
-
-// Writes commands read from the end down into the file from at on, in file order.
-uint32_t put_backward(const std::vector<uint8_t>& commands, file_buffer& packed, uint32_t at) {
-  for (auto byte = commands.rbegin(); byte != commands.rend(); ++byte)
-    packed[static_cast<uint16_t>(at++)] = *byte;
-  return at;
-}
-
 // The two byte values the data use least.
 std::array<uint8_t, 2> two_least_used(std::span<const uint8_t> data) {
   std::array<uint32_t, 256> counts{};
@@ -275,6 +249,32 @@ uint32_t pack_zlib(std::span<const uint8_t> plain, file_buffer& packed) {
 }
 
 }  // namespace
+
+// Plain bytes between runs of three or more, for a backward stream, in the order a reader from
+// the end meets them: each run as "escape count value", and the escape byte itself as a run of
+// one. Returns the commands' bytes.
+std::vector<uint8_t> backward_commands(std::span<const uint8_t> data, uint8_t escape) {
+  std::vector<uint8_t> reversed(data.rbegin(), data.rend());
+  std::vector<uint8_t> commands;
+  for (size_t i = 0; i < reversed.size();) {
+    const size_t run = run_at(reversed, i);
+    if (run >= shortest_run || reversed[i] == escape) {
+      commands.insert(commands.end(), {escape, static_cast<uint8_t>(run), reversed[i]});
+    } else {
+      commands.insert(commands.end(), reversed.begin() + static_cast<ptrdiff_t>(i),
+                      reversed.begin() + static_cast<ptrdiff_t>(i + run));
+    }
+    i += run;
+  }
+  return commands;
+}
+
+// Writes commands read from the end down into the file from at on, in file order.
+uint32_t put_backward(const std::vector<uint8_t>& commands, file_buffer& packed, uint32_t at) {
+  for (auto byte = commands.rbegin(); byte != commands.rend(); ++byte)
+    packed[static_cast<uint16_t>(at++)] = *byte;
+  return at;
+}
 
 uint8_t least_used(std::span<const uint8_t> data) {
   std::array<uint32_t, 256> counts{};

@@ -2,6 +2,7 @@
 // Packing plain picture files as the packed formats store them: the inverse of unpacking.
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "formats/packing.h"
 
@@ -17,3 +18,12 @@ uint8_t least_used(std::span<const uint8_t> data);
 // index after the last byte written.
 uint32_t pack_escape_runs(std::span<const uint8_t> data, uint8_t escape, file_buffer& packed,
                           uint32_t at, bool long_counts = false);
+
+// The commands of a stream read from its end down, whose reader fills its output from the last
+// byte down: runs "escape count value" (the escape byte itself a run of one) between plain
+// bytes, in the order the reader meets them.
+std::vector<uint8_t> backward_commands(std::span<const uint8_t> data, uint8_t escape);
+
+// Writes commands read from the end down into the file from at on, in file order; the index
+// after the last.
+uint32_t put_backward(const std::vector<uint8_t>& commands, file_buffer& packed, uint32_t at);

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+#include "packers.h"
 #include "sample_writing.h"
 
 namespace {
@@ -23,7 +24,18 @@ struct overlay_places {
   std::function<void(int layer, int k, uint8_t colour)> colour;
   bool colours_by_column = false;      // one screen byte a column for the whole height
   bool colours_of_last_frame = false;  // the screen and sprite colours are the frame before's
+  bool one_colour_a_layer = false;
 };
+
+// The cell of line y's column, stride cells a row.
+uint32_t cell_of(int y, int column, int stride) {
+  return static_cast<uint32_t>(y / 8 * stride + column);
+}
+
+// The byte of a sprite block's row for line y.
+uint32_t sprite_place(int block, int y, int byte) {
+  return static_cast<uint32_t>(block * 64 + y % 21 * 3 + byte);
+}
 
 // The scene's frame squeezed into the canvas.
 uint8_t scene_at(const target_picture& picture, int frame, canvas_size canvas, int x, int y) {
@@ -61,13 +73,16 @@ void put_sprites(const overlay_places& at, const auto& scene, bool choose_colour
   for (int layer = 0; layer < at.layers; ++layer)
     for (int k = 0; k < at.sprites; ++k) {
       const int left = at.sprite_left + k * 24;
-      if (choose_colours) {
+      if (choose_colours && (k == 0 || !at.one_colour_a_layer)) {
         std::array<int, 16> missed{};
+        const int end = at.one_colour_a_layer ? at.sprite_left + at.sprites * 24 : left + 24;
         for (int y = at.sprite_top; y < at.sprite_end; ++y)
-          for (int x = left; x < left + 24; ++x)
+          for (int x = left; x < end; ++x)
             if (shown[y * width + x] != scene(x, y)) ++missed[scene(x, y)];
         sprite_colours[layer][k] =
             static_cast<uint8_t>(std::max_element(missed.begin(), missed.end()) - missed.begin());
+      } else if (choose_colours) {
+        sprite_colours[layer][k] = sprite_colours[layer][0];
       }
       const uint8_t colour = sprite_colours[layer][k];
       at.colour(layer, k, colour);
@@ -173,4 +188,198 @@ uint32_t ish_sample(const sample_format& sample, sample_workspace& work) {
     put_overlay_frame(work.picture, frame, at, work.file);
   }
   return 30738;
+}
+
+// 96 x 168, two layers of four sprites, eight blocks down each column.
+uint32_t sh1_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "TWO LAYERS", false, work);
+  begin_file(work.file, sample.load_address);
+  const overlay_places at{
+      .canvas = {96, 168},
+      .layers = 2,
+      .sprites = 4,
+      .sprite_end = 168,
+      .bitmap = [](int y, int column) { return 6690u + cell_of(y, column, 40) * 8 + y % 8; },
+      .screen = [](int y, int column) { return 448 + cell_of(y, column, 40); },
+      .sprite =
+          [](int layer, int y, int k, int byte) {
+            return (layer == 0 ? 4530u : 2482u) + sprite_place(y / 21 * 4 + k, y, byte);
+          },
+      .colour = [&work](int layer, int k,
+                        uint8_t colour) { put(work.file, (layer == 0 ? 430 : 426) + k, colour); }};
+  put_overlay_frame(work.picture, 0, at, work.file);
+  return 14770;
+}
+
+// 192 x 168, one layer of eight sprites.
+uint32_t sh2_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "ONE LAYER", false, work);
+  begin_file(work.file, sample.load_address);
+  const overlay_places at{
+      .canvas = {192, 168},
+      .sprite_end = 168,
+      .bitmap = [](int y, int column) { return 6642u + cell_of(y, column, 40) * 8 + y % 8; },
+      .screen = [](int y, int column) { return 442 + cell_of(y, column, 40); },
+      .sprite = [](int, int y, int k,
+                   int byte) { return 2482u + sprite_place(y / 21 * 8 + k, y, byte); },
+      .colour = [&work](int, int k, uint8_t colour) { put(work.file, 426 + k, colour); }};
+  put_overlay_frame(work.picture, 0, at, work.file);
+  return 14770;
+}
+
+// The longer kind: 192 x 168, one layer of eight sprites from the second line on.
+uint32_t she_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "ONE LAYER", false, work);
+  begin_file(work.file, sample.load_address);
+  const overlay_places at{
+      .canvas = {192, 168},
+      .sprite_top = 1,
+      .sprite_end = 168,
+      .bitmap = [](int y, int column) { return 2u + cell_of(y, column, 24) * 8 + y % 8; },
+      .screen = [](int y, int column) { return 8130 + cell_of(y, column, 24); },
+      .sprite = [](int, int y, int k,
+                   int byte) { return 4034u + sprite_place((y - 1) / 21 * 8 + k, y - 1, byte); },
+      .colour = [&work](int, int k, uint8_t colour) { put(work.file, 8634 + k, colour); }};
+  put_overlay_frame(work.picture, 0, at, work.file);
+  return 8642;
+}
+
+// 320 x 200 with two layers of four sprites over 96 x 168 pixels from (16, 17).
+uint32_t shs_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "SPRITES IN THE MIDDLE", false, work);
+  begin_file(work.file, sample.load_address);
+  const overlay_places at{
+      .canvas = {320, 200},
+      .layers = 2,
+      .sprites = 4,
+      .sprite_left = 16,
+      .sprite_top = 17,
+      .sprite_end = 185,
+      .bitmap = [](int y, int column) { return 2u + cell_of(y, column, 40) * 8 + y % 8; },
+      .screen = [](int y, int column) { return 13314 + cell_of(y, column, 40); },
+      .sprite =
+          [](int layer, int y, int k, int byte) {
+            return (layer == 0 ? 10242u : 8194u) +
+                   sprite_place(k * 8 + (y - 17) / 21, y - 17, byte);
+          },
+      .colour = [&work](
+                    int layer, int k,
+                    uint8_t colour) { put(work.file, (layer == 0 ? 8006 : 8002) + k, colour); }};
+  put_overlay_frame(work.picture, 0, at, work.file);
+  return 14338;
+}
+
+// Two 96 x 200 frames sharing their screen RAM and sprite colours, frame A's choice.
+uint32_t shi_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "TWO FRAMES", true, work);
+  begin_file(work.file, sample.load_address);
+  for (int frame = 0; frame < 2; ++frame) {
+    const auto f = static_cast<uint32_t>(frame);
+    const overlay_places at{
+        .canvas = {96, 200},
+        .layers = 2,
+        .sprites = 4,
+        .bitmap = [f](int y,
+                      int column) { return 3 + f * 2400 + cell_of(y, column, 12) * 8 + y % 8; },
+        .screen = [](int y, int column) { return 15043 + cell_of(y, column, 12); },
+        .sprite =
+            [f](int layer, int y, int k, int byte) {
+              return 4803 + f * 5120 + (layer == 0 ? 0u : 256u) +
+                     sprite_place(y / 21 * 8 + k, y, byte);
+            },
+        .colour = [&work](
+                      int layer, int k,
+                      uint8_t colour) { put(work.file, (layer == 0 ? 15343 : 15347) + k, colour); },
+        .colours_of_last_frame = frame == 1};
+    put_overlay_frame(work.picture, frame, at, work.file);
+  }
+  return 15355;
+}
+
+// The sprites' blocks of a Super Hires FLI picture, by raster line % 8 and sprite, the upper
+// layer's four first (the sample maker's own copy of the format's table).
+constexpr std::array<uint8_t, 64> shf_blocks = {
+    128, 132, 133, 137, 138, 142, 143, 147, 148, 152, 153, 157, 158, 162, 163, 167,
+    168, 172, 173, 177, 178, 182, 183, 187, 188, 192, 193, 197, 198, 202, 203, 207,
+    208, 212, 213, 217, 218, 222, 223, 227, 228, 232, 233, 234, 235, 236, 237, 238,
+    239, 240, 241, 242, 243, 244, 245, 246, 247, 30,  46,  62,  78,  94,  110, 126};
+
+// 208 x 167, an FLI bitmap one line down, one colour a sprite layer.
+uint32_t shf_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "FLI UNDER SPRITES", false, work);
+  begin_file(work.file, sample.load_address);
+  const overlay_places at{
+      .canvas = {208, 167},
+      .layers = 2,
+      .sprites = 4,
+      .sprite_end = 167,
+      .bitmap = [](int y,
+                   int column) { return 8306u + cell_of(y + 1, column, 40) * 8 + (y + 1) % 8; },
+      .screen = [](int y,
+                   int column) { return 16u + (y + 1) % 8 * 1024 + cell_of(y + 1, column, 40); },
+      .sprite =
+          [](int layer, int y, int k, int byte) {
+            return 2u + shf_blocks[y % 8 * 8 + layer * 4 + k] * 64u + y % 21 * 3 + byte;
+          },
+      .colour = [&work](int layer, int, uint8_t colour) { put(work.file, 1002 + layer, colour); },
+      .one_colour_a_layer = true};
+  put_overlay_frame(work.picture, 0, at, work.file);
+  return 15874;
+}
+
+// 144 x 168, an FLI bitmap under six sprites of one colour that take other blocks every line.
+uint32_t shx_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "FLI UNDER SPRITES", false, work);
+  begin_file(work.file, sample.load_address);
+  const overlay_places at{
+      .canvas = {144, 168},
+      .sprites = 6,
+      .sprite_end = 168,
+      .bitmap = [](int y, int column) { return 8282u + cell_of(y, column, 40) * 8 + y % 8; },
+      .screen = [](int y, int column) { return 13u + y % 8 * 1024 + cell_of(y, column, 40); },
+      .sprite =
+          [](int, int y, int k, int byte) {
+            int block = ((y - 1) & 7) * 15 + k;
+            if (block < 105) block += (k + 1) / 2 * 3;
+            return 8194u + sprite_place(block, y, byte);
+          },
+      .colour = [&work](int, int, uint8_t colour) { put(work.file, 1003, colour); },
+      .one_colour_a_layer = true};
+  put_overlay_frame(work.picture, 0, at, work.file);
+  return 15362;
+}
+
+// Two packed 96 x 167 frames, each a plain picture of lines packed from its end down, then the
+// frames' layer colours.
+uint32_t sif_sample(const sample_format& sample, sample_workspace& work) {
+  paint_overlay_scene(sample, "TWO FRAMES", true, work);
+  work.file.bytes.fill(0);
+  uint32_t at = 0;
+  std::array<uint8_t, 4> colours{};
+  for (int frame = 0; frame < 2; ++frame) {
+    work.plain.bytes.fill(0);
+    const overlay_places places{
+        .canvas = {96, 167},
+        .layers = 2,
+        .sprites = 4,
+        .sprite_end = 167,
+        .bitmap = [](int y, int column) { return 4096u + y * 12 + column; },
+        .screen = [](int y, int column) { return 6144u + y * 12 + column; },
+        .sprite = [](int layer, int y, int k,
+                     int byte) { return (layer == 0 ? 0u : 2048u) + y * 12 + k * 3 + byte; },
+        .colour = [&colours, frame](int layer, int,
+                                    uint8_t colour) { colours[frame * 2 + layer] = colour; },
+        .one_colour_a_layer = true};
+    put_overlay_frame(work.picture, frame, places, work.plain);
+    const std::span<const uint8_t> plain(work.plain.bytes.data(), 8176);
+    const uint8_t escape = least_used(plain);
+    const std::vector<uint8_t> commands = backward_commands(plain, escape);
+    const auto length = static_cast<uint32_t>(commands.size() + 1 + 37890);
+    put(work.file, at, static_cast<uint8_t>(length & 0xFF));
+    put(work.file, at + 1, static_cast<uint8_t>(length >> 8));
+    put(work.file, at + 2, escape);
+    at = put_backward(commands, work.file, at + 3);
+  }
+  for (const uint8_t colour : colours) put(work.file, at++, colour);
+  return at;
 }
