@@ -172,6 +172,22 @@ TEST(RenderRaster, HiresLaceShowsTheMeanOfBothFramesWithTheirOwnSprites) {
   EXPECT_EQ(lace->chunky.chunky_a[8], 1);
 }
 
+// In INTERLACED mode each frame's surface shows its own sprites and no other frame's.
+TEST(RenderRaster, InterlacedHiresFramesShowTheirOwnSprites) {
+  auto f = make_render_fixture();
+  f->crt.display_mode = display_interlaced;
+  f->model.canvas = {16, 1};
+  fill_frames(*f, false);
+  f->model.raster[0].sprites[0].sprites[0] = sprite_at(0, 0x80, 7, false);
+  f->model.raster[1].sprites[0].sprites[3] = sprite_at(8, 0x80, 5, false);
+  render_picture(raster_format(decoding::raster_hires_lace), f->context);
+  EXPECT_TRUE(f->context.two_surface_picture);
+  EXPECT_EQ(f->chunky.chunky_a[0], 7);
+  EXPECT_EQ(f->chunky.chunky_b[0], 2);
+  EXPECT_EQ(f->chunky.chunky_a[8], 1);
+  EXPECT_EQ(f->chunky.chunky_b[8], 5);
+}
+
 TEST(RenderRaster, MulticolourLaceTakesEachFramesHalfOfAPixelInStaticMode) {
   auto f = make_render_fixture();
   f->model.canvas = {16, 2};
