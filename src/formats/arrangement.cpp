@@ -62,6 +62,18 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
       return arrange_sif(file, scratch, model);
     case arrangement::shx:
       return arrange_shx(file, scratch, model);
+    case arrangement::fpr:
+      return arrange_fpr(file, model);
+    case arrangement::muf:
+      return arrange_muf(file, model);
+    case arrangement::mui:
+      return arrange_mui(file, model);
+    case arrangement::mup:
+      return arrange_mup(file, scratch, model);
+    case arrangement::nuf:
+      return arrange_nuf(file, model);
+    case arrangement::nup:
+      return arrange_nup(file, scratch, model);
   }
   return failure{"the format has no arrangement"};
 }

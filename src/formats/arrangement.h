@@ -40,6 +40,13 @@ enum class arrangement : uint8_t {
   shf,  // an FLI bitmap with two layers, 208 x 167, or packed 96 x 167
   sif,  // two packed frames of 96 x 167
   shx,  // an FLI bitmap with one layer, 144 x 168, packed or not
+  // FLI pictures with sprites over the FLI bug or under the bitmap.
+  fpr,  // FLI-Profi: a multicolour sprite over the FLI bug
+  muf,  // Mufflon: hires FLI over six sprites
+  mui,  // two Mufflon frames
+  mup,  // a packed Mufflon picture
+  nuf,  // NUFLI: hires FLI over seven sprites
+  nup,  // a packed NUFLI picture
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).
@@ -53,6 +60,8 @@ constexpr bool arrangement_unpacks(arrangement kind) {
     case arrangement::shf:
     case arrangement::sif:
     case arrangement::shx:
+    case arrangement::mup:
+    case arrangement::nup:
       return true;
     default:
       return false;

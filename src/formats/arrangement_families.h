@@ -43,3 +43,10 @@ result<> arrange_shi(std::span<const uint8_t> file, file_buffer& scratch, pictur
 result<> arrange_shf(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
 result<> arrange_sif(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
 result<> arrange_shx(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+// FLI pictures with sprite layers (arrange_fli_sprites.cpp).
+result<> arrange_fpr(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_muf(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_mui(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_mup(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_nuf(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_nup(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);

@@ -1178,9 +1178,51 @@ inline constexpr auto format_table = [] {
        .recognised = named({"shx"}),
        .decode = raster,
        .arrange = arrangement::shx},
+      // Sprites, per-line sprite colours, colour RAM, eight screen RAMs, then the bitmap
+      // (RECOIL's FLI-Profi decoder); loaded at $3780, its screens land at $4000, its bitmap at
+      // $6000.
+      {.id = 103,
+       .name = "FLI-Profi 320x200",
+       .sizes = {18370},
+       .recognised = named(0x3780, {"fpr"}),
+       .decode = raster,
+       .arrange = arrangement::fpr},
+      // Offsets: RECOIL's Mufflon decoder, for all three kinds; the interlaced file keeps
+      // frame B's screens and sprites after frame A's. Loaded at $2100, the upper lines' screens
+      // and bitmap land in the bank at $4000 and the lower lines' in the bank at $0000.
+      {.id = 104,
+       .name = "Mufflon 296x200",
+       .sizes = {21826},
+       .recognised = named(0x2100, {"muf"}),
+       .decode = raster,
+       .arrange = arrangement::muf},
+      {.id = 105,
+       .name = "Mufflon interlace 296x200",
+       .sizes = {44034},
+       .recognised = named(0x2100, {"mui"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::mui},
+      {.id = 106,
+       .name = "Mufflon packed 296x200",
+       .recognised = named({"mup"}),
+       .decode = raster,
+       .arrange = arrangement::mup},
+      // Offsets: RECOIL's NUFLI decoder, packed files too. Loaded at $2000, the lower lines'
+      // bitmap and screens land in the bank at $0000 and the upper lines' in the bank at $4000.
+      {.id = 107,
+       .name = "NUFLI 320x200",
+       .sizes = {23042},
+       .recognised = named(0x2000, {"nuf"}),
+       .decode = raster,
+       .arrange = arrangement::nuf},
+      {.id = 108,
+       .name = "NUFLI packed 320x200",
+       .recognised = named({"nup"}),
+       .decode = raster,
+       .arrange = arrangement::nup},
       // Its place on the screen and size, then the cells it touches, 10 bytes each (RECOIL's
       // MWI decoder).
-      {.id = 103,
+      {.id = 109,
        .name = "MWI multicolour cells",
        .recognised = named({"mwi"}),
        .decode = raster,

@@ -98,6 +98,111 @@ void block(std::vector<uint8_t>& file, uint8_t number) {
   append(file, {0xDA, static_cast<uint8_t>(0xB0 + number)});
 }
 
+// A Mufflon picture's bytes at the offsets of a .muf file, whose sprite pointers (offset 1017 of
+// each screen, six of them) point into the file: each screen's sprites at blocks of its own.
+std::vector<uint8_t> muf_image(size_t size) {
+  std::vector<uint8_t> file = offset_file(size);
+  for (int screen = 0; screen < 8; ++screen)
+    for (int sprite = 0; sprite < 6; ++sprite) {
+      file[7938 + screen * 1024 + 1017 + sprite] = uint8_t(10 + screen * 6 + sprite);
+      if (screen < 4) file[763 + screen * 1024 + sprite] = uint8_t(140 + screen * 6 + sprite);
+    }
+  return file;
+}
+
+// What frame B of a .mui file holds at the offset a .muf file has it.
+size_t mui_frame_b(size_t offset) {
+  return offset < 11266 ? 32768 + offset : 10752 + offset;
+}
+
+// Checks one Mufflon frame whose .muf offset o lies at at(o): the bank at $4000 above line 128,
+// the one at $0000 below it, and the sprite rows that run on past their blocks' ends.
+void check_muf_frame(const picture_model& m, int frame, const std::function<uint8_t(size_t)>& at) {
+  EXPECT_EQ(m.canvas, (canvas_size{296, 200}));
+  // Line 0: screen 7 at 15106, the bitmap at 16130, both from column 3.
+  EXPECT_EQ(cell(m, 0, 0, frame), hires(at(16130 + 3 * 8), at(15109), at(15109) >> 4));
+  // Line 130: screen 1 of the lower bank at 770, its bitmap at -254.
+  EXPECT_EQ(cell(m, 130, 5, frame),
+            hires(at(-254 + 648 * 8 + 2), at(770 + 648), at(770 + 648) >> 4));
+  // Line 170: from line 168 on, the lower screens run one pair ahead: screen 2 at 1794.
+  EXPECT_EQ(cell(m, 170, 36, frame).colours[1], at(1794 + 840 + 3 + 36) >> 4);
+  const sprite_line& top = m.raster[frame].sprites[0];
+  EXPECT_EQ(top.multicolor_1, at(7923) & 15);
+  EXPECT_EQ(top.multicolor_2, at(7922) & 15);
+  const size_t block = 2 + (124 + at(15106 + 1017 + 2)) * 64;
+  EXPECT_EQ(top.sprites[2], (sprite_row{.x = 96,
+                                        .data = {at(block + 5), at(block + 6), at(block + 7)},
+                                        .colour = uint8_t(at(770 + 1024) & 15),
+                                        .shown = true,
+                                        .multicolor = (at(4610) & 8) != 0,
+                                        .x_expanded = true,
+                                        .behind = true}));
+  // Line 199: row 123 of the stretched sprite, two bytes on, wraps at the block's end.
+  const sprite_line& bottom = m.raster[frame].sprites[199];
+  const size_t lower = 2 + (at(2 - 256 + 1017 + 5) - 132) * 64;
+  EXPECT_EQ(bottom.sprites[5].data[0], at(lower + 51));
+  EXPECT_EQ(bottom.sprites[5].colour, at(770 + 2176 + 100) & 15);
+  EXPECT_EQ(bottom.sprites[5].multicolor, (at(4610 + 100) & 0x40) != 0);
+  EXPECT_FALSE(bottom.sprites[6].shown);
+}
+
+// A NUFLI picture whose sprite pointers (offset 1016 of each screen, eight of them) point into
+// the file, and whose colour tables change the sprites' colours on a few lines only.
+std::vector<uint8_t> nuf_image(size_t size) {
+  std::vector<uint8_t> file = offset_file(size);
+  for (int screen = 0; screen < 8; ++screen)
+    for (int sprite = 0; sprite < 8; ++sprite) {
+      file[8194 + screen * 1024 + 1016 + sprite] = uint8_t(10 + screen * 8 + sprite);
+      if (screen < 4) file[2 + screen * 1024 + 1016 + sprite] = uint8_t(140 + screen * 8 + sprite);
+    }
+  // The six tables at 1026 + 0, 128, 1024, 1152, 2048 and 2176, a byte for every two lines; a
+  // high nibble of 2 changes nothing.
+  const std::array<size_t, 6> tables = {0, 128, 1024, 1152, 2048, 2176};
+  for (const size_t table : tables) std::fill_n(&file[1026 + table], 101, 0x20);
+  file[1026 + tables[1] + 5] = 0x07;   // sprite 2's own colour from line 9
+  file[1026 + tables[0] + 20] = 0x5A;  // multicolour 1 from line 39
+  file[1026 + tables[2] + 30] = 0xE4;  // the multicolour sprite's colour from line 60
+  file[1026 + tables[3] + 40] = 0x7C;  // the first sprite's from line 80
+  file[1026 + tables[4] + 50] = 0x69;  // multicolour 2 from line 100
+  file[1026 + tables[5] + 60] = 0x0B;  // sprite 6's own colour from line 119
+  return file;
+}
+
+void check_nuf(const picture_model& m, const std::function<uint8_t(size_t)>& at) {
+  EXPECT_EQ(m.canvas, (canvas_size{320, 200}));
+  // Line 0 begins screen 7 at 15362, so the FLI bug shows nothing there; line 2 is in it.
+  EXPECT_EQ(cell(m, 0, 0), hires(at(16386), at(15362), at(15362) >> 4));
+  EXPECT_EQ(cell(m, 2, 1), hires(at(16386 + 8 + 2), 15, 15));
+  EXPECT_EQ(cell(m, 2, 3), hires(at(16386 + 3 * 8 + 2), at(14338 + 3), at(14338 + 3) >> 4));
+  // Line 130: screen 1 of the lower bank at 1026, the bitmap at 2.
+  EXPECT_EQ(cell(m, 130, 39), hires(at(2 + 679 * 8 + 2), at(1026 + 679), at(1026 + 679) >> 4));
+  const auto line = [&](int y) { return m.raster[0].sprites[y]; };
+  const size_t first = 2 + (128 + at(15362 + 1016)) * 64;
+  EXPECT_EQ(line(0).sprites[0], (sprite_row{.data = {at(first + 5), at(first + 6), at(first + 7)},
+                                            .colour = uint8_t(at(8185) & 15),
+                                            .shown = true,
+                                            .behind = true}));
+  EXPECT_EQ(line(0).sprites[6].x, 24 + 5 * 48);
+  EXPECT_TRUE(line(0).sprites[6].x_expanded);
+  EXPECT_TRUE(line(0).sprites[7].multicolor);
+  EXPECT_EQ(line(0).sprites[7].x, 0);
+  EXPECT_EQ(line(0).sprites[7].colour, at(8184) & 15);
+  EXPECT_EQ(line(0).multicolor_1, at(8179) & 15);
+  EXPECT_EQ(line(0).multicolor_2, at(8178) & 15);
+  EXPECT_EQ(line(8).sprites[2].colour, 0);
+  EXPECT_EQ(line(9).sprites[2].colour, 7);
+  EXPECT_EQ(line(38).multicolor_1, at(8179) & 15);
+  EXPECT_EQ(line(39).multicolor_1, 10);
+  EXPECT_EQ(line(59).sprites[7].colour, at(8184) & 15);
+  EXPECT_EQ(line(60).sprites[7].colour, 4);
+  EXPECT_EQ(line(80).sprites[0].colour, 12);
+  EXPECT_EQ(line(100).multicolor_2, 9);
+  EXPECT_EQ(line(118).sprites[6].colour, 0);
+  EXPECT_EQ(line(120).sprites[6].colour, 11);
+  // Line 199: screen 0 of the lower bank, row 123 of its stretched sprites.
+  EXPECT_EQ(line(199).sprites[3].data[0], at(2 + (at(2 + 1016 + 3) - 128) * 64 + 51));
+}
+
 std::vector<format_probes> screen_and_sheet_formats() {
   return {
       // The upper screen's video counter starts three columns in (under the FLI bug); the lower
@@ -651,9 +756,89 @@ std::vector<format_probes> sprite_overlay_formats() {
   };
 }
 
+std::vector<format_probes> fli_sprite_formats() {
+  return {
+      // FLI-Profi: sprites at 2, line colours at 642, the bug's colours at 898, the sprite's
+      // two at 1098, colour RAM at 1154, screen RAMs at 2178, the bitmap at 10370. Under the FLI
+      // bug the screen byte is 0xFF; a sprite row of its own covers it on every line.
+      {arrangement::fpr, "", [] { return offset_file(18370); },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 200}));
+         EXPECT_EQ(cell(m, 0, 0), multi(f[10370], 0, 15, 15, f[898] >> 4));
+         EXPECT_EQ(cell(m, 9, 2), multi(f[10370 + 42 * 8 + 1], 0, 15, 15, f[898 + 9] >> 4));
+         EXPECT_EQ(cell(m, 9, 5),
+                   bitmap_multi(f[10370 + 45 * 8 + 1], 0, f[2178 + 1024 + 45], f[1154 + 45]));
+         const auto sprite = [&](int y) { return m.raster[0].sprites[y]; };
+         EXPECT_EQ(sprite(0).sprites[0], (sprite_row{.data = {f[2], f[3], f[4]},
+                                                     .colour = uint8_t(f[1098] & 15),
+                                                     .shown = true,
+                                                     .multicolor = true}));
+         EXPECT_EQ(sprite(0).multicolor_1, f[642] & 15);
+         EXPECT_EQ(sprite(0).multicolor_2, f[1099] & 15);
+         EXPECT_EQ(sprite(1).sprites[0].data[0], f[2 + 5 * 64]);  // the second set, row 0
+         EXPECT_EQ(sprite(3).sprites[0].data[1], f[2 + 3 + 1]);   // the first set, row 1
+         EXPECT_EQ(sprite(45).sprites[0].data[2], f[2 + 6 * 64 + 3 + 2]);
+         EXPECT_EQ(sprite(199).multicolor_1, f[642 + 199] & 15);
+         EXPECT_FALSE(sprite(199).sprites[1].shown);
+       }},
+      // Mufflon: sprites from 2, their colours in tables from 770, their modes at 4610, the shared
+      // colours at 7922, the lower bank's screens below the upper one's from 7938, then bitmap.
+      {arrangement::muf, "", [] { return muf_image(21826); },
+       [](file_bytes f, const picture_model& m) {
+         check_muf_frame(m, 0, [&](size_t o) { return f[o]; });
+       }},
+      // Frame A as a .muf file, frame B's offsets 2..11265 at 32770, the rest at 22018.
+      {arrangement::mui, "",
+       [] {
+         std::vector<uint8_t> file = offset_file(44034);
+         const std::vector<uint8_t> image = muf_image(21762);
+         for (size_t o = 2; o < image.size(); ++o) file[o] = file[mui_frame_b(o)] = image[o];
+         file[4610] = 0;                  // frame A's sprites hires
+         file[mui_frame_b(4610)] = 0x7E;  // frame B's multicolour
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         check_muf_frame(m, 0, [&](size_t o) { return f[o]; });
+         check_muf_frame(m, 1, [&](size_t o) { return f[mui_frame_b(o)]; });
+         EXPECT_FALSE(m.raster[0].sprites[0].sprites[0].multicolor);
+         EXPECT_TRUE(m.raster[1].sprites[0].sprites[0].multicolor);
+       }},
+      // Packed: read from the end down, runs "escape count value", the escape byte at 2; the
+      // stream ends with a run of 200 zeros (the file's last three bytes).
+      {arrangement::mup, "",
+       [] {
+         const std::vector<uint8_t> image = muf_image(21762);
+         std::vector<uint8_t> file = {image[0], image[1], 0xFF};
+         file.insert(file.end(), image.begin() + 2, image.end() - 200);
+         append(file, {0, 200, 0xFF});
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         check_muf_frame(m, 0, [&](size_t o) { return o < 21562 ? f[o + 1] : uint8_t{0}; });
+       }},
+      // NUFLI: sprites from 2, lower screens and bitmap from 2 too, their colour tables at 1026,
+      // the shared colours at 8178, upper screens at 8194, their bitmap at 16386.
+      {arrangement::nuf, "", [] { return nuf_image(23042); },
+       [](file_bytes f, const picture_model& m) { check_nuf(m, [&](size_t o) { return f[o]; }); }},
+      // Packed: the mark 0xFD at 2, the escape byte at 3, runs read from the end down.
+      {arrangement::nup, "",
+       [] {
+         const std::vector<uint8_t> image = nuf_image(23042);
+         std::vector<uint8_t> file = {image[0], image[1], 0xFD, 0xFF};
+         file.insert(file.end(), image.begin() + 2, image.end() - 200);
+         append(file, {0, 200, 0xFF});
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         check_nuf(m, [&](size_t o) { return o < 22842 ? f[o + 2] : uint8_t{0}; });
+       }},
+  };
+}
+
 std::vector<format_probes> every_format() {
   std::vector<format_probes> all = screen_and_sheet_formats();
   for (format_probes& probes : sprite_overlay_formats()) all.push_back(std::move(probes));
+  for (format_probes& probes : fli_sprite_formats()) all.push_back(std::move(probes));
   return all;
 }
 

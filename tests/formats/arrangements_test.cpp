@@ -141,6 +141,43 @@ TEST(Arrangements, CharpadProjectsThatDoNotAddUpAreRefused) {
   EXPECT_FALSE(arrange(arrangement::charpad, file).outcome);
 }
 
+// Sprite pointers read from the screens must name blocks inside the file: Mufflon's 340 and
+// NUFLI's 360, counted from the upper bank's 124 and 128 below its pointers' zero.
+TEST(Arrangements, FliSpritesOutsideTheFileAreRefused) {
+  std::vector<uint8_t> muf(21826);
+  for (int screen = 0; screen < 8; ++screen)
+    std::fill_n(&muf[7938 + screen * 1024 + 1017], 6, 215);  // block 339
+  for (int screen = 0; screen < 4; ++screen)
+    std::fill_n(&muf[763 + screen * 1024], 6, 132);  // block 0
+  EXPECT_TRUE(arrange(arrangement::muf, muf).outcome);
+  muf[7938 + 1017] = 216;  // screen 0: lines 14 and 15
+  EXPECT_FALSE(arrange(arrangement::muf, muf).outcome);
+  muf[7938 + 1017] = 215;
+  muf[763 + 3 * 1024 + 5] = 131;
+  EXPECT_FALSE(arrange(arrangement::muf, muf).outcome);
+
+  std::vector<uint8_t> nuf(23042);
+  for (int screen = 0; screen < 8; ++screen)
+    std::fill_n(&nuf[8194 + screen * 1024 + 1016], 8, 231);  // block 359
+  for (int screen = 0; screen < 4; ++screen)
+    std::fill_n(&nuf[2 + screen * 1024 + 1016], 8, 128);  // block 0
+  EXPECT_TRUE(arrange(arrangement::nuf, nuf).outcome);
+  nuf[8194 + 1016 + 7] = 232;
+  EXPECT_FALSE(arrange(arrangement::nuf, nuf).outcome);
+}
+
+// Packed NUFLI files carry 0xFD before their escape byte; a packed file must fill the picture.
+TEST(Arrangements, PackedFliSpritePicturesThatDoNotUnpackAreRefused) {
+  // 90 runs of 256 bytes 0x80: every sprite pointer names a block inside the file.
+  std::vector<uint8_t> nup = {0, 0x20, 0xFD, 0xFF};
+  for (int run = 0; run < 90; ++run) nup.insert(nup.end(), {0x80, 0, 0xFF});
+  EXPECT_TRUE(arrange(arrangement::nup, nup).outcome);
+  nup[2] = 0xFE;
+  EXPECT_FALSE(arrange(arrangement::nup, nup).outcome);
+  EXPECT_FALSE(arrange(arrangement::nup, {0, 0x20, 0xFD, 0xFF, 1, 2, 3}).outcome);
+  EXPECT_FALSE(arrange(arrangement::mup, {0, 0x20, 0xFF, 1, 2, 3, 4}).outcome);
+}
+
 TEST(Arrangements, ARefusedFileLeavesTheModelAsItWas) {
   arranged a = arrange(arrangement::bfli, std::vector<uint8_t>(33795, 'b'));
   ASSERT_TRUE(a.outcome);

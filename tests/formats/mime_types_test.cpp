@@ -68,6 +68,7 @@ const std::map<std::string, std::string> taken_by_the_desktop = {
     {"gb", "application/x-gameboy-rom"},   // Game Boy cartridges
     {"gg", "application/x-gamegear-rom"},  // Game Gear cartridges
     {"gih", "image/x-gimp-gih"},           // GIMP brush pipes
+    {"mup", "text/x-mup"},                 // Mup music scores
     {"rp", "image/vnd.rn-realpix"},        // RealPix presentations
     {"rpm", "application/x-rpm"},          // RPM packages
     {"spd", "application/x-font-speedo"},  // Speedo fonts

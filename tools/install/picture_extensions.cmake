@@ -9,6 +9,7 @@ set(taken_by_the_desktop
   gb   # application/x-gameboy-rom
   gg   # application/x-gamegear-rom
   gih  # image/x-gimp-gih, GIMP brush pipes
+  mup  # text/x-mup, Mup music scores
   rp   # image/vnd.rn-realpix
   rpm  # application/x-rpm, RPM packages
   spd  # application/x-font-speedo, Speedo fonts

@@ -5,6 +5,7 @@
 
 #include "c64_colours.h"
 #include "character_samples.h"
+#include "formats/ufli_sprites.h"
 #include "packers.h"
 #include "sample_writing.h"
 #include "sprite_overlay_samples.h"
@@ -197,6 +198,219 @@ uint32_t seuck_sprites_sample(const sample_format& sample, sample_workspace& wor
   return 8130;
 }
 
+// An FLI picture; the strip under the FLI bug is the sprite's, its pairs the nearest of black
+// (the bitmap there is clear), the sprite's own two colours and the line's commonest other one.
+uint32_t fpr_sample(const sample_format& sample, sample_workspace& work) {
+  scene_style style = plain_style(sample, "A SPRITE OVER THE FLI BUG");
+  style.fine_colour = true;
+  paint_scene(style, work.picture);
+  begin_file(work.file, sample.load_address);
+  fit_picture(work.picture, {.screen_per_line = true}, work.model);
+  for (uint32_t cell = 0; cell < 1000; ++cell) {
+    const bool bug = cell % 40 < 3;
+    put(work.file, 1154 + cell, work.model.color_ram[cell]);
+    for (uint32_t line = 0; line < 8; ++line) {
+      put(work.file, 2178 + line * 1024 + cell, work.model.screen_a[cell * 8 + line]);
+      put(work.file, 10370 + cell * 8 + line, bug ? 0 : work.model.bitmap_a[cell * 8 + line]);
+    }
+  }
+  constexpr uint8_t own = c64::white, multicolor_2 = c64::light_grey;
+  put(work.file, 1098, own);
+  put(work.file, 1099, multicolor_2);
+  for (int y = 0; y < 200; ++y) {
+    const uint8_t* scene = &work.picture.frames[0][y * picture_width];
+    std::array<int, 16> counts{};
+    for (int x = 0; x < 24; ++x) ++counts[scene[x]];
+    for (const uint8_t taken : {c64::black, own, multicolor_2}) counts[taken] = -1;
+    const auto line_colour =
+        static_cast<uint8_t>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    put(work.file, 642 + y, line_colour);
+    const std::array<uint8_t, 4> choices = {c64::black, line_colour, own, multicolor_2};
+    const uint32_t row = 2 + (((y + 1) & 2 ? 5 : 0) + y / 42) * 64 + y / 2 % 21 * 3;
+    for (int byte = 0; byte < 3; ++byte) {
+      uint8_t bits = 0;
+      for (int p = 0; p < 8; p += 2)
+        bits |= static_cast<uint8_t>(nearest_choice(scene[byte * 8 + p], choices) << (6 - p));
+      put(work.file, row + byte, bits);
+    }
+  }
+  return 18370;
+}
+
+// A Mufflon picture: the scene fitted as hires with a screen per two lines over one hires sprite
+// colour a sprite column, as a UFLI picture is, then written into Mufflon's places. Each screen
+// points its six sprites at blocks that nothing else uses: in the upper bank the five after its
+// cells and one near the file's end, in the lower bank six under its unused cells.
+constexpr uint32_t muf_used = 21762;
+
+int muf_screen(int y) {
+  const int screen =
+      y < 128 ? 8194 + ((~y >> 1 & 7) << 10) : 2 + ((((y >> 1) + (y >= 168 ? 1 : 0)) & 3) << 10);
+  return screen - 256;
+}
+
+int muf_block(int screen, int sprite, bool lower) {
+  if (lower) return screen * 16 + sprite;
+  return sprite < 5 ? 124 + screen * 16 + 10 + sprite : 332 + screen;
+}
+
+// Byte 0..2 of line y of X-expanded sprite column 0..5 from x 24, as the UFLI fitting set it.
+uint8_t fitted_sprite_byte(const picture_model& model, int column, int byte, int y) {
+  uint8_t bits = 0;
+  for (int bit = 0; bit < 8; ++bit) {
+    const int x = ufli_sprites::first_x + column * 48 + byte * 16 + bit * 2;
+    const ufli_sprites::sprite_bit under = ufli_sprites::bit_under(x, y);
+    if ((model.sprite_bank[under.offset] & under.mask) != 0) bits |= 0x80 >> bit;
+  }
+  return bits;
+}
+
+// The sprites' rows, stretched as Mufflon's and NUFLI's display programs do.
+int stretched_row(int y) {
+  return ((y + 47) >> 1) * 3 + (y < 123 ? 0 : y < 165 ? 1 : 2);
+}
+
+void put_colour_tables(const picture_model& model, uint32_t at, file_buffer& file) {
+  for (int sprite = 0; sprite < 6; ++sprite) {
+    const uint32_t table = at + ((sprite & 6) << 9) + ((sprite & 1) << 7);
+    const uint8_t colour = ufli_sprites::colour_of_column(model.sprite_bank, sprite);
+    for (uint32_t pair = 0; pair <= 100; ++pair) put(file, table + pair, colour);
+  }
+}
+
+void put_muf(const picture_model& model, file_buffer& file) {
+  for (int screen = 0; screen < 8; ++screen)
+    for (int sprite = 0; sprite < 6; ++sprite) {
+      put(file, 8194 - 256 + screen * 1024 + 1017 + sprite,
+          static_cast<uint8_t>(muf_block(screen, sprite, false) - 124));
+      if (screen < 4)
+        put(file, 2 - 256 + screen * 1024 + 1017 + sprite,
+            static_cast<uint8_t>(muf_block(screen, sprite, true) + 132));
+    }
+  put_colour_tables(model, 770, file);
+  for (int y = 0; y < 200; ++y) {
+    const int screen = muf_screen(y);
+    const bool lower = y >= 128;
+    for (int cell = y / 8 * 40 + 3; cell < y / 8 * 40 + 40; ++cell) {
+      put(file, screen + cell, model.screen_a[cell * 8 + y % 8]);
+      put(file, (lower ? -254 : 16130) + cell * 8 + y % 8, model.bitmap_a[cell * 8 + y % 8]);
+    }
+    const int row = stretched_row(y);
+    const int screen_number = lower ? (screen + 254) / 1024 : (screen - 7938) / 1024;
+    for (int sprite = 0; sprite < 6; ++sprite) {
+      const int block = 2 + muf_block(screen_number, sprite, lower) * 64;
+      for (int byte = 0; byte < 3; ++byte) {
+        put(file, block + ((row + byte) & 63), fitted_sprite_byte(model, sprite, byte, y));
+      }
+    }
+  }
+}
+
+void fit_muf(const sample_format& sample, std::string_view subtitle, sample_workspace& work,
+             bool two_frames = false) {
+  scene_style style = plain_style(sample, subtitle);
+  style.hires = true;
+  style.two_frames = two_frames;
+  paint_scene(style, work.picture);
+  fit_picture(work.picture, {.hires = true, .sprite_underlay = true}, work.model);
+}
+
+uint32_t muf_sample(const sample_format& sample, sample_workspace& work) {
+  fit_muf(sample, "SIX SPRITES UNDER HIRES FLI", work);
+  begin_file(work.file, sample.load_address);
+  put_muf(work.model, work.file);
+  return 21826;
+}
+
+// Frame B, fitted to the scene's second frame on its own, kept in the interlaced file's two
+// parts.
+uint32_t mui_sample(const sample_format& sample, sample_workspace& work) {
+  fit_muf(sample, "TWO FRAMES OF MUFFLON", work, true);
+  begin_file(work.file, sample.load_address);
+  put_muf(work.model, work.file);
+  work.picture.frames[0] = work.picture.frames[1];
+  clear_picture_model(work.model);
+  fit_picture(work.picture, {.hires = true, .sprite_underlay = true}, work.model);
+  begin_file(work.plain, sample.load_address);
+  put_muf(work.model, work.plain);
+  for (uint32_t at = 2; at < muf_used; ++at)
+    put(work.file, at < 11266 ? 32768 + at : 10752 + at, work.plain[static_cast<uint16_t>(at)]);
+  return 44034;
+}
+
+uint32_t mup_sample(const sample_format& sample, sample_workspace& work) {
+  fit_muf(sample, "PACKED MUFFLON", work);
+  begin_file(work.plain, sample.load_address);
+  put_muf(work.model, work.plain);
+  work.file.bytes.fill(0);
+  return pack(packing::backward_runs_escape_at_2, std::span(work.plain.bytes).first(muf_used),
+              work.file);
+}
+
+// A NUFLI picture, fitted as Mufflon's. The first sprite covers the FLI bug's columns in black
+// (a block of set bits); the multicolour one under it points at a block of clear bits. Each
+// screen's six wide sprites take blocks nothing else uses: in the upper bank five after its
+// cells and one after the bitmap, in the lower bank six under its unused cells.
+constexpr uint32_t nuf_size = 23042;
+constexpr int nuf_full_block[2] = {345, 7}, nuf_clear_block[2] = {344, 6};
+
+int nuf_block(int screen, int sprite, bool lower) {
+  if (sprite == 0) return nuf_full_block[lower ? 1 : 0];
+  if (sprite == 7) return nuf_clear_block[lower ? 1 : 0];
+  if (lower) return std::array{0, 20, 36, 52}[screen] + sprite - 1;
+  return sprite < 6 ? 128 + screen * 16 + 10 + sprite - 1 : 336 + screen;
+}
+
+void put_nuf(const picture_model& model, file_buffer& file) {
+  for (const int full : nuf_full_block)
+    for (int k = 0; k < 64; ++k) put(file, 2 + full * 64 + k, 0xFF);
+  for (int screen = 0; screen < 8; ++screen)
+    for (int sprite = 0; sprite < 8; ++sprite) {
+      put(file, 8194 + screen * 1024 + 1016 + sprite,
+          static_cast<uint8_t>(nuf_block(screen, sprite, false) - 128));
+      if (screen < 4)
+        put(file, 2 + screen * 1024 + 1016 + sprite,
+            static_cast<uint8_t>(nuf_block(screen, sprite, true) + 128));
+    }
+  put_colour_tables(model, 1026, file);
+  for (int y = 0; y < 200; ++y) {
+    const bool lower = y >= 128;
+    const int screen =
+        lower ? 2 + ((((y >> 1) + (y >= 168 ? 1 : 0)) & 3) << 10) : 8194 + ((~y >> 1 & 7) << 10);
+    for (int cell = y / 8 * 40; cell < y / 8 * 40 + 40; ++cell) {
+      const bool bug = cell % 40 < 3;
+      put(file, screen + cell, model.screen_a[cell * 8 + y % 8]);
+      put(file, (lower ? 2 : 16386) + cell * 8 + y % 8, bug ? 0 : model.bitmap_a[cell * 8 + y % 8]);
+    }
+    const int row = stretched_row(y);
+    for (int sprite = 1; sprite <= 6; ++sprite) {
+      const int block = 2 + nuf_block((screen - (lower ? 2 : 8194)) / 1024, sprite, lower) * 64;
+      for (int byte = 0; byte < 3; ++byte)
+        put(file, block + ((row + byte) & 63), fitted_sprite_byte(model, sprite - 1, byte, y));
+    }
+  }
+}
+
+uint32_t nuf_sample(const sample_format& sample, sample_workspace& work) {
+  fit_muf(sample, "SEVEN SPRITES UNDER HIRES FLI", work);
+  begin_file(work.file, sample.load_address);
+  put_nuf(work.model, work.file);
+  return nuf_size;
+}
+
+// Packed backwards as Mufflon's, the mark before the escape byte.
+uint32_t nup_sample(const sample_format& sample, sample_workspace& work) {
+  fit_muf(sample, "PACKED NUFLI", work);
+  begin_file(work.plain, sample.load_address);
+  put_nuf(work.model, work.plain);
+  work.file.bytes.fill(0);
+  const uint32_t size = pack(packing::backward_runs_escape_at_2,
+                             std::span(work.plain.bytes).first(nuf_size), work.file);
+  put(work.file, 3, work.file[2]);
+  put(work.file, 2, 0xFD);
+  return size;
+}
+
 }  // namespace
 
 uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& work) {
@@ -252,6 +466,18 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return sif_sample(sample, work);
     case arrangement::shx:
       return shx_sample(sample, work);
+    case arrangement::fpr:
+      return fpr_sample(sample, work);
+    case arrangement::muf:
+      return muf_sample(sample, work);
+    case arrangement::mui:
+      return mui_sample(sample, work);
+    case arrangement::mup:
+      return mup_sample(sample, work);
+    case arrangement::nuf:
+      return nuf_sample(sample, work);
+    case arrangement::nup:
+      return nup_sample(sample, work);
     case arrangement::none:
       break;
   }
