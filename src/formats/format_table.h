@@ -1220,6 +1220,12 @@ inline constexpr auto format_table = [] {
        .recognised = named({"nup"}),
        .decode = raster,
        .arrange = arrangement::nup},
+      // Offsets and packing: RECOIL's UIFLI decoder; the frames are UFLI's layout twice.
+      {.id = 109,
+       .name = "UIFLI 288x200",
+       .recognised = named({"uif"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::uif},
   });
 }();
 
