@@ -1,7 +1,10 @@
+#include <array>
+
 #include "formats/arrangement_families.h"
 #include "formats/packed_streams.h"
 #include "formats/packing.h"
 #include "formats/raster_drawing.h"
+#include "formats/ufli_sprites.h"
 
 namespace {
 
@@ -271,4 +274,54 @@ result<> arrange_nup(std::span<const uint8_t> file, file_buffer& scratch, pictur
   scratch[0] = file[0];
   scratch[1] = file[1];
   return draw_nuf(std::span<const uint8_t>(scratch.bytes).first(nuf_size), model);
+}
+
+namespace {
+
+// UIFLI: two frames of UFLI, hires with a screen RAM per two lines over the UFLI sprites in one
+// colour, packed as one stream read from the file's end down to offset 3, without a load
+// address. The unpacked bytes land two on in scratch, behind where a load address would be.
+constexpr uint32_t uif_size = 32576;
+constexpr int uif_columns = 36;  // from column 3, past the FLI bug
+constexpr int uif_sprite_colour = 4080;
+
+struct uif_frame {
+  int screens, sprites, bitmap;
+};
+constexpr std::array<uif_frame, 2> uif_frames = {{{0, 4096, 8192}, {16384, 20480, 24576}}};
+
+void draw_uif_frame(std::span<const uint8_t> image, const uif_frame& part, raster_frame& frame) {
+  const auto colour = static_cast<uint8_t>(image[uif_sprite_colour] & 15);
+  for (int y = 0; y < 200; ++y) {
+    for (int column = 0; column < uif_columns; ++column) {
+      const int cell = (y & ~7) * 5 + 3 + column;
+      frame.cell(y, column) = bitmap_hires_cell(image[part.bitmap + cell * 8 + (y & 7)],
+                                                image[part.screens + ((y & 6) << 9) + cell]);
+    }
+    for (int sprite = 0; sprite < ufli_sprites::columns; ++sprite) {
+      const int x = sprite * ufli_sprites::sprite_width;
+      const int row = part.sprites + ufli_sprites::bit_under(ufli_sprites::first_x + x, y).offset;
+      frame.sprites[y].sprites[sprite] = {.x = static_cast<int16_t>(x),
+                                          .data = {image[row], image[row + 1], image[row + 2]},
+                                          .colour = colour,
+                                          .shown = true,
+                                          .x_expanded = true,
+                                          .behind = true};
+    }
+  }
+}
+
+}  // namespace
+
+result<> arrange_uif(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model) {
+  if (file.size() < 6) return failure{"no UIFLI picture"};
+  if (unpack_backward_escape_runs(file, file[2], 3, uif_size + 2, stream_end::may_trail, scratch) !=
+      uif_size + 2)
+    return failure{"the packed data does not unpack to the picture's size"};
+  const std::span<const uint8_t> image =
+      std::span<const uint8_t>(scratch.bytes).subspan(2, uif_size);
+  begin_raster(model, {uif_columns * 8, 200});
+  for (size_t frame = 0; frame < uif_frames.size(); ++frame)
+    draw_uif_frame(image, uif_frames[frame], model.raster[frame]);
+  return {};
 }

@@ -47,6 +47,7 @@ enum class arrangement : uint8_t {
   mup,  // a packed Mufflon picture
   nuf,  // NUFLI: hires FLI over seven sprites
   nup,  // a packed NUFLI picture
+  uif,  // UIFLI: two packed frames of hires FLI over the UFLI sprites
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).
@@ -62,6 +63,7 @@ constexpr bool arrangement_unpacks(arrangement kind) {
     case arrangement::shx:
     case arrangement::mup:
     case arrangement::nup:
+    case arrangement::uif:
       return true;
     default:
       return false;

@@ -1220,9 +1220,15 @@ inline constexpr auto format_table = [] {
        .recognised = named({"nup"}),
        .decode = raster,
        .arrange = arrangement::nup},
+      // Offsets and packing: RECOIL's UIFLI decoder; the frames are UFLI's layout twice.
+      {.id = 109,
+       .name = "UIFLI 288x200",
+       .recognised = named({"uif"}),
+       .decode = raster_hires_lace,
+       .arrange = arrangement::uif},
       // Its place on the screen and size, then the cells it touches, 10 bytes each (RECOIL's
       // MWI decoder).
-      {.id = 109,
+      {.id = 110,
        .name = "MWI multicolour cells",
        .recognised = named({"mwi"}),
        .decode = raster,

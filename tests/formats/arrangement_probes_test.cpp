@@ -832,6 +832,35 @@ std::vector<format_probes> fli_sprite_formats() {
        [](file_bytes f, const picture_model& m) {
          check_nuf(m, [&](size_t o) { return o < 22842 ? f[o + 2] : uint8_t{0}; });
        }},
+      // UIFLI, packed from the end down with the escape byte at 2, unpacks without a load
+      // address: per frame four screens 1 KiB apart (one per two lines), the UFLI sprites and
+      // the bitmap, at 0, 4096, 8192 and again from 16384; the sprites' one colour at 4080.
+      {arrangement::uif, "",
+       [] {
+         std::vector<uint8_t> file = {0, 0, 0xFF};
+         const std::vector<uint8_t> image = offset_file(32576);  // no byte 0xFF
+         file.insert(file.end(), image.begin(), image.end());
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         const auto u = [&](size_t o) { return f[3 + o]; };
+         EXPECT_EQ(m.canvas, (canvas_size{288, 200}));
+         EXPECT_EQ(cell(m, 0, 0), hires(u(8192 + 3 * 8), u(3), u(3) >> 4));
+         EXPECT_EQ(cell(m, 13, 5, 1),
+                   hires(u(24576 + 48 * 8 + 5), u(16384 + 2048 + 48), u(16384 + 2048 + 48) >> 4));
+         EXPECT_EQ(m.raster[0].sprites[0].sprites[0],
+                   (sprite_row{.data = {u(4096), u(4097), u(4098)},
+                               .colour = uint8_t(u(4080) & 15),
+                               .shown = true,
+                               .x_expanded = true,
+                               .behind = true}));
+         // Line 45: the second 40 lines' blocks, 12 on; row 2 of sprite 2.
+         const sprite_row& late = m.raster[1].sprites[45].sprites[2];
+         EXPECT_EQ(late.x, 96);
+         EXPECT_EQ(late.data[0], u(20480 + 14 * 64 + 6));
+         EXPECT_EQ(late.colour, u(4080) & 15);
+         EXPECT_FALSE(m.raster[1].sprites[45].sprites[6].shown);
+       }},
   };
 }
 

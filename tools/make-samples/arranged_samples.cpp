@@ -411,6 +411,37 @@ uint32_t nup_sample(const sample_format& sample, sample_workspace& work) {
   return size;
 }
 
+// Two frames, each the scene's frame fitted as UFLI with one sprite colour; frame A's colour
+// serves both. The unpacked frames have no load address: they lie two on in the plain file.
+uint32_t uif_sample(const sample_format& sample, sample_workspace& work) {
+  scene_style style = plain_style(sample, "TWO FRAMES OF UFLI");
+  style.hires = true;
+  style.two_frames = true;
+  paint_scene(style, work.picture);
+  begin_file(work.plain, sample.load_address);
+  constexpr std::array<std::array<uint32_t, 3>, 2> parts = {
+      {{0, 4096, 8192}, {16384, 20480, 24576}}};
+  for (int frame = 0; frame < 2; ++frame) {
+    if (frame == 1) work.picture.frames[0] = work.picture.frames[1];
+    clear_picture_model(work.model);
+    fit_picture(work.picture,
+                {.hires = true, .sprite_underlay = true, .single_sprite_colour = true}, work.model);
+    const auto [screens, sprites, bitmap] = parts[frame];
+    for (uint32_t cell = 0; cell < 1000; ++cell)
+      for (uint32_t line = 0; line < 8; ++line) {
+        put(work.plain, 2 + screens + (line & 6) * 512 + cell,
+            work.model.screen_a[cell * 8 + line]);
+        put(work.plain, 2 + bitmap + cell * 8 + line, work.model.bitmap_a[cell * 8 + line]);
+      }
+    for (uint32_t k = 0; k < ufli_sprites::mode_flag; ++k)
+      put(work.plain, 2 + sprites + k, work.model.sprite_bank[k]);
+    if (frame == 0) put(work.plain, 2 + 4080, work.model.sprite_bank[ufli_sprites::single_colour]);
+  }
+  work.file.bytes.fill(0);
+  return pack(packing::backward_runs_escape_at_2, std::span(work.plain.bytes).first(2 + 32576),
+              work.file);
+}
+
 }  // namespace
 
 uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& work) {
@@ -478,6 +509,8 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return nuf_sample(sample, work);
     case arrangement::nup:
       return nup_sample(sample, work);
+    case arrangement::uif:
+      return uif_sample(sample, work);
     case arrangement::none:
       break;
   }

@@ -206,8 +206,9 @@ bool under_sprite(const picture_constraints& limits, const picture_model& model,
 
 // Each sprite column takes the colour other than black that fills the most pixel pairs under
 // it, and its bits are set under those pairs; the cells' two colours are then fitted to the
-// pixels the sprites leave, so a sprite adds a third colour wherever it lies.
-void fit_sprites(const target_picture& picture, picture_model& model) {
+// pixels the sprites leave, so a sprite adds a third colour wherever it lies. With a single
+// colour, every column takes the one that fills the most pairs under them all.
+void fit_sprites(const target_picture& picture, bool single_colour, picture_model& model) {
   namespace sprites = ufli_sprites;
   const auto pair_colour = [&](int x, int y) -> std::optional<uint8_t> {
     const uint8_t colour = picture.frames[0][y * picture_width + x];
@@ -220,10 +221,16 @@ void fit_sprites(const target_picture& picture, picture_model& model) {
       if (const auto colour = pair_colour(x, y)) ++pairs[sprites::column_of(x)][*colour];
     }
   }
-  model.sprite_bank[sprites::mode_flag] = 1;
+  model.sprite_bank[sprites::mode_flag] = single_colour ? 0 : 1;
   for (int column = 0; column < sprites::columns; ++column) {
     pairs[column][c64::black] = 0;
     model.sprite_bank[sprites::column_colours + column] = most_used(pairs[column], c64::white);
+  }
+  if (single_colour) {
+    colour_counts all{};
+    for (const colour_counts& column : pairs)
+      for (int colour = 0; colour < 16; ++colour) all[colour] += column[colour];
+    model.sprite_bank[sprites::single_colour] = most_used(all, c64::white);
   }
   for (int y = 0; y < picture_height; ++y) {
     for (int x = sprites::first_x; x < sprites::end_x; x += 2) {
@@ -313,7 +320,7 @@ colour_counts picture_counts(const target_picture& picture, const picture_model&
 
 void fit_hires(const target_picture& picture, const picture_constraints& limits,
                picture_model& model) {
-  if (limits.sprite_underlay) fit_sprites(picture, model);
+  if (limits.sprite_underlay) fit_sprites(picture, limits.single_sprite_colour, model);
   for (int frame = 0; frame < limits.frames; ++frame)
     for (int cell = 0; cell < cells; ++cell) fit_hires_cell(picture, limits, cell, frame, model);
   if (limits.top_row_unused) {

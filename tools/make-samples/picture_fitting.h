@@ -32,7 +32,8 @@ struct picture_constraints {
   bool top_row_unused = false;  // hires: character row 0 is not pictured, its cells stay black
   // Hires with a screen RAM per two raster lines and sprite colours under clear bitmap bits.
   bool sprite_underlay = false;
-  bool four_bit = false;  // every pixel any of the 16 colours
+  bool single_sprite_colour = false;  // the underlay's sprites share one colour
+  bool four_bit = false;              // every pixel any of the 16 colours
 };
 
 // Fills the model regions the format carries: bitmaps, screens (all eight screen RAMs,
