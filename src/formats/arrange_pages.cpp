@@ -132,3 +132,54 @@ result<> arrange_mwi(std::span<const uint8_t> file, picture_model& model) {
     }
   return {};
 }
+
+result<> arrange_shp(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model) {
+  // Byte 2 names the kind: 0x00 and 0xE8 a multicolour picture (the background in byte 4),
+  // 0x80, 0xA7 (39 columns) and 0xA8 (byte 3 cell rows) a hires one. The bitmap, its cells'
+  // screen bytes and a multicolour picture's colour RAM follow as escape runs, each part with
+  // an escape of its own: the header's, then 0, then 255 (216 after a 255 byte for 0xE8).
+  if (file.size() < 8) return failure{"no SHP picture"};
+  int columns = 40, rows = 25;
+  size_t at = 5;
+  uint8_t escape = file[4];
+  const uint8_t kind = file[2];
+  const bool multicolor = kind == 0x00 || kind == 0xE8;
+  if (kind == 0x00 || kind == 0x80) {
+    escape = file[3];
+    at = kind == 0x00 ? 5 : 4;
+  } else if (kind == 0xA7 && file[3] == 25) {
+    columns = 39;
+  } else if (kind == 0xA8 && file[3] >= 1 && file[3] <= 25) {
+    rows = file[3];
+  } else if (kind == 0xE8 && file[3] == 25) {
+    escape = file[5];
+    at = 6;
+  } else {
+    return failure{"no SHP picture"};
+  }
+  const size_t cells = size_t(columns) * rows;
+  const std::span<uint8_t> bitmap(scratch.bytes.data(), cells * 8);
+  const std::span<uint8_t> screen(scratch.bytes.data() + cells * 8, cells);
+  const std::span<uint8_t> colours(scratch.bytes.data() + cells * 9, multicolor ? cells : 0);
+  packed_bytes in = packed_bytes::forward(file, at);
+  if (!unpack_runs(run_scheme::escape_runs, in, escape, bitmap) ||
+      !unpack_runs(run_scheme::escape_runs, in, 0, screen))
+    return failure{"the SHP picture's stream ends early"};
+  if (multicolor) {
+    const uint8_t colour_escape = kind == 0xE8 ? 216 : 255;
+    if ((kind == 0xE8 && in.next() != 255) ||
+        !unpack_runs(run_scheme::escape_runs, in, colour_escape, colours))
+      return failure{"the SHP picture's stream ends early"};
+  }
+  if (in.position() != file.size()) return failure{"the SHP picture's stream ends before the file"};
+  begin_raster(model, {static_cast<uint16_t>(columns * 8), static_cast<uint16_t>(rows * 8)});
+  for (size_t cell = 0; cell < cells; ++cell)
+    for (int line = 0; line < 8; ++line) {
+      const uint8_t graphics = bitmap[cell * 8 + line];
+      model.raster[0].cell(static_cast<int>(cell / columns) * 8 + line,
+                           static_cast<int>(cell % columns)) =
+          multicolor ? bitmap_multicolor_cell(graphics, file[4], screen[cell], colours[cell])
+                     : bitmap_hires_cell(graphics, screen[cell]);
+    }
+  return {};
+}

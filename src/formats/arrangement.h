@@ -15,6 +15,7 @@ enum class arrangement : uint8_t {
   printfox,      // Printfox and Pagefox pages and clips, packed, black on white
   star_painter,  // a hires bitmap of its own size, black ink on white
   mwi,           // multicolour cells of its own size, cut at a fine offset
+  shp,           // a packed hires bitmap of its own size, or a packed Koala picture
   // Character screens, fonts and logos.
   pet,             // PETSCII screens drawn with the character ROM
   pdr,             //
@@ -54,6 +55,7 @@ enum class arrangement : uint8_t {
 constexpr bool arrangement_unpacks(arrangement kind) {
   switch (kind) {
     case arrangement::printfox:
+    case arrangement::shp:
     case arrangement::esh:
     case arrangement::sh1:
     case arrangement::sh2:

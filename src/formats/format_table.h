@@ -1233,6 +1233,13 @@ inline constexpr auto format_table = [] {
        .recognised = named({"mwi"}),
        .decode = raster,
        .arrange = arrangement::mwi},
+      // Byte 2 its kind, then the bitmap, the screen bytes and a multicolour picture's colour RAM
+      // as escape runs, each part with its own escape (RECOIL's SHP decoder).
+      {.id = 111,
+       .name = "SHP packed bitmap",
+       .recognised = named({"shp"}),
+       .decode = raster,
+       .arrange = arrangement::shp},
   });
 }();
 

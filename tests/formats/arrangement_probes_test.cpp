@@ -268,6 +268,20 @@ std::vector<format_probes> screen_and_sheet_formats() {
          EXPECT_EQ(cell(m, 13, 1), bitmap_multi(f[5 + 4 * 10 + 2 + 5], 0, f[5 + 40], f[6 + 40]));
          EXPECT_EQ(cell(m, 23, 2), bitmap_multi(f[5 + 8 * 10 + 2 + 7], 0, f[5 + 80], f[6 + 80]));
        }},
+      // Kind 0xA8, one cell row, escape 0xFF: 320 bitmap bytes as they are (none is 0xFF),
+      // then 40 screen bytes (none is 0, the screen's escape).
+      {arrangement::shp, "",
+       [] {
+         std::vector<uint8_t> file = {0, 0, 0xA8, 1, 0xFF};
+         for (int k = 0; k < 320; ++k) file.push_back(static_cast<uint8_t>(k * 7 % 255));
+         for (int k = 0; k < 40; ++k) file.push_back(static_cast<uint8_t>(k * 13 % 255 + 1));
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{320, 8}));
+         EXPECT_EQ(cell(m, 0, 0), hires(f[5], f[325], f[325] >> 4));
+         EXPECT_EQ(cell(m, 6, 39), hires(f[5 + 39 * 8 + 6], f[325 + 39], f[325 + 39] >> 4));
+       }},
       // Screen codes, border, background, $D018 (here the lower-case set), colour RAM.
       {arrangement::pet, "",
        [] {

@@ -51,6 +51,19 @@ TEST(Arrangements, PagesLargerThanTheLargestCanvasOrWithoutTheirHeadersEndAreRef
   EXPECT_FALSE(arrange(arrangement::mwi, mwi).outcome);
   mwi.resize(5 + 2 * 10);
   EXPECT_TRUE(arrange(arrangement::mwi, mwi).outcome);
+  // SHP: a kind byte it knows, its stream filling the picture and ending with the file.
+  // Bitmap: 256 and 64 bytes 0xAA (escape 0xFF); screen: 40 bytes 0x21 (escape 0).
+  std::vector<uint8_t> shp = {0, 0, 0xA8, 1, 0xFF, 0xFF, 0, 0xAA, 0xFF, 64, 0xAA, 0, 40, 0x21};
+  EXPECT_TRUE(arrange(arrangement::shp, shp).outcome);
+  shp.push_back(0);
+  EXPECT_FALSE(arrange(arrangement::shp, shp).outcome);
+  shp.resize(shp.size() - 2);
+  EXPECT_FALSE(arrange(arrangement::shp, shp).outcome);
+  shp.push_back(0x21);
+  shp[2] = 0x42;
+  EXPECT_FALSE(arrange(arrangement::shp, shp).outcome);
+  shp[2] = 0xA7;  // 39 columns, but only with 25 rows
+  EXPECT_FALSE(arrange(arrangement::shp, shp).outcome);
   // Bytes after the page are not read.
   EXPECT_TRUE(arrange(arrangement::printfox, {'P', 1, 1, 0, 0x9B, 8, 0xFF, 1, 2, 3}).outcome);
 }

@@ -118,6 +118,27 @@ uint32_t mwi_sample(const sample_format& sample, sample_workspace& work) {
   return 5 + 1000 * 10;
 }
 
+// A packed Koala picture (kind 0): the bitmap with the escape the data use least, the screen
+// bytes with escape 0, the colour RAM with escape 255, on black.
+uint32_t shp_sample(const sample_format& sample, sample_workspace& work) {
+  paint_scene(plain_style(sample, "PACKED IN THREE PARTS"), work.picture);
+  fit_picture(work.picture, {}, work.model);
+  for (uint32_t cell = 0; cell < 1000; ++cell) {
+    for (uint32_t line = 0; line < 8; ++line)
+      work.plain[static_cast<uint16_t>(cell * 8 + line)] = work.model.bitmap_a[cell * 8 + line];
+    work.plain[static_cast<uint16_t>(8000 + cell)] = work.model.screen_a[cell * 8];
+    work.plain[static_cast<uint16_t>(9000 + cell)] = work.model.color_ram[cell];
+  }
+  const std::span<const uint8_t> plain(work.plain.bytes.data(), 10000);
+  const uint8_t escape = least_used(plain.first(8000));
+  work.file.bytes.fill(0);
+  put(work.file, 3, escape);
+  put(work.file, 4, c64::black);
+  uint32_t end = pack_escape_runs(plain.first(8000), escape, work.file, 5);
+  end = pack_escape_runs(plain.subspan(8000, 1000), 0, work.file, end);
+  return pack_escape_runs(plain.subspan(9000, 1000), 255, work.file, end);
+}
+
 // The colours of a sheet's sprites: the sheet's background, shared multicolours 1 and 2, and
 // whether sprites of the last row are hires.
 struct sheet_colours {
@@ -455,6 +476,8 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return star_painter_sample(sample, work);
     case arrangement::mwi:
       return mwi_sample(sample, work);
+    case arrangement::shp:
+      return shp_sample(sample, work);
     case arrangement::pet:
       return petscii_sample(sample, work);
     case arrangement::pdr:
