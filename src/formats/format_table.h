@@ -1226,6 +1226,12 @@ inline constexpr auto format_table = [] {
        .recognised = named({"uif"}),
        .decode = raster_hires_lace,
        .arrange = arrangement::uif},
+      // Offsets, sprite blocks and packing: RECOIL's XFL decoder.
+      {.id = 110,
+       .name = "XFL 192x167",
+       .recognised = named({"xfl"}),
+       .decode = raster,
+       .arrange = arrangement::xfl},
   });
 }();
 
