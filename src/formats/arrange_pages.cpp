@@ -106,3 +106,29 @@ result<> arrange_star_painter(std::span<const uint8_t> file, picture_model& mode
                       {static_cast<uint16_t>(columns * 8), static_cast<uint16_t>(rows * 8)}, model);
   return {};
 }
+
+result<> arrange_mwi(std::span<const uint8_t> file, picture_model& model) {
+  // The picture's place on the screen (its column in multicolour pixels, its line), its width
+  // in multicolour pixels and its height, then every cell it touches: the screen byte, the
+  // colour RAM byte and 8 bitmap bytes. Its first cells begin left of it and above it, and a
+  // picture off the cells' grid keeps a column and a row more than its size needs.
+  constexpr size_t header = 5, cell_bytes = 10;
+  if (file.size() < header + cell_bytes) return failure{"no MWI picture"};
+  const int left = (file[1] & 3) * 2, top = file[2] & 7;
+  const int width = file[3] * 2, height = file[4];
+  const int columns = (width + 7) / 8 + (left != 0), rows = (height + 7) / 8 + (top != 0);
+  if (file.size() != header + size_t(columns) * rows * cell_bytes)
+    return failure{"the picture's size is not the file's"};
+  if (width == 0 || height == 0) return failure{"the picture is empty"};
+  begin_raster(model, {static_cast<uint16_t>(width), static_cast<uint16_t>(height),
+                       static_cast<uint8_t>(left), static_cast<uint8_t>(top)});
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column) {
+      const std::span<const uint8_t> cell =
+          file.subspan(header + (size_t(row) * columns + column) * cell_bytes, cell_bytes);
+      for (int line = 0; line < 8; ++line)
+        model.raster[0].cell(row * 8 + line, column) =
+            bitmap_multicolor_cell(cell[2 + line], 0, cell[0], cell[1]);
+    }
+  return {};
+}

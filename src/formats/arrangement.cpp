@@ -16,6 +16,8 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
       return arrange_printfox(file, scratch, model);
     case arrangement::star_painter:
       return arrange_star_painter(file, model);
+    case arrangement::mwi:
+      return arrange_mwi(file, model);
     case arrangement::pet:
       return arrange_pet(file, model);
     case arrangement::pdr:

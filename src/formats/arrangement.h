@@ -14,6 +14,7 @@ enum class arrangement : uint8_t {
   bfli,          // two FLI screens one under the other, 400 lines
   printfox,      // Printfox and Pagefox pages and clips, packed, black on white
   star_painter,  // a hires bitmap of its own size, black ink on white
+  mwi,           // multicolour cells of its own size, cut at a fine offset
   // Character screens, fonts and logos.
   pet,             // PETSCII screens drawn with the character ROM
   pdr,             //

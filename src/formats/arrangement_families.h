@@ -11,6 +11,7 @@ result<> arrange_bfli(std::span<const uint8_t> file, picture_model& model);
 result<> arrange_printfox(std::span<const uint8_t> file, file_buffer& scratch,
                           picture_model& model);
 result<> arrange_star_painter(std::span<const uint8_t> file, picture_model& model);
+result<> arrange_mwi(std::span<const uint8_t> file, picture_model& model);
 
 // Character screens, fonts and logos (arrange_characters.cpp). The PETSCII screens are drawn
 // with the model's character ROM.

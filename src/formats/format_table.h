@@ -1226,8 +1226,15 @@ inline constexpr auto format_table = [] {
        .recognised = named({"uif"}),
        .decode = raster_hires_lace,
        .arrange = arrangement::uif},
-      // Offsets, sprite blocks and packing: RECOIL's XFL decoder.
+      // Its place on the screen and size, then the cells it touches, 10 bytes each (RECOIL's
+      // MWI decoder).
       {.id = 110,
+       .name = "MWI multicolour cells",
+       .recognised = named({"mwi"}),
+       .decode = raster,
+       .arrange = arrangement::mwi},
+      // Offsets, sprite blocks and packing: RECOIL's XFL decoder.
+      {.id = 111,
        .name = "XFL 192x167",
        .recognised = named({"xfl"}),
        .decode = raster,

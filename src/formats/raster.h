@@ -10,10 +10,13 @@ constexpr int max_canvas_width = 640;
 constexpr int max_canvas_height = 400;
 constexpr int raster_columns = max_canvas_width / 8;
 
-// A picture's size in hires pixels; a multicolour pixel is two of them.
+// A picture's size in hires pixels; a multicolour pixel is two of them. A picture cut from a
+// grid of cells at a fine offset shows the raster from hires column left and line top on.
 struct canvas_size {
   uint16_t width = 320;
   uint16_t height = 200;
+  uint8_t left = 0;
+  uint8_t top = 0;
 
   constexpr bool operator==(const canvas_size&) const = default;
   constexpr int columns() const { return (width + 7) / 8; }

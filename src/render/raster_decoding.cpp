@@ -57,17 +57,19 @@ void decode_frame(const raster_frame& frame, canvas_size canvas, uint8_t* out, i
 void decode_raster_line(const raster_frame& frame, canvas_size canvas, int y, uint8_t* line) {
   static thread_local sprite_overlay overlay;
   overlay.fill({});
-  const sprite_line& sprites = frame.sprites[y];
+  const int raster_y = y + canvas.top;
+  const sprite_line& sprites = frame.sprites[raster_y];
   for (int s = max_sprites_per_line - 1; s >= 0; --s)
     if (sprites.sprites[s].shown) paint_sprite(overlay, sprites.sprites[s], sprites);
 
   for (int x = 0; x < canvas.width; ++x) {
-    const raster_cell& cell = frame.cell(y, x / 8);
-    const int p = x % 8;
+    const int raster_x = x + canvas.left;
+    const raster_cell& cell = frame.cell(raster_y, raster_x / 8);
+    const int p = raster_x % 8;
     const int pattern =
         cell.multicolor ? cell.graphics >> (6 - (p & 6)) & 3 : cell.graphics >> (7 - p) & 1;
     const bool foreground = cell.multicolor ? pattern >= 2 : pattern == 1;
-    const sprite_pixel& sprite = overlay[x];
+    const sprite_pixel& sprite = overlay[raster_x];
     const bool sprite_shows = sprite.shown && !(sprite.behind && foreground);
     line[x] = (sprite_shows ? sprite.colour : cell.colours[pattern]) & 0x0F;
   }

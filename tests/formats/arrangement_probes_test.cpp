@@ -256,6 +256,18 @@ std::vector<format_probes> screen_and_sheet_formats() {
          EXPECT_EQ(cell(m, 7, 2), hires(f[2 + 2 * 8 + 7], 1, 0));
          EXPECT_EQ(cell(m, 9, 1), hires(f[2 + 4 * 8 + 1], 1, 0));
        }},
+      // Column 2 (multicolour pixels: 4 hires), line 5, 8 x 10 pixels: 3 x 3 cells of screen,
+      // colour RAM and 8 bitmap bytes, the picture showing the raster from column 4, line 5.
+      {arrangement::mwi, "",
+       [] {
+         return offset_file(5 + 3 * 3 * 10, {{1, 2}, {2, 5}, {3, 8}, {4, 10}});
+       },
+       [](file_bytes f, const picture_model& m) {
+         EXPECT_EQ(m.canvas, (canvas_size{16, 10, 4, 5}));
+         EXPECT_EQ(cell(m, 0, 0), bitmap_multi(f[7], 0, f[5], f[6]));
+         EXPECT_EQ(cell(m, 13, 1), bitmap_multi(f[5 + 4 * 10 + 2 + 5], 0, f[5 + 40], f[6 + 40]));
+         EXPECT_EQ(cell(m, 23, 2), bitmap_multi(f[5 + 8 * 10 + 2 + 7], 0, f[5 + 80], f[6 + 80]));
+       }},
       // Screen codes, border, background, $D018 (here the lower-case set), colour RAM.
       {arrangement::pet, "",
        [] {

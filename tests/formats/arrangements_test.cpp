@@ -43,6 +43,14 @@ TEST(Arrangements, PagesLargerThanTheLargestCanvasOrWithoutTheirHeadersEndAreRef
   wide[1] = 1;
   EXPECT_FALSE(arrange(arrangement::star_painter, wide).outcome);
   EXPECT_TRUE(arrange(arrangement::star_painter, {1, 1, 0, 0, 0, 0, 0, 0, 0, 0}).outcome);
+  // MWI: one pixel on the cells' grid is one cell, a column off it two; an empty one is none.
+  EXPECT_FALSE(arrange(arrangement::mwi, std::vector<uint8_t>(15, 0)).outcome);
+  std::vector<uint8_t> mwi = {0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  EXPECT_TRUE(arrange(arrangement::mwi, mwi).outcome);
+  mwi[1] = 1;
+  EXPECT_FALSE(arrange(arrangement::mwi, mwi).outcome);
+  mwi.resize(5 + 2 * 10);
+  EXPECT_TRUE(arrange(arrangement::mwi, mwi).outcome);
   // Bytes after the page are not read.
   EXPECT_TRUE(arrange(arrangement::printfox, {'P', 1, 1, 0, 0x9B, 8, 0xFF, 1, 2, 3}).outcome);
 }

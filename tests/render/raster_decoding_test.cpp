@@ -54,6 +54,19 @@ TEST(RasterLine, SpritesBehindTheGraphicsShowOnlyWhereNoForegroundBitIsSet) {
   for (int x = 0; x < 16; ++x) EXPECT_EQ(line[x], want[x]) << "x " << x;
 }
 
+// A picture cut at a fine offset shows the raster from its left column and top line on, its
+// sprites included.
+TEST(RasterLine, APictureCutFromItsCellsStartsAtItsOffset) {
+  auto f = make_render_fixture();
+  f->model.canvas = {8, 1, 6, 2};
+  f->model.raster[0].cell(2, 0) = hires(0x01, 3, 7);  // 0000 0001
+  f->model.raster[0].cell(2, 1) = hires(0x80, 3, 7);  // 1000 0000
+  f->model.raster[0].sprites[2].sprites[0] = sprite_at(12, 0x80, 9, false);
+  const auto line = decoded_line(*f, 0, 0);
+  const std::array<uint8_t, 8> want = {3, 7, 7, 3, 3, 3, 9, 3};
+  for (int x = 0; x < 8; ++x) EXPECT_EQ(line[x], want[x]) << "x " << x;
+}
+
 // As on the video chip, the earlier sprite wins where two overlap, and when it hides behind
 // the foreground, the graphics show there even over a later sprite in front.
 TEST(RasterLine, EarlierSpriteWinsAndItsPriorityDecides) {

@@ -99,6 +99,25 @@ uint32_t star_painter_sample(const sample_format& sample, sample_workspace& work
   return 2 + columns * rows * 8;
 }
 
+// The scene fitted to a multicolour bitmap on black, cut at column 1 (in multicolour pixels) and
+// line 3 to 156 x 192 pixels: its 40 x 25 cells, the first column and row cut into.
+uint32_t mwi_sample(const sample_format& sample, sample_workspace& work) {
+  paint_scene(plain_style(sample, ""), work.picture);
+  fit_picture(work.picture, {}, work.model);
+  work.file.bytes.fill(0);
+  put(work.file, 1, 1);
+  put(work.file, 2, 3);
+  put(work.file, 3, 156);
+  put(work.file, 4, 192);
+  for (uint32_t cell = 0; cell < 1000; ++cell) {
+    put(work.file, 5 + cell * 10, work.model.screen_a[cell * 8]);
+    put(work.file, 6 + cell * 10, work.model.color_ram[cell]);
+    for (uint32_t line = 0; line < 8; ++line)
+      put(work.file, 7 + cell * 10 + line, work.model.bitmap_a[cell * 8 + line]);
+  }
+  return 5 + 1000 * 10;
+}
+
 // The colours of a sheet's sprites: the sheet's background, shared multicolours 1 and 2, and
 // whether sprites of the last row are hires.
 struct sheet_colours {
@@ -455,6 +474,8 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return printfox_sample(sample, work);
     case arrangement::star_painter:
       return star_painter_sample(sample, work);
+    case arrangement::mwi:
+      return mwi_sample(sample, work);
     case arrangement::pet:
       return petscii_sample(sample, work);
     case arrangement::pdr:
