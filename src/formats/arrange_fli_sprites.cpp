@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "formats/arrangement_families.h"
@@ -323,5 +324,69 @@ result<> arrange_uif(std::span<const uint8_t> file, file_buffer& scratch, pictur
   begin_raster(model, {uif_columns * 8, 200});
   for (size_t frame = 0; frame < uif_frames.size(); ++frame)
     draw_uif_frame(image, uif_frames[frame], model.raster[frame]);
+  return {};
+}
+
+namespace {
+
+// XFL: 192 x 167 pixels of a hires FLI bitmap's right 24 columns over eight multicolour sprites
+// side by side, Y-expanded. Each line of a character row takes its sprites from blocks of its
+// own, kept in what the bitmap and screens leave unused; a table of colour writes changes one
+// sprite colour every two lines. Packed as UIFLI's, without a load address.
+constexpr uint32_t xfl_size = 16192;
+constexpr canvas_size xfl_canvas{192, 167};
+constexpr int xfl_first_column = 16;
+constexpr int xfl_bitmap = 8192, xfl_colours = 8174, xfl_colour_values = 960,
+              xfl_colour_registers = 988;
+
+// The sprite blocks of each line of a character row, eight a line.
+constexpr std::array<uint8_t, 64> xfl_blocks = {
+    228, 229, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243, 246, 247, 248,
+    14,  30,  46,  62,  78,  94,  110, 126, 128, 129, 133, 134, 138, 139, 143, 144,
+    148, 149, 153, 154, 158, 159, 163, 164, 168, 169, 173, 174, 178, 179, 183, 184,
+    188, 189, 193, 194, 198, 199, 203, 204, 208, 209, 213, 214, 218, 219, 223, 224};
+
+// Colour 1 and 2 are the shared multicolours, 3..10 the sprites' own; the writes' register
+// numbers pick among 16, of which the others show nothing.
+void draw_xfl(std::span<const uint8_t> image, raster_frame& frame) {
+  std::array<uint8_t, 16> colours{};
+  std::copy_n(image.begin() + xfl_colours, 10, colours.begin() + 1);
+  for (int y = 0; y < xfl_canvas.height; ++y) {
+    if (y >= 3 && (y & 1) != 0) {
+      const int write = (y - 3) >> 1;
+      const int at = (write / 28 << 10) + write % 28;
+      colours[image[xfl_colour_registers + at] & 15] = image[xfl_colour_values + at];
+    }
+    // The bitmap's row runs one line ahead of the canvas, its screens two lines behind that.
+    const int row = 1 + y;
+    for (int column = 0; column < xfl_canvas.columns(); ++column) {
+      const int cell = (row & ~7) * 5 + xfl_first_column + column;
+      frame.cell(y, column) = bitmap_hires_cell(image[xfl_bitmap + cell * 8 + (row & 7)],
+                                                image[(((y - 1) & 7) << 10) + cell]);
+    }
+    sprite_line& line = frame.sprites[y];
+    line.multicolor_1 = colours[1] & 15;
+    line.multicolor_2 = colours[2] & 15;
+    for (int sprite = 0; sprite < 8; ++sprite) {
+      const int data = xfl_blocks[((y & 7) << 3) + sprite] * 64 + (y >> 1) % 21 * 3;
+      line.sprites[sprite] = {.x = static_cast<int16_t>(sprite * 24),
+                              .data = {image[data], image[data + 1], image[data + 2]},
+                              .colour = static_cast<uint8_t>(colours[3 + sprite] & 15),
+                              .shown = true,
+                              .multicolor = true,
+                              .behind = true};
+    }
+  }
+}
+
+}  // namespace
+
+result<> arrange_xfl(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model) {
+  if (file.size() < 4) return failure{"no XFL picture"};
+  if (unpack_backward_escape_runs(file, file[2], 3, xfl_size + 2, stream_end::may_trail, scratch) !=
+      xfl_size + 2)
+    return failure{"the packed data does not unpack to the picture's size"};
+  begin_raster(model, xfl_canvas);
+  draw_xfl(std::span<const uint8_t>(scratch.bytes).subspan(2, xfl_size), model.raster[0]);
   return {};
 }

@@ -78,6 +78,8 @@ result<> arrange_picture(arrangement kind, std::span<const uint8_t> file, file_b
       return arrange_nup(file, scratch, model);
     case arrangement::uif:
       return arrange_uif(file, scratch, model);
+    case arrangement::xfl:
+      return arrange_xfl(file, scratch, model);
   }
   return failure{"the format has no arrangement"};
 }

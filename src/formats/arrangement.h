@@ -49,6 +49,7 @@ enum class arrangement : uint8_t {
   nuf,  // NUFLI: hires FLI over seven sprites
   nup,  // a packed NUFLI picture
   uif,  // UIFLI: two packed frames of hires FLI over the UFLI sprites
+  xfl,  // packed hires FLI over eight multicolour sprites
 };
 
 // Whether the arrangement's files are packed (it unpacks them itself).
@@ -66,6 +67,7 @@ constexpr bool arrangement_unpacks(arrangement kind) {
     case arrangement::mup:
     case arrangement::nup:
     case arrangement::uif:
+    case arrangement::xfl:
       return true;
     default:
       return false;

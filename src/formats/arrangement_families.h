@@ -52,3 +52,4 @@ result<> arrange_mup(std::span<const uint8_t> file, file_buffer& scratch, pictur
 result<> arrange_nuf(std::span<const uint8_t> file, picture_model& model);
 result<> arrange_nup(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
 result<> arrange_uif(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);
+result<> arrange_xfl(std::span<const uint8_t> file, file_buffer& scratch, picture_model& model);

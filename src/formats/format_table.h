@@ -1233,9 +1233,15 @@ inline constexpr auto format_table = [] {
        .recognised = named({"mwi"}),
        .decode = raster,
        .arrange = arrangement::mwi},
+      // Offsets, sprite blocks and packing: RECOIL's XFL decoder.
+      {.id = 111,
+       .name = "XFL 192x167",
+       .recognised = named({"xfl"}),
+       .decode = raster,
+       .arrange = arrangement::xfl},
       // Byte 2 its kind, then the bitmap, the screen bytes and a multicolour picture's colour RAM
       // as escape runs, each part with its own escape (RECOIL's SHP decoder).
-      {.id = 111,
+      {.id = 112,
        .name = "SHP packed bitmap",
        .recognised = named({"shp"}),
        .decode = raster,

@@ -875,6 +875,44 @@ std::vector<format_probes> fli_sprite_formats() {
          EXPECT_EQ(late.colour, u(4080) & 15);
          EXPECT_FALSE(m.raster[1].sprites[45].sprites[6].shown);
        }},
+      // XFL, packed as UIFLI: eight screens from 0, the bitmap at 8192, its row one line below the
+      // canvas line; sprite colours from 8174, rewritten every two lines from line 3 by the
+      // writes at 960 (values) and 988 (registers), 28 a screen.
+      {arrangement::xfl, "",
+       [] {
+         std::vector<uint8_t> image = offset_file(16192);
+         std::fill_n(&image[988], 28, 0);  // register 0 shows nothing
+         std::fill_n(&image[1024 + 988], 28, 0);
+         image[988] = 5;  // sprite 2's colour, on line 3
+         image[960] = 0x0E;
+         image[1024 + 988] = 1;  // multicolour 1, on line 59
+         image[1024 + 960] = 0x07;
+         std::vector<uint8_t> file = {0, 0, 0xFF};
+         file.insert(file.end(), image.begin(), image.end());
+         return file;
+       },
+       [](file_bytes f, const picture_model& m) {
+         const auto u = [&](size_t o) { return f[3 + o]; };
+         EXPECT_EQ(m.canvas, (canvas_size{192, 167}));
+         EXPECT_EQ(cell(m, 0, 0),
+                   hires(u(8192 + 16 * 8 + 1), u(7 * 1024 + 16), u(7 * 1024 + 16) >> 4));
+         EXPECT_EQ(cell(m, 10, 3), hires(u(8192 + 59 * 8 + 3), u(1024 + 59), u(1024 + 59) >> 4));
+         const auto line = [&](int y) { return m.raster[0].sprites[y]; };
+         EXPECT_EQ(line(0).sprites[0],
+                   (sprite_row{.data = {u(228 * 64), u(228 * 64 + 1), u(228 * 64 + 2)},
+                               .colour = uint8_t(u(8176) & 15),
+                               .shown = true,
+                               .multicolor = true,
+                               .behind = true}));
+         EXPECT_EQ(line(0).multicolor_1, u(8174) & 15);
+         EXPECT_EQ(line(0).multicolor_2, u(8175) & 15);
+         EXPECT_EQ(line(18).sprites[7].x, 168);
+         EXPECT_EQ(line(18).sprites[7].data[0], u(126 * 64 + 27));
+         EXPECT_EQ(line(2).sprites[2].colour, u(8178) & 15);
+         EXPECT_EQ(line(3).sprites[2].colour, 14);
+         EXPECT_EQ(line(58).multicolor_1, u(8174) & 15);
+         EXPECT_EQ(line(59).multicolor_1, 7);
+       }},
   };
 }
 

@@ -463,6 +463,27 @@ uint32_t uif_sample(const sample_format& sample, sample_workspace& work) {
               work.file);
 }
 
+// The right 24 columns of the scene as hires FLI, one line down; the sprites' blocks and the
+// colour writes lie in what the picture leaves unused, all clear.
+uint32_t xfl_sample(const sample_format& sample, sample_workspace& work) {
+  scene_style style = plain_style(sample, "EIGHT SPRITES UNDER FLI");
+  style.hires = true;
+  paint_scene(style, work.picture);
+  fit_picture(work.picture, {.hires = true, .screen_per_line = true}, work.model);
+  begin_file(work.plain, sample.load_address);
+  for (int y = 0; y < 167; ++y) {
+    const int row = y + 1;
+    for (int column = 16; column < 40; ++column) {
+      const int cell = row / 8 * 40 + column;
+      put(work.plain, 2 + (((y - 1) & 7) << 10) + cell, work.model.screen_a[cell * 8 + row % 8]);
+      put(work.plain, 2 + 8192 + cell * 8 + row % 8, work.model.bitmap_a[cell * 8 + row % 8]);
+    }
+  }
+  work.file.bytes.fill(0);
+  return pack(packing::backward_runs_escape_at_2, std::span(work.plain.bytes).first(2 + 16192),
+              work.file);
+}
+
 }  // namespace
 
 uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& work) {
@@ -534,6 +555,8 @@ uint32_t make_arranged_sample(const sample_format& sample, sample_workspace& wor
       return nup_sample(sample, work);
     case arrangement::uif:
       return uif_sample(sample, work);
+    case arrangement::xfl:
+      return xfl_sample(sample, work);
     case arrangement::none:
       break;
   }
