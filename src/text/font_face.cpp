@@ -1,18 +1,22 @@
 #include "text/font_face.h"
 
-#include FT_ADVANCES_H
-#include FT_SIZES_H
 #include <sys/mman.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 
 #include "base/regular_file.h"
+#include "text/freetype_calls.h"
 #include "text/unicode_fallbacks.h"
 
 namespace {
 
 constexpr FT_UInt dpi = 96;
+
+// Fonts are opened only through a loaded library, so every call here has one.
+const freetype_calls& ft() {
+  return *freetype();
+}
 
 int floor_px(FT_Pos v) {
   return static_cast<int>(v >> 6);
@@ -46,7 +50,7 @@ void select_charmap(FT_Face face) {
         (map->platform_id == 2 && map->encoding_id == 1) || map->platform_id == 0)
       found = map;
   }
-  if (found) FT_Set_Charmap(face, found);
+  if (found) ft().set_charmap(face, found);
 }
 
 // The ink box of the glyph just loaded: FreeType presets the bitmap it would render.
@@ -68,7 +72,7 @@ uint8_t coverage_at(const FT_Bitmap& b, unsigned column, unsigned row) {
 // The advance of a glyph as a shaper takes it, in 26.6.
 FT_Pos shaper_advance(FT_Face face, FT_UInt glyph) {
   FT_Fixed advance = 0;
-  if (FT_Get_Advance(face, glyph, FT_LOAD_DEFAULT, &advance) != 0) return 0;
+  if (ft().get_advance(face, glyph, FT_LOAD_DEFAULT, &advance) != 0) return 0;
   return (advance + 0x200) >> 10;
 }
 
@@ -76,7 +80,7 @@ FT_Pos fallback_space_advance(const sized_font& font, fallback_space space, FT_U
   FT_Face face = font.file->face;
   const auto advance_of_first = [face](const char* characters) -> FT_Pos {
     for (const char* c = characters; *c; ++c)
-      if (const FT_UInt glyph = FT_Get_Char_Index(face, static_cast<unsigned char>(*c)))
+      if (const FT_UInt glyph = ft().get_char_index(face, static_cast<unsigned char>(*c)))
         return shaper_advance(face, glyph);
     return 0;
   };
@@ -101,7 +105,7 @@ FT_Pos fallback_space_advance(const sized_font& font, fallback_space space, FT_U
 // an ignorable character or a space the face lacks, else the face's missing-glyph box.
 void set_in_line(const sized_font& font, uint32_t code_point, glyph_entry& g) {
   FT_Face face = font.file->face;
-  const FT_UInt space_glyph = FT_Get_Char_Index(face, ' ');
+  const FT_UInt space_glyph = ft().get_char_index(face, ' ');
   g.line_glyph = g.index;
   if (default_ignorable(code_point)) {
     g.ignorable = true;
@@ -111,7 +115,7 @@ void set_in_line(const sized_font& font, uint32_t code_point, glyph_entry& g) {
   }
   if (g.index == 0) {
     const uint32_t equivalent = singleton_decomposition(code_point);
-    g.line_glyph = equivalent ? FT_Get_Char_Index(face, equivalent) : 0;
+    g.line_glyph = equivalent ? ft().get_char_index(face, equivalent) : 0;
     const fallback_space space = space_fallback(code_point);
     if (g.line_glyph == 0 && space.kind != space_kind::none && space_glyph != 0) {
       g.line_glyph = space_glyph;
@@ -125,15 +129,15 @@ void set_in_line(const sized_font& font, uint32_t code_point, glyph_entry& g) {
 }  // namespace
 
 font_file::~font_file() {
-  if (face) FT_Done_Face(face);
+  if (face) ft().done_face(face);
   if (bytes) ::munmap(const_cast<FT_Byte*>(bytes), size);
 }
 
 std::unique_ptr<font_file> open_font_file(FT_Library library, const std::string& path) {
   auto file = std::make_unique<font_file>();
   if (!map_whole_file(path, *file) ||
-      FT_New_Memory_Face(library, file->bytes, static_cast<FT_Long>(file->size), 0, &file->face) !=
-          0) {
+      ft().new_memory_face(library, file->bytes, static_cast<FT_Long>(file->size), 0,
+                           &file->face) != 0) {
     return nullptr;
   }
   select_charmap(file->face);
@@ -147,20 +151,20 @@ bool holds_face(const font_file& file, std::string_view family, std::string_view
 }
 
 sized_font::~sized_font() {
-  if (size) FT_Done_Size(size);
+  if (size) ft().done_size(size);
 }
 
 std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt) {
   FT_Face face = file.face;
   auto font = std::make_unique<sized_font>();
   font->file = &file;
-  if (FT_New_Size(face, &font->size) != 0 || FT_Activate_Size(font->size) != 0) return nullptr;
+  if (ft().new_size(face, &font->size) != 0 || ft().activate_size(font->size) != 0) return nullptr;
   if (FT_IS_SCALABLE(face)) {
-    if (FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(size_pt) * 64, dpi, dpi) != 0)
+    if (ft().set_char_size(face, 0, static_cast<FT_F26Dot6>(size_pt) * 64, dpi, dpi) != 0)
       return nullptr;
     const FT_Fixed y_scale = face->size->metrics.y_scale;
-    font->ascent = ceil_px(FT_MulFix(face->ascender, y_scale));
-    font->height = ceil_px(FT_MulFix(face->ascender - face->descender, y_scale));
+    font->ascent = ceil_px(ft().mul_fix(face->ascender, y_scale));
+    font->height = ceil_px(ft().mul_fix(face->ascender - face->descender, y_scale));
     // A shaper scales font units by the size in 26.6 per em, rounded, then per unit in 16.16.
     const uint64_t upem = face->units_per_EM;
     const uint64_t em = (static_cast<uint64_t>(face->size->metrics.x_scale) * upem + 0x8000) >> 16;
@@ -168,7 +172,7 @@ std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt) {
     font->kerning_scale = static_cast<int64_t>((em << 16) / upem);
   } else {
     // A bitmap face (BDF) holds one strike.
-    if (face->num_fixed_sizes <= 0 || FT_Select_Size(face, 0) != 0) return nullptr;
+    if (face->num_fixed_sizes <= 0 || ft().select_size(face, 0) != 0) return nullptr;
     font->ascent = ceil_px(face->size->metrics.ascender);
     font->height = ceil_px(face->size->metrics.height);
   }
@@ -180,13 +184,17 @@ namespace {
 // Fills the entry from the font's face, which may be the fallback's.
 void set_glyph(sized_font& font, uint32_t code_point, glyph_entry& g) {
   FT_Face face = font.file->face;
-  FT_Activate_Size(font.size);
-  g.index = FT_Get_Char_Index(face, code_point);
-  if (FT_Load_Glyph(face, g.index, FT_LOAD_DEFAULT) == 0)
+  ft().activate_size(font.size);
+  g.index = ft().get_char_index(face, code_point);
+  const bool loaded = ft().load_glyph(face, g.index, FT_LOAD_DEFAULT) == 0;
+  if (loaded) {
     g.advance = ceil_px(face->glyph->metrics.horiAdvance);
+    take_box(face->glyph, g);
+  }
   set_in_line(font, code_point, g);
-  if (!g.in_line) return;
-  if (FT_Load_Glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) {
+  // Most characters stand in a line as their own glyph, whose box is taken already.
+  if (!g.in_line || (loaded && g.line_glyph == g.index)) return;
+  if (ft().load_glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) {
     g.in_line = false;
     return;
   }
@@ -197,8 +205,9 @@ void set_glyph(sized_font& font, uint32_t code_point, glyph_entry& g) {
 sized_font* lender_of(sized_font& font, uint32_t code_point, const glyph_entry& own) {
   if (own.ignorable || own.line_glyph != 0 || !font.fallback) return nullptr;
   sized_font* other = font.fallback(code_point);
-  return other && other != &font && FT_Get_Char_Index(other->file->face, code_point) != 0 ? other
-                                                                                          : nullptr;
+  return other && other != &font && ft().get_char_index(other->file->face, code_point) != 0
+             ? other
+             : nullptr;
 }
 
 }  // namespace
@@ -231,10 +240,10 @@ const glyph_image& image_of(sized_font& font, glyph_entry& g) {
   if (max_x == min_x) return image;
   const sized_font& source = g.borrowed_from ? *g.borrowed_from : font;
   FT_Face face = source.file->face;
-  FT_Activate_Size(source.size);
-  if (FT_Load_Glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) return image;
+  ft().activate_size(source.size);
+  if (ft().load_glyph(face, g.line_glyph, FT_LOAD_DEFAULT) != 0) return image;
   FT_GlyphSlot slot = face->glyph;
-  if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
+  if (slot->format != FT_GLYPH_FORMAT_BITMAP && ft().render_glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
     return image;
   image.width = max_x - min_x;
   image.height = max_y - min_y;
@@ -257,8 +266,8 @@ const glyph_image& image_of(sized_font& font, glyph_entry& g) {
 int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right) {
   FT_Vector delta{};
   if (left.borrowed_from || right.borrowed_from) return 0;
-  FT_Activate_Size(font.size);
-  if (FT_Get_Kerning(font.file->face, left.index, right.index, FT_KERNING_DEFAULT, &delta) != 0)
+  ft().activate_size(font.size);
+  if (ft().get_kerning(font.file->face, left.index, right.index, FT_KERNING_DEFAULT, &delta) != 0)
     return 0;
   return static_cast<int>(delta.x >> 6);
 }
@@ -266,8 +275,8 @@ int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& 
 FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right) {
   FT_Vector delta{};
   if (left.borrowed_from || right.borrowed_from || !FT_HAS_KERNING(font.file->face) ||
-      FT_Get_Kerning(font.file->face, left.line_glyph, right.line_glyph, FT_KERNING_UNSCALED,
-                     &delta) != 0)
+      ft().get_kerning(font.file->face, left.line_glyph, right.line_glyph, FT_KERNING_UNSCALED,
+                       &delta) != 0)
     return 0;
   return static_cast<FT_Pos>((delta.x * font.kerning_scale + 0x8000) >> 16);
 }

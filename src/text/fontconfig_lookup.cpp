@@ -1,9 +1,10 @@
 #include "text/fontconfig_lookup.h"
 
-#include <dlfcn.h>
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
+
+#include "base/library_calls.h"
 
 namespace {
 
@@ -29,28 +30,23 @@ struct fontconfig_calls {
   decltype(&FcFini) fini = nullptr;
 };
 
-template <typename call>
-bool find(void* library, const char* name, call& out) {
-  out = reinterpret_cast<call>(::dlsym(library, name));
-  return out != nullptr;
-}
-
 bool load(fontconfig_calls& fc) {
   // Kept loaded to the end: its configuration may be asked again after a release.
   void* library = ::dlopen(fontconfig_library_file, RTLD_NOW | RTLD_LOCAL);
-  return library != nullptr && find(library, "FcNameParse", fc.name_parse) &&
-         find(library, "FcPatternAddInteger", fc.add_integer) &&
-         find(library, "FcCharSetCreate", fc.charset_create) &&
-         find(library, "FcCharSetAddChar", fc.charset_add) &&
-         find(library, "FcPatternAddCharSet", fc.add_charset) &&
-         find(library, "FcConfigSubstitute", fc.config_substitute) &&
-         find(library, "FcDefaultSubstitute", fc.default_substitute) &&
-         find(library, "FcFontMatch", fc.font_match) &&
-         find(library, "FcPatternGetCharSet", fc.get_charset) &&
-         find(library, "FcCharSetHasChar", fc.charset_has) &&
-         find(library, "FcPatternGetString", fc.get_string) &&
-         find(library, "FcPatternDestroy", fc.pattern_destroy) &&
-         find(library, "FcCharSetDestroy", fc.charset_destroy) && find(library, "FcFini", fc.fini);
+  return library != nullptr && find_call(library, "FcNameParse", fc.name_parse) &&
+         find_call(library, "FcPatternAddInteger", fc.add_integer) &&
+         find_call(library, "FcCharSetCreate", fc.charset_create) &&
+         find_call(library, "FcCharSetAddChar", fc.charset_add) &&
+         find_call(library, "FcPatternAddCharSet", fc.add_charset) &&
+         find_call(library, "FcConfigSubstitute", fc.config_substitute) &&
+         find_call(library, "FcDefaultSubstitute", fc.default_substitute) &&
+         find_call(library, "FcFontMatch", fc.font_match) &&
+         find_call(library, "FcPatternGetCharSet", fc.get_charset) &&
+         find_call(library, "FcCharSetHasChar", fc.charset_has) &&
+         find_call(library, "FcPatternGetString", fc.get_string) &&
+         find_call(library, "FcPatternDestroy", fc.pattern_destroy) &&
+         find_call(library, "FcCharSetDestroy", fc.charset_destroy) &&
+         find_call(library, "FcFini", fc.fini);
 }
 
 // The calls, or null where fontconfig is not installed: then no face has a file.

@@ -9,6 +9,7 @@
 #include "surface/canvas.h"
 #include "text/font_face.h"
 #include "text/fontconfig_lookup.h"
+#include "text/freetype_calls.h"
 #include "text/recorded_fonts.h"
 
 namespace {
@@ -28,7 +29,7 @@ struct font_registry {
     lenders.clear();
     files.clear();
     registered.clear();
-    if (library) FT_Done_FreeType(library);
+    if (library) freetype()->done_freetype(library);
     library = nullptr;
     release_fontconfig();
   }
@@ -42,7 +43,8 @@ font_registry& fonts() {
 }
 
 bool ensure_library(font_registry& r) {
-  if (!r.library && FT_Init_FreeType(&r.library) != 0) r.library = nullptr;
+  const freetype_calls* ft = freetype();
+  if (ft && !r.library && ft->init_freetype(&r.library) != 0) r.library = nullptr;
   return r.library != nullptr;
 }
 
