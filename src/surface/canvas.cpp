@@ -26,7 +26,7 @@ void plot(surface& s, int x, int y, uint32_t pixel) {
 }  // namespace
 
 void fill_surface(surface& s, uint32_t pixel) {
-  std::fill(s.pixels.begin(), s.pixels.end(), pixel);
+  s.pixels.assign(s.pixels.size(), pixel);
 }
 
 void draw_rect(surface& s, int x1, int y1, int x2, int y2) {

@@ -67,13 +67,13 @@ pixel_buffer::pixel_buffer(pixel_buffer&& other) noexcept
     : words_(std::exchange(other.words_, nullptr)),
       count_(std::exchange(other.count_, 0)),
       capacity_(std::exchange(other.capacity_, 0)),
-      untouched_(std::exchange(other.untouched_, true)) {}
+      dirty_(std::exchange(other.dirty_, 0)) {}
 
 pixel_buffer& pixel_buffer::operator=(pixel_buffer&& other) noexcept {
   std::swap(words_, other.words_);
   std::swap(count_, other.count_);
   std::swap(capacity_, other.capacity_);
-  std::swap(untouched_, other.untouched_);
+  std::swap(dirty_, other.dirty_);
   return *this;
 }
 
@@ -84,8 +84,13 @@ pixel_buffer::~pixel_buffer() {
 void pixel_buffer::assign(size_t count, uint32_t value) {
   if (count > capacity_) *this = pixel_buffer(count);
   count_ = count;
-  // Storage nothing has written is 0 already.
-  if (value != 0 || !untouched_) std::fill_n(written(), count, value);
+  if (value != 0) {
+    std::fill_n(written(), count, value);
+    return;
+  }
+  // Only what was written since the storage was last all 0 needs clearing.
+  std::fill_n(words_, std::min(dirty_, count), 0);
+  if (dirty_ <= count) dirty_ = 0;
 }
 
 bool operator==(const pixel_buffer& a, std::span<const uint32_t> b) {

@@ -1,8 +1,10 @@
 #pragma once
 // The pixels of a surface: 32-bit words in storage made once, all 0 when made. The storage
 // comes from the system as pages it has not yet handed out, so what is never drawn is never
-// cleared nor even mapped: a fresh surface costs nothing until it is drawn on, and clearing
-// storage that nothing has written costs nothing either.
+// cleared nor even mapped: a fresh surface costs nothing until it is drawn on. The buffer
+// knows how far it may have been written since it was last all 0, so clearing storage that
+// nothing has written since costs nothing either.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -51,12 +53,12 @@ class pixel_buffer {
 
  private:
   uint32_t* written() {
-    untouched_ = false;
+    dirty_ = std::max(dirty_, count_);
     return words_;
   }
 
   uint32_t* words_ = nullptr;
   size_t count_ = 0;
   size_t capacity_ = 0;
-  bool untouched_ = true;  // every word of the storage is still 0 as it came
+  size_t dirty_ = 0;  // words from here on are all 0
 };

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
+#include "output/export_bitmap.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
@@ -46,6 +48,25 @@ class BmpFile : public testing::Test {
 
   temp_folder dir;
 };
+
+// Rows of every width come out blue, green, red with zero padding, and nothing past a row's
+// bytes is written, though the packing stores many bytes at a time.
+TEST(ExportBitmap, PacksRowsOfEveryWidthWithinTheirBytes) {
+  for (int width = 1; width <= 24; ++width) {
+    surface s = create_surface(width, 1);
+    for (int x = 0; x < width; ++x) s.pixels[x] = 0x00102030u + 0x00010101u * x;
+    const size_t row_bytes = bitmap_row_bytes(width);
+    std::vector<uint8_t> out(row_bytes + 16, 0xAA);
+    pack_bitmap_row(s, 0, out.data());
+    for (int x = 0; x < width; ++x) {
+      EXPECT_EQ(out[3 * x], 0x30 + x) << width;
+      EXPECT_EQ(out[3 * x + 1], 0x20 + x) << width;
+      EXPECT_EQ(out[3 * x + 2], 0x10 + x) << width;
+    }
+    for (size_t at = 3 * width; at < row_bytes; ++at) EXPECT_EQ(out[at], 0) << width;
+    for (size_t at = row_bytes; at < out.size(); ++at) EXPECT_EQ(out[at], 0xAA) << width;
+  }
+}
 
 TEST_F(BmpFile, HeadersDescribe800x600At24Bits) {
   export_bitmap bitmap;

@@ -31,6 +31,26 @@ TEST(PixelBuffer, AFreshSurfaceIsBlackWithoutBeingWritten) {
   EXPECT_TRUE(std::all_of(s.pixels.begin() + 1, s.pixels.end(), [](uint32_t p) { return p == 0; }));
 }
 
+// Clearing writes only what was drawn since the buffer was last all 0: what was drawn before
+// it shrank is cleared when it grows back, and a buffer cleared once is not cleared again (its
+// pages, handed back to the system, stay out of memory).
+TEST(PixelBuffer, ClearsOnlyWhatWasWrittenSinceItWasLastClear) {
+  constexpr size_t count = 480000;
+  pixel_buffer b(count);
+  const pixel_buffer& view = b;
+  b.assign(count, 7);
+  b.assign(1000, 0);
+  b.assign(count, 0);
+  EXPECT_TRUE(std::all_of(view.begin(), view.end(), [](uint32_t p) { return p == 0; }));
+  const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const auto start = reinterpret_cast<uintptr_t>(view.data()) / page * page;
+  const auto end = reinterpret_cast<uintptr_t>(view.data() + count);
+  ASSERT_EQ(::madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED), 0);
+  ASSERT_EQ(resident_pages(view), 0u);
+  b.assign(count, 0);
+  EXPECT_EQ(resident_pages(view), 0u);
+}
+
 TEST(PixelBuffer, CopiesAreDeepAndCompareByContent) {
   for (const size_t count : {size_t{5}, size_t{480000}}) {
     pixel_buffer a(count);
