@@ -45,14 +45,16 @@ struct entry_bytes {
   size_t size = 0;        // the entry's bytes, all placed in the caller's buffer
 };
 
-// One container entered: what it is, and what was read of it to list it.
+// One container entered: what it is, and what was read of it to list it. Its bytes are
+// written before they are read and never cleared: a stack in static storage costs no pages
+// until a container is entered.
 struct container_level {
   container_type type;
-  std::string name;                             // the host path, or the entry's name inside
-  file_descriptor file;                         // the host file of the outermost container
-  std::array<uint8_t, max_entry_size> bytes{};  // an inner container's bytes, or an unpacked disk
-  size_t size = 0;                              // the bytes held in bytes
-  std::vector<t64_entry> tape;                  // a tape's directory
+  std::string name;                           // the host path, or the entry's name inside
+  file_descriptor file;                       // the host file of the outermost container
+  std::array<uint8_t, max_entry_size> bytes;  // an inner container's bytes, or an unpacked disk
+  size_t size = 0;                            // the bytes held in bytes
+  std::vector<t64_entry> tape;                // a tape's directory
   bool tape_truncated = false;
   pc64_header pc64;
 };
@@ -96,8 +98,8 @@ class container_stack {
 
   d64_reader disk_;
   std::array<container_level, max_container_depth> levels_;
-  std::array<uint8_t, max_entry_size> unpacked_{};  // a gzip'd disk image, unpacked
-  std::string read_name_;                           // the name of the archive entry read last
+  std::array<uint8_t, max_entry_size> unpacked_;  // a gzip'd disk image, unpacked
+  std::string read_name_;                         // the name of the archive entry read last
   int depth_ = 0;
 };
 

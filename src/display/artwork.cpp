@@ -14,7 +14,11 @@ namespace {
 constexpr size_t largest_artwork_file = 4 * 1024 * 1024;
 
 std::optional<artwork_picture> read_png(const std::filesystem::path& file) {
-  std::vector<uint8_t> bytes(largest_artwork_file);
+  std::error_code ec;
+  const uintmax_t size = std::filesystem::file_size(file, ec);
+  if (ec || size >= largest_artwork_file) return std::nullopt;
+  // One byte more than the file holds: a file that grew meanwhile is not read in part.
+  std::vector<uint8_t> bytes(size + 1);
   const result<size_t> read = read_file_start(file, bytes);
   if (!read || *read == bytes.size()) return std::nullopt;
   png_image image{};
