@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "surface/exact_divisor.h"
+
 namespace {
 
 // How the source pixels of one axis fall into the target pixels: target pixel t covers source
@@ -74,6 +76,7 @@ void shrink_area(const surface& source, const rect& from, surface& out) {
   // Each sum is at most 255 times the area's width times its height: well inside 32 bits for
   // any area of a screen-sized surface.
   const uint32_t total = static_cast<uint32_t>(source_width) * static_cast<uint32_t>(source_height);
+  const exact_divisor by_total(total);
   const size_t channels = static_cast<size_t>(out.width) * 3;
   std::vector<uint32_t> sums(channels), row(channels);
   // A source row that two target rows share is summed across once.
@@ -91,7 +94,8 @@ void shrink_area(const surface& source, const rect& from, surface& out) {
     }
     for (int x = 0; x < out.width; ++x) {
       uint32_t pixel = 0;
-      for (int c = 0; c < 3; ++c) pixel = (pixel << 8) | ((sums[x * 3 + c] + total / 2) / total);
+      for (int c = 0; c < 3; ++c)
+        pixel = (pixel << 8) | by_total.divide(sums[x * 3 + c] + total / 2);
       out.pixels[static_cast<size_t>(t) * out.width + x] = pixel;
     }
   }

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
+
+#include "surface/exact_divisor.h"
 
 namespace {
 
@@ -45,6 +48,33 @@ TEST(ShrinkArea, EveryPixelIsTheMeanOfWhatItCovers) {
       for (int x = 0; x < width; ++x)
         ASSERT_EQ(out.at(x, y), covered_mean(source, from, width, height, x, y))
             << width << "x" << height << " at " << x << "," << y;
+  }
+}
+
+// Every divisor from 1 to 5000 and the areas thumbnails shrink, with numerators around each
+// multiple where a quotient steps, across the whole 32-bit range.
+TEST(ExactDivisor, DividesAsTheDivideInstructionDoes) {
+  std::vector<uint32_t> divisors;
+  for (uint32_t d = 1; d <= 5000; ++d) divisors.push_back(d);
+  for (const uint32_t d : {640u * 400, 800u * 600, 1u << 20, (1u << 31) - 1, 1u << 31, 4294967295u})
+    divisors.push_back(d);
+  uint64_t mixer = 12345;
+  for (const uint32_t d : divisors) {
+    const exact_divisor by(d);
+    for (const uint64_t quotient :
+         {uint64_t{0}, uint64_t{1}, uint64_t{255}, uint64_t{4294967295} / d}) {
+      for (const int64_t step : {-1, 0, 1}) {
+        const int64_t n = static_cast<int64_t>(quotient * d) + step;
+        if (n < 0 || n > 4294967295) continue;
+        ASSERT_EQ(by.divide(static_cast<uint32_t>(n)), static_cast<uint32_t>(n) / d)
+            << n << "/" << d;
+      }
+    }
+    for (int k = 0; k < 20; ++k) {
+      mixer = mixer * 6364136223846793005u + 1442695040888963407u;
+      const auto n = static_cast<uint32_t>(mixer >> 32);
+      ASSERT_EQ(by.divide(n), n / d) << n << "/" << d;
+    }
   }
 }
 
