@@ -27,9 +27,10 @@ struct dir_entry {
   chain_end chain;         // how the file's sector chain ends; with size_bytes
 };
 
-// The last image read and its directory. Large: give it static storage.
+// The last image read and its directory. Large: give it static storage. The image is read
+// whole before any of it is, so it is not cleared: its pages cost nothing until a disk is read.
 struct d64_reader {
-  std::array<uint8_t, max_image_file_size> disk_image{};
+  std::array<uint8_t, max_image_file_size> disk_image;
   const disk_kind* kind = &d64_kind;  // the layout of disk_image
   std::array<uint8_t, d64_sector_size> sector_buffer{};
   std::array<dir_entry, max_dir_entries> dir_entries{};
