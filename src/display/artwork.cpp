@@ -1,12 +1,11 @@
 #include "display/artwork.h"
 
-#include <png.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "base/regular_file.h"
+#include "output/png_calls.h"
 
 namespace {
 
@@ -21,17 +20,18 @@ std::optional<artwork_picture> read_png(const std::filesystem::path& file) {
   std::vector<uint8_t> bytes(size + 1);
   const result<size_t> read = read_file_start(file, bytes);
   if (!read || *read == bytes.size()) return std::nullopt;
+  const png_calls* png = libpng();
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_memory(&image, bytes.data(), *read)) return std::nullopt;
+  if (!png || !png->begin_read_from_memory(&image, bytes.data(), *read)) return std::nullopt;
   image.format = PNG_FORMAT_BGRA;  // bytes B, G, R, A: 0xAARRGGBB read as little-endian words
   artwork_picture picture;
   picture.name = file.stem().string();
   picture.width = static_cast<int>(image.width);
   picture.height = static_cast<int>(image.height);
   picture.pixels.resize(static_cast<size_t>(image.width) * image.height);
-  if (!png_image_finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr)) {
-    png_image_free(&image);
+  if (!png->finish_read(&image, nullptr, picture.pixels.data(), 0, nullptr)) {
+    png->free(&image);
     return std::nullopt;
   }
   return picture;

@@ -1,8 +1,8 @@
 #include "output/png_file.h"
 
-#include <png.h>
-
 #include <memory>
+
+#include "output/png_calls.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ struct scratch_bytes {
 
 result<> write_png_file(const std::string& path, const surface& image,
                         const write_options& options) {
-  if (!image.valid()) return failure{"Stream write error"};
+  const png_calls* png_library = libpng();
+  if (!image.valid() || !png_library) return failure{"Stream write error"};
   thread_local scratch_bytes rgb_scratch, encoded_scratch;
   uint8_t* rgb = rgb_scratch.room(static_cast<size_t>(image.width) * image.height * 3);
   for (size_t i = 0, o = 0; i < image.pixels.size(); ++i, o += 3) {
@@ -43,7 +44,7 @@ result<> write_png_file(const std::string& path, const surface& image,
   // One pass into room for the worst case: asking libpng for the size first encodes twice.
   png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(png);
   uint8_t* encoded = encoded_scratch.room(size);
-  if (!png_image_write_to_memory(&png, encoded, &size, 0, rgb, 0, nullptr))
+  if (!png_library->write_to_memory(&png, encoded, &size, 0, rgb, 0, nullptr))
     return failure{"Stream write error"};
   const std::span<const uint8_t> parts[] = {std::span(encoded, size)};
   return write_file_safely(path, parts, options);

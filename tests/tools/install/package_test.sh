@@ -55,11 +55,11 @@ for elf in "$program" $module "$loader" "$qt_plugin"; do
   readelf --dyn-syms -W "$elf" | grep -q ' __stack_chk_fail' || fail "$elf has no stack protector"
 done
 readelf --dyn-syms -W "$program" | grep -q ' __[a-z]*_chk' || fail "no fortified calls"
-# libarchive, fontconfig, FreeType and the libraries they need would load at every start; each
-# is opened when first needed instead, and the package depends on it by name. The C++ runtime
-# is linked in.
+# libarchive, fontconfig, FreeType, libpng and the libraries they need would load at every
+# start; each is opened when first needed instead, and the package depends on it by name. The
+# C++ runtime is linked in.
 readelf -d "$program" | grep -q 'NEEDED.*libstdc++' && fail "the program loads libstdc++"
-for opened in libarchive libfontconfig libfreetype; do
+for opened in libarchive libfontconfig libfreetype libpng; do
   readelf -d "$program" | grep -q "NEEDED.*$opened" && fail "the program links $opened"
   dpkg-deb -f "$package" Depends | grep -q "${opened#lib}" || fail "no dependency on $opened"
 done

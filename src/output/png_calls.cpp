@@ -1,0 +1,25 @@
+#include "output/png_calls.h"
+
+#include "base/library_calls.h"
+
+namespace {
+
+constexpr const char* png_library_file = "libpng16.so.16";
+
+bool load(png_calls& png) {
+  // Kept loaded to the end: a batch writes one PNG after another.
+  void* library = ::dlopen(png_library_file, RTLD_NOW | RTLD_LOCAL);
+  return library != nullptr &&
+         find_call(library, "png_image_write_to_memory", png.write_to_memory) &&
+         find_call(library, "png_image_begin_read_from_memory", png.begin_read_from_memory) &&
+         find_call(library, "png_image_finish_read", png.finish_read) &&
+         find_call(library, "png_image_free", png.free);
+}
+
+}  // namespace
+
+const png_calls* libpng() {
+  static png_calls calls{};
+  static const bool loaded = load(calls);
+  return loaded ? &calls : nullptr;
+}
