@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Prints the medians of Google Benchmark JSON reports (CPU time) as one table, with the ratio
 of each operation to the floor of its kind: the least work that operation could possibly do.
-Memory figures, where a report has them, follow in a table of their own."""
+Memory figures and page faults, where a report has them, follow in tables of their own."""
 import json
 import re
 import sys
@@ -25,7 +25,7 @@ SCALE = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
 
 
 def medians(paths):
-    rows, memory = [], []
+    rows, memory, faults = [], [], []
     for path in paths:
         with open(path) as f:
             report = json.load(f)
@@ -35,10 +35,13 @@ def medians(paths):
             if "memory_mb" in b:
                 memory.append((b["run_name"], b["memory_mb"]))
                 continue
+            if "page_faults" in b:
+                faults.append((b["run_name"], b["page_faults"]))
+                continue
             # CPU time where the report has it: the machine may be shared, and waiting for it
             # is not work. Wall time only where it is the point (a batch with more workers).
             rows.append((b["run_name"], b.get("cpu_time", b["real_time"]) * SCALE[b["time_unit"]]))
-    return rows, memory
+    return rows, memory, faults
 
 
 def show(us):
@@ -48,9 +51,9 @@ def show(us):
 
 
 def main():
-    rows, memory = medians(sys.argv[1:])
+    rows, memory, faults = medians(sys.argv[1:])
     times = dict(rows)
-    width = max(len(name) for name, _ in rows + memory)
+    width = max(len(name) for name, _ in rows + memory + faults)
     print(f"{'operation':<{width}}  {'median':>10}  {'x floor':>8}")
     for name, us in rows:
         ratio = ""
@@ -62,6 +65,13 @@ def main():
         print(f"\n{'memory, largest resident':<{width}}  {'MB':>10}")
         for name, mb in memory:
             print(f"{name:<{width}}  {mb:>10.1f}")
+    if faults:
+        # Beside an empty C++ program's, which every start pays.
+        empty = dict(faults).get("Faults/empty program")
+        print(f"\n{'page faults, fewest':<{width}}  {'pages':>10}  {'beyond':>8}")
+        for name, pages in faults:
+            beyond = f"{pages - empty}" if empty is not None else ""
+            print(f"{name:<{width}}  {pages:>10}  {beyond:>8}")
 
 
 if __name__ == "__main__":

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr const char* png_library_file = "libpng16.so.16";
-
 bool load(png_calls& png) {
   // Kept loaded to the end: a batch writes one PNG after another.
   void* library = ::dlopen(png_library_file, RTLD_NOW | RTLD_LOCAL);

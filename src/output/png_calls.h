@@ -4,6 +4,8 @@
 // relocation.
 #include <png.h>
 
+constexpr const char* png_library_file = "libpng16.so.16";
+
 struct png_calls {
   decltype(&png_image_write_to_memory) write_to_memory = nullptr;
   decltype(&png_image_begin_read_from_memory) begin_read_from_memory = nullptr;

@@ -1,6 +1,7 @@
 #include "output/png_file.h"
 
 #include <memory>
+#include <string>
 
 #include "output/png_calls.h"
 
@@ -25,8 +26,11 @@ struct scratch_bytes {
 
 result<> write_png_file(const std::string& path, const surface& image,
                         const write_options& options) {
+  if (!image.valid()) return failure{"Stream write error"};
   const png_calls* png_library = libpng();
-  if (!image.valid() || !png_library) return failure{"Stream write error"};
+  if (!png_library)
+    return failure{std::string("PNG files are written by ") + png_library_file +
+                   ", which cannot be opened"};
   thread_local scratch_bytes rgb_scratch, encoded_scratch;
   uint8_t* rgb = rgb_scratch.room(static_cast<size_t>(image.width) * image.height * 3);
   for (size_t i = 0, o = 0; i < image.pixels.size(); ++i, o += 3) {
