@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "output/image_export.h"
@@ -50,6 +51,27 @@ TEST_F(PictureExport, PngNameSavesTheSamePixelsAsPng) {
   EXPECT_TRUE(png_pixels(dir / "shot.PNG", &width, &height) == picture.pixels);
   EXPECT_EQ(width, screen_width);
   EXPECT_EQ(height, screen_height);
+}
+
+// Rows of any width come out as 8-bit RGB, each pixel's unused top byte left out.
+TEST_F(PictureExport, PngOfEverySizeHoldsItsPixelsAsRgb) {
+  for (const auto& [width, height] : {std::pair{1, 1}, std::pair{5, 3}, std::pair{13, 7}}) {
+    surface small = create_surface(width, height);
+    for (size_t i = 0; i < small.pixels.size(); ++i)
+      small.pixels[i] = 0xAB000000u | static_cast<uint32_t>(i * 0x030507u + 0x102030u);
+    const std::string name = dir.at("small.png");
+    ASSERT_TRUE(save_surface(name, small, image_kind::png, bitmap).ok());
+    const std::vector<uint8_t> bytes = read_file_bytes(name);
+    ASSERT_GE(bytes.size(), 26u);
+    EXPECT_EQ(bytes[24], 8) << "bit depth";
+    EXPECT_EQ(bytes[25], 2) << "RGB, no alpha";
+    int read_width = 0, read_height = 0;
+    std::vector<uint32_t> expected = small.pixels;
+    for (uint32_t& p : expected) p &= 0xFFFFFF;
+    EXPECT_TRUE(png_pixels(name, &read_width, &read_height) == expected) << width;
+    EXPECT_EQ(read_width, width);
+    EXPECT_EQ(read_height, height);
+  }
 }
 
 TEST_F(PictureExport, EveryOtherNameIsTheBmpExportAsTyped) {
