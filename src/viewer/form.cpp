@@ -57,6 +57,8 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
   const std::string start_dir = host_current_directory();
+  // The picture memory outlives a form: one made after another starts on the host again.
+  memory_.containers.close();
   list_directory(tdir_browser);
   state_ = app_state{};
   // A name is at most NAME_MAX bytes: taking the next picture's name never allocates.
