@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "surface/exact_divisor.h"
@@ -32,16 +34,19 @@ uint32_t covered_mean(const surface& source, const rect& from, int width, int he
   return pixel;
 }
 
-// Sizes that share source rows and columns between target pixels, on pixels whose channels
-// all differ and reach 255.
-TEST(ShrinkArea, EveryPixelIsTheMeanOfWhatItCovers) {
-  surface source = create_surface(97, 61);
-  for (int y = 0; y < source.height; ++y)
-    for (int x = 0; x < source.width; ++x)
-      source.pixels[y * source.width + x] = ((x * 37 + y) % 256) << 16 | ((x + y * 53) % 256) << 8 |
-                                            (x * y % 256) | 0xFF0000 * (x == 5);
-  const rect from{3, 2, 93, 59};
-  for (const auto& [width, height] : {std::pair{36, 23}, std::pair{90, 57}, std::pair{7, 1}}) {
+// Pixels whose channels all differ and reach 255.
+surface mixed_pixels(int width, int height) {
+  surface source = create_surface(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      source.pixels[y * width + x] = ((x * 37 + y) % 256) << 16 | ((x + y * 53) % 256) << 8 |
+                                     (x * y % 256) | 0xFF0000 * (x == 5);
+  return source;
+}
+
+void expect_covered_means(const surface& source, const rect& from,
+                          std::initializer_list<std::pair<int, int>> sizes) {
+  for (const auto& [width, height] : sizes) {
     surface out = create_surface(width, height);
     shrink_area(source, from, out);
     for (int y = 0; y < height; ++y)
@@ -49,6 +54,17 @@ TEST(ShrinkArea, EveryPixelIsTheMeanOfWhatItCovers) {
         ASSERT_EQ(out.at(x, y), covered_mean(source, from, width, height, x, y))
             << width << "x" << height << " at " << x << "," << y;
   }
+}
+
+// Sizes that share source rows and columns between target pixels, with an odd number of rows
+// under a target row and columns left over from groups of four.
+TEST(ShrinkArea, EveryPixelIsTheMeanOfWhatItCovers) {
+  expect_covered_means(mixed_pixels(97, 61), {3, 2, 93, 59}, {{36, 23}, {90, 57}, {7, 1}, {3, 2}});
+}
+
+// A target row's share of a source row just fits a 16-bit weight, then no longer does.
+TEST(ShrinkArea, TallTargetsAverageAlike) {
+  expect_covered_means(mixed_pixels(7, 40000), {1, 0, 7, 40000}, {{5, 32767}, {5, 32768}});
 }
 
 // Every divisor from 1 to 5000 and the areas thumbnails shrink, with numerators around each
