@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Whole-process figures: the CPU time (user + system, from wait4) of starting, rendering and
-thumbnailing one picture, of a batch per picture, and of an empty C++ program (the start
+thumbnailing one picture (rendering also before the caption's glyphs are stored), of a batch per picture, and of an empty C++ program (the start
 floor); the wall time of a batch with one and two workers on a temporary file system; the
 largest memory of batches; and the viewer's first frame, from exec to its first present, with
 and without a D-Bus session bus, beside an SDL program that presents one frame. Each time is the
@@ -176,13 +176,16 @@ def main():
 
     # Page faults do not vary with the machine's load as its time does: each is a page the
     # program touched first, which costs the kernel a fresh page.
-    def add_started(name, argv):
-        cpu, _, _, faults = best(repetitions, argv)
+    def add_started(name, argv, prepare=lambda: None):
+        cpu, _, _, faults = best(repetitions, argv, prepare)
         add(name + " cpu", cpu)
         rows.append({"run_name": "Faults/" + name, "aggregate_name": "median",
                      "page_faults": faults})
 
     with tempfile.TemporaryDirectory(dir=root) as work:
+        # The caption's glyphs are kept here after the first render, as in a user's cache.
+        glyphs = os.path.join(work, "cache")
+        os.environ["XDG_CACHE_HOME"] = glyphs
         empty = os.path.join(build, "bench", "process", "empty_program")
         add_started("empty program", [empty])
         picture = os.path.join(work, "picture.vic")
@@ -191,6 +194,8 @@ def main():
         for kind in ("bmp", "png"):
             out = os.path.join(work, "out." + kind)
             add_started(f"render {kind}", [program, "render", picture, "-o", out])
+        add_started("render bmp, no glyphs stored", [program, "render", picture, "-o", out],
+                    lambda: shutil.rmtree(glyphs, ignore_errors=True))
         thumb = os.path.join(work, "thumb.png")
         add_started("thumbnail", [program, "thumbnail", picture, thumb])
 

@@ -18,6 +18,10 @@ void load_layout(std::span<const layout_step> steps, const file_buffer& file,
     const std::span<uint8_t> part = part_bytes(model, step.part);
     switch (step.kind) {
       case step_kind::copy:
+        // The file's bytes from first to last go in order to the part from at.
+        std::copy_n(file.bytes.begin() + step.first, uint32_t{step.last} - step.first + 1,
+                    part.begin() + step.at);
+        break;
       case step_kind::screen_rams:
         for (uint32_t k = 0; k <= uint32_t{step.last} - step.first; ++k) {
           part[part_index(step, k)] = file[static_cast<uint16_t>(step.first + k)];

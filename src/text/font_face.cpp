@@ -154,29 +154,36 @@ sized_font::~sized_font() {
   if (size) ft().done_size(size);
 }
 
-std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt) {
+bool open_font_size(font_file& file, int size_pt, sized_font& font) {
   FT_Face face = file.face;
-  auto font = std::make_unique<sized_font>();
-  font->file = &file;
-  if (ft().new_size(face, &font->size) != 0 || ft().activate_size(font->size) != 0) return nullptr;
+  FT_Size size = nullptr;
+  if (ft().new_size(face, &size) != 0) return false;
+  font.file = &file;
+  font.size = size;
+  if (ft().activate_size(size) != 0) return false;
   if (FT_IS_SCALABLE(face)) {
     if (ft().set_char_size(face, 0, static_cast<FT_F26Dot6>(size_pt) * 64, dpi, dpi) != 0)
-      return nullptr;
+      return false;
     const FT_Fixed y_scale = face->size->metrics.y_scale;
-    font->ascent = ceil_px(ft().mul_fix(face->ascender, y_scale));
-    font->height = ceil_px(ft().mul_fix(face->ascender - face->descender, y_scale));
+    font.ascent = ceil_px(ft().mul_fix(face->ascender, y_scale));
+    font.height = ceil_px(ft().mul_fix(face->ascender - face->descender, y_scale));
     // A shaper scales font units by the size in 26.6 per em, rounded, then per unit in 16.16.
     const uint64_t upem = face->units_per_EM;
     const uint64_t em = (static_cast<uint64_t>(face->size->metrics.x_scale) * upem + 0x8000) >> 16;
-    font->em = static_cast<FT_Pos>(em);
-    font->kerning_scale = static_cast<int64_t>((em << 16) / upem);
+    font.em = static_cast<FT_Pos>(em);
+    font.kerning_scale = static_cast<int64_t>((em << 16) / upem);
   } else {
     // A bitmap face (BDF) holds one strike.
-    if (face->num_fixed_sizes <= 0 || ft().select_size(face, 0) != 0) return nullptr;
-    font->ascent = ceil_px(face->size->metrics.ascender);
-    font->height = ceil_px(face->size->metrics.height);
+    if (face->num_fixed_sizes <= 0 || ft().select_size(face, 0) != 0) return false;
+    font.ascent = ceil_px(face->size->metrics.ascender);
+    font.height = ceil_px(face->size->metrics.height);
   }
-  return font;
+  return true;
+}
+
+std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt) {
+  auto font = std::make_unique<sized_font>();
+  return open_font_size(file, size_pt, *font) ? std::move(font) : nullptr;
 }
 
 namespace {
@@ -263,9 +270,20 @@ const glyph_image& image_of(sized_font& font, glyph_entry& g) {
   return image;
 }
 
+namespace {
+
+template <typename value>
+value kerning_in(const std::map<glyph_pair, value>& table, FT_UInt left, FT_UInt right) {
+  const auto it = table.find({left, right});
+  return it == table.end() ? 0 : it->second;
+}
+
+}  // namespace
+
 int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right) {
   FT_Vector delta{};
   if (left.borrowed_from || right.borrowed_from) return 0;
+  if (!font.size) return kerning_in(font.drawn_kerning, left.index, right.index);
   ft().activate_size(font.size);
   if (ft().get_kerning(font.file->face, left.index, right.index, FT_KERNING_DEFAULT, &delta) != 0)
     return 0;
@@ -274,9 +292,30 @@ int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& 
 
 FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right) {
   FT_Vector delta{};
-  if (left.borrowed_from || right.borrowed_from || !FT_HAS_KERNING(font.file->face) ||
+  if (left.borrowed_from || right.borrowed_from) return 0;
+  if (!font.size) return kerning_in(font.line_kerning, left.line_glyph, right.line_glyph);
+  if (!FT_HAS_KERNING(font.file->face) ||
       ft().get_kerning(font.file->face, left.line_glyph, right.line_glyph, FT_KERNING_UNSCALED,
                        &delta) != 0)
     return 0;
   return static_cast<FT_Pos>((delta.x * font.kerning_scale + 0x8000) >> 16);
+}
+
+void complete_for_store(sized_font& font) {
+  std::vector<glyph_entry*> own;
+  for (auto& [code_point, glyph] : font.glyphs) {
+    if (!kept_in_store(glyph)) continue;
+    image_of(font, glyph);
+    own.push_back(&glyph);
+  }
+  font.drawn_kerning.clear();
+  font.line_kerning.clear();
+  for (const glyph_entry* left : own) {
+    for (const glyph_entry* right : own) {
+      if (const int drawn = drawn_kerning(font, *left, *right))
+        font.drawn_kerning[{left->index, right->index}] = drawn;
+      if (const FT_Pos line = line_kerning(font, *left, *right))
+        font.line_kerning[{left->line_glyph, right->line_glyph}] = line;
+    }
+  }
 }

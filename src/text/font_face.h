@@ -62,7 +62,16 @@ struct glyph_entry {
   glyph_image image;
 };
 
+using glyph_pair = std::pair<FT_UInt, FT_UInt>;
+
+// Whether the glyph store keeps the glyph: not one borrowed from another font, nor one the
+// face lacks, for which fonts installed later may have a glyph.
+inline bool kept_in_store(const glyph_entry& g) {
+  return !g.borrowed_from && (g.ignorable || g.line_glyph != 0);
+}
+
 struct sized_font {
+  // Both null for a font taken from the glyph store that has not needed its face yet.
   font_file* file = nullptr;
   FT_Size size = nullptr;
   int ascent = 0;
@@ -70,6 +79,14 @@ struct sized_font {
   FT_Pos em = 0;              // as a shaper scales the face: 26.6 per em
   int64_t kerning_scale = 0;  // font units to 26.6, as 16.16
   std::map<uint32_t, glyph_entry> glyphs;
+  // Without the face, the kerning of every pair of the glyphs above that has any: drawn by
+  // glyph, in whole pixels, and in a line by line glyph, in 26.6.
+  std::map<glyph_pair, int> drawn_kerning;
+  std::map<glyph_pair, FT_Pos> line_kerning;
+  // The file the build recorded for the face, when the face came from it: the glyph store
+  // keeps such fonts' glyphs. stored_glyphs is how many the store gave.
+  std::string recorded_file;
+  size_t stored_glyphs = 0;
   // A font at the same size that holds a character the face lacks, or null; asked once for
   // each such character. Its glyphs sit on this face's baseline.
   std::function<sized_font*(uint32_t code_point)> fallback;
@@ -82,6 +99,12 @@ struct sized_font {
 
 // The face of the file at a point size at 96 DPI (a bitmap face at its strike).
 std::unique_ptr<sized_font> open_sized_font(font_file& file, int size_pt);
+// Gives a font taken from the glyph store its face, keeping the glyphs it holds.
+bool open_font_size(font_file& file, int size_pt, sized_font& font);
+
+// Renders the image of each glyph and measures the kerning of every pair of them into the
+// tables a font without its face reads, for the glyph store.
+void complete_for_store(sized_font& font);
 
 // The glyph of a code point; its image is rendered by image_of on first use. A character the
 // face cannot set, not even as an equivalent character or a space, is taken from the
@@ -90,6 +113,7 @@ glyph_entry& glyph_of(sized_font& font, uint32_t code_point);
 const glyph_image& image_of(sized_font& font, glyph_entry& glyph);
 
 // Kerning between two drawn characters in whole pixels, and between two glyphs of a
-// measured line in 26.6; none between glyphs of different fonts.
+// measured line in 26.6; none between glyphs of different fonts. A font without its face reads
+// the kerning from its tables.
 int drawn_kerning(sized_font& font, const glyph_entry& left, const glyph_entry& right);
 FT_Pos line_kerning(const sized_font& font, const glyph_entry& left, const glyph_entry& right);

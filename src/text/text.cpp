@@ -10,6 +10,7 @@
 #include "text/font_face.h"
 #include "text/fontconfig_lookup.h"
 #include "text/freetype_calls.h"
+#include "text/glyph_store.h"
 #include "text/recorded_fonts.h"
 
 namespace {
@@ -23,8 +24,14 @@ struct font_registry {
   std::map<std::tuple<std::string, int, bool>, std::unique_ptr<sized_font>> open;
   // Fonts at a size that lend their glyphs to a face lacking them, by file and size.
   std::map<std::pair<std::string, int>, std::unique_ptr<sized_font>> lenders;
+  glyph_store store;
 
   void close_all() {
+    std::vector<open_font> named;
+    for (const auto& [key, font] : open)
+      if (font)
+        named.push_back({{std::get<0>(key), std::get<1>(key), std::get<2>(key)}, font.get()});
+    store.save(named);
     open.clear();
     lenders.clear();
     files.clear();
@@ -55,18 +62,23 @@ font_file* file_at(font_registry& r, const std::string& path) {
   return file ? r.files.emplace(path, std::move(file)).first->second.get() : nullptr;
 }
 
+struct found_file {
+  std::string path;
+  bool recorded = false;
+};
+
 // The file of a face named by the canvas. The build recorded the file fontconfig matched to
 // each face the program names: while that file is there and still holds the family and style
 // it held then, it is taken as it is, for fontconfig reads its whole configuration before its
 // first answer. The viewer and the command line both come here, so they draw in one face.
-std::string face_file(font_registry& r, const std::string& face, bool bold) {
+found_file face_file(font_registry& r, const std::string& face, bool bold) {
   for (const recorded_font& recorded : recorded_fonts()) {
     if (recorded.face != face || recorded.bold != bold || recorded.file.empty()) continue;
     std::string path(recorded.file);
     const font_file* file = file_at(r, path);
-    if (file && holds_face(*file, recorded.family, recorded.style)) return path;
+    if (file && holds_face(*file, recorded.family, recorded.style)) return {path, true};
   }
-  return fontconfig_file(face, bold);
+  return {fontconfig_file(face, bold), false};
 }
 
 // The font at the size that fontconfig names for a character the face lacks, or null.
@@ -79,20 +91,30 @@ sized_font* lender_for(font_registry& r, const canvas_font& f, uint32_t code_poi
   return it->second.get();
 }
 
-// The face at the size of a canvas font, or null when no face can be found.
-sized_font* font_for(font_registry& r, const canvas_font& f) {
-  if (!ensure_library(r)) return nullptr;
+bool covers(const sized_font& font, std::string_view text);
+
+// The face at the size of a canvas font, ready to set the text, or null when no face can be
+// found. A font from the glyph store sets the text without its face while it holds every
+// character of it; else the face is opened, and the font keeps the glyphs it had.
+sized_font* font_for(font_registry& r, const canvas_font& f, std::string_view text) {
   const auto [it, added] = r.open.try_emplace(std::make_tuple(f.face, f.size_pt, f.bold));
-  if (!added) return it->second.get();
+  std::unique_ptr<sized_font>& font = it->second;
   const auto reg = r.registered.find(f.face);
   const bool registered = reg != r.registered.end();
-  const std::string path = registered ? reg->second : face_file(r, f.face, f.bold);
-  font_file* file = path.empty() ? nullptr : file_at(r, path);
-  if (file) it->second = open_sized_font(*file, f.size_pt);
+  if (added && !registered) font = r.store.take({f.face, f.size_pt, f.bold});
+  if (font ? font->size || covers(*font, text) : !added) return font.get();
+  if (!ensure_library(r)) return nullptr;
+  const found_file found = registered ? found_file{reg->second} : face_file(r, f.face, f.bold);
+  font_file* file = found.path.empty() ? nullptr : file_at(r, found.path);
+  if (!file) return nullptr;
+  auto opened = font ? std::move(font) : std::make_unique<sized_font>();
+  if (!open_font_size(*file, f.size_pt, *opened)) return nullptr;
+  font = std::move(opened);
+  font->recorded_file = found.recorded ? found.path : std::string();
   // Our own bitmap faces address glyphs byte for byte: they borrow none.
-  if (it->second && !registered)
-    it->second->fallback = [&r, f](uint32_t code_point) { return lender_for(r, f, code_point); };
-  return it->second.get();
+  if (!registered)
+    font->fallback = [&r, f](uint32_t code_point) { return lender_for(r, f, code_point); };
+  return font.get();
 }
 
 struct decoded_char {
@@ -138,6 +160,17 @@ class char_reader {
   bool byte_glyphs_;
   size_t i_ = 0;
 };
+
+// Whether the font holds every character of the text as a glyph the store keeps.
+bool covers(const sized_font& font, std::string_view text) {
+  char_reader chars(text, false);
+  uint32_t code_point = 0;
+  while (chars.next(code_point)) {
+    const auto it = font.glyphs.find(code_point);
+    if (it == font.glyphs.end() || !kept_in_store(it->second)) return false;
+  }
+  return true;
+}
 
 bool byte_glyphs(font_registry& r, const canvas_font& f) {
   return r.registered.count(f.face) > 0;
@@ -231,14 +264,14 @@ void close_fonts() {
 int text_width(const surface& s, std::string_view text) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  sized_font* font = font_for(r, s.canvas.font);
+  sized_font* font = font_for(r, s.canvas.font, text);
   return font ? line_width(*font, text, byte_glyphs(r, s.canvas.font)) : 0;
 }
 
 int text_height(const surface& s) {
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  sized_font* font = font_for(r, s.canvas.font);
+  sized_font* font = font_for(r, s.canvas.font, {});
   return font ? font->height : 0;
 }
 
@@ -252,7 +285,7 @@ void draw_text_clipped(surface& s, const rect& clip_area, int x, int y, std::str
   if (clip.x2 <= clip.x1 || clip.y2 <= clip.y1) return;
   font_registry& r = fonts();
   std::lock_guard lock(r.mutex);
-  sized_font* font = font_for(r, s.canvas.font);
+  sized_font* font = font_for(r, s.canvas.font, text);
   if (!font) return;
   const bool bytes = byte_glyphs(r, s.canvas.font);
   // The pen advances by each character's advance and the kerning of each pair.

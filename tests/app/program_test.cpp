@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -20,9 +21,9 @@ namespace {
 class Program : public CliTest {
  protected:
   // Runs the program with the arguments (shell words) and keeps what it wrote.
-  int program(const std::string& args) {
-    const int raw =
-        std::system((std::string(VELORA_PROGRAM) + " " + args + " >stdout 2>stderr").c_str());
+  int program(const std::string& args) { return shell(std::string(VELORA_PROGRAM) + " " + args); }
+  int shell(const std::string& command) {
+    const int raw = std::system((command + " >stdout 2>stderr").c_str());
     out = text_of("stdout");
     err = text_of("stderr");
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -97,6 +98,45 @@ TEST_F(Program, RenderDrawsTheCaptionWithoutFontconfigsConfiguration) {
   ASSERT_EQ(WEXITSTATUS(std::system(without.c_str())), 0);
   EXPECT_TRUE(read_file_bytes(dir / "without.bmp") == read_file_bytes(dir / "with.bmp"));
   EXPECT_TRUE(read_file_bytes(dir / "with.bmp") == single("one.vic", "e.bmp"));
+}
+
+// The caption's glyphs are kept in the user's cache: a render that finds them there draws the
+// same caption without loading FreeType, and one that finds them stale or damaged draws it with
+// FreeType and keeps them afresh.
+TEST_F(Program, CaptionGlyphsKeptInTheCacheDrawTheSameCaptionWithoutFreeType) {
+  if (recorded_fonts().empty() || recorded_fonts().front().file.empty())
+    GTEST_SKIP() << "the build found no face for Arial";
+  picture("one.vic", 10018, 1);
+  std::filesystem::copy_file(dir / "one.vic", dir / "Zürich €.vic");
+  const std::string cache = "XDG_CACHE_HOME=" + at("cache") + " ";
+  const auto loads_freetype = [&](const std::string& settings, const std::string& input,
+                                  const std::string& output) {
+    EXPECT_EQ(shell(cache + settings + " LD_DEBUG=libs " + VELORA_PROGRAM + " render '" + input +
+                    "' -o " + output),
+              0);
+    return err.find("libfreetype") != std::string::npos;
+  };
+  EXPECT_TRUE(loads_freetype("", "one.vic", "first.bmp"));
+  const auto store = dir / "cache/velora2003/glyphs";
+  ASSERT_TRUE(std::filesystem::exists(store));
+  EXPECT_FALSE(loads_freetype("", "one.vic", "again.bmp"));
+  EXPECT_TRUE(read_file_bytes(dir / "again.bmp") == read_file_bytes(dir / "first.bmp"));
+  EXPECT_TRUE(read_file_bytes(dir / "first.bmp") == single("one.vic", "e.bmp"));
+
+  // Characters the store lacks are set with FreeType beside those it holds.
+  EXPECT_TRUE(loads_freetype("", "Zürich €.vic", "other.bmp"));
+  EXPECT_TRUE(read_file_bytes(dir / "other.bmp") == single("Zürich €.vic", "o.bmp"));
+  EXPECT_FALSE(loads_freetype("", "Zürich €.vic", "other-again.bmp"));
+  EXPECT_TRUE(read_file_bytes(dir / "other-again.bmp") == read_file_bytes(dir / "other.bmp"));
+
+  // FreeType's settings change its glyphs: the store no longer stands.
+  EXPECT_TRUE(
+      loads_freetype("FREETYPE_PROPERTIES=truetype:interpreter-version=40", "one.vic", "set.bmp"));
+  std::filesystem::resize_file(store, std::filesystem::file_size(store) / 2);
+  EXPECT_TRUE(loads_freetype("", "one.vic", "cut.bmp"));
+  EXPECT_FALSE(loads_freetype("", "one.vic", "kept.bmp"));
+  for (const char* name : {"set.bmp", "cut.bmp", "kept.bmp"})
+    EXPECT_TRUE(read_file_bytes(dir / name) == read_file_bytes(dir / "first.bmp")) << name;
 }
 
 }  // namespace
