@@ -194,7 +194,8 @@ def main():
         for kind in ("bmp", "png"):
             out = os.path.join(work, "out." + kind)
             add_started(f"render {kind}", [program, "render", picture, "-o", out])
-        add_started("render bmp, no glyphs stored", [program, "render", picture, "-o", out],
+        add_started("render bmp, no glyphs stored",
+                    [program, "render", picture, "-o", os.path.join(work, "out.bmp")],
                     lambda: shutil.rmtree(glyphs, ignore_errors=True))
         thumb = os.path.join(work, "thumb.png")
         add_started("thumbnail", [program, "thumbnail", picture, thumb])
