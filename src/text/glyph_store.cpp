@@ -18,6 +18,7 @@
 namespace {
 
 constexpr std::string_view magic = "velora2003 glyphs 1\n";
+constexpr size_t sum_size = 8;
 constexpr size_t largest_store = size_t{4} << 20;
 constexpr uint32_t most_glyphs = 1u << 16;
 // No glyph of a caption comes near: a damaged store cannot make the pen run far.
@@ -62,6 +63,14 @@ std::string_view recorded_file(const stored_font_name& name) {
     if (recorded.face == name.face && recorded.bold == name.bold && !recorded.file.empty())
       return recorded.file;
   return {};
+}
+
+// FNV-1a over the bytes after the sum: a store damaged anywhere is not taken, for its glyphs
+// would be drawn as they are.
+uint64_t sum_of(std::string_view bytes) {
+  uint64_t sum = 0xCBF29CE484222325;
+  for (const char c : bytes) sum = (sum ^ static_cast<uint8_t>(c)) * 0x100000001B3;
+  return sum;
 }
 
 class byte_writer {
@@ -280,6 +289,8 @@ void glyph_store::load() {
       read_up_to(*fd, std::span(reinterpret_cast<uint8_t*>(bytes.data()), bytes.size()));
   if (!read || *read != bytes.size() || !bytes.starts_with(magic)) return;
   byte_reader r(std::string_view(bytes).substr(magic.size()));
+  uint64_t sum = 0;
+  if (!r.get(sum) || sum != sum_of(std::string_view(bytes).substr(magic.size() + sum_size))) return;
   std::string library_file, settings;
   if (!r.get_text(library_file) || !r.get_text(settings) || settings != settings_with(library_file))
     return;
@@ -328,6 +339,7 @@ void glyph_store::save(const std::vector<open_font>& fonts) {
   if (!loaded_) load();
   byte_writer w;
   w.bytes() = magic;
+  w.put(uint64_t{0});
   w.put_text(library_file);
   w.put_text(settings_with(library_file));
   std::vector<std::pair<stored_font_name, std::string>> kept;
@@ -347,6 +359,9 @@ void glyph_store::save(const std::vector<open_font>& fonts) {
   w.put(static_cast<uint32_t>(kept.size()));
   for (const auto& [name, bytes] : kept)
     put_record(w, name, std::string(recorded_file(name)), bytes);
+  const uint64_t sum = sum_of(std::string_view(w.bytes()).substr(magic.size() + sum_size));
+  for (size_t k = 0; k < sum_size; ++k)
+    w.bytes()[magic.size() + k] = static_cast<char>(sum >> (8 * k) & 0xFF);
 
   write_store(path, w.bytes());
 }

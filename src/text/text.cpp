@@ -32,6 +32,8 @@ struct font_registry {
       if (font)
         named.push_back({{std::get<0>(key), std::get<1>(key), std::get<2>(key)}, font.get()});
     store.save(named);
+    // Read again when next asked: fonts opened after this may find what was just stored.
+    store = glyph_store{};
     open.clear();
     lenders.clear();
     files.clear();
