@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <span>
 
@@ -113,7 +112,7 @@ class byte_reader {
   }
   bool get_bytes(std::span<uint8_t> out) {
     if (bytes_.size() - at_ < out.size()) return fail();
-    std::memcpy(out.data(), bytes_.data() + at_, out.size());
+    std::copy_n(bytes_.begin() + static_cast<ptrdiff_t>(at_), out.size(), out.begin());
     at_ += out.size();
     return true;
   }
