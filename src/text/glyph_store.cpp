@@ -95,7 +95,7 @@ class byte_reader {
   explicit byte_reader(std::string_view bytes) : bytes_(bytes) {}
   template <typename number>
   bool get(number& value) {
-    if (bytes_.size() - at_ < sizeof(number)) return fail();
+    if (failed_ || bytes_.size() - at_ < sizeof(number)) return fail();
     uint64_t wide = 0;
     for (size_t k = 0; k < sizeof(number); ++k)
       wide |= uint64_t{static_cast<uint8_t>(bytes_[at_ + k])} << (8 * k);
@@ -111,21 +111,21 @@ class byte_reader {
     return true;
   }
   bool get_bytes(std::span<uint8_t> out) {
-    if (bytes_.size() - at_ < out.size()) return fail();
+    if (failed_ || bytes_.size() - at_ < out.size()) return fail();
     std::copy_n(bytes_.begin() + static_cast<ptrdiff_t>(at_), out.size(), out.begin());
     at_ += out.size();
     return true;
   }
-  bool at_end() const { return at_ == bytes_.size(); }
+  bool at_end() const { return !failed_ && at_ == bytes_.size(); }
 
  private:
   bool fail() {
-    at_ = bytes_.size() + 1;
-    bytes_ = {};
+    failed_ = true;
     return false;
   }
   std::string_view bytes_;
   size_t at_ = 0;
+  bool failed_ = false;
 };
 
 void put_font(byte_writer& w, const sized_font& font) {
