@@ -101,10 +101,11 @@ bool covers(const sized_font& font, std::string_view text);
 sized_font* font_for(font_registry& r, const canvas_font& f, std::string_view text) {
   const auto [it, added] = r.open.try_emplace(std::make_tuple(f.face, f.size_pt, f.bold));
   std::unique_ptr<sized_font>& font = it->second;
+  if (!added && (!font || font->size || covers(*font, text))) return font.get();
   const auto reg = r.registered.find(f.face);
   const bool registered = reg != r.registered.end();
   if (added && !registered) font = r.store.take({f.face, f.size_pt, f.bold});
-  if (font ? font->size || covers(*font, text) : !added) return font.get();
+  if (font && (font->size || covers(*font, text))) return font.get();
   if (!ensure_library(r)) return nullptr;
   const found_file found = registered ? found_file{reg->second} : face_file(r, f.face, f.bold);
   font_file* file = found.path.empty() ? nullptr : file_at(r, found.path);
