@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/escaped_text.h"
+#include "base/ready_room.h"
 #include "base/regular_file.h"
 #include "base/whole_number.h"
 #include "cli/commands.h"
@@ -107,6 +108,7 @@ int run_thumbnail_command(std::span<const std::string_view> args, const std::str
   }
   const shrunk_size size = fit_within(picture->width(), picture->height(), longest);
   surface thumbnail = create_surface(size.width, size.height);
+  ready_pages(thumbnail.pixels.data(), thumbnail.pixels.size() * sizeof(uint32_t));
   shrink_area(*picture->frame, picture->area, thumbnail);
   // A thumbnail service may have made OUTPUT and read it back through its own descriptor.
   const result<> written = write_png_file(output, thumbnail, {.in_place = true});

@@ -1,7 +1,8 @@
 #include "output/bmp_file.h"
 
 #include <algorithm>
-#include <vector>
+
+#include "base/ready_room.h"
 
 namespace {
 
@@ -49,15 +50,16 @@ result<> write_bmp_file(const std::string& path, const surface& image,
       [&](const file_bytes_sink& put) {
         if (!put(bmp_headers(width, height))) return false;
         // A band that stays in the cache; batches write from several threads at once.
-        thread_local std::vector<uint8_t> band;
+        thread_local ready_room band;
         const size_t band_rows =
             std::max<size_t>(1, (size_t{64} << 10) / std::max<size_t>(stride, 1));
-        band.resize(band_rows * stride);
+        uint8_t* rows = band.room(band_rows * stride);
+        if (rows == nullptr) return false;
         for (int bottom = height - 1; bottom >= 0;) {
           size_t filled = 0;
           for (size_t k = 0; k < band_rows && bottom >= 0; ++k, --bottom, filled += stride)
-            pack_bitmap_row(image, bottom, band.data() + filled);
-          if (!put(std::span(band).first(filled))) return false;
+            pack_bitmap_row(image, bottom, rows + filled);
+          if (!put(std::span(rows, filled))) return false;
         }
         return true;
       },

@@ -1,5 +1,8 @@
 #include "render/pixel_decoding.h"
 
+#include <algorithm>
+
+#include "base/ready_room.h"
 #include "formats/four_bit_colours.h"
 #include "formats/ufli_sprites.h"
 #include "render/crt_renderer.h"
@@ -182,5 +185,11 @@ void draw_picture(const format_entry& format, picture_context& context) {
   fit_work_surface(context.work_surface_a, context.model.canvas);
   fit_work_surface(context.work_surface_b, context.model.canvas);
   context.two_surface_picture = format.two_surface_picture();
+  // Decoding writes an entry per pixel of the canvas into the buffers it draws from.
+  const size_t entries =
+      std::min(static_cast<size_t>(context.model.canvas.width) * context.model.canvas.height,
+               chunky_entries);
+  ready_pages(context.chunky.chunky_a.data(), entries);
+  if (context.two_surface_picture) ready_pages(context.chunky.chunky_b.data(), entries);
   run_decoding(format.decode, context);
 }
