@@ -26,9 +26,19 @@ std::string directory_font_file(const std::string& data_dir) {
 
 }  // namespace
 
+namespace {
+
+constinit picture_memory program_memory;
+
+}  // namespace
+
 picture_memory& the_picture_memory() {
-  static picture_memory memory;
-  return memory;
+  return program_memory;
+}
+
+container_stack& the_container_stack() {
+  static container_stack containers;
+  return containers;
 }
 
 void report_error_on_stderr(const std::string& message) {
@@ -39,12 +49,13 @@ TForm1::TForm1(display& dxdraw, form_setup setup)
     : DXDraw(dxdraw),
       setup_(std::move(setup)),
       memory_(the_picture_memory()),
+      containers_(the_container_stack()),
       Dialogs(setup_.questions ? setup_.questions : &own_boxes_) {
   DXDraw.on_initialize_surface = [this] { DXDrawInitializeSurface(); };
   DXDraw.on_restore_surface = [this] { DXDrawRestoreSurface(); };
   tdir_browser.lister = setup_.lister ? setup_.lister : &host_lister_;
   tdir_browser.drives = setup_.drives ? setup_.drives : &host_drives_;
-  tdir_browser.opened = &memory_.containers;
+  tdir_browser.opened = &containers_;
   grid_surface_ = create_surface(grid_width, grid_height);
   FormCreate();
 }
@@ -57,8 +68,8 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
   const std::string start_dir = host_current_directory();
-  // The picture memory outlives a form: one made after another starts on the host again.
-  memory_.containers.close();
+  // The container stack outlives a form: one made after another starts on the host again.
+  containers_.close();
   list_directory(tdir_browser);
   state_ = app_state{};
   // A name is at most NAME_MAX bytes: taking the next picture's name never allocates.
@@ -195,8 +206,8 @@ void TForm1::open_start(const start_target& start) {
   }
   // What the command line named is not listed: say why it cannot be opened.
   if (start.kind == start_kind::disk_image) {
-    const result<> read = memory_.containers.open(start.file_name);
-    memory_.containers.close();
+    const result<> read = containers_.open(start.file_name);
+    containers_.close();
     tell("Cannot read disk image " + escaped_text(start.file_name) +
          (read ? "" : ": " + read.error()));
   } else {

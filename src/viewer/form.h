@@ -39,17 +39,19 @@ struct form_setup {
   drive_provider* drives = nullptr;    // not owned
 };
 
-// The large fixed buffers of the picture chain and the containers entered, made once.
+// The large fixed buffers of the picture chain, made once. Every byte is zero until a picture
+// is read, so the program's one in static storage is neither written nor mapped before then.
 struct picture_memory {
   file_buffer file;
-  file_buffer unpacked;  // a packed picture file's bytes, unpacked
-  picture_model model;
+  file_buffer unpacked;                   // a packed picture file's bytes, unpacked
+  picture_model model{.canvas = {0, 0}};  // every picture read sets its canvas
   chunky_buffers chunky;
-  container_stack containers;
 };
 
 // The one picture_memory of the program, in static storage.
 picture_memory& the_picture_memory();
+// The containers the program has entered, in static storage.
+container_stack& the_container_stack();
 
 class TForm1 final : public frame_client {
  public:
@@ -160,6 +162,7 @@ class TForm1 final : public frame_client {
   artwork_list Dximagelist;
   palette_colours palette_ = default_palette;
   picture_memory& memory_;
+  container_stack& containers_;
   export_bitmap DXDIB;
 
   // The browser, its grid painted into grid_surface_ and shown at (grid_left, grid_top)

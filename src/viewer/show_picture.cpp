@@ -36,7 +36,7 @@ result<uint32_t> TForm1::read_row_file(int row, picture_source source) {
     size = *read;
   } else {
     const result<entry_bytes> read =
-        memory_.containers.read(shown_row.entry, std::span(memory_.file.bytes));
+        containers_.read(shown_row.entry, std::span(memory_.file.bytes));
     if (!read)
       return failure{"Cannot read " + escaped_text(shown_row.cells[0]) + ": " + read.error()};
     size = static_cast<uint32_t>(read->size);
