@@ -126,12 +126,15 @@ int run_render_command(std::span<const std::string_view> args, const std::string
   result<render_options> options = parse_render_options(args);
   if (!options) return bad_usage(io, options.error());
   if (!load_render_palette(*options, data_dir, io, options->settings.palette)) return 2;
-  const result<character_rom> rom =
-      find_character_rom(options->chargen_file, data_dir, chargen_environment_from_process());
-  if (!rom) {
-    io.err << "velora2003: render: cannot read character ROM " << rom.error() << '\n';
-    return 2;
+  // A ROM the user names is read before anything is drawn; any other only for a text screen.
+  if (options->chargen_file) {
+    const result<character_rom> rom = read_character_rom(*options->chargen_file);
+    if (!rom) {
+      io.err << "velora2003: render: cannot read character ROM " << rom.error() << '\n';
+      return 2;
+    }
+    options->settings.rom = *rom;
   }
-  options->settings.rom = *rom;
+  options->settings.rom_data_dir = data_dir;
   return options->batch ? render_batch(*options, io) : render_one(*options, io);
 }

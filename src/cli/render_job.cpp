@@ -3,6 +3,7 @@
 #include "cli/render_input.h"
 #include "formats/format_table.h"
 #include "imaging/picture_image.h"
+#include "render/character_rom_lookup.h"
 #include "render/picture_chain.h"
 
 namespace {
@@ -18,11 +19,12 @@ render_workspace& program_workspace() {
 result<const surface*> render_to_surface(std::string_view input, const render_settings& settings,
                                          render_workspace& work) {
   clear_picture_workspace(work);
-  work.model.rom = settings.rom;
   const result<render_input> read = read_render_input(input, work.file, work.containers);
   if (!read) return failure{read.error()};
   const format_entry* format = format_by_id(read->format_id);
   if (format == nullptr) return failure{no_format_text(input, read->size)};
+  if (draws_with_character_rom(format->arrange))
+    work.model.rom = settings.rom ? *settings.rom : found_character_rom(settings.rom_data_dir);
   if (read->bytes_read < read->size)
     return failure{"fewer bytes could be read than the file's size"};
   if (const result<> loaded =

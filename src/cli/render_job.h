@@ -21,7 +21,10 @@ struct render_settings {
   render_target frame = render_target::a;
   palette_colours palette = default_palette;
   bool caption = true;  // the box with the picture's name under it
-  character_rom rom;    // what text screens are drawn with
+  // What text screens are drawn with: the ROM chosen, else the one found from rom_data_dir
+  // (found_character_rom) when the first is drawn.
+  std::optional<character_rom> rom;
+  std::string rom_data_dir;
 };
 
 // Everything one render works on. Large: give each thread one, made once and reused.

@@ -15,7 +15,6 @@
 #include "imaging/viewer_palette.h"
 #include "output/image_export.h"
 #include "output/png_file.h"
-#include "render/character_rom_lookup.h"
 #include "surface/surface_shrink.h"
 
 namespace {
@@ -97,9 +96,8 @@ int run_thumbnail_command(std::span<const std::string_view> args, const std::str
     return 1;
   }
 
-  // The ROM the viewer would find, else ours: with none chosen, the lookup cannot fail.
-  program_space.work.model.rom =
-      *find_character_rom(std::nullopt, data_dir, chargen_environment_from_process());
+  // Text screens are drawn with the ROM the viewer would find, else ours.
+  program_space.work.rom_data_dir = data_dir.c_str();
   const result<picture_image> picture = draw_thumbnail_picture(input, program_space);
   if (!picture) {
     io.err << "velora2003: thumbnail: " << escaped_text(input) << ": "

@@ -51,6 +51,11 @@ enum class arrangement : uint8_t {
   uif,  // UIFLI: two packed frames of hires FLI over the UFLI sprites
   xfl,  // packed hires FLI over eight multicolour sprites
 };
+// Whether pictures of the arrangement may be drawn with the model's character ROM: the PETSCII
+// screens, and Fluff's when it holds one.
+constexpr bool draws_with_character_rom(arrangement a) {
+  return a == arrangement::pet || a == arrangement::pdr || a == arrangement::fluff;
+}
 
 // Whether the arrangement's files are packed (it unpacks them itself).
 constexpr bool arrangement_unpacks(arrangement kind) {

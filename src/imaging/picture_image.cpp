@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/identify.h"
+#include "render/character_rom_lookup.h"
 #include "render/pixel_decoding.h"
 
 namespace {
@@ -45,6 +46,8 @@ result<picture_image> draw_picture_file(std::span<const uint8_t> bytes, std::str
 
 result<picture_image> draw_loaded_picture(const format_entry& format, uint32_t size,
                                           const palette_colours& palette, picture_workspace& work) {
+  if (work.rom_data_dir != nullptr && draws_with_character_rom(format.arrange))
+    work.model.rom = found_character_rom(work.rom_data_dir);
   if (const result<> loaded = load_picture(format, work.file, size, work.unpacked, work.model);
       !loaded)
     return failure{format.arrange != arrangement::none

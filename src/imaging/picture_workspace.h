@@ -19,6 +19,9 @@ struct picture_workspace {
   std::optional<surface> work_surface_a;
   std::optional<surface> work_surface_b;
   bool used = false;  // a picture was read or drawn here: its traces must be cleared first
+  // Set: the model's character ROM is the one found from this data folder
+  // (found_character_rom), looked for when a text screen is drawn. Null: the model's ROM as set.
+  const char* rom_data_dir = nullptr;
 };
 
 // Every picture starts as the program starts: zero model and buffers, fresh canvases. A

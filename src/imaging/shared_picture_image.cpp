@@ -4,7 +4,6 @@
 #include <mutex>
 
 #include "imaging/viewer_palette.h"
-#include "render/character_rom_lookup.h"
 
 namespace {
 
@@ -19,8 +18,7 @@ struct shared_workspace {
 shared_workspace& workspace() {
   static const auto shared = [] {
     auto made = std::make_unique<shared_workspace>();
-    made->work.model.rom = *find_character_rom(std::nullopt, VELORA_INSTALLED_DATA_DIR,
-                                               chargen_environment_from_process());
+    made->work.rom_data_dir = VELORA_INSTALLED_DATA_DIR;
     return made;
   }();
   return *shared;

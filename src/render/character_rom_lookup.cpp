@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <map>
+#include <mutex>
 
 #include "base/regular_file.h"
 
@@ -63,4 +65,16 @@ result<character_rom> find_character_rom(const std::optional<std::string>& chose
   character_rom rom = own ? *own : character_rom{};
   rom.own_glyphs = true;
   return rom;
+}
+
+const character_rom& found_character_rom(const std::string& data_dir) {
+  static std::mutex guard;
+  static std::map<std::string, character_rom> found;
+  const chargen_environment env = chargen_environment_from_process();
+  const std::string key = data_dir + '\n' + env.home + '\n' + env.xdg_data_home;
+  const std::lock_guard<std::mutex> hold(guard);
+  auto it = found.find(key);
+  if (it == found.end())
+    it = found.emplace(key, *find_character_rom(std::nullopt, data_dir, env)).first;
+  return it->second;
 }

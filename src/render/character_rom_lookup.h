@@ -37,3 +37,8 @@ result<character_rom> read_character_rom(const std::string& path);
 result<character_rom> find_character_rom(const std::optional<std::string>& chosen,
                                          const std::string& data_dir,
                                          const chargen_environment& env);
+
+// The ROM find_character_rom finds with none chosen, in this process's environment, looked for
+// once per data folder: a command looks only when it draws its first text screen, which most
+// never do.
+const character_rom& found_character_rom(const std::string& data_dir);

@@ -51,7 +51,7 @@ TEST_F(RenderCommand, ChargenChoosesTheCharactersOfTextScreens) {
   ASSERT_EQ(render({"s.pet", "-o", "own.bmp"}), 0) << err;
   render_settings settings;
   const std::vector<uint8_t> rom = counting_bytes(4096, 5);
-  std::copy(rom.begin(), rom.end(), settings.rom.bytes.begin());
+  std::copy(rom.begin(), rom.end(), settings.rom.emplace().bytes.begin());
   EXPECT_TRUE(read_file_bytes(dir / "rom.bmp") == single("s.pet", "e.bmp", settings));
   EXPECT_FALSE(read_file_bytes(dir / "own.bmp") == read_file_bytes(dir / "rom.bmp"));
   EXPECT_EQ(render({"s.pet", "--chargen", "short.rom", "-o", "short.bmp"}), 2);

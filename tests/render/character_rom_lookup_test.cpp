@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -77,6 +78,25 @@ TEST_F(CharacterRomLookup, OurOwnSetWhenNoEmulatorHasOneAndABlankOneWithoutIt) {
   ASSERT_TRUE(rom);
   EXPECT_TRUE(rom->own_glyphs);
   EXPECT_EQ(rom->bytes, character_rom{}.bytes);
+}
+
+// Looked for once per data folder and user: a ROM changed later is not read again, another
+// user's is found.
+TEST_F(CharacterRomLookup, FoundOncePerDataFolderAndUser) {
+  const char* was_home = std::getenv("HOME");
+  const std::string home = was_home ? was_home : "";
+  const std::string data = root.at("data");
+  const auto found_with_home = [&](const std::string& folder) {
+    ::setenv("HOME", root.at(folder).c_str(), 1);
+    return found_character_rom(data).bytes[1];
+  };
+  rom_file("a/.vice/C64/chargen", 10);
+  EXPECT_EQ(found_with_home("a"), counting_bytes(2, 10)[1]);
+  rom_file("a/.vice/C64/chargen", 11);
+  rom_file("b/.vice/C64/chargen", 12);
+  EXPECT_EQ(found_with_home("a"), counting_bytes(2, 10)[1]);
+  EXPECT_EQ(found_with_home("b"), counting_bytes(2, 12)[1]);
+  if (was_home) ::setenv("HOME", home.c_str(), 1);
 }
 
 TEST(CharacterRomPaths, UserFoldersFirstWithTheNewerNameFirst) {
