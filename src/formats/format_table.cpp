@@ -52,7 +52,7 @@ const format_entry* format_by_id(uint8_t id) {
 
 std::string_view format_name(uint8_t id) {
   const format_entry* format = format_by_id(id);
-  return format ? format->name : unknown_format_name;
+  return format ? format->name.view() : unknown_format_name;
 }
 
 uint8_t format_id_by_size(int64_t size) {

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/fixed_text.h"
 #include "formats/arrangement.h"
 #include "formats/packing.h"
 #include "formats/picture_layout.h"
@@ -56,7 +57,7 @@ constexpr uint8_t frames_of(decoding kind) {
 struct format_names_and_addresses {
   std::array<uint16_t, 3> load_addresses{};
   size_t load_address_count = 0;
-  std::array<std::string_view, 6> extensions{};
+  std::array<fixed_text<7>, 6> extensions{};
   bool by_content = true;
 
   constexpr bool takes_load_address(uint16_t address) const {
@@ -75,7 +76,7 @@ struct format_names_and_addresses {
 // is told by it wherever it lies, whatever its name, and a file without it is not of the
 // format.
 struct file_mark {
-  std::string_view text{};
+  fixed_text<15> text{};
   uint8_t at = 2;
 
   constexpr bool empty() const { return text.empty(); }
@@ -91,7 +92,7 @@ struct file_mark {
 
 struct format_entry {
   uint8_t id = 0;
-  std::string_view name{};  // the caption's second line, at most 30 characters
+  fixed_text<30> name{};  // the caption's second line
   // The file sizes of the format, unused ones 0; the layout reads nothing beyond the shortest.
   // A packed format has none: its files unpack to unpacked_size bytes (load address included),
   // laid out as layout says, or to longer_unpacked_size where the format's files come in a
@@ -141,7 +142,7 @@ struct format_entry {
 
 namespace format_detail {
 constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> addresses,
-                                               std::array<std::string_view, 6> extensions = {}) {
+                                               std::array<fixed_text<7>, 6> extensions = {}) {
   format_names_and_addresses r{};
   for (uint16_t address : addresses) r.load_addresses[r.load_address_count++] = address;
   r.extensions = extensions;
@@ -152,7 +153,7 @@ constexpr format_names_and_addresses loaded_at(std::initializer_list<uint16_t> a
 // a mark of its own (inside a disk image, by unpacking), or a layout whose size and load address
 // other files share.
 constexpr format_names_and_addresses named(uint16_t address,
-                                           std::array<std::string_view, 6> extensions) {
+                                           std::array<fixed_text<7>, 6> extensions) {
   format_names_and_addresses r = loaded_at({address}, extensions);
   r.by_content = false;
   return r;
@@ -160,7 +161,7 @@ constexpr format_names_and_addresses named(uint16_t address,
 
 // A format told by its extension alone whose load address no source gives: its files are taken
 // at any.
-constexpr format_names_and_addresses named(std::array<std::string_view, 6> extensions) {
+constexpr format_names_and_addresses named(std::array<fixed_text<7>, 6> extensions) {
   format_names_and_addresses r{};
   r.extensions = extensions;
   r.by_content = false;

@@ -10,7 +10,8 @@ namespace {
 
 // The format's name without its resolution or "packed": "Koala Painter GG", "Draz Lace".
 std::string_view stream_name(const format_entry& format) {
-  std::string_view name = format.name.substr(0, format.name.rfind(' '));
+  std::string_view name = format.name;
+  name = name.substr(0, name.rfind(' '));
   if (name.ends_with(" packed")) name.remove_suffix(7);
   return name;
 }

@@ -152,7 +152,8 @@ constexpr first_sample first_samples[] = {
 
 // The format's name without its size ("Koala Painter 160x200": "Koala Painter").
 std::string_view plain_name(const format_entry& format) {
-  return format.name.substr(0, format.name.rfind(' '));
+  const std::string_view name = format.name;
+  return name.substr(0, name.rfind(' '));
 }
 
 // "Koala Painter" as "koala-painter".
